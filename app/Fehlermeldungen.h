@@ -1,0 +1,18 @@
+#pragma once
+// Message catalogue: turns an error code -(K*1000+N) into a sentence.
+#include <string>
+
+// Language of the catalogue: 1 German (start), 2 English, anything else German.
+extern int sgSprache;
+
+// Category of a code: the code divided by 1000, truncated towards zero.
+inline int FehlerKategorie(int code) { return code / 1000; }
+
+// Text of the code's category in the selected language (UTF-8). The returned
+// buffer is shared and stays valid until the next lookup.
+const char* QAV_Fehlermeldung(int code);
+
+void QAV_Fehlersprache(int sprache);
+
+// The silent category shows nothing.
+constexpr int kStilleKategorie = -6;

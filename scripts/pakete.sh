@@ -1,0 +1,17 @@
+#!/usr/bin/env bash
+# Installs the Debian packages the build, the tests and the demo need, if any are missing.
+set -euo pipefail
+pakete=(build-essential cmake pkg-config qt6-base-dev qt6-svg-dev libqt6svg6 libgl-dev
+        libgtest-dev libgmock-dev googletest libbenchmark-dev
+        xvfb xauth fonts-dejavu-core)
+fehlt=()
+for p in "${pakete[@]}"; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || fehlt+=("$p")
+done
+if [ ${#fehlt[@]} -gt 0 ]; then
+  echo "Installing: ${fehlt[*]}"
+  sudo_cmd=""
+  [ "$(id -u)" -eq 0 ] || sudo_cmd="sudo"
+  $sudo_cmd apt-get update
+  DEBIAN_FRONTEND=noninteractive $sudo_cmd apt-get install -y --no-install-recommends "${fehlt[@]}"
+fi

@@ -1,0 +1,307 @@
+#include "app/IniDatei.h"
+
+#include "app/Cp1252.h"
+
+#include <algorithm>
+#include <atomic>
+#include <cerrno>
+#include <charconv>
+#include <cmath>
+#include <cstdio>
+#include <fcntl.h>
+#include <fstream>
+#include <iterator>
+#include <sys/stat.h>
+#include <system_error>
+#include <unistd.h>
+
+namespace {
+
+constexpr std::size_t kZeilenlaenge = 80;
+constexpr std::size_t kMaxDateigroesse = 16u << 20; // far beyond any settings file
+constexpr std::string_view kFortsetzung = " Line";
+
+char Klein(char c) {
+    return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
+}
+
+int VergleichOhneFall(std::string_view a, std::string_view b) {
+    const std::size_t n = std::min(a.size(), b.size());
+    for (std::size_t i = 0; i < n; ++i) {
+        const auto x = static_cast<unsigned char>(Klein(a[i]));
+        const auto y = static_cast<unsigned char>(Klein(b[i]));
+        if (x != y) return x < y ? -1 : 1;
+    }
+    if (a.size() == b.size()) return 0;
+    return a.size() < b.size() ? -1 : 1;
+}
+
+std::string_view Trimmen(std::string_view s) {
+    const auto leer = [](char c) { return c == ' ' || c == '\t'; };
+    while (!s.empty() && leer(s.front()))
+        s.remove_prefix(1);
+    while (!s.empty() && leer(s.back()))
+        s.remove_suffix(1);
+    return s;
+}
+
+bool EnthaeltZeilenbruch(std::string_view s) {
+    return s.find_first_of(std::string_view("\r\n\0", 3)) != s.npos;
+}
+
+// Names must survive the line syntax unchanged.
+bool SektionsnameGueltig(std::string_view s) {
+    return !EnthaeltZeilenbruch(s) && s.find(']') == s.npos;
+}
+
+bool SchluesselGueltig(std::string_view s) {
+    return !s.empty() && Trimmen(s) == s && !EnthaeltZeilenbruch(s) && s.find('=') == s.npos &&
+           s.front() != ';' && s.front() != '[';
+}
+
+// "key Line0007" -> key and 7; 0 if the key is no continuation line.
+int FortsetzungZerlegen(std::string_view schluessel, std::string_view& basis) {
+    const std::size_t n = kFortsetzung.size() + 4;
+    if (schluessel.size() <= n) return 0;
+    const std::string_view ende = schluessel.substr(schluessel.size() - n);
+    if (VergleichOhneFall(ende.substr(0, kFortsetzung.size()), kFortsetzung) != 0) return 0;
+    int zaehler = 0;
+    for (char c : ende.substr(kFortsetzung.size())) {
+        if (c < '0' || c > '9') return 0;
+        zaehler = zaehler * 10 + (c - '0');
+    }
+    basis = schluessel.substr(0, schluessel.size() - n);
+    return zaehler;
+}
+
+std::string_view OhneVorzeichenPlus(std::string_view s) {
+    if (s.size() > 1 && s.front() == '+' && s[1] != '-') s.remove_prefix(1);
+    return s;
+}
+
+std::atomic<unsigned> sgTempZaehler{0};
+
+} // namespace
+
+IniDatei::Sektion& IniDatei::SektionHolen(std::string_view name) {
+    auto it = std::lower_bound(
+        sektionen_.begin(), sektionen_.end(), name,
+        [](const Sektion& s, std::string_view n) { return VergleichOhneFall(s.name, n) < 0; });
+    if (it == sektionen_.end() || VergleichOhneFall(it->name, name) != 0)
+        it = sektionen_.insert(it, Sektion{std::string(name), {}});
+    return *it;
+}
+
+const IniDatei::Eintrag* IniDatei::Finden(std::string_view sektion, std::string_view schluessel) const {
+    const auto s8 = NachCp1252(sektion);
+    const auto k8 = NachCp1252(schluessel);
+    if (!s8 || !k8) return nullptr;
+    for (const Sektion& s : sektionen_) {
+        if (VergleichOhneFall(s.name, *s8) != 0) continue;
+        for (const Eintrag& e : s.eintraege)
+            if (VergleichOhneFall(e.schluessel, *k8) == 0) return &e;
+    }
+    return nullptr;
+}
+
+bool IniDatei::Ablegen(std::string_view sektion, std::string_view schluessel, std::string wert, bool text) {
+    const auto s8 = NachCp1252(sektion);
+    const auto k8 = NachCp1252(schluessel);
+    if (!s8 || !k8 || !SektionsnameGueltig(*s8) || !SchluesselGueltig(*k8)) return false;
+    auto& liste = SektionHolen(*s8).eintraege;
+    auto it = std::lower_bound(liste.begin(), liste.end(), *k8, [](const Eintrag& e, std::string_view k) {
+        return VergleichOhneFall(e.schluessel, k) < 0;
+    });
+    if (it == liste.end() || VergleichOhneFall(it->schluessel, *k8) != 0)
+        it = liste.insert(it, Eintrag{*k8, {}, false, 0});
+    it->wert = std::move(wert);
+    it->text = text;
+    it->fortsetzung = 0;
+    return true;
+}
+
+bool IniDatei::IntSetzen(std::string_view sektion, std::string_view schluessel, long wert) {
+    return Ablegen(sektion, schluessel, std::to_string(wert), false);
+}
+
+bool IniDatei::DoubleSetzen(std::string_view sektion, std::string_view schluessel, double wert) {
+    if (!std::isfinite(wert)) return false;
+    char puffer[64];
+    const auto r = std::to_chars(puffer, puffer + sizeof puffer, wert, std::chars_format::general, 16);
+    if (r.ec != std::errc()) return false;
+    return Ablegen(sektion, schluessel, std::string(puffer, r.ptr), false);
+}
+
+bool IniDatei::TextSetzen(std::string_view sektion, std::string_view schluessel, std::string_view utf8) {
+    auto roh = NachCp1252(utf8);
+    if (!roh || EnthaeltZeilenbruch(*roh)) return false;
+    return Ablegen(sektion, schluessel, std::move(*roh), true);
+}
+
+IniDatei::Ergebnis IniDatei::IntLesen(std::string_view sektion, std::string_view schluessel,
+                                      long& wert) const {
+    const Eintrag* e = Finden(sektion, schluessel);
+    if (!e) return Ergebnis::NichtVorhanden;
+    const std::string_view s = OhneVorzeichenPlus(Trimmen(e->wert));
+    long v = 0;
+    const auto r = std::from_chars(s.data(), s.data() + s.size(), v);
+    if (s.empty() || r.ec != std::errc() || r.ptr != s.data() + s.size()) return Ergebnis::Fehler;
+    wert = v;
+    return Ergebnis::Vorhanden;
+}
+
+IniDatei::Ergebnis IniDatei::DoubleLesen(std::string_view sektion, std::string_view schluessel,
+                                         double& wert) const {
+    const Eintrag* e = Finden(sektion, schluessel);
+    if (!e) return Ergebnis::NichtVorhanden;
+    const std::string_view s = OhneVorzeichenPlus(Trimmen(e->wert));
+    double v = 0.0;
+    const auto r = std::from_chars(s.data(), s.data() + s.size(), v);
+    if (s.empty() || r.ec != std::errc() || r.ptr != s.data() + s.size() || !std::isfinite(v))
+        return Ergebnis::Fehler;
+    wert = v;
+    return Ergebnis::Vorhanden;
+}
+
+IniDatei::Ergebnis IniDatei::TextLesen(std::string_view sektion, std::string_view schluessel,
+                                       std::string& wert, std::size_t maxZeichen) const {
+    const Eintrag* e = Finden(sektion, schluessel);
+    if (!e) return Ergebnis::NichtVorhanden;
+    // One Windows-1252 byte is one character.
+    wert = VonCp1252(std::string_view(e->wert).substr(0, maxZeichen));
+    return Ergebnis::Vorhanden;
+}
+
+bool IniDatei::SektionVorhanden(std::string_view sektion) const {
+    const auto s8 = NachCp1252(sektion);
+    if (!s8) return false;
+    return std::any_of(sektionen_.begin(), sektionen_.end(),
+                       [&](const Sektion& s) { return VergleichOhneFall(s.name, *s8) == 0; });
+}
+
+std::string IniDatei::Text() const {
+    std::string aus;
+    const auto zeile = [&aus](std::string_view schluessel, std::string_view wert, bool text) {
+        aus.append(schluessel).append(" = ");
+        if (text) aus += '"';
+        aus.append(wert);
+        if (text) aus += '"';
+        aus.append("\r\n");
+    };
+    for (const Sektion& s : sektionen_) {
+        aus.append("[").append(s.name).append("]\r\n");
+        for (const Eintrag& e : s.eintraege) {
+            if (!e.text || e.wert.size() <= kZeilenlaenge) {
+                zeile(e.schluessel, e.wert, e.text);
+                continue;
+            }
+            int zaehler = 0;
+            for (std::size_t pos = 0; pos < e.wert.size(); pos += kZeilenlaenge) {
+                char nummer[16];
+                std::snprintf(nummer, sizeof nummer, "%04d", ++zaehler);
+                zeile(e.schluessel + std::string(kFortsetzung) + nummer,
+                      std::string_view(e.wert).substr(pos, kZeilenlaenge), true);
+            }
+        }
+        aus.append("\r\n");
+    }
+    return aus;
+}
+
+void IniDatei::TextUebernehmen(std::string_view dateitext) {
+    sektionen_.clear();
+    Sektion* aktuell = nullptr;
+    while (!dateitext.empty()) {
+        const std::size_t ende = dateitext.find('\n');
+        std::string_view zeile = dateitext.substr(0, ende);
+        dateitext.remove_prefix(ende == dateitext.npos ? dateitext.size() : ende + 1);
+        if (!zeile.empty() && zeile.back() == '\r') zeile.remove_suffix(1);
+        zeile = Trimmen(zeile);
+        if (zeile.empty() || zeile.front() == ';') continue;
+        if (zeile.front() == '[') {
+            // A broken header must not let its keys land in the previous section.
+            aktuell = nullptr;
+            if (zeile.back() != ']' || zeile.size() < 2) continue;
+            const std::string_view name = Trimmen(zeile.substr(1, zeile.size() - 2));
+            if (SektionsnameGueltig(name)) aktuell = &SektionHolen(name);
+            continue;
+        }
+        const std::size_t gleich = zeile.find('=');
+        if (!aktuell || gleich == zeile.npos) continue;
+        std::string_view schluessel = Trimmen(zeile.substr(0, gleich));
+        std::string_view wert = Trimmen(zeile.substr(gleich + 1));
+        if (!SchluesselGueltig(schluessel)) continue;
+        bool text = false;
+        if (wert.size() >= 2 && wert.front() == '"' && wert.back() == '"') {
+            wert = wert.substr(1, wert.size() - 2);
+            text = true;
+        }
+        std::string_view basis;
+        const int zaehler = FortsetzungZerlegen(schluessel, basis);
+        if (zaehler == 0) basis = schluessel;
+
+        auto& liste = aktuell->eintraege;
+        auto it =
+            std::lower_bound(liste.begin(), liste.end(), basis, [](const Eintrag& e, std::string_view k) {
+                return VergleichOhneFall(e.schluessel, k) < 0;
+            });
+        const bool da = it != liste.end() && VergleichOhneFall(it->schluessel, basis) == 0;
+        if (zaehler > 1) {
+            // Only the next piece of a value being continued; anything else is stray.
+            if (da && it->fortsetzung == zaehler - 1) {
+                it->wert.append(wert);
+                it->fortsetzung = zaehler;
+            }
+            continue;
+        }
+        if (!da) it = liste.insert(it, Eintrag{std::string(basis), {}, false, 0});
+        it->wert.assign(wert);
+        it->text = text || zaehler == 1;
+        it->fortsetzung = zaehler;
+    }
+}
+
+IniDatei::LeseErgebnis IniDatei::Lesen(const std::string& pfad) {
+    struct stat st {};
+    if (::stat(pfad.c_str(), &st) != 0 || !S_ISREG(st.st_mode)) return LeseErgebnis::Fehler;
+    if (static_cast<unsigned long long>(st.st_size) > kMaxDateigroesse) return LeseErgebnis::Fehler;
+    std::ifstream ein(pfad, std::ios::binary);
+    if (!ein) return LeseErgebnis::Fehler;
+    std::string inhalt((std::istreambuf_iterator<char>(ein)), std::istreambuf_iterator<char>());
+    if (ein.bad()) return LeseErgebnis::Fehler;
+    IniDatei neu;
+    neu.TextUebernehmen(inhalt);
+    sektionen_ = std::move(neu.sektionen_);
+    return LeseErgebnis::Ok;
+}
+
+bool IniDatei::Schreiben(const std::string& pfad) const {
+    return DateiErsetzen(pfad, Text()) == ErsetzenErgebnis::Ok;
+}
+
+ErsetzenErgebnis DateiErsetzen(const std::string& pfad, std::string_view inhalt) {
+    const std::string temp =
+        pfad + ".tmp" + std::to_string(::getpid()) + "_" + std::to_string(sgTempZaehler.fetch_add(1));
+    const int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+    if (fd < 0) return ErsetzenErgebnis::OeffnenFehlgeschlagen;
+
+    bool gut = true;
+    struct stat alt {};
+    if (::stat(pfad.c_str(), &alt) == 0 && S_ISREG(alt.st_mode)) ::fchmod(fd, alt.st_mode & 07777);
+    for (std::size_t geschrieben = 0; gut && geschrieben < inhalt.size();) {
+        const ssize_t n = ::write(fd, inhalt.data() + geschrieben, inhalt.size() - geschrieben);
+        if (n < 0 && errno == EINTR) continue;
+        if (n <= 0)
+            gut = false;
+        else
+            geschrieben += static_cast<std::size_t>(n);
+    }
+    if (gut && ::fsync(fd) != 0) gut = false;
+    if (::close(fd) != 0) gut = false;
+    if (gut && std::rename(temp.c_str(), pfad.c_str()) != 0) gut = false;
+    if (!gut) {
+        ::unlink(temp.c_str());
+        return ErsetzenErgebnis::SchreibenFehlgeschlagen;
+    }
+    return ErsetzenErgebnis::Ok;
+}

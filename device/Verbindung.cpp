@@ -1,0 +1,87 @@
+#include "device/Verbindung.h"
+
+#include "device/PortTabelle.h"
+#include "device/Protokoll.h"
+#include "device/Qavksv5Fehler.h"
+
+#include <array>
+#include <memory>
+
+namespace Verbindung {
+
+namespace {
+std::array<std::unique_ptr<SeriellerPort>, 9> sgPorts;
+}
+
+bool BaudGueltig(int baud) { return baud == 4800 || baud == 9600 || baud == 19200 || baud == 38400; }
+
+SeriellerPort* Port(int port) {
+    if (port < 1 || port > 8) return nullptr;
+    return sgPorts[static_cast<std::size_t>(port)].get();
+}
+
+int Oeffnen(int port, int baud) {
+    if (!BaudGueltig(baud)) return QavFehler::Open_Baud;
+    if (port < 1 || port > 8) return QavFehler::Open_Port;
+    auto& platz = sgPorts[static_cast<std::size_t>(port)];
+    // Reopening a number first releases the device it held.
+    platz.reset();
+    auto neu = NeuerSeriellerPort();
+    if (!neu || neu->Oeffnen(PortPfad(port), baud) != 0) return QavFehler::Open_Fehlgeschlagen;
+    platz = std::move(neu);
+    return 0;
+}
+
+int Schliessen(int port) {
+    SeriellerPort* p = Port(port);
+    if (!p) return QavFehler::Close;
+    int rc = p->Schliessen();
+    sgPorts[static_cast<std::size_t>(port)].reset();
+    return rc == 0 ? 0 : QavFehler::Close;
+}
+
+int Zeitlimit(int port, double sekunden) {
+    SeriellerPort* p = Port(port);
+    if (!p || p->ZeitlimitSetzen(sekunden) != 0) return QavFehler::Timeout;
+    return 0;
+}
+
+int Leeren(int port) {
+    SeriellerPort* p = Port(port);
+    if (!p || p->EmpfangLeeren() != 0) return QavFehler::Flush_Empfang;
+    if (p->SendenLeeren() != 0) return QavFehler::Flush_Senden;
+    return 0;
+}
+
+int Anfrage(int port, const std::string& rahmen, bool mitAntwort, const Codes& c) {
+    if (int rc = Leeren(port); rc != 0) return c.leeren != 0 ? c.leeren : rc;
+    SeriellerPort* p = Port(port);
+    long n = p->Schreiben(rahmen.data(), rahmen.size());
+    if (n < 0) return c.schreiben;
+    if (static_cast<std::size_t>(n) != rahmen.size()) return c.kurz;
+    if (p->SendenAbwarten() != 0) return c.schreiben;
+    if (!mitAntwort) return 0;
+    int b = p->ByteLesen();
+    if (b < 0) return c.keineAntwort;
+    switch (static_cast<char>(b)) {
+    case Protokoll::kACK: return 0;
+    case Protokoll::kNAK: return c.nak;
+    case Protokoll::kCAN: return c.can;
+    default: return c.anderesByte;
+    }
+}
+
+bool ZeileLesen(int port, std::size_t max, std::string& zeile) {
+    SeriellerPort* p = Port(port);
+    zeile.clear();
+    if (!p) return false;
+    while (zeile.size() < max) {
+        int b = p->ByteLesen();
+        if (b < 0) return false;
+        zeile.push_back(static_cast<char>(b));
+        if (b == Protokoll::kCR) break;
+    }
+    return true;
+}
+
+} // namespace Verbindung

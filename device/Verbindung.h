@@ -1,0 +1,37 @@
+#pragma once
+// The open ports of the driver and the steps every request shares: flush,
+// write, wait for the transmit queue, handshake byte, answer line.
+#include "device/SeriellerPort.h"
+
+#include <cstddef>
+#include <string>
+
+namespace Verbindung {
+
+// Codes of one operation for the shared steps. leeren = 0 passes the code
+// of FlushInOut through unchanged.
+struct Codes {
+    int leeren;
+    int schreiben;
+    int kurz;
+    int nak;
+    int can;
+    int keineAntwort;
+    int anderesByte;
+};
+
+bool BaudGueltig(int baud);
+// The port object of an open port number, nullptr otherwise.
+SeriellerPort* Port(int port);
+
+int Oeffnen(int port, int baud);
+int Schliessen(int port);
+int Zeitlimit(int port, double sekunden);
+int Leeren(int port);
+
+// Sends one frame and, unless mitAntwort is false, awaits the ACK.
+int Anfrage(int port, const std::string& rahmen, bool mitAntwort, const Codes& c);
+// Reads an answer line up to CR or max bytes; false on a time-out.
+bool ZeileLesen(int port, std::size_t max, std::string& zeile);
+
+} // namespace Verbindung

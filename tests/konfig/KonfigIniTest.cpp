@@ -1,0 +1,86 @@
+#include "config/KonfigIni.h"
+
+#include "app/IniDatei.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+namespace {
+
+KonfigDaten Beispiel() {
+    KonfigDaten k = KonfigStandardwerte();
+    k.voutmax = 4.095;
+    k.vinmax = 5.0;
+    SkalierungSetzen(k, Seite::Eingang, 0, {1.0, 6.0, 0.0, 1000.0});
+    SkalierungSetzen(k, Seite::Ausgang, 3, {0.0, 5.0, -0.1, 60.0});
+    EinheitTextSetzen(k, Seite::Eingang, 0, "mBar");
+    EinheitTextSetzen(k, Seite::Ausgang, 3, "Grad°C äö");
+    EinheitTextSetzen(k, Seite::Ausgang, 2, "");
+    return k;
+}
+
+} // namespace
+
+TEST(KonfigIni, RoundTripThroughTheFileText) {
+    KonfigDaten k = Beispiel();
+    ASSERT_TRUE(EinheitTextSetzen(k, Seite::Ausgang, 3, "ÄÖÜäöüß€"));
+    IniDatei ini;
+    KonfigInIniSchreiben(ini, k);
+    IniDatei zurueck;
+    zurueck.TextUebernehmen(ini.Text());
+    KonfigDaten gelesen{};
+    KonfigAusIniLesen(zurueck, gelesen);
+    EXPECT_EQ(KonfigurationenVergleichen(k, gelesen), 1);
+    EXPECT_EQ(EinheitText(gelesen, Seite::Ausgang, 3), "ÄÖÜäöüß€");
+}
+
+TEST(KonfigIni, KeysAndLayout) {
+    IniDatei ini;
+    KonfigInIniSchreiben(ini, KonfigStandardwerte());
+    const std::string text = ini.Text();
+    EXPECT_EQ(text.rfind("[konfig]\r\nineinheit0 = \"V\"\r\nineinheit1 = \"V\"\r\n", 0), 0u);
+    for (const char* zeile : {"\r\noutmin0 = 0\r\n", "\r\noutmax3 = 10\r\n", "\r\noutskalamax2 = 10\r\n",
+                              "\r\ninskalamin1 = 0\r\n", "\r\nouteinheit3 = \"V\"\r\n", "\r\nvinmax = 10\r\n",
+                              "\r\nvoutmax = 10\r\n\r\n"})
+        EXPECT_NE(text.find(zeile), std::string::npos) << zeile;
+    EXPECT_EQ(text.find("outmin4"), std::string::npos);
+    // 2 + 4 * 10 keys
+    std::size_t zeilen = 0;
+    for (std::size_t p = 0; (p = text.find(" = ", p)) != std::string::npos; ++p)
+        ++zeilen;
+    EXPECT_EQ(zeilen, 42u);
+}
+
+TEST(KonfigIni, ReadingDefaults) {
+    IniDatei ini;
+    ini.TextUebernehmen("[KONFIG]\r\n"
+                        "VINMAX = 5\r\n"
+                        "outmin1 = abc\r\n"
+                        "outmax1 = nan\r\n"
+                        "inskalamax2 = 1e999\r\n"
+                        "ineinheit0 = \"Millibar\"\r\n"
+                        "ineinheit1 = \"123456789ABC\"\r\n");
+    KonfigDaten k = Beispiel();
+    KonfigAusIniLesen(ini, k);
+    EXPECT_EQ(k.vinmax, 5.0);
+    EXPECT_EQ(k.voutmax, 10.0);
+    EXPECT_EQ(k.outmin[1], 0.0);
+    EXPECT_EQ(k.outmax[1], 10.0);
+    EXPECT_EQ(k.inskalamax[2], 10.0);
+    EXPECT_STREQ(k.ineinheit[0], "Millibar");
+    EXPECT_STREQ(k.ineinheit[1], "12345678");
+    EXPECT_STREQ(k.ineinheit[2], ""); // missing unit key: empty unit
+    EXPECT_STREQ(k.outeinheit[0], "");
+}
+
+TEST(KonfigIni, NonFiniteNumbersAreLeftOutAndReadBackAsStandard) {
+    KonfigDaten k = KonfigStandardwerte();
+    k.outmax[0] = HUGE_VAL;
+    IniDatei ini;
+    KonfigInIniSchreiben(ini, k);
+    EXPECT_EQ(ini.Text().find("outmax0"), std::string::npos);
+    KonfigDaten gelesen{};
+    KonfigAusIniLesen(ini, gelesen);
+    EXPECT_EQ(gelesen.outmax[0], 10.0);
+}

@@ -211,6 +211,8 @@ std::string IniDatei::Text() const {
 void IniDatei::TextUebernehmen(std::string_view dateitext) {
     sektionen_.clear();
     Sektion* aktuell = nullptr;
+    // A file saved by an editor may start with a UTF-8 byte order mark.
+    if (dateitext.starts_with("\xEF\xBB\xBF")) dateitext.remove_prefix(3);
     while (!dateitext.empty()) {
         const std::size_t ende = dateitext.find('\n');
         std::string_view zeile = dateitext.substr(0, ende);

@@ -145,8 +145,8 @@ TEST(IniDatei, RefusesTextsTheFileCannotHold) {
 }
 
 TEST(IniDatei, ReadsOtherOrderCaseCommentsAndBlanks) {
-    const IniDatei ini = AusText("; start\n"
-                                 "[KONFIG]\n"
+    const IniDatei ini = AusText("\xEF\xBB\xBF[KONFIG]\n"
+                                 "; start\n"
                                  "  VoutMax=5\t\n"
                                  "; port = 7\r\n"
                                  "[com]\r\n"

@@ -5,15 +5,6 @@
 #include <cmath>
 #include <cstring>
 
-TEST(KonfigDaten, StandardValues) {
-    gKonfig.voutmax = 5.0;
-    KonfigStandardwerteSetzen();
-    EXPECT_EQ(KonfigurationenVergleichen(gKonfig, KonfigStandardwerte()), 1);
-    EXPECT_EQ(gKonfig.voutmax, 10.0);
-    EXPECT_EQ(gKonfig.inmax[3], 10.0);
-    EXPECT_STREQ(gKonfig.ineinheit[3], "V");
-}
-
 TEST(KonfigDaten, ComparisonRules) {
     const KonfigDaten a = KonfigStandardwerte();
     EXPECT_EQ(KonfigurationenVergleichen(a, a), 1);

@@ -7,6 +7,8 @@
 #include <poll.h>
 #include <sys/file.h>
 #include <sys/ioctl.h>
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
 #include <termios.h>
 #include <unistd.h>
 
@@ -25,6 +27,14 @@ speed_t BaudKonstante(int baud) {
     case 38400: return B38400;
     default: return B0;
     }
+}
+
+// Slave side of a Unix98 pseudo-terminal (majors 136..143).
+bool IstPseudoTerminal(int fd) {
+    struct stat st {};
+    if (fstat(fd, &st) != 0 || !S_ISCHR(st.st_mode)) return false;
+    unsigned m = major(st.st_rdev);
+    return m >= 136 && m <= 143;
 }
 
 } // namespace
@@ -50,7 +60,15 @@ int PosixSeriellerPort::LeitungEinstellen(int fd, int baud) {
     t.c_cc[VMIN] = 0;
     t.c_cc[VTIME] = 0;
     if (cfsetispeed(&t, speed) != 0 || cfsetospeed(&t, speed) != 0) return -1;
-    return tcsetattr(fd, TCSANOW, &t) == 0 ? 0 : -1;
+    if (tcsetattr(fd, TCSANOW, &t) == 0) return 0;
+    // A pseudo-terminal has no wire and keeps 8 bits without parity; glibc
+    // reports that as EINVAL. Accept it there if everything else took effect.
+    if (errno != EINVAL || !IstPseudoTerminal(fd)) return -1;
+    termios ist{};
+    if (tcgetattr(fd, &ist) != 0) return -1;
+    bool roh = (ist.c_lflag & (ICANON | ECHO | ISIG | IEXTEN)) == 0 && (ist.c_oflag & OPOST) == 0 &&
+               (ist.c_iflag & (IXON | IXOFF | ICRNL | INLCR | IGNCR | ISTRIP)) == 0;
+    return roh && cfgetispeed(&ist) == speed && cfgetospeed(&ist) == speed ? 0 : -1;
 }
 
 int PosixSeriellerPort::Oeffnen(const std::string& pfad, int baud) {

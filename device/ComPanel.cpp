@@ -1,0 +1,432 @@
+#include "device/ComPanel.h"
+
+#include "app/IniDatei.h"
+#include "device/PortTabelle.h"
+#include "device/Qavksv5.h"
+#include "uisupport/Dialoge.h"
+#include "uisupport/Fehleranzeige.h"
+#include "uisupport/Hilfemodus.h"
+#include "uisupport/Lampe.h"
+#include "uisupport/VerbindungsBild.h"
+
+#include <QComboBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QToolButton>
+#include <QVBoxLayout>
+#include <vector>
+
+namespace {
+
+ComPanel* sgPanel = nullptr;
+int sgComPort = -1;
+int sgLetzterComPort = -1;
+std::vector<VerbindungsBild*> sgBilder;
+
+constexpr double kEmpfangsZeitlimit = 0.5;
+constexpr int kBaud = 9600;
+constexpr unsigned char kModusEingang4 = 0x01;
+
+const char* const kFehlerbitTexte[5] = {"Speicherfehler", "Checksummenfehler", "Eeprom nicht bereit",
+                                        "Daten nicht sinnvoll", "Kurvenauswahlfehler"};
+
+namespace hilfe {
+const char* const PORT = "Die Serielle Schnittstelle, an die die DLM-7\nangeschlossen ist.";
+const char* const IDLESEN = "Ließt die Gerätekennung von der DLM-7.";
+const char* const SCANN = "Durchsucht die geöffnete serielle Schnittstelle\nnach DLM-7 Geräten. Das Ergebnis wird mit "
+                          "den LED's\n1 bis 8 dargestellt.";
+const char* const START = "Sendet den Start-Befehl zur DLM-7.";
+const char* const STOPP = "Sendet den Stopp-Befehl zur DLM-7.";
+const char* const FEHLERHILFE = "Zeigt in einem Fenster die Bedeutung der\naktiven Fehlerbits an.";
+const char* const PICTURERING = "Öffnet bzw. trennt die serielle Verbindung zur DLM-7.\nCOM-Port Nummer und "
+                                "Geräteadresse müssen im\nFenster 'COM-Einstellung' eingestellt werden.";
+const char* const FEHLERABFRAGE = "Fragt die Fehlerbits von der DLM-7 ab.";
+const char* const EINGANG4EIN =
+    "Die DLM-7 wird so eingestellt, daß das Signal an\nEingang 4 als Start/Stopp-Signal interpretiert wird,\nmit dem "
+    "der Kurvengenerator bzw. der Kennlinienregler\ngestartet und gestoppt werden kann.";
+const char* const EINGANG4AUS =
+    "Die DLM-7 wird so eingestellt, daß Eingang 4\nals normaler Analogeingang verwendet wird.";
+const char* const LED_FEHLER = "Die Fehlerbits zeigen den Fehlerstatus\nder DLM-7 an. Sie müssen mit "
+                               "'Fehlerbits\nabfragen' von der DLM-7 gelesen werden.";
+const char* const ADRESSE = "Die Geräteadresse des angeschlossenen\nDLM-7 Geräts (ist normalerweise 1).";
+const char* const LED = "Das Ergebnis des letzten 'Scann' Befehls für\ndie Geräteadresse 1 bis 8:\ngrau: Kein Gerät "
+                        "gefunden.\ngrün: DLM-7 gefunden.\nrot: Gerät hat geantwortet, ist aber keine DLM-7.";
+const char* const IDSTRING = "Die Gerätekennung, mit der die DLM-7 auf\nden 'ID-lesen' Befehl geantwortet "
+                             "hat\n(enthält Gerätekennung und Versionsnummer).";
+} // namespace hilfe
+
+QString Q(const char* utf8) { return QString::fromUtf8(utf8); }
+
+int AdresseIndex(char adresse) { return adresse == '&' ? 9 : adresse - '1'; }
+
+} // namespace
+
+int OffenerComPort() { return sgComPort; }
+
+char GeraeteAdresse() {
+    if (!sgPanel) return '1';
+    return sgPanel->ADRESSE->currentData().toChar().toLatin1();
+}
+
+void VerbindungsBildAnmelden(VerbindungsBild* bild) {
+    sgBilder.push_back(bild);
+    bild->setWert(sgComPort);
+    HilfetextSetzen(bild, Q(hilfe::PICTURERING));
+    QObject::connect(bild, &VerbindungsBild::geklickt, [] { ComPicture_Callback(); });
+    QObject::connect(bild, &QObject::destroyed, [bild] { std::erase(sgBilder, bild); });
+}
+
+void ComPicture_Callback() {
+    if (gHilfeAktiv || !sgPanel) return;
+    if (sgComPort == -1) {
+        sgPanel->PORT->setCurrentIndex(sgPanel->PORT->findData(sgLetzterComPort));
+        ComFehlerSetzen(sgPanel->ComPortOeffnen(sgLetzterComPort));
+    } else {
+        sgPanel->ComPortSchliessen();
+    }
+    sgPanel->LinkAnzeigen();
+}
+
+void Start_Callback() {
+    if (gHilfeAktiv || !sgPanel) return;
+    ComFehlerSetzen(sgPanel->ComStart());
+}
+
+void Stopp_Callback() {
+    if (gHilfeAktiv || !sgPanel) return;
+    ComFehlerSetzen(sgPanel->ComStopp());
+}
+
+ComPanel::ComPanel(QWidget* eltern) : Werkzeugfenster("COM-Schnittstellen Einstellung", eltern) {
+    setObjectName("COMPNL");
+    sgPanel = this;
+    sgComPort = -1;
+    sgLetzterComPort = -1;
+    DateiMenueAbschliessen(false);
+
+    auto* zentral = new QWidget(this);
+    auto* spalte = new QVBoxLayout(zentral);
+    spalte->setSpacing(10);
+
+    // Link: port, address, picture.
+    auto* verbindung = new QGroupBox("Verbindung", zentral);
+    auto* vRaster = new QGridLayout(verbindung);
+    PORT = new QComboBox(verbindung);
+    PORT->setObjectName("PORT");
+    PORT->addItem("not open", -1);
+    for (int nr = 1; nr <= 8; ++nr) PORT->addItem(QString("COM%1").arg(nr), nr);
+    PORT->setCurrentIndex(0);
+    HilfetextSetzen(PORT, Q(hilfe::PORT));
+    pfad_ = new QLabel(verbindung);
+    pfad_->setObjectName("PORTPFAD");
+    pfad_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    ADRESSE = new QComboBox(verbindung);
+    ADRESSE->setObjectName("ADRESSE");
+    for (char c = '1'; c <= '9'; ++c) ADRESSE->addItem(QString(QChar(c)), QChar(c));
+    ADRESSE->addItem("alle", QChar('&'));
+    HilfetextSetzen(ADRESSE, Q(hilfe::ADRESSE));
+    bild_ = VerbindungsBildAnlegen();
+    vRaster->addWidget(new QLabel("COM-Port", verbindung), 0, 0);
+    vRaster->addWidget(PORT, 0, 1);
+    vRaster->addWidget(pfad_, 0, 2);
+    vRaster->addWidget(new QLabel("Adresse", verbindung), 1, 0);
+    vRaster->addWidget(ADRESSE, 1, 1);
+    vRaster->addWidget(bild_, 0, 3, 2, 1, Qt::AlignRight);
+    vRaster->setColumnStretch(2, 1);
+    spalte->addWidget(verbindung);
+
+    // Identity and scan.
+    auto* geraet = new QGroupBox("Gerät", zentral);
+    auto* gRaster = new QGridLayout(geraet);
+    IDLESEN = new QPushButton("ID lesen", geraet);
+    IDLESEN->setObjectName("IDLESEN");
+    HilfetextSetzen(IDLESEN, Q(hilfe::IDLESEN));
+    IDSTRING = new QLineEdit(geraet);
+    IDSTRING->setObjectName("IDSTRING");
+    IDSTRING->setReadOnly(true);
+    HilfetextSetzen(IDSTRING, Q(hilfe::IDSTRING));
+    SCANN = new QPushButton("Scann", geraet);
+    SCANN->setObjectName("SCANN");
+    HilfetextSetzen(SCANN, Q(hilfe::SCANN));
+    auto* lampen = new QHBoxLayout;
+    for (int i = 0; i < 9; ++i) {
+        auto* box = new QVBoxLayout;
+        LED[i] = new Lampe(geraet);
+        LED[i]->setObjectName(QString("LED%1").arg(i + 1));
+        LED[i]->setAn(false);
+        if (i < 8) HilfetextSetzen(LED[i], Q(hilfe::LED));
+        auto* l = new QLabel(QString::number(i + 1), geraet);
+        l->setAlignment(Qt::AlignCenter);
+        box->addWidget(LED[i], 0, Qt::AlignHCenter);
+        box->addWidget(l);
+        lampen->addLayout(box);
+    }
+    lampen->addStretch();
+    TEXT = new QLabel(geraet);
+    TEXT->setObjectName("TEXT");
+    TEXT->setMinimumWidth(200);
+    gRaster->addWidget(IDLESEN, 0, 0);
+    gRaster->addWidget(new QLabel("ID", geraet), 0, 1);
+    gRaster->addWidget(IDSTRING, 0, 2, 1, 2);
+    gRaster->addWidget(SCANN, 1, 0);
+    gRaster->addLayout(lampen, 1, 2);
+    gRaster->addWidget(TEXT, 1, 3);
+    gRaster->setColumnStretch(2, 1);
+    spalte->addWidget(geraet);
+
+    // Start/stop and the role of input 4.
+    auto* steuerung = new QGroupBox("Steuerung", zentral);
+    auto* sRaster = new QGridLayout(steuerung);
+    START = new QPushButton("Start", steuerung);
+    START->setObjectName("START");
+    HilfetextSetzen(START, Q(hilfe::START));
+    STOPP = new QPushButton("Stopp", steuerung);
+    STOPP->setObjectName("STOPP");
+    HilfetextSetzen(STOPP, Q(hilfe::STOPP));
+    STARTSTOPPEINGANGEIN = new QPushButton("Eingang 4 -> Start/Stopp-Signal", steuerung);
+    STARTSTOPPEINGANGEIN->setObjectName("STARTSTOPPEINGANGEIN");
+    HilfetextSetzen(STARTSTOPPEINGANGEIN, Q(hilfe::EINGANG4EIN));
+    STARTSTOPPEINGANGAUS = new QPushButton("Eingang 4 -> Analogeingang", steuerung);
+    STARTSTOPPEINGANGAUS->setObjectName("STARTSTOPPEINGANGAUS");
+    HilfetextSetzen(STARTSTOPPEINGANGAUS, Q(hilfe::EINGANG4AUS));
+    sRaster->addWidget(START, 0, 0);
+    sRaster->addWidget(STOPP, 0, 1);
+    sRaster->addWidget(STARTSTOPPEINGANGEIN, 1, 0);
+    sRaster->addWidget(STARTSTOPPEINGANGAUS, 1, 1);
+    spalte->addWidget(steuerung);
+
+    // Error register.
+    auto* fehlerbits = new QGroupBox("DLM-7 Fehler", zentral);
+    auto* fRaster = new QGridLayout(fehlerbits);
+    for (int i = 0; i < 5; ++i) {
+        LED_FEHLER[i] = new Lampe(fehlerbits);
+        LED_FEHLER[i]->setObjectName(QString("LED_FEHLER%1").arg(i));
+        LED_FEHLER[i]->setFarbe(Lampe::Rot);
+        if (i < 4) HilfetextSetzen(LED_FEHLER[i], Q(hilfe::LED_FEHLER));
+        fRaster->addWidget(LED_FEHLER[i], 0, 2 * i);
+        fRaster->addWidget(new QLabel(Q(kFehlerbitTexte[i]), fehlerbits), 0, 2 * i + 1);
+    }
+    FEHLERABFRAGE = new QPushButton("Fehlerbits abfragen", fehlerbits);
+    FEHLERABFRAGE->setObjectName("FEHLERABFRAGE");
+    HilfetextSetzen(FEHLERABFRAGE, Q(hilfe::FEHLERABFRAGE));
+    FEHLERHILFE = new QPushButton("?", fehlerbits);
+    FEHLERHILFE->setObjectName("FEHLERHILFE");
+    FEHLERHILFE->setFixedWidth(32);
+    HilfetextSetzen(FEHLERHILFE, Q(hilfe::FEHLERHILFE));
+    fRaster->addWidget(FEHLERABFRAGE, 1, 0, 1, 4);
+    fRaster->addWidget(FEHLERHILFE, 1, 4);
+    fRaster->setColumnStretch(10, 1);
+    spalte->addWidget(fehlerbits);
+    spalte->addStretch();
+
+    auto* unten = new QHBoxLayout;
+    fehler_ = FehleranzeigeAnlegen();
+    DIREKTHILFE = DirekthilfeKnopf();
+    unten->addWidget(fehler_, 1);
+    unten->addWidget(ZurueckKnopf("zurück zum &Hauptfenster"));
+    unten->addWidget(DIREKTHILFE);
+    spalte->addLayout(unten);
+    setCentralWidget(zentral);
+
+    connect(PORT, &QComboBox::activated, this, [this] { PortSelect_Callback(); });
+    connect(PORT, &QComboBox::currentIndexChanged, this, [this] { PfadAnzeigen(); });
+    connect(IDLESEN, &QPushButton::clicked, this, [this] { IDLesen_Callback(); });
+    connect(SCANN, &QPushButton::clicked, this, [this] { Scann_Callback(); });
+    connect(START, &QPushButton::clicked, this, [] { Start_Callback(); });
+    connect(STOPP, &QPushButton::clicked, this, [] { Stopp_Callback(); });
+    connect(FEHLERABFRAGE, &QPushButton::clicked, this, [this] { Fehlerabfrage_Callback(); });
+    connect(FEHLERHILFE, &QPushButton::clicked, this, [this] { StatusbitsHilfe_Callback(); });
+    connect(STARTSTOPPEINGANGEIN, &QPushButton::clicked, this, [this] { StartStoppEingang_Callback(true); });
+    connect(STARTSTOPPEINGANGAUS, &QPushButton::clicked, this, [this] { StartStoppEingang_Callback(false); });
+    LinkAnzeigen();
+}
+
+int ComPanel::letzterComPort() const { return sgLetzterComPort; }
+
+int ComPanel::CompanelInit() {
+    TEXT->clear();
+    return 0;
+}
+
+int ComPanel::CompanelClear() {
+    ComPortSchliessen();
+    return 0;
+}
+
+void ComPanel::PortSetzen(int wert) {
+    const int i = PORT->findData(wert);
+    PORT->setCurrentIndex(i < 0 ? 0 : i);
+}
+
+void ComPanel::PfadAnzeigen() {
+    const int nr = PORT->currentData().toInt();
+    pfad_->setText(nr >= 1 ? QString::fromStdString(PortPfad(nr)) : QString());
+    for (int i = 1; i < PORT->count(); ++i)
+        PORT->setItemData(i, QString::fromStdString(PortPfad(i)), Qt::ToolTipRole);
+}
+
+void ComPanel::LinkAnzeigen() {
+    PortSetzen(sgComPort);
+    for (auto* b : sgBilder) b->setWert(sgComPort);
+    // Controls that need a box are usable exactly while a port is open.
+    const bool offen = sgComPort != -1;
+    FEHLERABFRAGE->setEnabled(offen);
+    START->setEnabled(offen);
+    STARTSTOPPEINGANGEIN->setEnabled(offen);
+    for (auto* l : LED_FEHLER) l->setEnabled(offen);
+    PfadAnzeigen();
+}
+
+int ComPanel::ComPortOeffnen(int gewuenscht) {
+    if (gewuenscht == sgComPort) return 0;
+    ComPortSchliessen();
+    if (gewuenscht != -1) {
+        if (const int r = QAVKSV5_Open(gewuenscht, kBaud); r != 0) {
+            sgComPort = -1;
+            return r;
+        }
+        QAVKSV5_Timeout(gewuenscht, kEmpfangsZeitlimit);
+        sgLetzterComPort = gewuenscht;
+    }
+    sgComPort = gewuenscht;
+    return 0;
+}
+
+void ComPanel::ComPortSchliessen() {
+    if (sgComPort != -1) {
+        QAVKSV5_Close(sgComPort);
+        sgComPort = -1;
+    }
+}
+
+void ComPanel::PortSelect_Callback() {
+    if (gHilfeAktiv) return;
+    const int r = ComPortOeffnen(PORT->currentData().toInt());
+    if (r != 0) PortSetzen(-1);
+    ComFehlerSetzen(r);
+    LinkAnzeigen();
+}
+
+void ComPanel::IDLesen_Callback() {
+    if (gHilfeAktiv) return;
+    TEXT->setText("lese ID...");
+    TEXT->repaint();
+    ComFehlerSetzen(ComIDLesen());
+    TEXT->clear();
+}
+
+int ComPanel::ComIDLesen() {
+    if (sgComPort == -1) return kComIdOhnePort;
+    IDSTRING->clear();
+    std::string kennung;
+    const int r = QAVKSV5_IDLesen(sgComPort, GeraeteAdresse(), kennung);
+    if (r == 0) IDSTRING->setText(QString::fromLatin1(kennung.c_str()));
+    return r;
+}
+
+void ComPanel::Scann_Callback() {
+    if (gHilfeAktiv) return;
+    ComFehlerSetzen(ComScann());
+}
+
+int ComPanel::ComScann() {
+    if (sgComPort == -1) return kComScanOhnePort;
+    IDSTRING->clear();
+    for (char a = '1'; a <= '9'; ++a) {
+        TEXT->setText(QString::fromUtf8("Suche nach Gerät ") + QChar(a));
+        TEXT->repaint();
+        std::string kennung;
+        Lampe* lampe = LED[a - '1'];
+        if (QAVKSV5_IDLesen(sgComPort, a, kennung) != 0) {
+            lampe->setAn(false);
+        } else if (kennung.rfind("QAV-DLM7D", 0) == 0) {
+            lampe->setFarbe(Lampe::Gruen);
+            lampe->setAn(true);
+            ADRESSE->setCurrentIndex(AdresseIndex(a));
+            IDSTRING->setText(QString::fromLatin1(kennung.c_str()));
+        } else {
+            lampe->setFarbe(Lampe::Rot);
+            lampe->setAn(true);
+        }
+    }
+    TEXT->clear();
+    return 0;
+}
+
+int ComPanel::ComStart() {
+    if (sgComPort == -1) return kComStartOhnePort;
+    return QAVKSV5_DeviceFunction(sgComPort, GeraeteAdresse(), "start");
+}
+
+int ComPanel::ComStopp() {
+    if (sgComPort == -1) return kComStoppOhnePort;
+    return QAVKSV5_DeviceFunction(sgComPort, GeraeteAdresse(), "stopp");
+}
+
+void ComPanel::Fehlerabfrage_Callback() {
+    if (gHilfeAktiv) return;
+    FEHLERABFRAGE->setEnabled(true);
+    START->setEnabled(true);
+    STARTSTOPPEINGANGEIN->setEnabled(true);
+    for (auto* l : LED_FEHLER) l->setEnabled(true);
+    ComFehlerSetzen(0);
+    if (const int r = ComFehlerabfrage(); r != 0) ComFehlerSetzen(r);
+}
+
+int ComPanel::ComFehlerabfrage() {
+    if (sgComPort == -1) return kComFehlerabfrageOhnePort;
+    unsigned char bits = 0;
+    const int r = QAVKSV5_StatusLesen(sgComPort, GeraeteAdresse(), 2, bits);
+    if (r != 0) return r;
+    for (int i = 0; i < 5; ++i) LED_FEHLER[i]->setAn((bits >> i) & 1);
+    return 0;
+}
+
+void ComPanel::StatusbitsHilfe_Callback() {
+    if (gHilfeAktiv) return;
+    QString text;
+    for (int i = 0; i < 5; ++i)
+        if (LED_FEHLER[i]->an()) text += Q(kFehlerbitTexte[i]) + "\n";
+    dialoge().Meldung("Fehlerbits", text);
+}
+
+void ComPanel::StartStoppEingang_Callback(bool startStoppSignal) {
+    if (gHilfeAktiv) return;
+    ComFehlerSetzen(0);
+    if (const int r = ComStartStoppEingang(startStoppSignal); r != 0) ComFehlerSetzen(r);
+}
+
+int ComPanel::ComStartStoppEingang(bool startStoppSignal) {
+    if (sgComPort == -1) return kComEingang4OhnePort;
+    return QAVKSV5_ModusSchreiben(sgComPort, GeraeteAdresse(), startStoppSignal, kModusEingang4);
+}
+
+void ComPanel::ReadIniCompanel(const IniDatei& ini) {
+    long adresse = 49;
+    if (ini.IntLesen("com", "adresse", adresse) != IniDatei::Ergebnis::Vorhanden ||
+        !((adresse >= 49 && adresse <= 57) || adresse == 38))
+        adresse = 49;
+    ADRESSE->setCurrentIndex(AdresseIndex(char(adresse)));
+
+    auto portLesen = [&ini](const char* schluessel) {
+        long p = -1;
+        if (ini.IntLesen("com", schluessel, p) != IniDatei::Ergebnis::Vorhanden || !((p >= 1 && p <= 8) || p == -1))
+            p = -1;
+        return int(p);
+    };
+    sgLetzterComPort = portLesen("lport");
+    const int port = portLesen("port");
+    PortSetzen(port);
+    ComFehlerSetzen(ComPortOeffnen(port));
+    LinkAnzeigen();
+}
+
+void ComPanel::WriteIniCompanel(IniDatei& ini) {
+    ini.IntSetzen("com", "adresse", static_cast<unsigned char>(GeraeteAdresse()));
+    ini.IntSetzen("com", "port", sgComPort);
+    ini.IntSetzen("com", "lport", sgLetzterComPort);
+}

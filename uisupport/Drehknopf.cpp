@@ -1,0 +1,200 @@
+#include "uisupport/Drehknopf.h"
+
+#include <QDial>
+#include <QDoubleSpinBox>
+#include <QLabel>
+#include <QPainter>
+#include <QVBoxLayout>
+#include <QtMath>
+
+#include <algorithm>
+#include <cmath>
+
+// The turning part. QDial keeps the mouse and keyboard handling; only the
+// look is ours, with the two limits written at the ends of the scale.
+class KnopfRad : public QDial {
+  public:
+    using QDial::QDial;
+    QString untenText, obenText;
+
+    QSize sizeHint() const override { return {96, 96}; }
+    QSize minimumSizeHint() const override { return {48, 48}; }
+
+  protected:
+    void paintEvent(QPaintEvent*) override {
+        QPainter p(this);
+        p.setRenderHint(QPainter::Antialiasing);
+        const bool aktiv = isEnabled();
+        const QPalette::ColorGroup gruppe = aktiv ? QPalette::Active : QPalette::Disabled;
+        const double r = std::min(width(), height()) / 2.0 - 2.0;
+        if (r < 8) return;
+        const QPointF mitte(width() / 2.0, height() / 2.0);
+        auto punkt = [&](double radius, double grad) {
+            const double rad = qDegreesToRadians(grad);
+            return QPointF(mitte.x() + radius * std::cos(rad), mitte.y() - radius * std::sin(rad));
+        };
+        // QDial maps its range onto 300 degrees, from 240 down to -60.
+        const double spanne = maximum() - minimum();
+        const double anteil = spanne > 0 ? double(value() - minimum()) / spanne : 0.0;
+        const QColor tinte = palette().color(gruppe, QPalette::WindowText);
+
+        p.setPen(QPen(tinte, 1.0));
+        for (int i = 0; i <= 10; ++i) {
+            const double grad = 240.0 - 30.0 * i;
+            p.drawLine(punkt(r * (i % 5 == 0 ? 0.82 : 0.88), grad), punkt(r * 0.97, grad));
+        }
+
+        const double knopf = r * 0.72;
+        QRadialGradient verlauf(mitte - QPointF(knopf * 0.3, knopf * 0.3), knopf * 1.4);
+        const QColor grund = aktiv ? QColor(96, 110, 124) : QColor(170, 170, 170);
+        verlauf.setColorAt(0.0, grund.lighter(160));
+        verlauf.setColorAt(1.0, grund.darker(120));
+        p.setPen(QPen(grund.darker(160), 1.2));
+        p.setBrush(verlauf);
+        p.drawEllipse(mitte, knopf, knopf);
+        if (hasFocus()) {
+            p.setBrush(Qt::NoBrush);
+            p.setPen(QPen(palette().color(QPalette::Highlight), 1.5));
+            p.drawEllipse(mitte, knopf + 2, knopf + 2);
+        }
+
+        const double zeiger = 240.0 - 300.0 * anteil;
+        p.setPen(QPen(aktiv ? QColor(255, 160, 0) : QColor(230, 230, 230), std::max(2.0, r * 0.07), Qt::SolidLine,
+                      Qt::RoundCap));
+        p.drawLine(punkt(knopf * 0.35, zeiger), punkt(knopf * 0.88, zeiger));
+
+        if (r >= 30) {
+            QFont schrift = font();
+            schrift.setPixelSize(static_cast<int>(std::clamp(r * 0.17, 8.0, 13.0)));
+            p.setFont(schrift);
+            p.setPen(tinte);
+            const double h = QFontMetricsF(schrift).height();
+            const QRectF links(0, height() - h, width() / 2.0 - 2, h);
+            const QRectF rechts(width() / 2.0 + 2, height() - h, width() / 2.0 - 2, h);
+            p.drawText(links, Qt::AlignLeft | Qt::AlignVCenter, untenText);
+            p.drawText(rechts, Qt::AlignRight | Qt::AlignVCenter, obenText);
+        }
+    }
+};
+
+Drehknopf::Drehknopf(QWidget* parent)
+    : QWidget(parent), m_einheit(new QLabel(this)), m_rad(new KnopfRad(this)), m_zahl(new QDoubleSpinBox(this)) {
+    m_einheit->setAlignment(Qt::AlignCenter);
+    m_rad->setWrapping(false);
+    m_rad->setTracking(true);
+    m_rad->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
+    m_zahl->setKeyboardTracking(false);
+    m_zahl->setAlignment(Qt::AlignRight);
+    m_zahl->setAccelerated(true);
+
+    auto* spalte = new QVBoxLayout(this);
+    spalte->setContentsMargins(2, 2, 2, 2);
+    spalte->setSpacing(2);
+    spalte->addWidget(m_einheit);
+    spalte->addWidget(m_rad, 1);
+    spalte->addWidget(m_zahl);
+    setFocusProxy(m_zahl);
+
+    connect(m_rad, &QDial::valueChanged, this, &Drehknopf::radGedreht);
+    connect(m_zahl, &QDoubleSpinBox::valueChanged, this, &Drehknopf::zahlEingegeben);
+    bereichEinrichten();
+}
+
+QDial* Drehknopf::rad() const { return m_rad; }
+
+QString Drehknopf::einheit() const { return m_einheit->text(); }
+
+void Drehknopf::setEinheit(const QString& einheit) { m_einheit->setText(einheit); }
+
+void Drehknopf::setGrenzen(double unten, double oben) {
+    if (!std::isfinite(unten) || !std::isfinite(oben)) return;
+    m_unten = unten;
+    m_oben = oben;
+    bereichEinrichten();
+}
+
+void Drehknopf::setNachkommastellen(int stellen) {
+    m_stellen = std::clamp(stellen, 0, 10);
+    bereichEinrichten();
+}
+
+void Drehknopf::setWert(double wert) {
+    if (!std::isfinite(wert)) return;
+    uebernehmen(wert, false);
+}
+
+double Drehknopf::gerundet(double wert) const {
+    const double faktor = std::pow(10.0, m_stellen);
+    const double skaliert = std::round(wert * faktor) / faktor;
+    const double ergebnis = std::isfinite(skaliert) ? skaliert : wert;
+    return std::clamp(ergebnis, std::min(m_unten, m_oben), std::max(m_unten, m_oben));
+}
+
+int Drehknopf::radPosition(double wert) const {
+    const double spanne = m_oben - m_unten;
+    if (spanne == 0.0) return 0;
+    const double anteil = std::clamp((wert - m_unten) / spanne, 0.0, 1.0);
+    return static_cast<int>(std::lround(anteil * m_schritte));
+}
+
+void Drehknopf::bereichEinrichten() {
+    const double lo = std::min(m_unten, m_oben);
+    const double hi = std::max(m_unten, m_oben);
+    const double spanne = hi - lo;
+    // One knob step per last decimal, but no more steps than the knob can resolve usefully.
+    const double feinste = spanne * std::pow(10.0, m_stellen);
+    m_schritte = static_cast<int>(std::clamp(std::round(feinste), 1.0, 100000.0));
+
+    const QSignalBlocker sperreRad(m_rad);
+    const QSignalBlocker sperreZahl(m_zahl);
+    m_rad->setRange(0, m_schritte);
+    m_rad->setSingleStep(std::max(1, m_schritte / 200));
+    m_rad->setPageStep(std::max(1, m_schritte / 20));
+    m_rad->untenText = QString::number(m_unten, 'f', m_stellen);
+    m_rad->obenText = QString::number(m_oben, 'f', m_stellen);
+    m_rad->update();
+
+    m_zahl->setDecimals(m_stellen);
+    m_zahl->setRange(lo, hi);
+    // Arrow steps of about a hundredth of the span, a round number.
+    const double kleinster = std::pow(10.0, -m_stellen);
+    const double schritt = spanne > 0 ? std::pow(10.0, std::floor(std::log10(spanne / 100.0))) : kleinster;
+    m_zahl->setSingleStep(std::max(schritt, kleinster));
+
+    m_wert = gerundet(m_wert);
+    anzeigeAbgleichen();
+}
+
+void Drehknopf::anzeigeAbgleichen() {
+    const QSignalBlocker sperreRad(m_rad);
+    const QSignalBlocker sperreZahl(m_zahl);
+    m_rad->setValue(radPosition(m_wert));
+    m_zahl->setValue(m_wert);
+}
+
+void Drehknopf::uebernehmen(double wert, bool vomBenutzer) {
+    const double neu = gerundet(wert);
+    const bool geaendert = neu != m_wert;
+    m_wert = neu;
+    anzeigeAbgleichen();
+    if (vomBenutzer && geaendert) emit wertGeaendert(m_wert);
+}
+
+void Drehknopf::radGedreht(int position) {
+    const double wert = m_unten + (m_oben - m_unten) * (double(position) / m_schritte);
+    const double neu = gerundet(wert);
+    if (neu == m_wert) return;
+    m_wert = neu;
+    // Only the field follows; resetting the knob itself would fight the mouse.
+    const QSignalBlocker sperreZahl(m_zahl);
+    m_zahl->setValue(m_wert);
+    emit wertGeaendert(m_wert);
+}
+
+void Drehknopf::zahlEingegeben(double wert) {
+    if (!std::isfinite(wert)) {
+        anzeigeAbgleichen();
+        return;
+    }
+    uebernehmen(wert, true);
+}

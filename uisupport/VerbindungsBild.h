@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QWidget>
+
+class QSvgRenderer;
+
+// The link picture: a plug apart (-1, no port open) or plugged in with the
+// port number (1..8). A left click asks the owner to toggle the link.
+class VerbindungsBild : public QWidget {
+    Q_OBJECT
+  public:
+    explicit VerbindungsBild(QWidget* parent = nullptr);
+
+    // Anything but 1..8 shows the closed link.
+    void setWert(int wert);
+    int wert() const { return m_wert; }
+
+    QSize sizeHint() const override { return {72, 58}; }
+    QSize minimumSizeHint() const override { return {40, 34}; }
+
+  signals:
+    void geklickt();
+
+  protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+
+  private:
+    int m_wert = -1;
+    bool m_gedrueckt = false;
+    QSvgRenderer* m_offen;
+    QSvgRenderer* m_getrennt;
+};

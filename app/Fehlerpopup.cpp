@@ -1,0 +1,19 @@
+#include "app/Fehlerpopup.h"
+
+#include "app/Fehlermeldungen.h"
+#include "uisupport/Dialoge.h"
+
+namespace {
+
+int Zeigen(int code, const QString& titelAnfang) {
+    if (FehlerKategorie(code) == kStilleKategorie) return code / 1000 * 1000;
+    const QString titel = QString("%1 #%2").arg(titelAnfang).arg(-static_cast<long long>(code));
+    dialoge().Meldung(titel, QString::fromUtf8(QAV_Fehlermeldung(code)));
+    return 1;
+}
+
+} // namespace
+
+int QAV_Fehlerpopup(int code) { return Zeigen(code, sgSprache == 2 ? "Error" : "Fehler"); }
+
+int QAV_Fehlerpopup2(int code, const QString& titel) { return Zeigen(code, titel); }

@@ -1,0 +1,171 @@
+#include "app/Hauptfenster.h"
+
+#include "app/Shell.h"
+#include "device/ComPanel.h"
+#include "uisupport/Bilder.h"
+#include "uisupport/Hilfemodus.h"
+#include "uisupport/VerbindungsBild.h"
+
+#include <QCloseEvent>
+#include <QGridLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+namespace {
+
+struct KnopfText {
+    Hauptfenster::Knopf knopf;
+    const char* label;
+    const char* hilfe;
+};
+
+const KnopfText kKnoepfe[] = {
+    {Hauptfenster::COM, "&COM-Einstellung",
+     "Öffnen, Schließen und Einstellen der\nSeriellen Schnittstelle, an der das\nDLM-7 Gerät angeschlossen ist."},
+    {Hauptfenster::KONFIG, "&Konfiguration",
+     "Konfiguration der DLM-7 Ausgänge:\nDie DLM-7 besitzt vier 0 bis 10 Volt\nAusgänge. Jeder dieser Ausgänge kann\n"
+     "auf eine beliebige andere Einheit\nskaliert werden."},
+    {Hauptfenster::DIREKT, "&Direkte Ein-/Ausgabe",
+     "Direktes Schreiben der Ausgänge:\nHier können die Ausgänge der DLM-7 direkt\ngesetzt, werden."},
+    {Hauptfenster::KURVEN, "Kurven&generator",
+     "Die DLM-7 kann bis zu vier unabhängige Kurven\nausgeben. Hier können die Kurvenformen erstellt\n"
+     "und in die DLM-7 übertragen werden."},
+    {Hauptfenster::KENNLINIE, "Kennlinien&regler",
+     "Hier können Kennlinien erstellt und in die DLM-7 über-\ntragen werden.\nBei der Kennlinienregelung wird "
+     "abhängig von einem\nEingangssignal aufgrund einer beliebigen Kennlinie\nein Ausgangssignal erzeugt.\n"
+     "Die DLM-7 kann bis zu 7 Kennlinien speichern. Die\nAuswahl der Kennlinie erfolgt über eine Analogspannung."},
+    {Hauptfenster::INFO, "&Info", nullptr},
+    {Hauptfenster::ENDE, "&Beenden", nullptr},
+};
+
+} // namespace
+
+QSize GroesseNachRegel(QSize aktuell, QSize start) {
+    if (start.width() <= 0 || start.height() <= 0) return aktuell;
+    const double rw = double(aktuell.width()) / start.width();
+    const double rh = double(aktuell.height()) / start.height();
+    QSize neu = aktuell;
+    double f;
+    if (rh >= rw) {
+        f = rw;
+        neu.setHeight(int(start.height() * f + 0.5));
+    } else {
+        f = rh;
+        neu.setWidth(int(start.width() * f + 0.5));
+    }
+    if (f < 1.0) neu = start;
+    return neu;
+}
+
+Hauptfenster::Hauptfenster(QWidget* eltern) : QWidget(eltern) {
+    setObjectName("MAINPANEL");
+    setWindowTitle("DLM7D-Steuerung");
+    setWindowIcon(Bilder::Programm());
+    ProgrammfensterMarkieren(this);
+
+    inhalt_ = new QWidget(this);
+    auto* spalte = new QVBoxLayout(inhalt_);
+    spalte->setContentsMargins(40, 30, 40, 20);
+
+    auto* titel = new QLabel("DLM7D-Steuerung", inhalt_);
+    QFont f = titel->font();
+    f.setPointSizeF(f.pointSizeF() * 2.2);
+    f.setBold(true);
+    titel->setFont(f);
+    titel->setAlignment(Qt::AlignCenter);
+    auto* unter = new QLabel("Steuerung und Einstellung der DLM-7 über die serielle Schnittstelle", inhalt_);
+    unter->setAlignment(Qt::AlignCenter);
+    spalte->addWidget(titel);
+    spalte->addWidget(unter);
+    spalte->addSpacing(20);
+
+    auto* raster = new QGridLayout;
+    raster->setSpacing(12);
+    int i = 0;
+    for (const auto& k : kKnoepfe) {
+        auto* b = new QPushButton(k.label, inhalt_);
+        b->setMinimumHeight(44);
+        b->setObjectName(QString("KNOPF_%1").arg(int(k.knopf)));
+        if (k.hilfe) HilfetextSetzen(b, k.hilfe);
+        knoepfe_[k.knopf] = b;
+        connect(b, &QPushButton::clicked, this, [this, knopf = k.knopf] { Mainbuttons_Callback(knopf); });
+        if (k.knopf == INFO || k.knopf == ENDE)
+            raster->addWidget(b, 3, k.knopf == INFO ? 0 : 1);
+        else
+            raster->addWidget(b, i / 2, i % 2);
+        ++i;
+    }
+    // Buttons without a help text still must not act in help mode.
+    knoepfe_[INFO]->setProperty("dlm7Hilfetext", QString());
+    knoepfe_[ENDE]->setProperty("dlm7Hilfetext", QString());
+    spalte->addLayout(raster);
+    spalte->addStretch();
+
+    auto* unten = new QHBoxLayout;
+    bild_ = new VerbindungsBild(inhalt_);
+    bild_->setObjectName("PICTURERING");
+    VerbindungsBildAnmelden(bild_);
+    direkthilfe_ = new QToolButton(inhalt_);
+    direkthilfe_->setObjectName("DIREKTHILFE");
+    direkthilfe_->setCheckable(true);
+    direkthilfe_->setIcon(Bilder::Hilfe());
+    direkthilfe_->setIconSize(QSize(24, 24));
+    direkthilfe_->setToolTip("Direkthilfe");
+    HilfeDurchlassen(direkthilfe_);
+    connect(direkthilfe_, &QToolButton::clicked, this, [](bool an) { DirekthilfeSchalten(an); });
+    unten->addWidget(bild_);
+    unten->addStretch();
+    unten->addWidget(direkthilfe_);
+    spalte->addLayout(unten);
+
+    resize(1000, 720);
+}
+
+void Hauptfenster::Mainbuttons_Callback(Knopf k) {
+    if (gHilfeAktiv) return;  // help texts come through the mode's click handling
+    switch (k) {
+    case COM: ZeigeChildpanel(FensterId::Com); break;
+    case KONFIG: ZeigeChildpanel(FensterId::Konfig); break;
+    case DIREKT: ZeigeChildpanel(FensterId::Direkt); break;
+    case KURVEN: ZeigeChildpanel(FensterId::Kurven); break;
+    case KENNLINIE: ZeigeChildpanel(FensterId::Kennlinie); break;
+    case INFO: ZeigeInfopanel(); break;
+    case ENDE: ProgrammendeFallsAllesGespeichert(); break;
+    }
+}
+
+void Hauptfenster::KnoepfeDimmen(bool gedimmt) {
+    for (auto& [k, b] : knoepfe_) b->setEnabled(!gedimmt);
+}
+
+void Hauptfenster::PanelgroesseAendern(bool merken) {
+    if (merken) {
+        sgStartBreite = width();
+        sgStartHoehe = height();
+        setMinimumSize(sgStartBreite, sgStartHoehe);
+        return;
+    }
+    const QSize neu = GroesseNachRegel(size(), startGroesse());
+    if (neu != size()) {
+        imAnpassen_ = true;
+        resize(neu);
+        imAnpassen_ = false;
+    }
+}
+
+void Hauptfenster::resizeEvent(QResizeEvent* e) {
+    QWidget::resizeEvent(e);
+    inhalt_->setGeometry(rect());
+    for (QObject* o : children())
+        if (auto* w = qobject_cast<QWidget*>(o); w && w != inhalt_ && w->isVisible() && !w->isWindow())
+            w->setGeometry(rect());
+    if (!imAnpassen_ && sgStartBreite > 0) PanelgroesseAendern(false);
+}
+
+void Hauptfenster::closeEvent(QCloseEvent* e) {
+    // The loop only ends through the exit path, which may be cancelled.
+    e->ignore();
+    ProgrammendeFallsAllesGespeichert();
+}

@@ -1,0 +1,70 @@
+#include "app/Kurvenfenster.h"
+
+#include "app/Ungespeichert.h"
+#include "device/ComPanel.h"
+#include "uisupport/Bilder.h"
+#include "uisupport/Dialoge.h"
+#include "uisupport/Fehleranzeige.h"
+#include "uisupport/Hilfemodus.h"
+#include "uisupport/ToolbarBindung.h"
+#include "uisupport/VerbindungsBild.h"
+
+#include <QFrame>
+#include <QHBoxLayout>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QToolBar>
+#include <QVBoxLayout>
+
+Kurvenfenster::Kurvenfenster(const QString& name, const QString& pinbelegung, const QString& zurueckText,
+                             QWidget* eltern)
+    : Werkzeugfenster(name, eltern) {
+    DateiMenueAbschliessen(false);
+    hilfe_ = menuBar()->addMenu("&Hilfe");
+    leiste_ = addToolBar("Werkzeuge");
+    leiste_->setMovable(false);
+    leiste_->setIconSize(QSize(22, 22));
+    direkthilfe_ = UmschalterAnlegen(hilfe_, leiste_, "Direkthilfe", Bilder::Hilfe(), "Direkthilfe");
+    connect(direkthilfe_, &QAction::triggered, this, [this] { HilfeUmschalten(); });
+    QAction* pins = hilfe_->addAction("DLM-7 Pinbelegung");
+    connect(pins, &QAction::triggered, this, [pinbelegung] {
+        if (gHilfeAktiv) return;
+        dialoge().Meldung("DLM-7 Pinbelegung", pinbelegung);
+    });
+
+    auto* zentral = new QWidget(this);
+    auto* spalte = new QVBoxLayout(zentral);
+    flaeche_ = new QVBoxLayout;
+    spalte->addLayout(flaeche_, 1);
+
+    auto* unten = new QHBoxLayout;
+    auto* start = new QPushButton("Start", zentral);
+    start->setObjectName("START");
+    auto* stopp = new QPushButton("Stopp", zentral);
+    stopp->setObjectName("STOPP");
+    HilfetextSetzen(start, "Sendet den Start-Befehl zur DLM-7.");
+    HilfetextSetzen(stopp, "Sendet den Stopp-Befehl zur DLM-7.");
+    connect(start, &QPushButton::clicked, this, [] { Start_Callback(); });
+    connect(stopp, &QPushButton::clicked, this, [] { Stopp_Callback(); });
+    fehler_ = FehleranzeigeAnlegen();
+    bild_ = VerbindungsBildAnlegen();
+    unten->addWidget(start);
+    unten->addWidget(stopp);
+    unten->addSpacing(12);
+    unten->addWidget(fehler_, 1);
+    unten->addWidget(bild_);
+    unten->addWidget(ZurueckKnopf(zurueckText));
+    spalte->addLayout(unten);
+    setCentralWidget(zentral);
+}
+
+void Kurvenfenster::HilfeUmschalten() {
+    // The menu entry inverts the mode; entry and toolbar button are one action.
+    const bool an = !gHilfeAktiv;
+    direkthilfe_->setChecked(an);
+    DirekthilfeSchalten(an);
+}
+
+int Kurvenfenster::AbbruchFrage(const QString& dateiname, const std::function<int()>& speichern) {
+    return AenderungenSpeichernFragen(geaendert_, dateiname.isEmpty() ? fensterName() : dateiname, speichern);
+}

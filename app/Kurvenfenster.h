@@ -1,0 +1,41 @@
+#pragma once
+// Common frame of the two curve windows ("Kurvengenerator", "Kennlinienregler"):
+// toolbar, "Hilfe" menu with the help toggle and the pin assignment, the
+// Start/Stopp buttons of the connection window, error indicator and link picture.
+#include "app/Werkzeugfenster.h"
+
+class QAction;
+class QToolBar;
+class QVBoxLayout;
+
+class Kurvenfenster : public Werkzeugfenster {
+    Q_OBJECT
+public:
+    Kurvenfenster(const QString& name, const QString& pinbelegung, const QString& zurueckText, QWidget* eltern);
+
+    Fehleranzeige* fehleranzeige() override { return fehler_; }
+    VerbindungsBild* verbindungsBild() override { return bild_; }
+    QAction* direkthilfeAktion() const { return direkthilfe_; }
+    QToolBar* werkzeugleiste() const { return leiste_; }
+    QMenu* hilfeMenue() const { return hilfe_; }
+
+    // Unsaved work; the curve model sets it with every edit.
+    bool geaendert() const { return geaendert_; }
+    void GeaendertSetzen(bool g) { geaendert_ = g; }
+
+protected:
+    // The exit question; speichern saves to the current file.
+    int AbbruchFrage(const QString& dateiname, const std::function<int()>& speichern);
+    QVBoxLayout* arbeitsflaeche() const { return flaeche_; }
+
+private:
+    void HilfeUmschalten();
+
+    QToolBar* leiste_;
+    QMenu* hilfe_;
+    QAction* direkthilfe_;
+    Fehleranzeige* fehler_;
+    VerbindungsBild* bild_;
+    QVBoxLayout* flaeche_;
+    bool geaendert_ = false;
+};

@@ -1,0 +1,49 @@
+#pragma once
+// Every popup, question, file dialog, progress dialog and help bubble of the
+// program goes through this interface: Qt for users, a scripted one for tests.
+#include <QRect>
+#include <QString>
+#include <QStringList>
+#include <memory>
+
+class QWidget;
+
+struct DateiAuswahl {
+    QString titel;
+    QString muster;            // "*.dlo"
+    QString startVerzeichnis;  // empty: the current directory
+    bool speichern = false;
+    bool endungErzwingen = true;  // only files matching the pattern; a typed name gets the extension
+};
+
+struct DateiErgebnis {
+    enum class Art { Abgebrochen, Gewaehlt, Fehler };
+    Art art = Art::Abgebrochen;
+    QString pfad;
+};
+
+// A modal progress dialog without cancel; it keeps painting while the caller works.
+class Fortschritt {
+public:
+    virtual ~Fortschritt() = default;
+    virtual void Setzen(int prozent) = 0;
+};
+
+class Dialoge {
+public:
+    virtual ~Dialoge() = default;
+    // One button ("OK").
+    virtual void Meldung(const QString& titel, const QString& text) = 0;
+    // Two or three buttons; returns the 1-based number of the chosen one. Enter takes
+    // enterKnopf, Escape and closing the box take escKnopf.
+    virtual int Frage(const QString& titel, const QString& text, const QStringList& knoepfe, int enterKnopf,
+                      int escKnopf) = 0;
+    virtual DateiErgebnis Datei(const DateiAuswahl& auswahl) = 0;
+    virtual std::unique_ptr<Fortschritt> FortschrittZeigen(const QString& titel, const QString& text) = 0;
+    // Shows the bubble at platz (global coordinates) and returns after the click that closes it.
+    virtual void Hilfeblase(QWidget* eltern, const QRect& platz, const QString& text) = 0;
+};
+
+// The one dialog service of the program; set once by main, replaced by tests.
+Dialoge& dialoge();
+void DialogeSetzen(Dialoge* d);

@@ -1,0 +1,52 @@
+#include "uisupport/Hilfeblase.h"
+
+#include <QApplication>
+#include <QEventLoop>
+#include <QFontMetrics>
+#include <QLabel>
+#include <QMouseEvent>
+
+namespace {
+
+constexpr int kRand = 5;
+
+class Blase : public QLabel {
+public:
+    Blase(QWidget* eltern, const QString& text) : QLabel(text, eltern, Qt::Popup | Qt::FramelessWindowHint) {
+        setAttribute(Qt::WA_NoMouseReplay);
+        setMargin(kRand);
+        setStyleSheet("QLabel { background: #ffffe1; color: black; border: 1px solid #808080; }");
+    }
+    QEventLoop schleife;
+
+protected:
+    void mousePressEvent(QMouseEvent*) override { close(); }
+    void mouseReleaseEvent(QMouseEvent*) override {}
+    void closeEvent(QCloseEvent* e) override {
+        QLabel::closeEvent(e);
+        schleife.quit();
+    }
+};
+
+} // namespace
+
+QPoint BlasenPosition(QPoint maus, QSize fenster, QSize blase) {
+    int links = maus.x();
+    int oben = maus.y();
+    if (maus.x() > fenster.width() / 2) links = maus.x() - blase.width();
+    if (maus.y() > fenster.height() / 2) oben = maus.y() - blase.height();
+    return {links, oben};
+}
+
+QSize BlasenGroesse(const QString& text) {
+    const QFontMetrics fm(QApplication::font());
+    const QRect r = fm.boundingRect(QRect(0, 0, 10000, 10000), Qt::AlignLeft | Qt::AlignTop, text);
+    return {r.width() + 2 * kRand + 2, r.height() + 2 * kRand + 2};
+}
+
+void HilfeblaseZeigen(QWidget* eltern, const QRect& platz, const QString& text) {
+    Blase blase(eltern, text);
+    blase.setGeometry(platz);
+    blase.show();
+    blase.schleife.exec();
+}

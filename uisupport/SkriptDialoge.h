@@ -1,0 +1,44 @@
+#pragma once
+// Dialogs for tests: answers come from queues, every popup is recorded.
+#include "uisupport/Dialoge.h"
+
+#include <deque>
+#include <vector>
+
+class SkriptDialoge : public Dialoge {
+public:
+    struct Popup {
+        QString art;  // "Meldung", "Frage", "Datei", "Fortschritt", "Hilfe"
+        QString titel;
+        QString text;
+        QStringList knoepfe;
+        int enterKnopf = 0;
+        int escKnopf = 0;
+        QRect platz;          // help bubble
+        DateiAuswahl datei;   // file selection
+        std::vector<int> fortschritt;
+    };
+
+    std::deque<int> antworten;              // for Frage; empty -> the Escape button
+    std::deque<DateiErgebnis> dateien;      // for Datei; empty -> cancelled
+    std::deque<Popup> protokoll;  // deque: progress values are recorded into an entry by reference
+
+    void Meldung(const QString& titel, const QString& text) override;
+    int Frage(const QString& titel, const QString& text, const QStringList& knoepfe, int enterKnopf,
+              int escKnopf) override;
+    DateiErgebnis Datei(const DateiAuswahl& auswahl) override;
+    std::unique_ptr<Fortschritt> FortschrittZeigen(const QString& titel, const QString& text) override;
+    void Hilfeblase(QWidget* eltern, const QRect& platz, const QString& text) override;
+
+    void DateiGewaehlt(const QString& pfad) { dateien.push_back({DateiErgebnis::Art::Gewaehlt, pfad}); }
+    std::vector<Popup> VonArt(const QString& art) const;
+    const Popup& Letztes() const { return protokoll.back(); }
+    void Leeren() { protokoll.clear(); }
+};
+
+// Installs a SkriptDialoge as the dialog service for the lifetime of the object.
+class SkriptDialogeAktiv : public SkriptDialoge {
+public:
+    SkriptDialogeAktiv() { DialogeSetzen(this); }
+    ~SkriptDialogeAktiv() override { DialogeSetzen(nullptr); }
+};

@@ -22,8 +22,9 @@ Fehleranzeige::Fehleranzeige(QWidget* parent)
     }
     m_nummerFeld->setAlignment(Qt::AlignRight);
     // Room for the six digits of a device code plus a little air.
-    m_nummerFeld->setFixedWidth(m_nummerFeld->fontMetrics().horizontalAdvance(QStringLiteral("0000000")) + 12);
-    m_text->setMinimumWidth(m_text->fontMetrics().horizontalAdvance(QLatin1Char('x')) * 18);
+    m_nummerFeld->setFixedWidth(m_nummerFeld->fontMetrics().horizontalAdvance(QStringLiteral("0000000")) +
+                                12);
+    m_text->setMinimumWidth(m_text->fontMetrics().horizontalAdvance(QLatin1Char('x')) * 28);
 
     auto* zeile = new QHBoxLayout(this);
     zeile->setContentsMargins(6, 4, 6, 6);
@@ -56,9 +57,13 @@ void Fehleranzeige::Loeschen() {
     m_nummerFeld->setText(QStringLiteral("0"));
 }
 
-bool Fehleranzeige::lampeAn() const { return m_lampe->an(); }
+bool Fehleranzeige::lampeAn() const {
+    return m_lampe->an();
+}
 
-QString Fehleranzeige::text() const { return m_text->text(); }
+QString Fehleranzeige::text() const {
+    return m_text->text();
+}
 
 bool Fehleranzeige::eventFilter(QObject* objekt, QEvent* event) {
     if (event->type() == QEvent::MouseButtonPress &&

@@ -18,7 +18,8 @@ Streifenschreiber::Streifenschreiber(QWidget* parent) : QWidget(parent) {
 
 void Streifenschreiber::PunktAnhaengen(const Punkt& punkt) {
     m_punkte.push_back(punkt);
-    while (m_punkte.size() > static_cast<size_t>(Kapazitaet)) m_punkte.pop_front();
+    while (m_punkte.size() > static_cast<size_t>(Kapazitaet))
+        m_punkte.pop_front();
     // Collect bursts of points into one repaint.
     if (!m_neuzeichnen.isActive()) m_neuzeichnen.start();
 }
@@ -39,8 +40,8 @@ bool Streifenschreiber::spurSichtbar(int spur) const {
 }
 
 QColor Streifenschreiber::Spurfarbe(int spur) {
-    static const std::array<QColor, SpurAnzahl> farben{QColor(215, 25, 28), QColor(0, 150, 0), QColor(30, 90, 220),
-                                                       QColor(190, 0, 190)};
+    static const std::array<QColor, SpurAnzahl> farben{QColor(215, 25, 28), QColor(0, 150, 0),
+                                                       QColor(30, 90, 220), QColor(190, 0, 190)};
     return (spur >= 0 && spur < SpurAnzahl) ? farben[spur] : QColor(Qt::black);
 }
 
@@ -84,14 +85,16 @@ void Streifenschreiber::paintEvent(QPaintEvent*) {
         const double schritt = werte[1] - werte[0];
         stellen = std::max(0, static_cast<int>(std::ceil(-std::log10(schritt) - 1e-9)));
     }
-    auto yVon = [&](double v) { return flaeche.bottom() - (v - m_yMin) / (m_yMax - m_yMin) * flaeche.height(); };
+    auto yVon = [&](double v) {
+        return flaeche.bottom() - (v - m_yMin) / (m_yMax - m_yMin) * flaeche.height();
+    };
     for (double v : werte) {
         const double y = yVon(v);
         p.setPen(QPen(gitter, 1, Qt::DotLine));
         p.drawLine(QPointF(flaeche.left(), y), QPointF(flaeche.right(), y));
         p.setPen(tinte);
-        const QRectF text(flaeche.left() - 6 - fm.horizontalAdvance(QStringLiteral("-100.0")), y - fm.height() / 2.0,
-                          fm.horizontalAdvance(QStringLiteral("-100.0")), fm.height());
+        const QRectF text(flaeche.left() - 6 - fm.horizontalAdvance(QStringLiteral("-100.0")),
+                          y - fm.height() / 2.0, fm.horizontalAdvance(QStringLiteral("-100.0")), fm.height());
         p.drawText(text, Qt::AlignRight | Qt::AlignVCenter, QString::number(v, 'f', stellen));
     }
     p.setPen(QPen(gitter, 1, Qt::DotLine));
@@ -143,8 +146,10 @@ void Streifenschreiber::spurZeichnen(QPainter& p, const QRect& flaeche, int spur
         if (spalte < 0) return;
         const double x = flaeche.left() + spalte;
         const QPointF start(x, yVon(erstes));
-        if (offen) pfad.lineTo(start);
-        else pfad.moveTo(start);
+        if (offen)
+            pfad.lineTo(start);
+        else
+            pfad.moveTo(start);
         pfad.lineTo(x, yVon(kleinstes));
         pfad.lineTo(x, yVon(groesstes));
         pfad.lineTo(x, yVon(letztes));
@@ -162,8 +167,10 @@ void Streifenschreiber::spurZeichnen(QPainter& p, const QRect& flaeche, int spur
         }
         if (dx >= 1.0) {
             const QPointF punkt(flaeche.left() + x, yVon(v));
-            if (offen) pfad.lineTo(punkt);
-            else pfad.moveTo(punkt);
+            if (offen)
+                pfad.lineTo(punkt);
+            else
+                pfad.moveTo(punkt);
             offen = true;
             continue;
         }

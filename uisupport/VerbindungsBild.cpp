@@ -34,28 +34,31 @@ void VerbindungsBild::paintEvent(QPaintEvent*) {
     QSizeF bild(bildFlaeche.width(), bildFlaeche.width() / seitenverhaeltnis);
     if (bild.height() > bildFlaeche.height())
         bild = QSizeF(bildFlaeche.height() * seitenverhaeltnis, bildFlaeche.height());
-    const QRectF ziel(bildFlaeche.center().x() - bild.width() / 2, bildFlaeche.center().y() - bild.height() / 2,
-                      bild.width(), bild.height());
+    const QRectF ziel(bildFlaeche.center().x() - bild.width() / 2,
+                      bildFlaeche.center().y() - bild.height() / 2, bild.width(), bild.height());
     (m_wert == -1 ? m_getrennt : m_offen)->render(&p, ziel);
 
     QFont schrift = font();
     schrift.setPixelSize(qMax(8, static_cast<int>(textHoehe * 0.8)));
     schrift.setBold(m_wert != -1);
     p.setFont(schrift);
-    p.setPen(m_wert == -1 ? palette().color(QPalette::Disabled, QPalette::WindowText)
-                          : QColor(27, 94, 32));
+    p.setPen(m_wert == -1 ? palette().color(QPalette::Disabled, QPalette::WindowText) : QColor(27, 94, 32));
     const QRectF textFlaeche(0, height() - textHoehe, width(), textHoehe);
-    p.drawText(textFlaeche, Qt::AlignCenter, m_wert == -1 ? QStringLiteral("not open") : QStringLiteral("COM%1").arg(m_wert));
+    p.drawText(textFlaeche, Qt::AlignCenter,
+               m_wert == -1 ? QStringLiteral("not open") : QStringLiteral("COM%1").arg(m_wert));
 }
 
 void VerbindungsBild::mousePressEvent(QMouseEvent* event) {
     m_gedrueckt = event->button() == Qt::LeftButton;
-    if (m_gedrueckt) event->accept();
-    else QWidget::mousePressEvent(event);
+    if (m_gedrueckt)
+        event->accept();
+    else
+        QWidget::mousePressEvent(event);
 }
 
 void VerbindungsBild::mouseReleaseEvent(QMouseEvent* event) {
-    const bool klick = m_gedrueckt && event->button() == Qt::LeftButton && rect().contains(event->position().toPoint());
+    const bool klick =
+        m_gedrueckt && event->button() == Qt::LeftButton && rect().contains(event->position().toPoint());
     m_gedrueckt = false;
     event->accept();
     if (klick) emit geklickt();

@@ -60,7 +60,8 @@ QString Zeigerinstrument::wertText() const {
 }
 
 double Zeigerinstrument::Anteil(double wert, double minimum, double maximum) {
-    if (std::isnan(wert) || !std::isfinite(minimum) || !std::isfinite(maximum) || minimum == maximum) return 0.0;
+    if (std::isnan(wert) || !std::isfinite(minimum) || !std::isfinite(maximum) || minimum == maximum)
+        return 0.0;
     if (std::isinf(wert)) return ((wert > 0) == (maximum > minimum)) ? 1.0 : 0.0;
     return std::clamp((wert - minimum) / (maximum - minimum), 0.0, 1.0);
 }
@@ -100,11 +101,9 @@ void Zeigerinstrument::paintEvent(QPaintEvent*) {
     const bool aktiv = isEnabled();
     const QPalette::ColorGroup gruppe = aktiv ? QPalette::Active : QPalette::Disabled;
 
-    // The arc leaves the lower quarter free for the number, so the picture is
-    // about 1.8 radii high.
-    const double rand = 4.0;
-    const double radius = std::max(10.0, std::min(width() / 2.0 - rand, (height() - 2 * rand) / 1.8));
-    const QPointF mitte(width() / 2.0, rand + radius + ((height() - 2 * rand) - 1.8 * radius) / 2.0);
+    const double rand = 3.0;
+    const double radius = std::max(10.0, std::min(width(), height()) / 2.0 - rand);
+    const QPointF mitte(width() / 2.0, height() / 2.0);
 
     // Face.
     QRadialGradient flaeche(mitte, radius);
@@ -121,7 +120,8 @@ void Zeigerinstrument::paintEvent(QPaintEvent*) {
     // Scale arc.
     p.setBrush(Qt::NoBrush);
     p.setPen(QPen(tinte, std::max(1.0, radius * 0.012)));
-    const QRectF bogen(mitte.x() - skalenRadius, mitte.y() - skalenRadius, 2 * skalenRadius, 2 * skalenRadius);
+    const QRectF bogen(mitte.x() - skalenRadius, mitte.y() - skalenRadius, 2 * skalenRadius,
+                       2 * skalenRadius);
     p.drawArc(bogen, qRound((StartWinkel - Schwenkbereich) * 16), qRound(Schwenkbereich * 16));
 
     // Labels: as many as fit without touching, at least the two ends' neighbours.
@@ -130,7 +130,7 @@ void Zeigerinstrument::paintEvent(QPaintEvent*) {
     p.setFont(schrift);
     const QFontMetricsF massSchrift(schrift);
     const double beschriftungsRadius = skalenRadius - radius * 0.12 - massSchrift.height() * 0.75;
-    const bool mitBeschriftung = radius >= 28.0;
+    const bool mitBeschriftung = radius >= 34.0;
 
     QVector<double> werte;
     int stellen = 0;
@@ -141,10 +141,12 @@ void Zeigerinstrument::paintEvent(QPaintEvent*) {
         stellen = stellenFuer(werte, schritt);
         double breitester = 0.0;
         for (double w : werte)
-            breitester = std::max(breitester, massSchrift.horizontalAdvance(QString::number(w, 'f', stellen)));
-        const double winkelAbstand =
-            qDegreesToRadians(Schwenkbereich * std::abs(Anteil(werte[1], m_min, m_max) - Anteil(werte[0], m_min, m_max)));
-        if (!mitBeschriftung || winkelAbstand * beschriftungsRadius > breitester * 1.25 + massSchrift.height() * 0.3)
+            breitester =
+                std::max(breitester, massSchrift.horizontalAdvance(QString::number(w, 'f', stellen)));
+        const double winkelAbstand = qDegreesToRadians(
+            Schwenkbereich * std::abs(Anteil(werte[1], m_min, m_max) - Anteil(werte[0], m_min, m_max)));
+        if (!mitBeschriftung ||
+            winkelAbstand * beschriftungsRadius > breitester * 1.25 + massSchrift.height() * 0.3)
             break;
     }
 
@@ -154,8 +156,8 @@ void Zeigerinstrument::paintEvent(QPaintEvent*) {
         const double fein = schritt / 5.0;
         const double lo = std::min(m_min, m_max), hi = std::max(m_min, m_max);
         p.setPen(QPen(tinte, std::max(0.8, radius * 0.01)));
-        for (double w = werte.first() - std::floor((werte.first() - lo) / fein + 1e-9) * fein; w <= hi + fein * 1e-6;
-             w += fein) {
+        for (double w = werte.first() - std::floor((werte.first() - lo) / fein + 1e-9) * fein;
+             w <= hi + fein * 1e-6; w += fein) {
             const double winkel = ZeigerWinkel(w, m_min, m_max);
             p.drawLine(punktAufKreis(mitte, skalenRadius, winkel),
                        punktAufKreis(mitte, skalenRadius - radius * 0.06, winkel));
@@ -164,27 +166,29 @@ void Zeigerinstrument::paintEvent(QPaintEvent*) {
     p.setPen(QPen(tinte, std::max(1.2, radius * 0.02)));
     for (double w : werte) {
         const double winkel = ZeigerWinkel(w, m_min, m_max);
-        p.drawLine(punktAufKreis(mitte, skalenRadius, winkel), punktAufKreis(mitte, skalenRadius - radius * 0.12, winkel));
+        p.drawLine(punktAufKreis(mitte, skalenRadius, winkel),
+                   punktAufKreis(mitte, skalenRadius - radius * 0.12, winkel));
         if (mitBeschriftung) {
             const QString text = QString::number(w, 'f', stellen);
             const QPointF ort = punktAufKreis(mitte, beschriftungsRadius, winkel);
             const QSizeF groesse(massSchrift.horizontalAdvance(text) + 2, massSchrift.height());
-            p.drawText(QRectF(ort - QPointF(groesse.width() / 2, groesse.height() / 2), groesse), Qt::AlignCenter, text);
+            p.drawText(QRectF(ort - QPointF(groesse.width() / 2, groesse.height() / 2), groesse),
+                       Qt::AlignCenter, text);
         }
     }
 
-    // Unit above the hub.
+    // Unit below the hub, where the needle only passes near the ends.
     if (!m_einheit.isEmpty()) {
         QFont einheitSchrift = schrift;
         einheitSchrift.setPixelSize(static_cast<int>(std::clamp(radius * 0.15, 8.0, 18.0)));
         p.setFont(einheitSchrift);
         p.setPen(palette().color(gruppe, QPalette::WindowText));
-        p.drawText(QRectF(mitte.x() - radius * 0.45, mitte.y() - radius * 0.42, radius * 0.9, radius * 0.22),
+        p.drawText(QRectF(mitte.x() - radius * 0.45, mitte.y() + radius * 0.25, radius * 0.9, radius * 0.22),
                    Qt::AlignCenter, m_einheit);
     }
 
-    // Numeric display in the free lower sector.
-    const QRectF anzeige(mitte.x() - radius * 0.38, mitte.y() + radius * 0.42, radius * 0.76, radius * 0.3);
+    // Numeric display in the free lower sector, clear of the end labels.
+    const QRectF anzeige(mitte.x() - radius * 0.33, mitte.y() + radius * 0.52, radius * 0.66, radius * 0.28);
     p.setPen(QPen(palette().color(gruppe, QPalette::Mid), 1.0));
     p.setBrush(aktiv ? QColor(250, 250, 240) : palette().color(QPalette::Disabled, QPalette::Base));
     p.drawRoundedRect(anzeige, 3, 3);
@@ -194,16 +198,19 @@ void Zeigerinstrument::paintEvent(QPaintEvent*) {
     const QString zahl = wertText();
     const double textBreite = QFontMetricsF(zahlSchrift).horizontalAdvance(zahl);
     if (textBreite > anzeige.width() - 4)
-        zahlSchrift.setPixelSize(std::max(6, static_cast<int>(zahlSchrift.pixelSize() * (anzeige.width() - 4) / textBreite)));
+        zahlSchrift.setPixelSize(
+            std::max(6, static_cast<int>(zahlSchrift.pixelSize() * (anzeige.width() - 4) / textBreite)));
     p.setFont(zahlSchrift);
     p.setPen(palette().color(gruppe, QPalette::Text));
     p.drawText(anzeige.adjusted(2, 0, -2, 0), Qt::AlignCenter, zahl);
 
     // Needle and hub.
     const double winkel = ZeigerWinkel(m_wert, m_min, m_max);
-    const QColor zeigerFarbe = aktiv ? QColor(200, 30, 30) : palette().color(QPalette::Disabled, QPalette::Text);
+    const QColor zeigerFarbe =
+        aktiv ? QColor(200, 30, 30) : palette().color(QPalette::Disabled, QPalette::Text);
     p.setPen(QPen(zeigerFarbe, std::max(1.5, radius * 0.025), Qt::SolidLine, Qt::RoundCap));
-    p.drawLine(punktAufKreis(mitte, -radius * 0.12, winkel), punktAufKreis(mitte, skalenRadius - radius * 0.04, winkel));
+    p.drawLine(punktAufKreis(mitte, -radius * 0.12, winkel),
+               punktAufKreis(mitte, skalenRadius - radius * 0.04, winkel));
     p.setPen(Qt::NoPen);
     p.setBrush(aktiv ? QColor(60, 60, 60) : palette().color(QPalette::Disabled, QPalette::Mid));
     p.drawEllipse(mitte, radius * 0.06, radius * 0.06);

@@ -40,8 +40,8 @@ class Zeigerinstrument : public QWidget {
     // Round scale values inside the range, at most `hoechstens` of them, ascending.
     static QVector<double> Skalenwerte(double minimum, double maximum, int hoechstens);
 
-    QSize sizeHint() const override { return {180, 160}; }
-    QSize minimumSizeHint() const override { return {90, 80}; }
+    QSize sizeHint() const override { return {170, 170}; }
+    QSize minimumSizeHint() const override { return {80, 80}; }
 
   protected:
     void paintEvent(QPaintEvent* event) override;

@@ -68,8 +68,8 @@ TEST(Bildschirmfoto, DISABLED_AlleWidgets) {
         int stellen;
         const char* einheit;
     };
-    const Fall faelle[] = {{0, 10, 6.234, 3, "V"}, {1000, 0, 250, 0, "bar"}, {-0.37, 4.12, 9, 2, "mA"},
-                           {0, 60, 30, 2, "°C"}};
+    const Fall faelle[] = {
+        {0, 10, 6.234, 3, "V"}, {1000, 0, 250, 0, "bar"}, {-0.37, 4.12, 9, 2, "mA"}, {0, 60, 30, 2, "°C"}};
     int i = 0;
     for (const Fall& f : faelle) {
         auto* z = new Zeigerinstrument(&instrumente);
@@ -105,7 +105,8 @@ TEST(Bildschirmfoto, DISABLED_AlleWidgets) {
     Streifenschreiber schreiber;
     schreiber.setPunkteProBreite(200);
     for (int t = 0; t < 300; ++t)
-        schreiber.PunktAnhaengen({50 + 40 * std::sin(t / 15.0), 20.0 + t % 50, 80.0, 10 + 5 * std::cos(t / 4.0)});
+        schreiber.PunktAnhaengen(
+            {50 + 40 * std::sin(t / 15.0), 20.0 + t % 50, 80.0, 10 + 5 * std::cos(t / 4.0)});
     speichern(schreiber, QStringLiteral("streifenschreiber"), {520, 240});
     schreiber.setPunkteProBreite(20000);
     for (int t = 0; t < 20000; ++t)

@@ -11,7 +11,9 @@
 
 namespace {
 
-double letzterWert(const QSignalSpy& spion) { return spion.last().at(0).toDouble(); }
+double letzterWert(const QSignalSpy& spion) {
+    return spion.last().at(0).toDouble();
+}
 
 void eintippen(Drehknopf& knopf, const QString& text) {
     QDoubleSpinBox* feld = knopf.zahlenfeld();
@@ -85,7 +87,8 @@ TEST(Drehknopf, DrehenMeldetJedeAenderung) {
     knopf.setGrenzen(0.0, 10.0);
     knopf.setNachkommastellen(3);
     QSignalSpy spion(&knopf, &Drehknopf::wertGeaendert);
-    for (int i = 0; i < 5; ++i) QTest::keyClick(knopf.rad(), Qt::Key_Up);
+    for (int i = 0; i < 5; ++i)
+        QTest::keyClick(knopf.rad(), Qt::Key_Up);
     EXPECT_EQ(spion.count(), 5);
     EXPECT_GT(knopf.wert(), 0.0);
     EXPECT_DOUBLE_EQ(knopf.zahlenfeld()->value(), knopf.wert());
@@ -129,4 +132,23 @@ TEST(Drehknopf, WertWirdAufNachkommastellenGerundet) {
     EXPECT_DOUBLE_EQ(knopf.wert(), 3.1);
     knopf.setNachkommastellen(0);
     EXPECT_DOUBLE_EQ(knopf.wert(), 3.0);
+}
+
+TEST(Drehknopf, VerlassenDesFeldesUebernimmtDieEingabe) {
+    QWidget fenster;
+    auto* knopf = new Drehknopf(&fenster);
+    auto* anderes = new QDoubleSpinBox(&fenster);
+    anderes->move(0, 250);
+    knopf->setGrenzen(0.0, 10.0);
+    fenster.show();
+    fenster.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&fenster));
+    QSignalSpy spion(knopf, &Drehknopf::wertGeaendert);
+
+    knopf->zahlenfeld()->setFocus();
+    eintippen(*knopf, QStringLiteral("2.5"));
+    EXPECT_EQ(spion.count(), 0);
+    anderes->setFocus();
+    ASSERT_EQ(spion.count(), 1);
+    EXPECT_DOUBLE_EQ(knopf->wert(), 2.5);
 }

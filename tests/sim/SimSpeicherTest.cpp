@@ -1,0 +1,68 @@
+#include "sim/SimSpeicher.h"
+#include "sim/SimUmgebung.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+struct TempVerzeichnis {
+    fs::path pfad = fs::temp_directory_path() / ("dlm7sim-" + std::to_string(::getpid()) + "-" +
+                                                 ::testing::UnitTest::GetInstance()->current_test_info()->name());
+    TempVerzeichnis() { fs::create_directories(pfad); }
+    ~TempVerzeichnis() { fs::remove_all(pfad); }
+};
+
+} // namespace
+
+TEST(SimEeprom, UeberlebtNeustart) {
+    TempVerzeichnis dir;
+    Dlm7Simulator::Einstellungen e;
+    e.eepromDatei = (dir.pfad / "eeprom.bin").string();
+    unsigned char daten[3] = {7, 8, 9};
+    {
+        SimUmgebung u(6, e);
+        ASSERT_TRUE(u.bereit()) << u.fehler;
+        ASSERT_EQ(u.Oeffnen(), 0);
+        // A fresh memory reads as erased.
+        unsigned char alt[1];
+        ASSERT_EQ(QAVKSV5_SpeicherLesen(u.port, '1', 4, 0x3000, 1, alt), 0);
+        EXPECT_EQ(alt[0], 0xFF);
+        ASSERT_EQ(QAVKSV5_SpeicherSchreiben(u.port, '1', 4, 0x3000, 3, daten), 0);
+        ASSERT_EQ(QAVKSV5_ModusSchreiben(u.port, '1', true, 0x02), 0);
+    }
+    EXPECT_EQ(fs::file_size(e.eepromDatei), 65537u);
+    EXPECT_FALSE(fs::exists(e.eepromDatei + ".tmp"));
+    SimUmgebung u(6, e);
+    ASSERT_TRUE(u.bereit()) << u.fehler;
+    EXPECT_EQ(u.sim.Speicher(0x3000, 3), std::vector<unsigned char>({7, 8, 9}));
+    EXPECT_EQ(u.sim.Modus(), 0x02);
+}
+
+TEST(SimEeprom, FalscheDateiWirdNichtUeberschrieben) {
+    TempVerzeichnis dir;
+    fs::path datei = dir.pfad / "kaputt.bin";
+    std::ofstream(datei) << "keine EEPROM-Datei";
+    Dlm7Simulator::Einstellungen e;
+    e.eepromDatei = datei.string();
+    Dlm7Simulator sim(e);
+    std::string fehler;
+    EXPECT_FALSE(sim.Starten(fehler));
+    EXPECT_NE(fehler.find("65537"), std::string::npos);
+    sim.Beenden();
+    EXPECT_EQ(fs::file_size(datei), 18u);
+}
+
+TEST(SimEeprom, UnbeschreibbaresZielLaesstDieAlteDateiStehen) {
+    SimSpeicher s;
+    std::string fehler;
+    ASSERT_TRUE(s.DateiVerwenden("/nicht/vorhanden/eeprom.bin", fehler));
+    std::uint8_t b = 1;
+    s.Schreiben(0, &b, 1);
+    EXPECT_FALSE(s.Sichern());
+    EXPECT_TRUE(s.Geaendert());
+}

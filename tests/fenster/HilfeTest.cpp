@@ -1,0 +1,107 @@
+#include "FensterUmgebung.h"
+
+#include "device/ComPanel.h"
+#include "kurven/KurvenPanel.h"
+#include "uisupport/Hilfeblase.h"
+
+#include <QAction>
+#include <QPushButton>
+#include <QTest>
+#include <QToolBar>
+#include <QToolButton>
+#include <gtest/gtest.h>
+
+namespace {
+
+TEST(Blasenplatz, OeffnetSichZurFenstermitteHin) {
+    const QSize fenster(1000, 720);
+    const QSize blase(200, 80);
+    EXPECT_EQ(BlasenPosition({100, 100}, fenster, blase), QPoint(100, 100));   // upper left: below right
+    EXPECT_EQ(BlasenPosition({900, 100}, fenster, blase), QPoint(700, 100));   // upper right: below left
+    EXPECT_EQ(BlasenPosition({100, 600}, fenster, blase), QPoint(100, 520));   // lower left: above right
+    EXPECT_EQ(BlasenPosition({900, 600}, fenster, blase), QPoint(700, 520));   // lower right: above left
+    // The middle itself (integer half) still opens downwards and to the right.
+    EXPECT_EQ(BlasenPosition({500, 360}, fenster, blase), QPoint(500, 360));
+}
+
+TEST(Blasenplatz, HilfetextLegtDieBlaseNebenDenZeiger) {
+    FensterUmgebung u;
+    HilfetextBei("Text", QPoint(900, 600));
+    const auto& p = u.dialoge.Letztes();
+    EXPECT_EQ(p.art, "Hilfe");
+    const QRect lokal(gMainpanel->mapFromGlobal(p.platz.topLeft()), p.platz.size());
+    EXPECT_EQ(lokal.bottomRight() + QPoint(1, 1), QPoint(900, 600));
+    HilfetextBei("Text", QPoint(10, 20));
+    EXPECT_EQ(gMainpanel->mapFromGlobal(u.dialoge.Letztes().platz.topLeft()), QPoint(10, 20));
+}
+
+struct Hilfemodus : ::testing::Test {
+    FensterUmgebung u;
+    void SetUp() override {
+        ASSERT_EQ(u.Starten(), 0);
+        gMainpanel->show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(gMainpanel));
+    }
+};
+
+TEST_F(Hilfemodus, FragezeichenSchaltetEinUndZeigtDenHinweis) {
+    gMainpanel->direkthilfe()->click();
+    EXPECT_TRUE(gHilfeAktiv);
+    EXPECT_EQ(u.dialoge.Letztes().text, "Direkthilfe-Modus eingeschaltet!\nZum Beenden auf '?'-Icon klicken");
+    const auto anzahl = u.dialoge.protokoll.size();
+    gMainpanel->direkthilfe()->click();
+    EXPECT_FALSE(gHilfeAktiv);
+    EXPECT_EQ(u.dialoge.protokoll.size(), anzahl);  // switching off says nothing
+}
+
+TEST_F(Hilfemodus, KlickAufEinenKnopfZeigtNurSeinenText) {
+    gMainpanel->direkthilfe()->click();
+    u.dialoge.Leeren();
+    QTest::mouseClick(gMainpanel->knopf(Hauptfenster::COM), Qt::LeftButton);
+    EXPECT_EQ(AktuellesChildpanel(), nullptr);
+    ASSERT_EQ(u.dialoge.protokoll.size(), 1u);
+    EXPECT_TRUE(u.dialoge.Letztes().text.startsWith("Öffnen, Schließen und Einstellen der"));
+}
+
+TEST_F(Hilfemodus, BeendenUndFenstermenuesTunNichts) {
+    gMainpanel->direkthilfe()->click();
+    u.dialoge.Leeren();
+    QTest::mouseClick(gMainpanel->knopf(Hauptfenster::ENDE), Qt::LeftButton);
+    gMainpanel->knopf(Hauptfenster::ENDE)->click();  // a commit by keyboard
+    EXPECT_FALSE(ProgrammendeAngefordert());
+    EXPECT_TRUE(u.dialoge.protokoll.empty());
+
+    gMainpanel->direkthilfe()->click();
+    ZeigeChildpanel(FensterId::Com);
+    gMainpanel->direkthilfe()->click();  // the mode is global; the window is shown already
+    gCompanel->beendenAktion()->trigger();
+    gCompanel->fensterAktion(FensterId::Kurven)->trigger();
+    EXPECT_FALSE(ProgrammendeAngefordert());
+    EXPECT_EQ(AktuellesChildpanel(), gCompanel);
+}
+
+TEST_F(Hilfemodus, MenueDesKurvengeneratorsUndWerkzeugknopfBleibenImTakt) {
+    ZeigeChildpanel(FensterId::Kurven);
+    QAction* hilfe = gKurvenpanel->direkthilfeAktion();
+    hilfe->trigger();
+    EXPECT_TRUE(gHilfeAktiv);
+    EXPECT_TRUE(hilfe->isChecked());
+    auto* knopf = qobject_cast<QToolButton*>(gKurvenpanel->werkzeugleiste()->widgetForAction(hilfe));
+    ASSERT_NE(knopf, nullptr);
+    EXPECT_TRUE(knopf->isChecked());
+    knopf->click();
+    EXPECT_FALSE(gHilfeAktiv);
+    EXPECT_FALSE(hilfe->isChecked());
+}
+
+TEST_F(Hilfemodus, LinkbildZeigtImHilfemodusSeinenTextStattZuSchalten) {
+    ZeigeChildpanel(FensterId::Com);
+    gCompanel->DIREKTHILFE->click();
+    u.dialoge.Leeren();
+    QTest::mouseClick(reinterpret_cast<QWidget*>(gCompanel->verbindungsBild()), Qt::LeftButton);
+    ASSERT_EQ(u.dialoge.protokoll.size(), 1u);
+    EXPECT_TRUE(u.dialoge.Letztes().text.startsWith("Öffnet bzw. trennt die serielle Verbindung"));
+    EXPECT_EQ(OffenerComPort(), -1);
+}
+
+} // namespace

@@ -1,0 +1,206 @@
+#include "FensterUmgebung.h"
+
+#include "app/Fehlerpopup.h"
+#include "app/Infofenster.h"
+#include "device/ComPanel.h"
+#include "direkt/DirektPanel.h"
+#include "kennlinie/KennlinienPanel.h"
+#include "kurven/KurvenPanel.h"
+#include "config/KonfigPanel.h"
+#include "uisupport/Fehleranzeige.h"
+
+#include <QAction>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPushButton>
+#include <QTest>
+#include <gtest/gtest.h>
+
+namespace {
+
+std::vector<Werkzeugfenster*> AlleWerkzeugfenster() {
+    return {gCompanel, gKonfigpanel, gDirektpanel, gKurvenpanel, gKennlinienpanel};
+}
+
+bool KnoepfeBenutzbar() {
+    for (auto k : {Hauptfenster::COM, Hauptfenster::KONFIG, Hauptfenster::DIREKT, Hauptfenster::KURVEN,
+                   Hauptfenster::KENNLINIE, Hauptfenster::INFO, Hauptfenster::ENDE})
+        if (!gMainpanel->knopf(k)->isEnabled()) return false;
+    return true;
+}
+
+int SichtbareWerkzeugfenster() {
+    int n = 0;
+    for (auto* f : AlleWerkzeugfenster()) n += f->isVisibleTo(gMainpanel) ? 1 : 0;
+    return n;
+}
+
+TEST(Fensterwechsel, EinWerkzeugfensterZurZeitUndKnoepfeGedimmt) {
+    FensterUmgebung u;
+    ASSERT_EQ(u.Starten(), 0);
+    EXPECT_EQ(SichtbareWerkzeugfenster(), 0);
+    EXPECT_TRUE(KnoepfeBenutzbar());
+
+    gMainpanel->knopf(Hauptfenster::COM)->click();
+    EXPECT_EQ(AktuellesChildpanel(), gCompanel);
+    EXPECT_EQ(SichtbareWerkzeugfenster(), 1);
+    EXPECT_FALSE(gMainpanel->knopf(Hauptfenster::ENDE)->isEnabled());
+
+    ZeigeChildpanel(FensterId::Kurven);
+    EXPECT_FALSE(gCompanel->isVisibleTo(gMainpanel));
+    EXPECT_EQ(AktuellesChildpanel(), gKurvenpanel);
+    EXPECT_EQ(SichtbareWerkzeugfenster(), 1);
+
+    gKurvenpanel->fensterAktion(FensterId::Haupt)->trigger();
+    EXPECT_EQ(AktuellesChildpanel(), nullptr);
+    EXPECT_EQ(SichtbareWerkzeugfenster(), 0);
+    EXPECT_TRUE(KnoepfeBenutzbar());
+}
+
+TEST(Fensterwechsel, JedesFenstermenueErreichtJedesFenster) {
+    FensterUmgebung u;
+    ASSERT_EQ(u.Starten(), 0);
+    const std::pair<FensterId, Werkzeugfenster*> ziele[] = {
+        {FensterId::Com, gCompanel},       {FensterId::Konfig, gKonfigpanel},
+        {FensterId::Direkt, gDirektpanel}, {FensterId::Kurven, gKurvenpanel},
+        {FensterId::Kennlinie, gKennlinienpanel}};
+    for (auto* von : AlleWerkzeugfenster()) {
+        for (const auto& [id, ziel] : ziele) {
+            ZeigeChildpanel(von);
+            von->fensterAktion(id)->trigger();
+            EXPECT_EQ(AktuellesChildpanel(), ziel) << von->fensterName().toStdString();
+            EXPECT_EQ(SichtbareWerkzeugfenster(), 1);
+            EXPECT_FALSE(KnoepfeBenutzbar());
+        }
+    }
+}
+
+TEST(Fensterwechsel, FenstermenueHatSechsEintraegeUndDateiEndetMitBeenden) {
+    FensterUmgebung u;
+    for (auto* f : AlleWerkzeugfenster()) {
+        QStringList texte;
+        for (auto* a : f->fensterMenue()->actions()) texte << a->text();
+        EXPECT_EQ(texte, (QStringList{"Hauptfenster", "COM-Einstellung", "Konfiguration", "Direkte Ein-/Ausgabe",
+                                      "Kurvengenerator", "Kennlinienregler"}));
+        EXPECT_EQ(f->dateiMenue()->actions().last()->text(), "Beenden");
+    }
+}
+
+TEST(Infofenster, ZeigtVersionUndDatum) {
+    FensterUmgebung u;
+    EXPECT_EQ(gInfopanel->version()->text(), "V 0.9.1");
+    EXPECT_EQ(gInfopanel->datum()->text(), "05/2011");
+}
+
+TEST(Groessenregel, VerkleinernStelltDieStartgroesseWiederHer) {
+    const QSize start(1000, 720);
+    EXPECT_EQ(GroesseNachRegel({900, 700}, start), start);
+    EXPECT_EQ(GroesseNachRegel({500, 900}, start), start);
+    EXPECT_EQ(GroesseNachRegel(start, start), start);
+}
+
+TEST(Groessenregel, VergroessernInEinerRichtungWirdAufDieProportionZurueckgeschnitten) {
+    const QSize start(1000, 720);
+    EXPECT_EQ(GroesseNachRegel({1500, 720}, start), start);      // wider only
+    EXPECT_EQ(GroesseNachRegel({1000, 1000}, start), start);     // taller only
+    EXPECT_EQ(GroesseNachRegel({1500, 1200}, start), QSize(1500, 1080));
+    EXPECT_EQ(GroesseNachRegel({2000, 1080}, start), QSize(1500, 1080));
+}
+
+TEST(Groessenregel, DasHauptfensterWendetSieBeimGroessenwechselAn) {
+    FensterUmgebung u;
+    ASSERT_EQ(u.Starten(), 0);
+    gMainpanel->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(gMainpanel));
+    gMainpanel->resize(1500, 1200);
+    QTest::qWait(20);
+    EXPECT_EQ(gMainpanel->size(), QSize(1500, 1080));
+    ZeigeChildpanel(FensterId::Com);
+    EXPECT_EQ(gCompanel->size(), gMainpanel->size());
+}
+
+struct Programmende : ::testing::Test {
+    FensterUmgebung u;
+    void SetUp() override {
+        ASSERT_EQ(u.Starten(), 0);
+        u.dialoge.Leeren();  // the first start reports the missing settings file
+    }
+};
+
+TEST_F(Programmende, OhneUngespeicherteArbeitEndetEsSofort) {
+    EXPECT_EQ(ProgrammendeFallsAllesGespeichert(), 0);
+    EXPECT_TRUE(ProgrammendeAngefordert());
+    EXPECT_TRUE(u.dialoge.protokoll.empty());
+}
+
+TEST_F(Programmende, AbbrechenInDerErstenFrageFragtDieZweiteNichtMehr) {
+    gKurvenpanel->GeaendertSetzen(true);
+    gKennlinienpanel->GeaendertSetzen(true);
+    u.dialoge.antworten = {3};
+    EXPECT_NE(ProgrammendeFallsAllesGespeichert(), 0);
+    EXPECT_FALSE(ProgrammendeAngefordert());
+    ASSERT_EQ(u.dialoge.protokoll.size(), 1u);
+    const auto& frage = u.dialoge.Letztes();
+    EXPECT_EQ(frage.titel, "Warnung");
+    EXPECT_EQ(frage.text, "Möchten Sie die Änderungen in Kurvengenerator speichern?");
+    EXPECT_EQ(frage.knoepfe, (QStringList{"Ja", "Nein", "Abbrechen"}));
+    EXPECT_EQ(frage.enterKnopf, 3);
+    EXPECT_EQ(frage.escKnopf, 3);
+}
+
+TEST_F(Programmende, NeinGehtWeiterZurNaechstenFrage) {
+    gKurvenpanel->GeaendertSetzen(true);
+    gKennlinienpanel->GeaendertSetzen(true);
+    u.dialoge.antworten = {2, 2};
+    EXPECT_EQ(ProgrammendeFallsAllesGespeichert(), 0);
+    EXPECT_TRUE(ProgrammendeAngefordert());
+    ASSERT_EQ(u.dialoge.protokoll.size(), 2u);
+    EXPECT_EQ(u.dialoge.protokoll[1].text, "Möchten Sie die Änderungen in Kennlinienregler speichern?");
+}
+
+TEST_F(Programmende, BeendenImMenueUndDasSchliessfeldGehenDenselbenWeg) {
+    gKennlinienpanel->GeaendertSetzen(true);
+    u.dialoge.antworten = {3, 2};
+    gCompanel->beendenAktion()->trigger();
+    EXPECT_FALSE(ProgrammendeAngefordert());
+    gMainpanel->close();
+    EXPECT_EQ(u.dialoge.VonArt("Frage").size(), 2u);
+    EXPECT_TRUE(ProgrammendeAngefordert());
+}
+
+TEST(Fehleranzeige, ComFehlerSetzenErreichtAlleVierFenster) {
+    FensterUmgebung u;
+    const std::vector<Werkzeugfenster*> vier = {gKurvenpanel, gCompanel, gKennlinienpanel, gDirektpanel};
+    ComFehlerSetzen(-402099);
+    for (auto* f : vier) {
+        ASSERT_NE(f->fehleranzeige(), nullptr);
+        EXPECT_TRUE(f->fehleranzeige()->lampeAn());
+        EXPECT_EQ(f->fehleranzeige()->text(), "Fehlermeldung (NAK) vom Gerät erhalten");
+        EXPECT_EQ(f->fehleranzeige()->nummer(), 402099);
+    }
+    ComFehlerSetzen(0);
+    for (auto* f : vier) {
+        EXPECT_FALSE(f->fehleranzeige()->lampeAn());
+        EXPECT_TRUE(f->fehleranzeige()->text().isEmpty());
+        EXPECT_EQ(f->fehleranzeige()->nummer(), 0);
+    }
+}
+
+TEST(Fehlerpopup, TitelZeigtDenCodePositiv) {
+    SkriptDialogeAktiv d;
+    EXPECT_EQ(QAV_Fehlerpopup(-402010), 1);
+    ASSERT_EQ(d.protokoll.size(), 1u);
+    EXPECT_EQ(d.Letztes().titel, "Fehler #402010");
+    EXPECT_EQ(d.Letztes().text, "Fehlermeldung (NAK) vom Gerät erhalten");
+    QAV_Fehlerpopup2(-801202, "Einstellungen");
+    EXPECT_EQ(d.Letztes().titel, "Einstellungen #801202");
+}
+
+TEST(Fehlerpopup, StilleKategorieZeigtNichtsUndLiefertDieKategorie) {
+    SkriptDialogeAktiv d;
+    EXPECT_EQ(QAV_Fehlerpopup(-6123), -6000);
+    EXPECT_EQ(QAV_Fehlerpopup2(-6999, "x"), -6000);
+    EXPECT_TRUE(d.protokoll.empty());
+}
+
+} // namespace

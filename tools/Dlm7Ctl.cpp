@@ -81,11 +81,12 @@ std::string Dezimal(double v) {
     return ec == std::errc{} ? std::string(puffer, ende) : std::to_string(v);
 }
 
-// Resolves PORT to a port number; a path is put into the table.
+// Resolves PORT to a port number; a path is put into the table. The number
+// of "comN" is left to the driver's own range check.
 std::optional<int> PortNummer(const std::string& port) {
-    if (port.size() == 4 && (port.compare(0, 3, "com") == 0 || port.compare(0, 3, "COM") == 0) &&
-        port[3] >= '1' && port[3] <= '8')
-        return port[3] - '0';
+    if (port.size() > 3 && port.size() <= 6 && (port.compare(0, 3, "com") == 0 || port.compare(0, 3, "COM") == 0) &&
+        port.find_first_not_of("0123456789", 3) == std::string::npos)
+        return std::stoi(port.substr(3));
     if (!port.empty() && port[0] == '/') {
         PortPfadSetzen(kPfadPort, port);
         return kPfadPort;

@@ -1,0 +1,57 @@
+// Writes one 8224-byte characteristic-curve slot image in 64-byte blocks to
+// the simulator paced at 9600 baud. "verhaeltnis" is the wall time divided by
+// the time the characters need on the wire (10 bits each, both directions);
+// at most 1.02 means the program adds no waiting of its own to the line.
+#include "device/Protokoll.h"
+#include "sim/SimUmgebung.h"
+
+#include <benchmark/benchmark.h>
+
+#include <chrono>
+#include <vector>
+
+namespace {
+
+constexpr int kBaud = 9600;
+constexpr long kSlotGroesse = 8224;
+
+void SlotSchreiben(benchmark::State& state) {
+    const long start = state.range(0);
+    Dlm7Simulator::Einstellungen e;
+    e.takt = true;
+    e.baud = kBaud;
+    SimUmgebung u(8, e);
+    if (!u.bereit() || u.Oeffnen(0.5) != 0) {
+        state.SkipWithError("Simulator nicht bereit");
+        return;
+    }
+    std::vector<unsigned char> bild(kSlotGroesse);
+    for (std::size_t i = 0; i < bild.size(); ++i) bild[i] = static_cast<unsigned char>(i * 13);
+
+    double wand = 0.0, leitung = 0.0;
+    for (auto _ : state) {
+        auto beginn = std::chrono::steady_clock::now();
+        long zeichen = 0;
+        for (long pos = 0; pos < kSlotGroesse;) {
+            long adresse = start + pos;
+            long n = std::min(64 - adresse % 64, kSlotGroesse - pos);
+            if (QAVKSV5_SpeicherSchreiben(u.port, '1', 4, adresse, n, bild.data() + pos) != 0) {
+                state.SkipWithError("Schreiben fehlgeschlagen");
+                return;
+            }
+            zeichen += static_cast<long>(Protokoll::SpeicherZeileLaenge(n)) + 1; // frame + ACK
+            pos += n;
+        }
+        wand += std::chrono::duration<double>(std::chrono::steady_clock::now() - beginn).count();
+        leitung += zeichen * 10.0 / kBaud;
+    }
+    state.counters["verhaeltnis"] = wand / leitung;
+    state.counters["leitung_s"] = leitung / static_cast<double>(state.iterations());
+}
+
+} // namespace
+
+// Slot 1 starts on a page; slot 2 (0x2020) begins with a 32-byte block.
+BENCHMARK(SlotSchreiben)->Arg(0x0000)->Arg(0x2020)->Iterations(1)->UseRealTime()->Unit(benchmark::kSecond);
+
+BENCHMARK_MAIN();

@@ -80,11 +80,7 @@ void Streifenschreiber::paintEvent(QPaintEvent*) {
     const QColor gitter(200, 200, 200);
     const int hoechstens = std::clamp(flaeche.height() / (fm.height() * 2), 2, 11);
     const QVector<double> werte = Zeigerinstrument::Skalenwerte(m_yMin, m_yMax, hoechstens);
-    int stellen = 0;
-    if (werte.size() >= 2) {
-        const double schritt = werte[1] - werte[0];
-        stellen = std::max(0, static_cast<int>(std::ceil(-std::log10(schritt) - 1e-9)));
-    }
+    const int stellen = Zeigerinstrument::Skalenstellen(werte);
     auto yVon = [&](double v) {
         return flaeche.bottom() - (v - m_yMin) / (m_yMax - m_yMin) * flaeche.height();
     };

@@ -10,17 +10,6 @@
 
 namespace {
 
-// Fewest decimals that show every scale value as itself.
-int stellenFuer(const QVector<double>& werte, double schritt) {
-    for (int d = 0; d < 8; ++d) {
-        bool genau = true;
-        for (double w : werte)
-            if (std::abs(QString::number(w, 'f', d).toDouble() - w) > schritt * 1e-6) genau = false;
-        if (genau) return d;
-    }
-    return 8;
-}
-
 QPointF punktAufKreis(QPointF mitte, double radius, double winkelGrad) {
     const double rad = qDegreesToRadians(winkelGrad);
     return {mitte.x() + radius * std::cos(rad), mitte.y() - radius * std::sin(rad)};
@@ -68,6 +57,17 @@ double Zeigerinstrument::Anteil(double wert, double minimum, double maximum) {
 
 double Zeigerinstrument::ZeigerWinkel(double wert, double minimum, double maximum) {
     return StartWinkel - Schwenkbereich * Anteil(wert, minimum, maximum);
+}
+
+int Zeigerinstrument::Skalenstellen(const QVector<double>& werte) {
+    const double schritt = werte.size() >= 2 ? std::abs(werte[1] - werte[0]) : 1.0;
+    for (int d = 0; d < 8; ++d) {
+        bool genau = true;
+        for (double w : werte)
+            if (std::abs(QString::number(w, 'f', d).toDouble() - w) > schritt * 1e-6) genau = false;
+        if (genau) return d;
+    }
+    return 8;
 }
 
 QVector<double> Zeigerinstrument::Skalenwerte(double minimum, double maximum, int hoechstens) {
@@ -124,7 +124,7 @@ void Zeigerinstrument::paintEvent(QPaintEvent*) {
                        2 * skalenRadius);
     p.drawArc(bogen, qRound((StartWinkel - Schwenkbereich) * 16), qRound(Schwenkbereich * 16));
 
-    // Labels: as many as fit without touching, at least the two ends' neighbours.
+    // Labels: as many as fit without touching.
     QFont schrift = font();
     schrift.setPixelSize(static_cast<int>(std::clamp(radius * 0.13, 7.0, 16.0)));
     p.setFont(schrift);
@@ -137,8 +137,7 @@ void Zeigerinstrument::paintEvent(QPaintEvent*) {
     for (int anzahl = 11; anzahl >= 2; --anzahl) {
         werte = Skalenwerte(m_min, m_max, anzahl);
         if (werte.size() < 2) break;
-        const double schritt = werte[1] - werte[0];
-        stellen = stellenFuer(werte, schritt);
+        stellen = Skalenstellen(werte);
         double breitester = 0.0;
         for (double w : werte)
             breitester =

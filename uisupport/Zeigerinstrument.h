@@ -39,6 +39,8 @@ class Zeigerinstrument : public QWidget {
     static double ZeigerWinkel(double wert, double minimum, double maximum);
     // Round scale values inside the range, at most `hoechstens` of them, ascending.
     static QVector<double> Skalenwerte(double minimum, double maximum, int hoechstens);
+    // Fewest decimals that write every scale value exactly.
+    static int Skalenstellen(const QVector<double>& werte);
 
     QSize sizeHint() const override { return {170, 170}; }
     QSize minimumSizeHint() const override { return {80, 80}; }

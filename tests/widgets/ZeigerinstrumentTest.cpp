@@ -61,6 +61,13 @@ TEST(Zeigerinstrument, SkalenwerteRundImBereichUndBegrenzt) {
     EXPECT_TRUE(Zeigerinstrument::Skalenwerte(0.0, Inf, 5).isEmpty());
 }
 
+TEST(Zeigerinstrument, SkalenstellenZeigenJedenWertGenau) {
+    EXPECT_EQ(Zeigerinstrument::Skalenstellen({0.0, 2.5, 5.0}), 1);
+    EXPECT_EQ(Zeigerinstrument::Skalenstellen({0.0, 200.0, 400.0}), 0);
+    EXPECT_EQ(Zeigerinstrument::Skalenstellen({-0.25, 0.0, 0.25}), 2);
+    EXPECT_EQ(Zeigerinstrument::Skalenstellen({0.0, 0.0002, 0.0004}), 4);
+}
+
 TEST(Zeigerinstrument, AnzeigeZeigtWahrenWertAuchAusserhalb) {
     Zeigerinstrument instrument;
     instrument.setBereich(0.0, 10.0);

@@ -1,9 +1,26 @@
 #pragma once
+// "Direkte Ein-/Ausgabe": outputs set by hand, inputs polled on a timer, shown
+// as gauges, extremes and a strip chart, and optionally logged to a file.
+// The rules live in DirektKanaele, DirektGeraet and DatenProtokoll; this class
+// only ties them to the controls.
 #include "app/Werkzeugfenster.h"
+#include "direkt/DatenProtokoll.h"
+#include "direkt/DirektKanaele.h"
 
+#include <array>
+
+class Drehknopf;
 class IniDatei;
+class Lampe;
+class QCheckBox;
+class QDoubleSpinBox;
+class QPushButton;
+class QSpinBox;
+class QTimer;
+class QToolButton;
+class Streifenschreiber;
+class Zeigerinstrument;
 
-// "Direkte Ein-/Ausgabe": outputs by hand, inputs polled, chart and log.
 class DirektPanel : public Werkzeugfenster {
     Q_OBJECT
 public:
@@ -19,7 +36,61 @@ public:
     Fehleranzeige* fehleranzeige() override { return fehler_; }
     VerbindungsBild* verbindungsBild() override { return bild_; }
 
+    // Controls, named as in the window, for the tests.
+    std::array<Drehknopf*, kKanaele> AUSGANG{};
+    std::array<QDoubleSpinBox*, kKanaele> BEGRENZUNG{};
+    QPushButton* AUSGAENGEAUFNULL = nullptr;
+    std::array<Zeigerinstrument*, kKanaele> EINGANG{};
+    std::array<QDoubleSpinBox*, kKanaele> MIN{};
+    std::array<QDoubleSpinBox*, kKanaele> MAX{};
+    QPushButton* MINMAXRESET = nullptr;
+    QPushButton* ABFRAGEN = nullptr;
+    QDoubleSpinBox* ABTASTZEIT = nullptr;
+    QTimer* TIMER = nullptr;
+    std::array<QCheckBox*, kKanaele> PLOT{};
+    Streifenschreiber* STRIPCHART = nullptr;
+    QSpinBox* ZOOMX = nullptr;
+    QSpinBox* ZOOMY = nullptr;
+    QPushButton* DATEISPEICHERN = nullptr;
+    Lampe* DATEISPEICHERNLED = nullptr;
+    QToolButton* DIREKTHILFE = nullptr;
+
+    // Callbacks (commit, or every change for the knobs).
+    void Ausgang_Callback(int kanal);
+    void AusgaengeAufNull_Callback();
+    void Abfragen_Callback();
+    void DirektTimer_Callback();
+    void Abtastzeit_Callback();
+    void MinMaxReset_Callback();
+    void Traceauswahl_Callback(int kanal);
+    void DirektZoom_Callback();
+    void Menu_Direkt_Hilfe_Pins();
+
+    // The operations behind them; each returns 0 or a negative code.
+    int AusgangSetzen(int kanal);
+    int AusgangAufNull(int kanal);
+    int EingangAbfragen(int kanal);
+    int AbfrageStarten();
+    void AbfrageBeenden();
+    int ProtokollOeffnen();
+
+    const DirektZustand& zustand() const { return z_; }
+    DatenProtokoll& protokoll() { return protokoll_; }
+
+protected:
+    void FensterWechseln(FensterId ziel) override;
+
 private:
+    void Aufbauen();
+    void Verbinden();
+    void HilfetexteSetzen();
+    void AbfragenAnzeigen(bool an);
+    void Eingang4Freigeben(bool frei);
+    void AusgangAuf(int kanal, double phys);
+    void ChartSchritt();
+
+    DirektZustand z_;
+    DatenProtokoll protokoll_;
     Fehleranzeige* fehler_ = nullptr;
     VerbindungsBild* bild_ = nullptr;
 };

@@ -1,0 +1,78 @@
+#include "direkt/DirektKanaele.h"
+
+#include "config/KonfigUmrechnung.h"
+
+#include <algorithm>
+#include <charconv>
+#include <cmath>
+
+bool AusgangBeschreibbar(const KonfigDaten& k, int kanal) {
+    return VollausschlagGueltig(k, Seite::Ausgang) && KanalGueltig(k, Seite::Ausgang, kanal);
+}
+
+bool EingangUmrechenbar(const KonfigDaten& k, int kanal) {
+    return VollausschlagGueltig(k, Seite::Eingang) && KanalGueltig(k, Seite::Eingang, kanal);
+}
+
+double NullZiel(const KonfigDaten& k, int kanal) {
+    const PhysSpanne s = Spanne(k, Seite::Ausgang, kanal);
+    return std::clamp(0.0, std::min(s.unten, s.oben), std::max(s.unten, s.oben));
+}
+
+double AusgangProzentAusPhys(const KonfigDaten& k, int kanal, double phys) {
+    const double volt = VoltAusPhys(k, Seite::Ausgang, kanal, phys);
+    return std::clamp(ProzentAusVolt(k, Seite::Ausgang, volt), 0.0, 100.0);
+}
+
+double PhysAusProzent(const KonfigDaten& k, Seite seite, int kanal, double prozent) {
+    return PhysAusCounts(k, seite, kanal, kVollausschlagCounts * prozent / 100.0);
+}
+
+Messung EingangVerarbeiten(DirektZustand& z, const KonfigDaten& k, int kanal, double geraetewert) {
+    Messung m;
+    if (!std::isfinite(geraetewert)) geraetewert = 0.0;
+    m.volt = VoltAusGeraetewert(k, Seite::Eingang, geraetewert);
+    m.phys = PhysAusVolt(k, Seite::Eingang, kanal, m.volt);
+    z.sgEingangProzent[kanal] = ProzentAusVolt(k, Seite::Eingang, m.volt);
+    if (z.sgMinMaxReset) {
+        const double vmax = VoltAusCounts(k, Seite::Eingang, kVollausschlagCounts);
+        z.sgEingangMinVolt.fill(vmax);
+        z.sgEingangMaxVolt.fill(0.0);
+        z.sgMinMaxReset = false;
+    }
+    if (m.volt > z.sgEingangMaxVolt[kanal]) {
+        z.sgEingangMaxVolt[kanal] = m.volt;
+        m.neuesMaximum = true;
+    }
+    if (m.volt < z.sgEingangMinVolt[kanal]) {
+        z.sgEingangMinVolt[kanal] = m.volt;
+        m.neuesMinimum = true;
+    }
+    return m;
+}
+
+std::string ZahlText(double wert, int stellen) {
+    if (!std::isfinite(wert)) return "-----";
+    stellen = std::clamp(stellen, 0, 15);
+    char puffer[400];
+    auto [ende, fehler] = std::to_chars(puffer, puffer + sizeof puffer, wert, std::chars_format::fixed, stellen);
+    if (fehler != std::errc()) return "-----";
+    std::string text(puffer, ende);
+    // A negative value that rounds to zero is written as zero.
+    if (text.front() == '-' && text.find_first_not_of("-0.") == std::string::npos) text.erase(0, 1);
+    return text;
+}
+
+int ZoomXWert(int eingabe) { return eingabe <= 0 ? 10 : eingabe; }
+
+int ZoomYWert(int eingabe) { return std::clamp(eingabe, 10, 100); }
+
+double AbtastIntervall(double eingabe) { return std::isfinite(eingabe) ? std::max(eingabe, 0.2) : 1.0; }
+
+int AnzeigeStellen(const KonfigDaten& k, Seite seite, int kanal) {
+    const PhysSpanne s = Spanne(k, seite, kanal);
+    const double breite = std::abs(s.oben - s.unten);
+    if (!std::isfinite(breite) || !(breite > 0.0)) return 0;
+    const double stellen = std::ceil(-std::log10(breite / kVollausschlagCounts) - 1e-9);
+    return static_cast<int>(std::clamp(std::isfinite(stellen) ? stellen : 15.0, 0.0, 15.0));
+}

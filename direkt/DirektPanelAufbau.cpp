@@ -1,0 +1,277 @@
+// Controls, layout, help texts and signal wiring of "Direkte Ein-/Ausgabe".
+#include "direkt/DirektPanel.h"
+
+#include "uisupport/Drehknopf.h"
+#include "uisupport/Fehleranzeige.h"
+#include "uisupport/Hilfemodus.h"
+#include "uisupport/Lampe.h"
+#include "uisupport/Streifenschreiber.h"
+#include "uisupport/VerbindungsBild.h"
+#include "uisupport/Zeigerinstrument.h"
+
+#include <QCheckBox>
+#include <QDoubleSpinBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QShortcut>
+#include <QSpinBox>
+#include <QTimer>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+namespace {
+
+namespace hilfe {
+const char* const AUSGANG = "Die vier Ausgänge der DLM-7 können mit\nden Drehreglern oder durch Eingabe eines\n"
+                            "Zahlenwertes eingestellt werden.\nDie Einheit der Zahlenwerte entspricht der\n"
+                            "Einheit, die im Fenster 'Konfiguration'\neingestellt wurde.";
+const char* const BEGRENZUNG = "Die Ausgänge werden auf den hier eingestellten Wert begrenzt.\nSo kann vermieden "
+                               "werden, dass versehentlich ein gefährlich hoher\nWert eingestellt wird.";
+const char* const AUSGAENGEAUFNULL = "Setzt alle vier Ausgänge auf Null. Null bezieht sich hier auf die\n"
+                                     "physikalische Einheit nach der Umrechnung und entspricht nicht\n"
+                                     "unbedingt Null Volt am Ausgang der DLM-7.";
+const char* const EINGANG = "Analogeingang der DLM-7, dargestellt mit einem\nnachgebildeten Zeigerinstrument sowie "
+                            "einem\nZahlenwert. Die Eingänge werden gelesen, wenn\nder Knopf 'Eingänge lesen' "
+                            "aktiviert wurde.\nDie Einheit der Zahlenwerte entspricht der Einheit,\ndie im Fenster "
+                            "'Konfiguration' eingestellt wurde.";
+const char* const MIN = "Kleinster aufgetretener Wert für diesen Eingang.\nDer Wert kann mit dem Knopf 'min/max "
+                        "Reset' zurück-\ngesetzt werden.";
+const char* const MAX = "Größter aufgetretener Wert für diesen Eingang.\nDer Wert kann mit dem Knopf 'min/max "
+                        "Reset'\nzurückgesetzt werden.";
+const char* const MINMAXRESET = "Setzt alle Min- und Max-Werte zurück.";
+const char* const ABFRAGEN = "Schaltet die laufende Abfrage der\nEingänge ein und aus.";
+const char* const ABTASTZEIT = "Das Zeitintervall mit dem die Eingänge\nder DLM-7 abgefragt werden, wenn "
+                               "'Eingänge\nabfragen' aktiv ist.";
+const char* const STRIPCHART = "Graphische Darstellung der Eingänge.\nSkala: 0 bis 100%";
+const char* const PLOT = "Bestimmt, ob dieser Eingang als Kurvendiagramm\ndargestellt werden soll.";
+const char* const ZOOMX = "Wieviel Abtastpunkte sollen im Diagramm pro\nDiagrammbreite dargestellt werden?\nDurch "
+                          "größere Werte kann ein größerer Zeitraum\ndargestellt werden, kleinere Werte "
+                          "bewirken,\ndaß das Diagramm in X-Richtung vergrößert wird.";
+const char* const ZOOMY = "Der Maximalwert des Diagramms in Prozent.\nDer Wert 100 zeigt den gesammten Eingangs-\n"
+                          "spannungsbereich. Durch kleinere Werte können\nkleine Spannungen vergrößert "
+                          "dargestellt werden.";
+const char* const DATEISPEICHERN = "Protokollieren der Ein- und Ausgänge in eine Textdatei.";
+const char* const DATEISPEICHERNLED = "LED grün -> speichern in eine Datei ist aktiv.";
+} // namespace hilfe
+
+QString Q(const char* utf8) { return QString::fromUtf8(utf8); }
+
+QDoubleSpinBox* Anzeigefeld(QWidget* eltern, const QString& name) {
+    auto* f = new QDoubleSpinBox(eltern);
+    f->setObjectName(name);
+    f->setReadOnly(true);
+    f->setButtonSymbols(QAbstractSpinBox::NoButtons);
+    f->setAlignment(Qt::AlignRight);
+    f->setFocusPolicy(Qt::NoFocus);
+    f->setMinimumWidth(60);
+    return f;
+}
+
+QLabel* Kanaltitel(const QString& text, QWidget* eltern) {
+    auto* l = new QLabel(text, eltern);
+    l->setAlignment(Qt::AlignCenter);
+    QFont f = l->font();
+    f.setBold(true);
+    l->setFont(f);
+    return l;
+}
+
+} // namespace
+
+DirektPanel::DirektPanel(QWidget* eltern) : Werkzeugfenster("Direkte Ein-/Ausgabe", eltern) {
+    setObjectName("DIREKTPNL");
+    DateiMenueAbschliessen(false);
+    QAction* pins = menuBar()->addMenu("&Hilfe")->addAction("DLM-7 Pinbelegung");
+    connect(pins, &QAction::triggered, this, [this] { Menu_Direkt_Hilfe_Pins(); });
+    Aufbauen();
+    HilfetexteSetzen();
+    Verbinden();
+    AbfragenAnzeigen(false);
+}
+
+void DirektPanel::Aufbauen() {
+    auto* zentral = new QWidget(this);
+    auto* spalte = new QVBoxLayout(zentral);
+    spalte->setContentsMargins(8, 6, 8, 6);
+    spalte->setSpacing(6);
+
+    // Outputs: four knobs with their limits, and the zero button.
+    auto* ausgaenge = new QGroupBox("Ausgänge", zentral);
+    auto* aRaster = new QGridLayout(ausgaenge);
+    aRaster->setVerticalSpacing(2);
+    for (int k = 0; k < kKanaele; ++k) {
+        aRaster->addWidget(Kanaltitel(QString("Ausgang %1").arg(k + 1), ausgaenge), 0, k);
+        AUSGANG[k] = new Drehknopf(ausgaenge);
+        AUSGANG[k]->setObjectName(QString("AUSGANG%1").arg(k + 1));
+        aRaster->addWidget(AUSGANG[k], 1, k);
+        auto* grenze = new QHBoxLayout;
+        BEGRENZUNG[k] = new QDoubleSpinBox(ausgaenge);
+        BEGRENZUNG[k]->setObjectName(QString("BEGRENZUNG%1").arg(k + 1));
+        BEGRENZUNG[k]->setRange(-1e9, 1e9);
+        BEGRENZUNG[k]->setValue(10.0);
+        BEGRENZUNG[k]->setKeyboardTracking(false);
+        BEGRENZUNG[k]->setAlignment(Qt::AlignRight);
+        grenze->addWidget(new QLabel("Begrenzung", ausgaenge));
+        grenze->addWidget(BEGRENZUNG[k], 1);
+        aRaster->addLayout(grenze, 2, k);
+        aRaster->setColumnStretch(k, 1);
+    }
+    aRaster->setRowStretch(1, 1);
+    AUSGAENGEAUFNULL = new QPushButton("Ausgänge\nauf Null (ESC)", ausgaenge);
+    AUSGAENGEAUFNULL->setObjectName("AUSGAENGEAUFNULL");
+    AUSGAENGEAUFNULL->setMinimumSize(130, 60);
+    aRaster->addWidget(AUSGAENGEAUFNULL, 0, kKanaele, 3, 1, Qt::AlignCenter);
+    spalte->addWidget(ausgaenge, 5);
+
+    // Inputs: gauges with extremes, and the polling controls.
+    auto* eingaenge = new QGroupBox("Eingänge", zentral);
+    auto* eRaster = new QGridLayout(eingaenge);
+    eRaster->setVerticalSpacing(2);
+    for (int k = 0; k < kKanaele; ++k) {
+        eRaster->addWidget(Kanaltitel(QString("Eingang %1").arg(k + 1), eingaenge), 0, k);
+        EINGANG[k] = new Zeigerinstrument(eingaenge);
+        EINGANG[k]->setObjectName(QString("EINGANG%1").arg(k + 1));
+        eRaster->addWidget(EINGANG[k], 1, k);
+        auto* extreme = new QHBoxLayout;
+        MIN[k] = Anzeigefeld(eingaenge, QString("MIN%1").arg(k + 1));
+        MAX[k] = Anzeigefeld(eingaenge, QString("MAX%1").arg(k + 1));
+        extreme->addWidget(new QLabel("min", eingaenge));
+        extreme->addWidget(MIN[k], 1);
+        extreme->addWidget(new QLabel("max", eingaenge));
+        extreme->addWidget(MAX[k], 1);
+        eRaster->addLayout(extreme, 2, k);
+        eRaster->setColumnStretch(k, 1);
+    }
+    eRaster->setRowStretch(1, 1);
+    auto* abfrage = new QVBoxLayout;
+    ABFRAGEN = new QPushButton(eingaenge);
+    ABFRAGEN->setObjectName("ABFRAGEN");
+    ABFRAGEN->setCheckable(true);
+    ABFRAGEN->setMinimumSize(130, 40);
+    MINMAXRESET = new QPushButton("min/max Reset", eingaenge);
+    MINMAXRESET->setObjectName("MINMAXRESET");
+    ABTASTZEIT = new QDoubleSpinBox(eingaenge);
+    ABTASTZEIT->setObjectName("ABTASTZEIT");
+    ABTASTZEIT->setRange(0.0, 3600.0);
+    ABTASTZEIT->setDecimals(1);
+    ABTASTZEIT->setSingleStep(0.1);
+    ABTASTZEIT->setValue(1.0);
+    ABTASTZEIT->setKeyboardTracking(false);
+    auto* zeitZeile = new QHBoxLayout;
+    zeitZeile->addWidget(new QLabel("Abtast-\nzeit [s]", eingaenge));
+    zeitZeile->addWidget(ABTASTZEIT, 1);
+    abfrage->addStretch();
+    abfrage->addWidget(ABFRAGEN);
+    abfrage->addLayout(zeitZeile);
+    abfrage->addSpacing(10);
+    abfrage->addWidget(MINMAXRESET);
+    abfrage->addStretch();
+    eRaster->addLayout(abfrage, 0, kKanaele, 3, 1);
+    spalte->addWidget(eingaenge, 6);
+
+    // Chart with its trace and zoom controls and the log switch.
+    auto* diagramm = new QGroupBox("Diagramm", zentral);
+    auto* dReihe = new QHBoxLayout(diagramm);
+    STRIPCHART = new Streifenschreiber(diagramm);
+    STRIPCHART->setObjectName("STRIPCHART");
+    STRIPCHART->setYBereich(0.0, 100.0);
+    auto* prozent = new QLabel("Prozent", diagramm);
+    dReihe->addWidget(prozent);
+    dReihe->addWidget(STRIPCHART, 1);
+    auto* wahl = new QGridLayout;
+    wahl->setVerticalSpacing(3);
+    for (int k = 0; k < kKanaele; ++k) {
+        PLOT[k] = new QCheckBox(QString("Eingang %1").arg(k + 1), diagramm);
+        PLOT[k]->setObjectName(QString("PLOT%1").arg(k + 1));
+        PLOT[k]->setChecked(true);
+        PLOT[k]->setStyleSheet(QString("QCheckBox { color: %1; }").arg(Streifenschreiber::Spurfarbe(k).name()));
+        wahl->addWidget(PLOT[k], k, 0, 1, 2);
+    }
+    ZOOMX = new QSpinBox(diagramm);
+    ZOOMX->setObjectName("ZOOMX");
+    ZOOMX->setRange(-100000, Streifenschreiber::Kapazitaet);
+    ZOOMX->setKeyboardTracking(false);
+    ZOOMY = new QSpinBox(diagramm);
+    ZOOMY->setObjectName("ZOOMY");
+    ZOOMY->setRange(-100000, 100000);
+    ZOOMY->setValue(100);
+    ZOOMY->setKeyboardTracking(false);
+    wahl->addWidget(new QLabel("Zoom\n(X-Max)", diagramm), 4, 0);
+    wahl->addWidget(ZOOMX, 4, 1);
+    wahl->addWidget(new QLabel("Zoom\n(Y-Max)", diagramm), 5, 0);
+    wahl->addWidget(ZOOMY, 5, 1);
+    DATEISPEICHERN = new QPushButton("Speichern\nin Datei", diagramm);
+    DATEISPEICHERN->setObjectName("DATEISPEICHERN");
+    DATEISPEICHERN->setCheckable(true);
+    DATEISPEICHERNLED = new Lampe(diagramm);
+    DATEISPEICHERNLED->setObjectName("DATEISPEICHERNLED");
+    DATEISPEICHERNLED->setFarbe(Lampe::Gruen);
+    wahl->addWidget(DATEISPEICHERN, 6, 0);
+    wahl->addWidget(DATEISPEICHERNLED, 6, 1, Qt::AlignCenter);
+    wahl->setRowStretch(7, 1);
+    dReihe->addLayout(wahl);
+    spalte->addWidget(diagramm, 6);
+
+    auto* unten = new QHBoxLayout;
+    fehler_ = FehleranzeigeAnlegen();
+    bild_ = VerbindungsBildAnlegen();
+    DIREKTHILFE = DirekthilfeKnopf();
+    unten->addWidget(fehler_, 1);
+    unten->addWidget(bild_);
+    unten->addWidget(ZurueckKnopf("Zurück zum &Hauptfenster"));
+    unten->addWidget(DIREKTHILFE);
+    spalte->addLayout(unten);
+    setCentralWidget(zentral);
+
+    TIMER = new QTimer(this);
+    TIMER->setObjectName("TIMER");
+    TIMER->setInterval(1000);
+}
+
+void DirektPanel::HilfetexteSetzen() {
+    for (int k = 0; k < kKanaele; ++k) {
+        HilfetextSetzen(AUSGANG[k], Q(hilfe::AUSGANG));
+        HilfetextSetzen(BEGRENZUNG[k], Q(hilfe::BEGRENZUNG));
+        HilfetextSetzen(EINGANG[k], Q(hilfe::EINGANG));
+        HilfetextSetzen(MIN[k], Q(hilfe::MIN));
+        HilfetextSetzen(MAX[k], Q(hilfe::MAX));
+        HilfetextSetzen(PLOT[k], Q(hilfe::PLOT));
+    }
+    HilfetextSetzen(AUSGAENGEAUFNULL, Q(hilfe::AUSGAENGEAUFNULL));
+    HilfetextSetzen(MINMAXRESET, Q(hilfe::MINMAXRESET));
+    HilfetextSetzen(ABFRAGEN, Q(hilfe::ABFRAGEN));
+    HilfetextSetzen(ABTASTZEIT, Q(hilfe::ABTASTZEIT));
+    HilfetextSetzen(STRIPCHART, Q(hilfe::STRIPCHART));
+    HilfetextSetzen(ZOOMX, Q(hilfe::ZOOMX));
+    HilfetextSetzen(ZOOMY, Q(hilfe::ZOOMY));
+    HilfetextSetzen(DATEISPEICHERN, Q(hilfe::DATEISPEICHERN));
+    HilfetextSetzen(DATEISPEICHERNLED, Q(hilfe::DATEISPEICHERNLED));
+}
+
+void DirektPanel::Verbinden() {
+    for (int k = 0; k < kKanaele; ++k) {
+        connect(AUSGANG[k], &Drehknopf::wertGeaendert, this, [this, k] { Ausgang_Callback(k); });
+        connect(PLOT[k], &QCheckBox::clicked, this, [this, k] { Traceauswahl_Callback(k); });
+    }
+    connect(AUSGAENGEAUFNULL, &QPushButton::clicked, this, [this] { AusgaengeAufNull_Callback(); });
+    // Escape belongs to this window only while it is shown (the shortcut's
+    // window context ends with its visibility).
+    auto* esc = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+    esc->setContext(Qt::WindowShortcut);
+    connect(esc, &QShortcut::activated, this, [this] { AusgaengeAufNull_Callback(); });
+    connect(ABFRAGEN, &QPushButton::clicked, this, [this] { Abfragen_Callback(); });
+    connect(ABFRAGEN, &QPushButton::toggled, this, [this](bool an) { AbfragenAnzeigen(an); });
+    connect(MINMAXRESET, &QPushButton::clicked, this, [this] { MinMaxReset_Callback(); });
+    connect(ABTASTZEIT, &QDoubleSpinBox::valueChanged, this, [this] { Abtastzeit_Callback(); });
+    connect(ZOOMX, &QSpinBox::valueChanged, this, [this] { DirektZoom_Callback(); });
+    connect(ZOOMY, &QSpinBox::valueChanged, this, [this] { DirektZoom_Callback(); });
+    connect(TIMER, &QTimer::timeout, this, [this] { DirektTimer_Callback(); });
+}
+
+void DirektPanel::AbfragenAnzeigen(bool an) {
+    ABFRAGEN->setText(an ? Q("Abfragen beenden") : Q("Eingänge abfragen"));
+}

@@ -1,20 +1,82 @@
 #pragma once
+// "Konfiguration": full-scale range of each side and, per channel, the voltage
+// span with the physical span and unit it maps onto. The fields are only an
+// edit copy; gKonfig takes them over when the window is left.
 #include "app/Werkzeugfenster.h"
+#include "config/KonfigDaten.h"
+
+#include <array>
 
 class IniDatei;
+class KonfigEinheitFeld;
+class KonfigZahlFeld;
+class QComboBox;
 
-// "Konfiguration": scaling of the four inputs and outputs.
+// Every field into gKonfig, and back.
+void KonfigAusPanelLesen();
+void KonfigInPanelSchreiben();
+// Replaces gKonfig and the fields at once; the other windows keep their scaling
+// until the caller rescales them.
+void KonfigurationSetzen(KonfigDaten k);
+
 class KonfigPanel : public Werkzeugfenster {
     Q_OBJECT
-  public:
+public:
     explicit KonfigPanel(QWidget* eltern);
 
     int InitialisiereKonfigPanel();
     void ReadIniKonfigpanel(const IniDatei& ini);
     void WriteIniKonfigpanel(IniDatei& ini);
 
-    VerbindungsBild* verbindungsBild() override { return bild_; }
+    VerbindungsBild* verbindungsBild() override { return PICTURERING; }
 
-  private:
-    VerbindungsBild* bild_ = nullptr;
+    // The record the fields describe (gKonfig where a field cannot hold a value).
+    KonfigDaten AusPanel();
+    void InPanel(const KonfigDaten& k);
+
+    // "Datei" menu operations: 0, or a code for QAV_Fehlerpopup.
+    int KonfigurationSpeichern();
+    int KonfigurationLaden();
+
+    // Control callbacks (commit).
+    void Hauptfenster_Callback();
+    void Standardwerte_Callback();
+
+    using Kanalfelder = std::array<KonfigZahlFeld*, kKanaele>;
+    using Einheitfelder = std::array<KonfigEinheitFeld*, kKanaele>;
+
+    // Controls, named as in the window, for the tests.
+    QComboBox* AUSGANGSBEREICH = nullptr;
+    Kanalfelder SPANNUNG_OUTMIN{}, SPANNUNG_OUTMAX{}, SKALAOUTMIN{}, SKALAOUTMAX{};
+    Einheitfelder EINHEITOUT{};
+    QComboBox* EINGANGSBEREICH = nullptr;
+    Kanalfelder SPANNUNG_INMIN{}, SPANNUNG_INMAX{}, SKALAINMIN{}, SKALAINMAX{};
+    Einheitfelder EINHEITIN{};
+    QPushButton* STANDARDWERTE = nullptr;
+    QPushButton* HAUPTFENSTER = nullptr;
+    QToolButton* DIREKTHILFE = nullptr;
+    VerbindungsBild* PICTURERING = nullptr;
+    QAction* ladenAktion = nullptr;
+    QAction* speichernAktion = nullptr;
+
+protected:
+    // "Fenster" menu: the chosen window first, then the fields are taken over.
+    void FensterWechseln(FensterId ziel) override;
+
+private:
+    struct Seitenfelder {
+        QComboBox* bereich;
+        Kanalfelder* min;
+        Kanalfelder* max;
+        Kanalfelder* skalamin;
+        Kanalfelder* skalamax;
+        Einheitfelder* einheit;
+    };
+    Seitenfelder Felder(Seite seite);
+    QWidget* SeiteAnlegen(Seite seite, QWidget* eltern);
+    // Takes the fields over and rescales the other windows; false (and a popup,
+    // gKonfig unchanged) if a channel cannot be converted.
+    bool PruefenOderMelden(KonfigDaten& neu);
+    void Uebernehmen(const KonfigDaten& neu);
+    void DateiAktion(int (KonfigPanel::*aktion)());
 };

@@ -305,7 +305,10 @@ void ComPanel::ComPortSchliessen() {
 
 void ComPanel::PortSelect_Callback() {
     if (gHilfeAktiv) return;
-    const int r = ComPortOeffnen(PORT->currentData().toInt());
+    // Choosing the entry that is already in force is no change: nothing happens.
+    const int gewuenscht = PORT->currentData().toInt();
+    if (gewuenscht == sgComPort) return;
+    const int r = ComPortOeffnen(gewuenscht);
     if (r != 0) PortSetzen(-1);
     ComFehlerSetzen(r);
     LinkAnzeigen();

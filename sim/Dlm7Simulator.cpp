@@ -219,6 +219,11 @@ void Dlm7Simulator::RahmenBearbeiten(const std::string& rahmen, Uhr::time_point 
             case Stoerung::Stille:
             case Stoerung::Keine: break;
             }
+        } else if (const auto* weiteres = WeiteresGeraet(rahmen)) {
+            if (rahmen.size() == 6 && rahmen.compare(2, 4, "IDR\r") == 0)
+                antwort = std::string(1, Protokoll::kACK) + '#' + weiteres->first + weiteres->second + '\r';
+            else
+                antwort.assign(1, Protokoll::kNAK);
         } else {
             antwort = geraet_.Bearbeiten(rahmen, Jetzt());
             letzteAenderung_ = Uhr::now();
@@ -235,6 +240,13 @@ void Dlm7Simulator::RahmenBearbeiten(const std::string& rahmen, Uhr::time_point 
     auto ab = std::max(ankunft, Uhr::now()) + verzoegerung;
     if (!takt) std::this_thread::sleep_until(ab);
     Senden(antwort, ab);
+}
+
+const std::pair<char, std::string>* Dlm7Simulator::WeiteresGeraet(const std::string& rahmen) const {
+    if (rahmen.size() < 2 || rahmen[1] == geraet_.adresse) return nullptr;
+    for (const auto& g : einstellungen_.weitereGeraete)
+        if (g.first == rahmen[1]) return &g;
+    return nullptr;
 }
 
 void Dlm7Simulator::Senden(const std::string& bytes, Uhr::time_point ab) {

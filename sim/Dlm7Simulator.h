@@ -11,6 +11,7 @@
 #include <mutex>
 #include <string>
 #include <thread>
+#include <utility>
 #include <vector>
 
 class Dlm7Simulator {
@@ -28,6 +29,9 @@ public:
         bool takt = false;       // pace both directions at the line rate
         bool trace = false;
         std::ostream* traceZiel = nullptr; // std::cerr when null
+        // Further boxes on the same line (address, identity). They answer the
+        // identity read only and refuse everything else, enough for a scan.
+        std::vector<std::pair<char, std::string>> weitereGeraete;
     };
 
     Dlm7Simulator();
@@ -78,6 +82,7 @@ private:
     void Schleife();
     void RahmenBearbeiten(const std::string& rahmen, Uhr::time_point ankunft);
     void Senden(const std::string& bytes, Uhr::time_point ab);
+    const std::pair<char, std::string>* WeiteresGeraet(const std::string& rahmen) const;
     Uhr::duration Zeichenzeit() const;
     void Protokollieren(const char* richtung, const std::string& bytes);
 

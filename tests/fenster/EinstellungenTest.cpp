@@ -1,0 +1,123 @@
+#include "FensterUmgebung.h"
+
+#include "app/Einstellungen.h"
+#include "device/ComPanel.h"
+#include "device/PortTabelle.h"
+#include "kennlinie/KennlinienPanel.h"
+#include "sim/SimUmgebung.h"
+
+#include <QComboBox>
+#include <QFile>
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+namespace {
+
+// Root may write anywhere; acting as "nobody" for a moment makes a directory
+// really unwritable, as it is for an ordinary user.
+class OhneSchreibrecht {
+public:
+    explicit OhneSchreibrecht(const QString& verzeichnis) : verzeichnis_(verzeichnis) {
+        QFile::setPermissions(verzeichnis_, QFile::ReadOwner | QFile::ExeOwner | QFile::ReadOther |
+                                                QFile::ExeOther);
+        if (geteuid() == 0) wechsel_ = seteuid(65534) == 0;
+    }
+    ~OhneSchreibrecht() {
+        if (wechsel_) (void)seteuid(0);
+        QFile::setPermissions(verzeichnis_, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    }
+
+private:
+    QString verzeichnis_;
+    bool wechsel_ = false;
+};
+
+TEST(Einstellungsdatei, ErsterStartOhneDateiMeldetEsEinmalUndSchreibtSieBeimEnde) {
+    FensterUmgebung u;
+    ASSERT_EQ(u.Starten(), 0);
+    ASSERT_EQ(u.dialoge.protokoll.size(), 1u);
+    EXPECT_EQ(u.dialoge.Letztes().titel, "Fehler #801202");
+    EXPECT_EQ(u.dialoge.Letztes().text, "Fehler beim lesen der INI-Datei");
+    EXPECT_EQ(OffenerComPort(), -1);
+    EXPECT_EQ(gKennlinienpanel->darstellung(), 3);
+
+    u.anwendung->Beenden();
+    const QByteArray ini = u.IniLesen();
+    EXPECT_TRUE(ini.startsWith("[com]\r\nadresse = 49\r\nlport = -1\r\nport = -1\r\n\r\n[direkt]\r\n"));
+    // Sections in alphabetical order, the Linux port table last.
+    const auto pos = [&](const char* s) { return ini.indexOf(s); };
+    EXPECT_LT(pos("[direkt]"), pos("[kennlinie]"));
+    EXPECT_LT(pos("[kennlinie]"), pos("[konfig]"));
+    EXPECT_LT(pos("[konfig]"), pos("[kurven]"));
+    EXPECT_LT(pos("[kurven]"), pos("[ports]"));
+    EXPECT_TRUE(ini.contains("com5 = \"/dev/ttyUSB0\"\r\n"));
+}
+
+TEST(Einstellungsdatei, AdresseUndPortKommenBeimNaechstenStartWieder) {
+    SimUmgebung box(3);
+    ASSERT_TRUE(box.bereit()) << box.fehler;
+    QByteArray ini;
+    {
+        FensterUmgebung u;
+        ASSERT_EQ(u.Starten(), 0);
+        gCompanel->ADRESSE->setCurrentIndex(9);  // "alle"
+        gCompanel->ComPortOeffnen(3);
+        u.anwendung->Beenden();
+        ini = u.IniLesen();
+    }
+    EXPECT_TRUE(ini.contains("adresse = 38\r\nlport = 3\r\nport = 3\r\n"));
+    FensterUmgebung u(ini);
+    ASSERT_EQ(u.Starten(), 0);
+    EXPECT_TRUE(u.dialoge.protokoll.empty());
+    EXPECT_EQ(GeraeteAdresse(), '&');
+    EXPECT_EQ(OffenerComPort(), 3);
+    EXPECT_EQ(gCompanel->PORT->currentData().toInt(), 3);
+    EXPECT_EQ(PortPfad(3), box.sim.SlavePfad());
+}
+
+TEST(Einstellungsdatei, ReihenfolgeUndSchreibweiseSpielenKeineRolle) {
+    SimUmgebung box(3);
+    ASSERT_TRUE(box.bereit()) << box.fehler;
+    FensterUmgebung u("; von Hand\r\n[KENNLINIE]\r\nDarstellung=2\r\n\r\n[Com]\r\nPORT =3\r\nAdresse= 50\r\n");
+    ASSERT_EQ(u.Starten(), 0);
+    EXPECT_EQ(GeraeteAdresse(), '2');
+    EXPECT_EQ(OffenerComPort(), 3);
+    EXPECT_EQ(gKennlinienpanel->darstellung(), 2);
+}
+
+TEST(Einstellungsdatei, UnzulaessigeWerteFallenAufIhreVorgaben) {
+    FensterUmgebung u("[com]\r\nport = 9\r\nadresse = 65\r\nlport = 0\r\n\r\n[kennlinie]\r\ndarstellung = 7\r\n");
+    ASSERT_EQ(u.Starten(), 0);
+    EXPECT_EQ(OffenerComPort(), -1);
+    EXPECT_EQ(gCompanel->PORT->currentData().toInt(), -1);
+    EXPECT_EQ(GeraeteAdresse(), '1');
+    EXPECT_EQ(gCompanel->letzterComPort(), -1);
+    EXPECT_EQ(gKennlinienpanel->darstellung(), 3);
+}
+
+TEST(Einstellungsdatei, PortTabelleUeberlebtDenNeustart) {
+    FensterUmgebung u("[ports]\r\ncom2 = \"/dev/ttyACM0\"\r\n");
+    ASSERT_EQ(u.Starten(), 0);
+    EXPECT_EQ(PortPfad(2), "/dev/ttyACM0");
+    EXPECT_EQ(PortPfad(1), "/dev/ttyS0");
+    u.anwendung->Beenden();
+    EXPECT_TRUE(u.IniLesen().contains("com2 = \"/dev/ttyACM0\"\r\n"));
+}
+
+TEST(Einstellungsdatei, NichtSchreibbaresVerzeichnisLaesstDieAlteDateiStehen) {
+    const QByteArray alt = "[com]\r\nadresse = 51\r\n\r\n";
+    FensterUmgebung u(alt);
+    ASSERT_EQ(u.Starten(), 0);
+    u.dialoge.Leeren();
+    {
+        OhneSchreibrecht schutz(u.verzeichnis.path());
+        u.anwendung->Beenden();
+    }
+    ASSERT_FALSE(u.dialoge.protokoll.empty());
+    EXPECT_EQ(u.dialoge.Letztes().titel, "Fehler #800203");
+    EXPECT_EQ(u.dialoge.Letztes().text, "Fehler beim schreiben in die INI-Datei");
+    EXPECT_EQ(u.IniLesen(), alt);
+    EXPECT_EQ(QDir(u.verzeichnis.path()).entryList(QDir::Files), QStringList{"dlm7Steuerung.ini"});
+}
+
+} // namespace

@@ -7,7 +7,7 @@
 namespace {
 
 class EinheitValidator : public QValidator {
-public:
+  public:
     using QValidator::QValidator;
     State validate(QString& text, int&) const override {
         return EinheitGueltig(text.toUtf8().toStdString()) ? Acceptable : Invalid;

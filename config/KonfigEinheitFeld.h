@@ -5,6 +5,6 @@
 
 class KonfigEinheitFeld : public QLineEdit {
     Q_OBJECT
-public:
+  public:
     explicit KonfigEinheitFeld(QWidget* eltern);
 };

@@ -25,6 +25,7 @@
 #include <QPushButton>
 #include <QToolButton>
 #include <QVBoxLayout>
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -39,8 +40,10 @@ const char* const EINGANGSBEREICH = "Die DLM-7 Box ist mit 0-10V, 0-5V oder 0-4V
 const char* const AUSGANG =
     "Die Spannungen der Ausgänge der DLM-7 können innerhalb von \nDLM7-Steuerung in andere physikalische "
     "Größen umgerechnet \nwerden. Das ist nützlich, wenn mit der DLM-7 ein anderes Gerät \ngesteuert "
-    "wird.\nBeispiel:\nWenn an Ausgang 1 ein 0-60 Volt Netzgerät angeschlossen ist, das \neine Steuerspannung "
-    "von 0-5 Volt erwartet, so muß für Ausgang 1 \nfolgendes eingestellt werden:\n'Ausgang 1 von 0.0 bis 5.0 V "
+    "wird.\nBeispiel:\nWenn an Ausgang 1 ein 0-60 Volt Netzgerät angeschlossen ist, das \neine "
+    "Steuerspannung "
+    "von 0-5 Volt erwartet, so muß für Ausgang 1 \nfolgendes eingestellt werden:\n'Ausgang 1 von 0.0 bis 5.0 "
+    "V "
     "wird umgerechnet in 0.000 bis 60.000 V'";
 const char* const EINHEITOUT = "Die Bezeichnung der Einheit für die Ausgangsgröße.";
 const char* const EINGANG =
@@ -62,10 +65,13 @@ constexpr double kBereiche[] = {4.095, 5.0, 10.0};
 constexpr const char* kBereichTexte[] = {"0 - 4.095 V", "0 - 5 V", "0 - 10 V"};
 constexpr int kStandardBereiche = 3;
 
-QString Q(const char* utf8) { return QString::fromUtf8(utf8); }
+QString Q(const char* utf8) {
+    return QString::fromUtf8(utf8);
+}
 
 void BereichSetzen(QComboBox* ring, double volt) {
-    while (ring->count() > kStandardBereiche) ring->removeItem(kStandardBereiche);
+    while (ring->count() > kStandardBereiche)
+        ring->removeItem(kStandardBereiche);
     int i = -1;
     for (int n = 0; n < kStandardBereiche; ++n)
         if (kBereiche[n] == volt) i = n;
@@ -84,8 +90,9 @@ QString KanalName(Seite seite, int kanal) {
 QString Einwand(const KonfigDaten& k) {
     for (Seite seite : {Seite::Ausgang, Seite::Eingang}) {
         if (!VollausschlagGueltig(k, seite))
-            return Q(seite == Seite::Ausgang ? "Ausgangsbereich: Der Spannungsbereich der DLM-7 ist ungültig."
-                                             : "Eingangsbereich: Der Spannungsbereich der DLM-7 ist ungültig.");
+            return Q(seite == Seite::Ausgang
+                         ? "Ausgangsbereich: Der Spannungsbereich der DLM-7 ist ungültig."
+                         : "Eingangsbereich: Der Spannungsbereich der DLM-7 ist ungültig.");
         for (int i = 0; i < kKanaele; ++i) {
             if (KanalGueltig(k, seite, i)) continue;
             const KanalSkalierung s = Skalierung(k, seite, i);
@@ -105,7 +112,14 @@ QString Einwand(const KonfigDaten& k) {
     return {};
 }
 
-std::string Dateipfad(const QString& pfad) { return QFile::encodeName(pfad).toStdString(); }
+// The same width for a label in both halves, so their columns line up.
+int GemeinsameBreite(const QLabel* l, const QString& a, const QString& b) {
+    return std::max(l->fontMetrics().horizontalAdvance(a), l->fontMetrics().horizontalAdvance(b)) + 4;
+}
+
+std::string Dateipfad(const QString& pfad) {
+    return QFile::encodeName(pfad).toStdString();
+}
 
 } // namespace
 
@@ -124,6 +138,8 @@ void KonfigurationSetzen(KonfigDaten k) {
 
 KonfigPanel::KonfigPanel(QWidget* eltern) : Werkzeugfenster("Konfiguration", eltern) {
     setObjectName("KONFIGPNL");
+    // Shown over the main window's own controls, which must not shine through.
+    setAutoFillBackground(true);
     ladenAktion = dateiMenue()->addAction("Konfigurationsdatei laden");
     speichernAktion = dateiMenue()->addAction("Konfigurationsdatei speichern");
     DateiMenueAbschliessen(true);
@@ -154,7 +170,8 @@ KonfigPanel::KonfigPanel(QWidget* eltern) : Werkzeugfenster("Konfiguration", elt
 
     connect(STANDARDWERTE, &QPushButton::clicked, this, [this] { Standardwerte_Callback(); });
     connect(HAUPTFENSTER, &QPushButton::clicked, this, [this] { Hauptfenster_Callback(); });
-    connect(ladenAktion, &QAction::triggered, this, [this] { DateiAktion(&KonfigPanel::KonfigurationLaden); });
+    connect(ladenAktion, &QAction::triggered, this,
+            [this] { DateiAktion(&KonfigPanel::KonfigurationLaden); });
     connect(speichernAktion, &QAction::triggered, this,
             [this] { DateiAktion(&KonfigPanel::KonfigurationSpeichern); });
     InPanel(gKonfig);
@@ -165,21 +182,24 @@ QWidget* KonfigPanel::SeiteAnlegen(Seite seite, QWidget* eltern) {
     auto* gruppe = new QGroupBox(Q(aus ? "Ausgänge" : "Eingänge"), eltern);
     auto* raster = new QGridLayout(gruppe);
     raster->setHorizontalSpacing(8);
-    raster->setVerticalSpacing(6);
+    raster->setVerticalSpacing(10);
 
     auto* ring = new QComboBox(gruppe);
     ring->setObjectName(aus ? "AUSGANGSBEREICH" : "EINGANGSBEREICH");
-    for (int n = 0; n < kStandardBereiche; ++n) ring->addItem(kBereichTexte[n], kBereiche[n]);
+    for (int n = 0; n < kStandardBereiche; ++n)
+        ring->addItem(kBereichTexte[n], kBereiche[n]);
     HilfetextSetzen(ring, Q(aus ? hilfe::AUSGANGSBEREICH : hilfe::EINGANGSBEREICH));
     (aus ? AUSGANGSBEREICH : EINGANGSBEREICH) = ring;
+    auto* ringText = new QLabel(
+        Q(aus ? "Spannungsbereich der DLM-7 Ausgänge:" : "Spannungsbereich der DLM-7 Eingänge:"), gruppe);
+    ringText->setMinimumWidth(GemeinsameBreite(ringText, Q("Spannungsbereich der DLM-7 Ausgänge:"),
+                                               Q("Spannungsbereich der DLM-7 Eingänge:")));
     auto* ringZeile = new QHBoxLayout;
-    ringZeile->addWidget(new QLabel(Q(aus ? "Spannungsbereich der DLM-7 Ausgänge:" : "Spannungsbereich der "
-                                                                                    "DLM-7 Eingänge:"),
-                                    gruppe));
+    ringZeile->addWidget(ringText);
     ringZeile->addWidget(ring);
     ringZeile->addStretch();
-    raster->addLayout(ringZeile, 0, 0, 1, 9);
-    raster->addWidget(new QLabel("(Einheit)", gruppe), 1, 8);
+    raster->addLayout(ringZeile, 0, 0, 1, 8);
+    raster->addWidget(new QLabel("(Einheit)", gruppe), 0, 8, Qt::AlignBottom);
 
     const Seitenfelder f = Felder(seite);
     const QString kurz = aus ? "OUT" : "IN";
@@ -194,9 +214,10 @@ QWidget* KonfigPanel::SeiteAnlegen(Seite seite, QWidget* eltern) {
             (*feld)[i] = z;
             return z;
         };
-        const int zeile = i + 2;
-        raster->addWidget(new QLabel(QString("DLM-7 %1 %2 von").arg(aus ? "Ausgang" : "Eingang", nr), gruppe),
-                          zeile, 0);
+        const int zeile = i + 1;
+        auto* name = new QLabel(QString("DLM-7 %1 %2 von").arg(aus ? "Ausgang" : "Eingang", nr), gruppe);
+        name->setMinimumWidth(GemeinsameBreite(name, "DLM-7 Ausgang 4 von", "DLM-7 Eingang 4 von"));
+        raster->addWidget(name, zeile, 0);
         raster->addWidget(zahl(f.min, "SPANNUNG_" + kurz + "MIN", kVoltStellen), zeile, 1);
         raster->addWidget(new QLabel("bis", gruppe), zeile, 2);
         raster->addWidget(zahl(f.max, "SPANNUNG_" + kurz + "MAX", kVoltStellen), zeile, 3);
@@ -211,7 +232,8 @@ QWidget* KonfigPanel::SeiteAnlegen(Seite seite, QWidget* eltern) {
         (*f.einheit)[i] = e;
         raster->addWidget(e, zeile, 8);
     }
-    for (int c : {1, 3, 5, 7}) raster->setColumnStretch(c, 2);
+    for (int c : {1, 3, 5, 7})
+        raster->setColumnStretch(c, 2);
     raster->setColumnStretch(8, 1);
     return gruppe;
 }
@@ -258,7 +280,8 @@ void KonfigPanel::InPanel(const KonfigDaten& k) {
 
 int KonfigPanel::InitialisiereKonfigPanel() {
     for (auto* felder : {&EINHEITOUT, &EINHEITIN})
-        for (auto* e : *felder) e->setMaxLength(int(kMaxEinheitZeichen));
+        for (auto* e : *felder)
+            e->setMaxLength(int(kMaxEinheitZeichen));
     return 0;
 }
 

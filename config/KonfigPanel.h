@@ -21,7 +21,7 @@ void KonfigurationSetzen(KonfigDaten k);
 
 class KonfigPanel : public Werkzeugfenster {
     Q_OBJECT
-public:
+  public:
     explicit KonfigPanel(QWidget* eltern);
 
     int InitialisiereKonfigPanel();
@@ -59,11 +59,11 @@ public:
     QAction* ladenAktion = nullptr;
     QAction* speichernAktion = nullptr;
 
-protected:
+  protected:
     // "Fenster" menu: the chosen window first, then the fields are taken over.
     void FensterWechseln(FensterId ziel) override;
 
-private:
+  private:
     struct Seitenfelder {
         QComboBox* bereich;
         Kanalfelder* min;

@@ -12,7 +12,7 @@ constexpr int kMaxStellen = 17;
 constexpr double kFestGrenze = 1e15;
 
 class ZahlValidator : public QValidator {
-public:
+  public:
     using QValidator::QValidator;
     State validate(QString& text, int&) const override {
         static const QRegularExpression teil(R"(^[+-]?\d*([.,]\d*)?([eE][+-]?\d*)?$)");
@@ -45,7 +45,9 @@ KonfigZahlFeld::KonfigZahlFeld(int mindestStellen, QWidget* eltern)
     connect(this, &QLineEdit::editingFinished, this, [this] { Normalisieren(); });
 }
 
-double KonfigZahlFeld::wert() const { return wert_; }
+double KonfigZahlFeld::wert() const {
+    return wert_;
+}
 
 void KonfigZahlFeld::setWert(double v) {
     // Callers (the record) never hold non-finite numbers; keep the field defined anyway.
@@ -69,7 +71,8 @@ QString KonfigZahlFeld::Text(double v, int mindestStellen) {
     char puffer[64];
     if (std::fabs(v) < kFestGrenze) {
         for (int stellen = mindestStellen; stellen <= kMaxStellen; ++stellen) {
-            const auto r = std::to_chars(puffer, puffer + sizeof puffer, v, std::chars_format::fixed, stellen);
+            const auto r =
+                std::to_chars(puffer, puffer + sizeof puffer, v, std::chars_format::fixed, stellen);
             if (r.ec == std::errc() && ExaktLesbar(puffer, r.ptr, v))
                 return QString::fromLatin1(puffer, int(r.ptr - puffer));
         }

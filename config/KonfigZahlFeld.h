@@ -6,7 +6,7 @@
 
 class KonfigZahlFeld : public QLineEdit {
     Q_OBJECT
-public:
+  public:
     // Largest magnitude a user may type; values from files may be larger.
     static constexpr double kGrenze = 1e12;
 
@@ -23,10 +23,10 @@ public:
     // '.' or ',' as decimal separator; false for anything but one complete finite number.
     static bool Lesen(const QString& text, double& v);
 
-protected:
+  protected:
     void focusOutEvent(QFocusEvent* e) override;
 
-private:
+  private:
     int mindestStellen_;
     double wert_ = 0.0;
 };

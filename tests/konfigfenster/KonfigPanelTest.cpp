@@ -9,9 +9,9 @@
 
 #include <QAction>
 #include <QApplication>
-#include <QKeyEvent>
 #include <QComboBox>
 #include <QFile>
+#include <QKeyEvent>
 #include <QMenu>
 #include <QPushButton>
 #include <QTest>
@@ -40,7 +40,9 @@ KonfigDaten Beispiel() {
     return k;
 }
 
-bool GleichWieStandard(const KonfigDaten& k) { return KonfigurationenVergleichen(k, KonfigStandardwerte()) == 1; }
+bool GleichWieStandard(const KonfigDaten& k) {
+    return KonfigurationenVergleichen(k, KonfigStandardwerte()) == 1;
+}
 
 // Key presses carrying any character (QTest::keyClicks knows only ASCII).
 void Tippen(QLineEdit* feld, const QString& text) {
@@ -70,23 +72,28 @@ struct KonfigFenster : ::testing::Test {
 };
 
 TEST_F(KonfigFenster, HatJedesBedienelementMitSeinemNamen) {
-    const char* namen[] = {"AUSGANGSBEREICH", "EINGANGSBEREICH", "STANDARDWERTE", "HAUPTFENSTER", "DIREKTHILFE",
-                           "PICTURERING"};
-    for (const char* n : namen) EXPECT_NE(p->findChild<QWidget*>(n), nullptr) << n;
+    const char* namen[] = {"AUSGANGSBEREICH", "EINGANGSBEREICH", "STANDARDWERTE",
+                           "HAUPTFENSTER",    "DIREKTHILFE",     "PICTURERING"};
+    for (const char* n : namen)
+        EXPECT_NE(p->findChild<QWidget*>(n), nullptr) << n;
     for (const char* stamm : {"SPANNUNG_OUTMIN", "SPANNUNG_OUTMAX", "SKALAOUTMIN", "SKALAOUTMAX",
                               "SPANNUNG_INMIN", "SPANNUNG_INMAX", "SKALAINMIN", "SKALAINMAX"})
         for (int i = 1; i <= 4; ++i)
-            EXPECT_NE(p->findChild<KonfigZahlFeld*>(QString("%1%2").arg(stamm).arg(i)), nullptr) << stamm << i;
+            EXPECT_NE(p->findChild<KonfigZahlFeld*>(QString("%1%2").arg(stamm).arg(i)), nullptr)
+                << stamm << i;
     for (int i = 1; i <= 4; ++i) {
         EXPECT_NE(p->findChild<KonfigEinheitFeld*>(QString("EINHEITOUT%1").arg(i)), nullptr);
         EXPECT_NE(p->findChild<KonfigEinheitFeld*>(QString("EINHEITIN%1").arg(i)), nullptr);
     }
     QStringList bereiche;
-    for (int i = 0; i < p->AUSGANGSBEREICH->count(); ++i) bereiche << p->AUSGANGSBEREICH->itemText(i);
+    for (int i = 0; i < p->AUSGANGSBEREICH->count(); ++i)
+        bereiche << p->AUSGANGSBEREICH->itemText(i);
     EXPECT_EQ(bereiche, QStringList({"0 - 4.095 V", "0 - 5 V", "0 - 10 V"}));
     QStringList datei;
-    for (QAction* a : p->dateiMenue()->actions()) datei << (a->isSeparator() ? "-" : a->text());
-    EXPECT_EQ(datei, QStringList({"Konfigurationsdatei laden", "Konfigurationsdatei speichern", "-", "Beenden"}));
+    for (QAction* a : p->dateiMenue()->actions())
+        datei << (a->isSeparator() ? "-" : a->text());
+    EXPECT_EQ(datei,
+              QStringList({"Konfigurationsdatei laden", "Konfigurationsdatei speichern", "-", "Beenden"}));
 }
 
 TEST_F(KonfigFenster, FeldaenderungenGeltenErstBeimVerlassen) {
@@ -168,7 +175,7 @@ TEST_F(KonfigFenster, SpeichernNimmtUngesicherteEingabenMit) {
     ASSERT_EQ(KonfigDateiLesen(QFile::encodeName(pfad).toStdString(), gelesen), 0);
     EXPECT_EQ(gelesen.outskalamax[0], 60.0);
     EXPECT_STREQ(gelesen.outeinheit[0], "kV");
-    EXPECT_EQ(gKonfig.outskalamax[0], 60.0);  // saving takes the fields over, as leaving would
+    EXPECT_EQ(gKonfig.outskalamax[0], 60.0); // saving takes the fields over, as leaving would
 }
 
 TEST_F(KonfigFenster, LadenErsetztDatensatzUndFelderSofort) {
@@ -212,7 +219,7 @@ TEST_F(KonfigFenster, AbbrechenZeigtNichts) {
     EXPECT_TRUE(u.dialoge.VonArt("Meldung").empty());
     EXPECT_EQ(p->KonfigurationLaden(), 0);
     EXPECT_EQ(p->KonfigurationSpeichern(), 0);
-    EXPECT_TRUE(GleichWieStandard(gKonfig));  // a cancelled save takes nothing over
+    EXPECT_TRUE(GleichWieStandard(gKonfig)); // a cancelled save takes nothing over
     EXPECT_EQ(p->SKALAOUTMIN[0]->wert(), -3.0);
 }
 
@@ -277,13 +284,13 @@ TEST_F(KonfigFenster, KonfigurationSetzenAendertDieFelderSofort) {
 
 TEST_F(KonfigFenster, EinheitMitAchtZeichenUeberlebtDieEinstellungsdatei) {
     const QString einheit = QString::fromUtf8("ÄÖÜäöüßµ");
-    Tippen(p->EINHEITIN[1], einheit + "x");  // the ninth character is refused
+    Tippen(p->EINHEITIN[1], einheit + "x"); // the ninth character is refused
     EXPECT_EQ(p->EINHEITIN[1]->text(), einheit);
-    Tippen(p->EINHEITOUT[2], QString::fromUtf8("Ω€"));  // no Windows-1252 byte for Ω
+    Tippen(p->EINHEITOUT[2], QString::fromUtf8("Ω€")); // no Windows-1252 byte for Ω
     EXPECT_EQ(p->EINHEITOUT[2]->text(), QString::fromUtf8("€"));
     Tippen(p->SKALAOUTMAX[3], "0.1234567");
 
-    ASSERT_EQ(WriteIni(), 0);  // takes the fields over first
+    ASSERT_EQ(WriteIni(), 0); // takes the fields over first
     EXPECT_EQ(EinheitText(gKonfig, Seite::Eingang, 1), einheit.toStdString());
     KonfigurationSetzen(KonfigStandardwerte());
     ASSERT_EQ(ReadIni(), 0);
@@ -307,7 +314,8 @@ TEST_F(KonfigFenster, HilfemodusZeigtNurDenText) {
     QTest::mouseClick(p->EINHEITIN[3], Qt::LeftButton);
     EXPECT_EQ(u.dialoge.Letztes().text, "Die Bezeichnung der Einheit für die Eingangsgröße.");
     QTest::mouseClick(p->STANDARDWERTE, Qt::LeftButton);
-    EXPECT_EQ(u.dialoge.Letztes().text, "Setzt alle Eingabefelder auf die Standardwerte\n( 0 bis 10V ) zurück.");
+    EXPECT_EQ(u.dialoge.Letztes().text,
+              "Setzt alle Eingabefelder auf die Standardwerte\n( 0 bis 10V ) zurück.");
     EXPECT_TRUE(u.dialoge.VonArt("Frage").empty());
 
     // HAUPTFENSTER has no text and does nothing; the menus do nothing either.

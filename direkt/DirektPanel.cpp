@@ -52,8 +52,12 @@ int DirektPanel::DirektpanelInit() {
     z_.sgAusgangProzent.fill(0.0);
     // Points per chart width: half the plot area's pixels, measured at the
     // size the window will have inside the main window.
+    // The window is still hidden, and hidden widgets lay out their children
+    // only when shown; so the layouts are applied by hand, outer ones first.
     if (parentWidget()) resize(parentWidget()->size());
     if (layout()) layout()->activate();
+    for (QWidget* w : findChildren<QWidget*>())
+        if (w->layout()) w->layout()->setGeometry(w->rect());
     const int punkte = std::max(10, STRIPCHART->plotBreite() / 2);
     STRIPCHART->setPunkteProBreite(punkte);
     {

@@ -157,7 +157,7 @@ void DirektPanel::Aufbauen() {
     ABTASTZEIT = new QDoubleSpinBox(eingaenge);
     ABTASTZEIT->setObjectName("ABTASTZEIT");
     ABTASTZEIT->setRange(0.0, 3600.0);
-    ABTASTZEIT->setDecimals(1);
+    ABTASTZEIT->setDecimals(2);
     ABTASTZEIT->setSingleStep(0.1);
     ABTASTZEIT->setValue(1.0);
     ABTASTZEIT->setKeyboardTracking(false);

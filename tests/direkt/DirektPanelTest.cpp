@@ -1,0 +1,325 @@
+#include "DirektUmgebung.h"
+
+#include "app/Hauptfenster.h"
+#include "app/IniDatei.h"
+#include "uisupport/Drehknopf.h"
+#include "uisupport/Fehleranzeige.h"
+#include "uisupport/Lampe.h"
+#include "uisupport/Streifenschreiber.h"
+#include "uisupport/Zeigerinstrument.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QCheckBox>
+#include <QDoubleSpinBox>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QTest>
+#include <QTimer>
+
+TEST_F(DirektFenster, KnopfUeberDerGrenzeSpringtZurueck) {
+    d->BEGRENZUNG[0]->setValue(4.0);
+    d->AUSGANG[0]->zahlenfeld()->setValue(7.0);
+    EXPECT_DOUBLE_EQ(d->AUSGANG[0]->wert(), 4.0);
+    EXPECT_TRUE(Gesendet("#1V1W4.000\r"));
+    EXPECT_FALSE(Gesendet("#1V1W7.000\r"));
+    EXPECT_NEAR(s->sim.Ausgang(1), 0.4 * 4095, 1.0);
+    // Below the limit the value goes through.
+    d->AUSGANG[0]->zahlenfeld()->setValue(2.5);
+    EXPECT_TRUE(Gesendet("#1V1W2.500\r"));
+}
+
+TEST_F(DirektFenster, FuenfVoltBoxSendetDenAnteilDesBereichs) {
+    gKonfig.voutmax = 5.0;
+    SkalierungSetzen(gKonfig, Seite::Ausgang, 0, {0, 5, 0, 60});
+    d->Direktpanel_SkaliereElemente();
+    d->BEGRENZUNG[0]->setValue(100.0);
+    d->AUSGANG[0]->zahlenfeld()->setValue(30.0);
+    EXPECT_TRUE(Gesendet("#1V1W5.000\r"));
+    EXPECT_DOUBLE_EQ(d->zustand().sgAusgangProzent[0], 50.0);
+}
+
+TEST_F(DirektFenster, AusgaengeAufNullMeintNullDerEinheit) {
+    SkalierungSetzen(gKonfig, Seite::Ausgang, 0, {1, 6, 0, 1000});
+    SkalierungSetzen(gKonfig, Seite::Ausgang, 1, {0, 5, 10, 20});
+    d->Direktpanel_SkaliereElemente();
+    for (int k = 0; k < 4; ++k) d->BEGRENZUNG[k]->setValue(5000.0);
+    d->AUSGANG[0]->zahlenfeld()->setValue(700.0);
+    d->AUSGANG[1]->zahlenfeld()->setValue(25.0);
+    s->sim.AnfragenLoeschen();
+    d->AUSGAENGEAUFNULL->click();
+    EXPECT_TRUE(Gesendet("#1V1W1.000\r")) << "1 V, not 0 V";
+    EXPECT_TRUE(Gesendet("#1V2W0.000\r")) << "the lowest value of 10..30";
+    EXPECT_TRUE(Gesendet("#1V3W0.000\r"));
+    EXPECT_DOUBLE_EQ(d->AUSGANG[0]->wert(), 0.0);
+    EXPECT_DOUBLE_EQ(d->AUSGANG[1]->wert(), 10.0);
+}
+
+TEST_F(DirektFenster, EscapeWirktNurBeiSichtbaremFenster) {
+    gMainpanel->show();
+    gMainpanel->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(gMainpanel));
+    d->AUSGANG[2]->zahlenfeld()->setValue(3.0);
+    s->sim.AnfragenLoeschen();
+    QTest::keyClick(d->ABTASTZEIT, Qt::Key_Escape);
+    EXPECT_TRUE(Gesendet("#1V3W0.000\r"));
+    EXPECT_DOUBLE_EQ(d->AUSGANG[2]->wert(), 0.0);
+
+    d->AUSGANG[2]->zahlenfeld()->setValue(3.0);
+    ZeigeChildpanel(FensterId::Com);
+    s->sim.AnfragenLoeschen();
+    QTest::keyClick(gCompanel->PORT, Qt::Key_Escape);
+    EXPECT_TRUE(s->sim.Anfragen().empty());
+    EXPECT_DOUBLE_EQ(d->AUSGANG[2]->wert(), 3.0);
+}
+
+TEST_F(DirektFenster, FallendeSkalaAnKnopfUndInstrument) {
+    SkalierungSetzen(gKonfig, Seite::Ausgang, 0, {0, 10, 100, 0});
+    SkalierungSetzen(gKonfig, Seite::Eingang, 0, {0, 10, 50, -50});
+    d->Direktpanel_SkaliereElemente();
+    EXPECT_DOUBLE_EQ(d->AUSGANG[0]->unten(), 100.0);
+    EXPECT_DOUBLE_EQ(d->AUSGANG[0]->oben(), 0.0);
+    EXPECT_EQ(d->AUSGANG[0]->nachkommastellen(), 2);
+    d->BEGRENZUNG[0]->setValue(100.0);
+    d->AUSGANG[0]->zahlenfeld()->setValue(25.0);
+    EXPECT_TRUE(Gesendet("#1V1W7.500\r"));
+    EXPECT_DOUBLE_EQ(d->EINGANG[0]->minimum(), 50.0);
+    EXPECT_DOUBLE_EQ(d->EINGANG[0]->maximum(), -50.0);
+    s->sim.EingangSignal(1, SimSignal{SimSignal::Form::Konstant, 2.0, 0.0, 1.0});
+    Starten();
+    d->DirektTimer_Callback();
+    EXPECT_NEAR(d->EINGANG[0]->wert(), 30.0, 0.05);
+    EXPECT_NEAR(d->MAX[0]->value(), 30.0, 0.05);
+}
+
+TEST_F(DirektFenster, UngueltigerKanalWirdNieGeschrieben) {
+    SkalierungSetzen(gKonfig, Seite::Ausgang, 1, {3, 3, 0, 10});
+    d->Direktpanel_SkaliereElemente();
+    EXPECT_FALSE(d->AUSGANG[1]->isEnabled());
+    d->AUSGAENGEAUFNULL->click();
+    Starten();
+    for (const auto& a : s->sim.Anfragen()) EXPECT_EQ(a.rfind("#1V2W", 0), std::string::npos) << a;
+    EXPECT_TRUE(Gesendet("#1V1W0.000\r"));
+}
+
+TEST_F(DirektFenster, Eingang4BelegtWirdGedimmtNichtGefragtUndGestrichelt) {
+    s->sim.ModusSetzen(0x01);
+    LogWaehlen();
+    Starten();
+    d->DirektTimer_Callback();
+    d->DirektTimer_Callback();
+    EXPECT_FALSE(d->EINGANG[3]->isEnabled());
+    EXPECT_FALSE(d->MIN[3]->isEnabled());
+    EXPECT_FALSE(d->MAX[3]->isEnabled());
+    EXPECT_FALSE(d->PLOT[3]->isEnabled());
+    EXPECT_FALSE(d->PLOT[3]->isChecked());
+    EXPECT_TRUE(Gesendet("#1V3R\r"));
+    EXPECT_FALSE(Gesendet("#1V4R\r"));
+    EXPECT_DOUBLE_EQ(d->zustand().sgEingangProzent[3], 0.0);
+    ASSERT_EQ(d->STRIPCHART->anzahlPunkte(), 2);
+    EXPECT_DOUBLE_EQ(d->STRIPCHART->punkt(1)[3], 0.0);
+    Beenden();
+    const QStringList zeilen = LogZeilen();
+    ASSERT_GE(zeilen.size(), 2);
+    int daten = 0;
+    for (const QString& z : zeilen) {
+        if (!z.contains(QRegularExpression("^\\d\\d\\.\\d\\d\\.\\d{4}\\t"))) continue;
+        EXPECT_EQ(z.split('\t').at(5), "-----") << z.toStdString();
+        ++daten;
+    }
+    EXPECT_EQ(daten, 2);
+
+    // A box that frees input 4 gives it back at the next start.
+    s->sim.ModusSetzen(0x00);
+    Starten();
+    EXPECT_TRUE(d->EINGANG[3]->isEnabled());
+    d->DirektTimer_Callback();
+    EXPECT_TRUE(Gesendet("#1V4R\r"));
+}
+
+TEST_F(DirektFenster, MinMaxResetNimmtDieNaechsteRunde) {
+    for (int k = 1; k <= 4; ++k) s->sim.EingangSignal(k, SimSignal{SimSignal::Form::Konstant, 3.0, 0.0, 1.0});
+    Starten();
+    d->DirektTimer_Callback();
+    s->sim.EingangSignal(1, SimSignal{SimSignal::Form::Konstant, 6.0, 0.0, 1.0});
+    s->sim.EingangSignal(2, SimSignal{SimSignal::Form::Konstant, 2.0, 0.0, 1.0});
+    d->DirektTimer_Callback();
+    EXPECT_NEAR(d->MIN[0]->value(), 3.0, 0.01);
+    EXPECT_NEAR(d->MAX[0]->value(), 6.0, 0.01);
+    EXPECT_NEAR(d->MAX[1]->value(), 3.0, 0.01);
+    d->MINMAXRESET->click();
+    s->sim.EingangSignal(1, SimSignal{SimSignal::Form::Konstant, 4.0, 0.0, 1.0});
+    d->DirektTimer_Callback();
+    for (int k = 0; k < 4; ++k) {
+        const double erwartet = k == 0 ? 4.0 : k == 1 ? 2.0 : 3.0;
+        EXPECT_NEAR(d->MIN[k]->value(), erwartet, 0.01) << k;
+        EXPECT_NEAR(d->MAX[k]->value(), erwartet, 0.01) << k;
+    }
+}
+
+TEST_F(DirektFenster, GezogenesKabelBeendetDieAbfrage) {
+    LogWaehlen();
+    Starten();
+    d->DirektTimer_Callback();
+    s->sim.KabelGezogen(true);
+    QAVKSV5_Timeout(s->port, 0.1);
+    d->DirektTimer_Callback();
+    EXPECT_FALSE(d->TIMER->isActive());
+    EXPECT_FALSE(d->ABFRAGEN->isChecked());
+    EXPECT_EQ(d->ABFRAGEN->text(), QString::fromUtf8("Eingänge abfragen"));
+    EXPECT_TRUE(d->DATEISPEICHERN->isEnabled());
+    EXPECT_FALSE(d->DATEISPEICHERNLED->an());
+    EXPECT_TRUE(d->fehleranzeige()->lampeAn());
+    EXPECT_TRUE(u->dialoge.VonArt("Meldung").empty()) << "no popup for a device failure";
+    const QStringList zeilen = LogZeilen();
+    ASSERT_GE(zeilen.size(), 3);
+    EXPECT_EQ(zeilen.at(zeilen.size() - 2), QString::fromUtf8("Fehler - Datenübertragung abgebrochen"));
+    EXPECT_EQ(zeilen.last(), d->fehleranzeige()->text());
+}
+
+TEST_F(DirektFenster, ZweiLaeufeInDieselbeDatei) {
+    for (int lauf = 0; lauf < 2; ++lauf) {
+        LogWaehlen();
+        Starten();
+        EXPECT_TRUE(d->DATEISPEICHERNLED->an());
+        EXPECT_FALSE(d->DATEISPEICHERN->isEnabled());
+        d->DirektTimer_Callback();
+        Beenden();
+    }
+    const QStringList zeilen = LogZeilen();
+    EXPECT_EQ(zeilen.count("Datenerfassung gestartet"), 2);
+    EXPECT_EQ(zeilen.count("Datenerfassung beendet"), 2);
+    EXPECT_EQ(zeilen.size(), 2 * (3 + 8 + 1 + 1 + 1));
+}
+
+TEST_F(DirektFenster, AbgebrochenerDateidialogFragtOhneProtokoll) {
+    d->DATEISPEICHERN->setChecked(true);
+    Starten();
+    const auto dateien = u->dialoge.VonArt("Datei");
+    ASSERT_EQ(dateien.size(), 1u);
+    EXPECT_EQ(dateien[0].datei.titel, "Datei zum Speichern/Erweitern");
+    EXPECT_EQ(dateien[0].datei.muster, "*.txt");
+    EXPECT_TRUE(d->TIMER->isActive());
+    EXPECT_FALSE(d->DATEISPEICHERNLED->an());
+    EXPECT_FALSE(d->protokoll().offen());
+    d->DirektTimer_Callback();
+    EXPECT_TRUE(d->TIMER->isActive());
+}
+
+TEST_F(DirektFenster, FehlerDesDateidialogsWirdGezeigt) {
+    d->DATEISPEICHERN->setChecked(true);
+    u->dialoge.dateien.push_back({DateiErgebnis::Art::Fehler, {}});
+    Starten();
+    ASSERT_EQ(u->dialoge.VonArt("Meldung").size(), 1u);
+    EXPECT_TRUE(u->dialoge.VonArt("Meldung")[0].titel.contains("317305"));
+}
+
+TEST_F(DirektFenster, VolleFestplatteBeendetDieAbfrageMitMeldung) {
+    LogWaehlen();
+    Starten();
+    d->DirektTimer_Callback();
+    QFile f(Logdatei());
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    const QByteArray vorher = f.readAll();
+    f.close();
+    d->protokoll().SchreibfunktionSetzen([](int, const void*, size_t) -> ssize_t {
+        errno = ENOSPC;
+        return -1;
+    });
+    d->DirektTimer_Callback();
+    EXPECT_FALSE(d->TIMER->isActive());
+    ASSERT_EQ(u->dialoge.VonArt("Meldung").size(), 1u);
+    EXPECT_TRUE(u->dialoge.VonArt("Meldung")[0].titel.contains("301311"));
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    EXPECT_EQ(f.readAll(), vorher);
+}
+
+TEST_F(DirektFenster, ZoomUndSpuren) {
+    d->ZOOMY->setValue(5);
+    EXPECT_DOUBLE_EQ(d->STRIPCHART->yMaximum(), 10.0);
+    EXPECT_EQ(d->ZOOMY->value(), 5) << "the field keeps what was typed";
+    d->ZOOMY->setValue(250);
+    EXPECT_DOUBLE_EQ(d->STRIPCHART->yMaximum(), 100.0);
+    d->ZOOMY->setValue(40);
+    EXPECT_DOUBLE_EQ(d->STRIPCHART->yMaximum(), 40.0);
+    d->ZOOMX->setValue(0);
+    EXPECT_EQ(d->STRIPCHART->punkteProBreite(), 10);
+    d->ZOOMX->setValue(333);
+    EXPECT_EQ(d->STRIPCHART->punkteProBreite(), 333);
+    d->PLOT[2]->click();
+    EXPECT_FALSE(d->STRIPCHART->spurSichtbar(2));
+}
+
+TEST_F(DirektFenster, ChartBreiteUndAbtastzeitBeimStart) {
+    // Half the plot width of the window as it sits in the main window.
+    EXPECT_GT(d->ZOOMX->value(), 100);
+    EXPECT_EQ(d->STRIPCHART->punkteProBreite(), d->ZOOMX->value());
+    d->ABTASTZEIT->setValue(0.05);
+    EXPECT_EQ(d->TIMER->interval(), 200);
+    EXPECT_DOUBLE_EQ(d->ABTASTZEIT->value(), 0.05);
+    d->ABTASTZEIT->setValue(2.5);
+    EXPECT_EQ(d->TIMER->interval(), 2500);
+}
+
+TEST_F(DirektFenster, FenstermenueUndZurueckBeendenDieAbfrage) {
+    Starten();
+    d->fensterAktion(FensterId::Konfig)->trigger();
+    EXPECT_FALSE(d->TIMER->isActive());
+    ZeigeChildpanel(d);
+    Starten();
+    d->findChild<QPushButton*>("ZURUECK")->click();
+    EXPECT_FALSE(d->TIMER->isActive());
+    EXPECT_EQ(AktuellesChildpanel(), nullptr);
+}
+
+TEST_F(DirektFenster, OhnePortStartetNichts) {
+    gCompanel->ComPortSchliessen();
+    d->ABFRAGEN->click();
+    EXPECT_FALSE(d->TIMER->isActive());
+    EXPECT_FALSE(d->ABFRAGEN->isChecked());
+    EXPECT_EQ(d->fehleranzeige()->nummer(), 122303);
+    EXPECT_EQ(d->EingangAbfragen(0), -122301);
+    d->AUSGAENGEAUFNULL->click();
+    EXPECT_EQ(d->fehleranzeige()->nummer(), 122303);
+}
+
+TEST_F(DirektFenster, PinbelegungUndHilfemodus) {
+    d->Menu_Direkt_Hilfe_Pins();
+    ASSERT_EQ(u->dialoge.VonArt("Meldung").size(), 1u);
+    EXPECT_EQ(u->dialoge.Letztes().titel, "DLM-7 Pinbelegung");
+    EXPECT_TRUE(u->dialoge.Letztes().text.endsWith("Pin 16:  Eingang 4"));
+    HilfemodusSetzen(true);
+    d->AUSGANG[0]->zahlenfeld()->setValue(5.0);
+    EXPECT_TRUE(s->sim.Anfragen().empty());
+    EXPECT_DOUBLE_EQ(d->AUSGANG[0]->wert(), 0.0);
+    d->AusgaengeAufNull_Callback();
+    d->fensterAktion(FensterId::Haupt)->trigger();
+    EXPECT_EQ(AktuellesChildpanel(), d);
+    EXPECT_TRUE(s->sim.Anfragen().empty());
+    HilfemodusSetzen(false);
+}
+
+TEST_F(DirektFenster, Einstellungen) {
+    d->PLOT[1]->setChecked(false);
+    d->BEGRENZUNG[3]->setValue(7.5);
+    IniDatei ini;
+    d->WriteIniDirektpanel(ini);
+    long kurve = -1;
+    double grenze = 0;
+    EXPECT_EQ(ini.IntLesen("direkt", "kurve2", kurve), IniDatei::Ergebnis::Vorhanden);
+    EXPECT_EQ(kurve, 0);
+    EXPECT_EQ(ini.DoubleLesen("direkt", "grenze4", grenze), IniDatei::Ergebnis::Vorhanden);
+    EXPECT_DOUBLE_EQ(grenze, 7.5);
+
+    IniDatei neu;
+    neu.IntSetzen("direkt", "kurve1", 0);
+    neu.IntSetzen("direkt", "kurve2", 5);
+    neu.DoubleSetzen("direkt", "grenze1", 2.25);
+    d->ReadIniDirektpanel(neu);
+    EXPECT_FALSE(d->PLOT[0]->isChecked());
+    EXPECT_FALSE(d->STRIPCHART->spurSichtbar(0));
+    EXPECT_TRUE(d->PLOT[1]->isChecked());
+    EXPECT_TRUE(d->STRIPCHART->spurSichtbar(1));
+    EXPECT_DOUBLE_EQ(d->BEGRENZUNG[0]->value(), 2.25);
+    EXPECT_DOUBLE_EQ(d->BEGRENZUNG[3]->value(), 7.5) << "missing key keeps the value";
+}

@@ -1,0 +1,74 @@
+#pragma once
+// The program's windows with "Direkte Ein-/Ausgabe" shown and its link open
+// to a simulated box.
+#include "FensterUmgebung.h"
+#include "app/Anwendung.h"
+#include "config/KonfigUmrechnung.h"
+#include "device/ComPanel.h"
+#include "direkt/DirektPanel.h"
+#include "sim/SimUmgebung.h"
+
+#include <QFile>
+#include <QPushButton>
+#include <QTimer>
+#include <QRegularExpression>
+#include <QStringList>
+#include <algorithm>
+#include <gtest/gtest.h>
+#include <memory>
+
+struct DirektFenster : ::testing::Test {
+    std::unique_ptr<FensterUmgebung> u;
+    std::unique_ptr<SimUmgebung> s;
+    DirektPanel* d = nullptr;
+
+    void SetUp() override {
+        u = std::make_unique<FensterUmgebung>();
+        ASSERT_EQ(u->Starten(), 0);
+        KonfigStandardwerteSetzen();
+        s = std::make_unique<SimUmgebung>();
+        ASSERT_TRUE(s->bereit()) << s->fehler;
+        ASSERT_EQ(gCompanel->ComPortOeffnen(s->port), 0);
+        gCompanel->LinkAnzeigen();
+        d = gDirektpanel;
+        d->Direktpanel_SkaliereElemente();
+        ZeigeChildpanel(d);
+        s->sim.AnfragenLoeschen();
+        u->dialoge.Leeren();
+    }
+    void TearDown() override {
+        s.reset();
+        u.reset();
+        KonfigStandardwerteSetzen();
+    }
+
+    bool Gesendet(const std::string& rahmen) const {
+        const auto a = s->sim.Anfragen();
+        return std::find(a.begin(), a.end(), rahmen) != a.end();
+    }
+    // Polling started with the toggle, as the user does.
+    void Starten() {
+        d->ABFRAGEN->click();
+        ASSERT_TRUE(d->TIMER->isActive());
+    }
+    void Beenden() {
+        d->ABFRAGEN->click();
+        ASSERT_FALSE(d->TIMER->isActive());
+    }
+    QString Logdatei() { return u->Pfad("messung.txt"); }
+    void LogWaehlen() {
+        d->DATEISPEICHERN->setChecked(true);
+        u->dialoge.DateiGewaehlt(Logdatei());
+    }
+    QStringList LogZeilen() {
+        QFile f(Logdatei());
+        if (!f.open(QIODevice::ReadOnly)) return {};
+        const QByteArray inhalt = f.readAll();
+        EXPECT_TRUE(inhalt.endsWith("\r\n"));
+        // Every line break is CR LF.
+        EXPECT_EQ(inhalt.count("\n"), inhalt.count("\r\n"));
+        QStringList zeilen = QString::fromLatin1(inhalt).split("\r\n");
+        zeilen.removeLast();
+        return zeilen;
+    }
+};

@@ -67,7 +67,8 @@ Hauptfenster::Hauptfenster(QWidget* eltern) : QWidget(eltern) {
 
     inhalt_ = new QWidget(this);
     auto* spalte = new QVBoxLayout(inhalt_);
-    spalte->setContentsMargins(40, 30, 40, 20);
+    spalte->setContentsMargins(60, 20, 60, 20);
+    spalte->addStretch(2);
 
     auto* titel = new QLabel("DLM7D-Steuerung", inhalt_);
     QFont f = titel->font();
@@ -81,27 +82,32 @@ Hauptfenster::Hauptfenster(QWidget* eltern) : QWidget(eltern) {
     spalte->addWidget(unter);
     spalte->addSpacing(20);
 
-    auto* raster = new QGridLayout;
+    // The five tool windows in one column, "Info" and "Beenden" side by side below.
+    auto* knopfspalte = new QWidget(inhalt_);
+    knopfspalte->setMinimumWidth(420);
+    knopfspalte->setMaximumWidth(460);
+    auto* raster = new QGridLayout(knopfspalte);
     raster->setSpacing(12);
-    int i = 0;
+    int zeile = 0;
     for (const auto& k : kKnoepfe) {
-        auto* b = new QPushButton(k.label, inhalt_);
-        b->setMinimumHeight(44);
+        auto* b = new QPushButton(k.label, knopfspalte);
+        b->setMinimumHeight(48);
         b->setObjectName(QString("KNOPF_%1").arg(int(k.knopf)));
         if (k.hilfe) HilfetextSetzen(b, k.hilfe);
         knoepfe_[k.knopf] = b;
         connect(b, &QPushButton::clicked, this, [this, knopf = k.knopf] { Mainbuttons_Callback(knopf); });
-        if (k.knopf == INFO || k.knopf == ENDE)
-            raster->addWidget(b, 3, k.knopf == INFO ? 0 : 1);
-        else
-            raster->addWidget(b, i / 2, i % 2);
-        ++i;
+        if (k.knopf == INFO || k.knopf == ENDE) {
+            raster->addWidget(b, 6, k.knopf == INFO ? 0 : 1);
+        } else {
+            raster->addWidget(b, zeile++, 0, 1, 2);
+        }
     }
+    raster->setRowMinimumHeight(5, 16);
+    spalte->addWidget(knopfspalte, 0, Qt::AlignHCenter);
     // Buttons without a help text still must not act in help mode.
     knoepfe_[INFO]->setProperty("dlm7Hilfetext", QString());
     knoepfe_[ENDE]->setProperty("dlm7Hilfetext", QString());
-    spalte->addLayout(raster);
-    spalte->addStretch();
+    spalte->addStretch(3);
 
     auto* unten = new QHBoxLayout;
     bild_ = new VerbindungsBild(inhalt_);

@@ -20,6 +20,7 @@ const char* const kFehlerHilfe =
 
 Werkzeugfenster::Werkzeugfenster(const QString& name, QWidget* eltern) : QMainWindow(eltern), name_(name) {
     setWindowFlags(Qt::Widget);
+    setAutoFillBackground(true);  // covers the main window's buttons while shown
     setWindowTitle(name);
     datei_ = menuBar()->addMenu("&Datei");
     fenster_ = menuBar()->addMenu("&Fenster");

@@ -201,15 +201,18 @@ ComPanel::ComPanel(QWidget* eltern) : Werkzeugfenster("COM-Schnittstellen Einste
 
     // Error register.
     auto* fehlerbits = new QGroupBox("DLM-7 Fehler", zentral);
-    auto* fRaster = new QGridLayout(fehlerbits);
+    auto* fSpalte = new QVBoxLayout(fehlerbits);
+    auto* fLampen = new QHBoxLayout;
     for (int i = 0; i < 5; ++i) {
         LED_FEHLER[i] = new Lampe(fehlerbits);
         LED_FEHLER[i]->setObjectName(QString("LED_FEHLER%1").arg(i));
         LED_FEHLER[i]->setFarbe(Lampe::Rot);
         if (i < 4) HilfetextSetzen(LED_FEHLER[i], Q(hilfe::LED_FEHLER));
-        fRaster->addWidget(LED_FEHLER[i], 0, 2 * i);
-        fRaster->addWidget(new QLabel(Q(kFehlerbitTexte[i]), fehlerbits), 0, 2 * i + 1);
+        fLampen->addWidget(LED_FEHLER[i]);
+        fLampen->addWidget(new QLabel(Q(kFehlerbitTexte[i]), fehlerbits));
+        fLampen->addSpacing(16);
     }
+    fLampen->addStretch();
     FEHLERABFRAGE = new QPushButton("Fehlerbits abfragen", fehlerbits);
     FEHLERABFRAGE->setObjectName("FEHLERABFRAGE");
     HilfetextSetzen(FEHLERABFRAGE, Q(hilfe::FEHLERABFRAGE));
@@ -217,9 +220,12 @@ ComPanel::ComPanel(QWidget* eltern) : Werkzeugfenster("COM-Schnittstellen Einste
     FEHLERHILFE->setObjectName("FEHLERHILFE");
     FEHLERHILFE->setFixedWidth(32);
     HilfetextSetzen(FEHLERHILFE, Q(hilfe::FEHLERHILFE));
-    fRaster->addWidget(FEHLERABFRAGE, 1, 0, 1, 4);
-    fRaster->addWidget(FEHLERHILFE, 1, 4);
-    fRaster->setColumnStretch(10, 1);
+    auto* fKnoepfe = new QHBoxLayout;
+    fKnoepfe->addWidget(FEHLERABFRAGE);
+    fKnoepfe->addWidget(FEHLERHILFE);
+    fKnoepfe->addStretch();
+    fSpalte->addLayout(fLampen);
+    fSpalte->addLayout(fKnoepfe);
     spalte->addWidget(fehlerbits);
     spalte->addStretch();
 

@@ -3,6 +3,7 @@
 #include "app/IniDatei.h"
 
 #include <QFrame>
+#include <QLabel>
 #include <QVBoxLayout>
 
 namespace {
@@ -21,6 +22,9 @@ KennlinienPanel::KennlinienPanel(QWidget* eltern)
     auto* graph = new QFrame(this);
     graph->setFrameShape(QFrame::StyledPanel);
     graph->setMinimumHeight(300);
+    auto* hinweis = new QLabel("Die Kennlinienbearbeitung ist in dieser Version noch nicht enthalten.", graph);
+    hinweis->setEnabled(false);
+    (new QVBoxLayout(graph))->addWidget(hinweis, 0, Qt::AlignCenter);
     arbeitsflaeche()->addWidget(graph, 1);
 }
 

@@ -22,6 +22,9 @@ KurvenPanel::KurvenPanel(QWidget* eltern)
     auto* graph = new QFrame(this);
     graph->setFrameShape(QFrame::StyledPanel);
     graph->setMinimumHeight(300);
+    auto* hinweis = new QLabel("Die Kurvenbearbeitung ist in dieser Version noch nicht enthalten.", graph);
+    hinweis->setEnabled(false);
+    (new QVBoxLayout(graph))->addWidget(hinweis, 0, Qt::AlignCenter);
     arbeitsflaeche()->addWidget(graph, 1);
 }
 

@@ -13,7 +13,7 @@
 namespace {
 
 class SystemUhr : public Uhr {
-public:
+  public:
     std::tm Jetzt() override {
         const std::time_t t = std::time(nullptr);
         std::tm ergebnis{};
@@ -38,7 +38,9 @@ std::string Zeit(const std::tm& t) {
     return puffer;
 }
 
-const char* SeitenName(Seite seite) { return seite == Seite::Eingang ? "Eingang" : "Ausgang"; }
+const char* SeitenName(Seite seite) {
+    return seite == Seite::Eingang ? "Eingang" : "Ausgang";
+}
 
 bool Umrechenbar(const KonfigDaten& k, Seite seite, int kanal) {
     return seite == Seite::Eingang ? EingangUmrechenbar(k, kanal) : AusgangBeschreibbar(k, kanal);
@@ -92,7 +94,11 @@ std::string TextNachCp1252(std::string_view utf8) {
     std::size_t i = 0;
     while (i < utf8.size()) {
         const auto c = static_cast<unsigned char>(utf8[i]);
-        std::size_t laenge = c < 0x80 ? 1 : (c >> 5) == 0x6 ? 2 : (c >> 4) == 0xE ? 3 : (c >> 3) == 0x1E ? 4 : 1;
+        std::size_t laenge = c < 0x80           ? 1
+                             : (c >> 5) == 0x6  ? 2
+                             : (c >> 4) == 0xE  ? 3
+                             : (c >> 3) == 0x1E ? 4
+                                                : 1;
         laenge = std::min(laenge, utf8.size() - i);
         const std::string_view zeichen = utf8.substr(i, laenge);
         i += laenge;
@@ -119,10 +125,12 @@ Zeitstempel ZeitstempelLesen(Uhr& uhr) {
 
 DatenProtokoll::DatenProtokoll(Uhr* uhr) : uhr_(uhr ? uhr : &gSystemUhr), schreiben_(::write) {}
 
-DatenProtokoll::~DatenProtokoll() { Schliessen(); }
+DatenProtokoll::~DatenProtokoll() {
+    Schliessen();
+}
 
 off_t DatenProtokoll::Groesse() const {
-    struct stat st{};
+    struct stat st {};
     return fstat(fd_, &st) == 0 ? st.st_size : -1;
 }
 
@@ -145,7 +153,7 @@ bool DatenProtokoll::Anhaengen(std::string_view bytes, off_t anfang) {
 
 int DatenProtokoll::Oeffnen(const std::string& pfad, const KonfigDaten& k) {
     Schliessen();
-    struct stat vorher{};
+    struct stat vorher {};
     const bool neu = stat(pfad.c_str(), &vorher) != 0;
     fd_ = ::open(pfad.c_str(), O_WRONLY | O_APPEND | O_CREAT | O_CLOEXEC, 0644);
     if (fd_ < 0) return DirektFehler::ProtokollOeffnen;

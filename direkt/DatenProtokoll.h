@@ -17,7 +17,7 @@
 
 // The system clock, replaceable for tests. Jetzt gives the local time.
 class Uhr {
-public:
+  public:
     virtual ~Uhr() = default;
     virtual std::tm Jetzt() = 0;
 };
@@ -32,7 +32,7 @@ struct Zeitstempel {
 Zeitstempel ZeitstempelLesen(Uhr& uhr);
 
 class DatenProtokoll {
-public:
+  public:
     // ::write by default; tests put a failing disk here.
     using Schreibfunktion = std::function<ssize_t(int fd, const void* daten, size_t anzahl)>;
 
@@ -60,7 +60,7 @@ public:
 
     void SchreibfunktionSetzen(Schreibfunktion f) { schreiben_ = std::move(f); }
 
-private:
+  private:
     // Appends bytes; false after cutting the file back to anfang.
     bool Anhaengen(std::string_view bytes, off_t anfang);
     off_t Groesse() const;

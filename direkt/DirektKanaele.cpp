@@ -55,7 +55,8 @@ std::string ZahlText(double wert, int stellen) {
     if (!std::isfinite(wert)) return "-----";
     stellen = std::clamp(stellen, 0, 15);
     char puffer[400];
-    auto [ende, fehler] = std::to_chars(puffer, puffer + sizeof puffer, wert, std::chars_format::fixed, stellen);
+    auto [ende, fehler] =
+        std::to_chars(puffer, puffer + sizeof puffer, wert, std::chars_format::fixed, stellen);
     if (fehler != std::errc()) return "-----";
     std::string text(puffer, ende);
     // A negative value that rounds to zero is written as zero.
@@ -63,11 +64,17 @@ std::string ZahlText(double wert, int stellen) {
     return text;
 }
 
-int ZoomXWert(int eingabe) { return eingabe <= 0 ? 10 : eingabe; }
+int ZoomXWert(int eingabe) {
+    return eingabe <= 0 ? 10 : eingabe;
+}
 
-int ZoomYWert(int eingabe) { return std::clamp(eingabe, 10, 100); }
+int ZoomYWert(int eingabe) {
+    return std::clamp(eingabe, 10, 100);
+}
 
-double AbtastIntervall(double eingabe) { return std::isfinite(eingabe) ? std::max(eingabe, 0.2) : 1.0; }
+double AbtastIntervall(double eingabe) {
+    return std::isfinite(eingabe) ? std::max(eingabe, 0.2) : 1.0;
+}
 
 int AnzeigeStellen(const KonfigDaten& k, Seite seite, int kanal) {
     const PhysSpanne s = Spanne(k, seite, kanal);

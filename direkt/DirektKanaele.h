@@ -10,8 +10,8 @@
 using Kanalwerte = std::array<double, kKanaele>;
 
 struct DirektZustand {
-    Kanalwerte sgEingangProzent{};  // last reading, percent of the input range
-    Kanalwerte sgAusgangProzent{};  // last value written, percent of the output range
+    Kanalwerte sgEingangProzent{}; // last reading, percent of the input range
+    Kanalwerte sgAusgangProzent{}; // last value written, percent of the output range
     Kanalwerte sgEingangMinVolt{};
     Kanalwerte sgEingangMaxVolt{};
     bool sgMinMaxReset = true;
@@ -25,7 +25,9 @@ bool AusgangBeschreibbar(const KonfigDaten& k, int kanal);
 bool EingangUmrechenbar(const KonfigDaten& k, int kanal);
 
 // The knob value after the limit: the limit wins when it is smaller. No lower limit.
-inline double Begrenzt(double wert, double grenze) { return grenze < wert ? grenze : wert; }
+inline double Begrenzt(double wert, double grenze) {
+    return grenze < wert ? grenze : wert;
+}
 
 // Physical zero pulled into the channel's span (either direction of scale).
 double NullZiel(const KonfigDaten& k, int kanal);

@@ -32,12 +32,16 @@ namespace {
 constexpr double kKeinWert = std::numeric_limits<double>::quiet_NaN();
 
 const char* const kPinbelegung =
-    "Pinbelegung für den Direktbetrieb\n\nPin 1:    UB +15V DC\nPin 2:    UB GND\nPin 3:    Ausgang 1\nPin 4:    "
-    "GND\nPin 5:    Ausgang 2\nPin 6:    GND\nPin 7:    Ausgang 3\nPin 8:    GND\nPin 9:    Ausgang 4\nPin 10:  "
+    "Pinbelegung für den Direktbetrieb\n\nPin 1:    UB +15V DC\nPin 2:    UB GND\nPin 3:    Ausgang 1\nPin "
+    "4:    "
+    "GND\nPin 5:    Ausgang 2\nPin 6:    GND\nPin 7:    Ausgang 3\nPin 8:    GND\nPin 9:    Ausgang 4\nPin "
+    "10:  "
     "Eingang 1\nPin 11:  GND\nPin 12:  Eingang 2\nPin 13:  GND\nPin 14:  Eingang 3\nPin 15:  GND\nPin 16:  "
     "Eingang 4";
 
-std::string Schluessel(const char* name, int kanal) { return name + std::to_string(kanal + 1); }
+std::string Schluessel(const char* name, int kanal) {
+    return name + std::to_string(kanal + 1);
+}
 
 void AnzeigefeldSkalieren(QDoubleSpinBox* f, PhysSpanne s, int stellen, double wert) {
     f->setDecimals(stellen);
@@ -74,7 +78,9 @@ int DirektPanel::DirektpanelClear() {
     return 0;
 }
 
-int DirektPanel::AbbruchWeilDirektpanelNichtGespeichert() { return 0; }
+int DirektPanel::AbbruchWeilDirektpanelNichtGespeichert() {
+    return 0;
+}
 
 void DirektPanel::Direktpanel_SkaliereElemente() {
     for (int k = 0; k < kKanaele; ++k) {
@@ -84,10 +90,13 @@ void DirektPanel::Direktpanel_SkaliereElemente() {
         EINGANG[k]->setBereich(s.unten, s.oben);
         EINGANG[k]->setNachkommastellen(stellen);
         EINGANG[k]->setEinheit(QString::fromStdString(EinheitText(gKonfig, Seite::Eingang, k)));
-        EINGANG[k]->setWert(gueltig ? PhysAusProzent(gKonfig, Seite::Eingang, k, z_.sgEingangProzent[k]) : kKeinWert);
+        EINGANG[k]->setWert(gueltig ? PhysAusProzent(gKonfig, Seite::Eingang, k, z_.sgEingangProzent[k])
+                                    : kKeinWert);
         // The extremes seen so far, in the new unit.
-        AnzeigefeldSkalieren(MIN[k], s, stellen, PhysAusVolt(gKonfig, Seite::Eingang, k, z_.sgEingangMinVolt[k]));
-        AnzeigefeldSkalieren(MAX[k], s, stellen, PhysAusVolt(gKonfig, Seite::Eingang, k, z_.sgEingangMaxVolt[k]));
+        AnzeigefeldSkalieren(MIN[k], s, stellen,
+                             PhysAusVolt(gKonfig, Seite::Eingang, k, z_.sgEingangMinVolt[k]));
+        AnzeigefeldSkalieren(MAX[k], s, stellen,
+                             PhysAusVolt(gKonfig, Seite::Eingang, k, z_.sgEingangMaxVolt[k]));
     }
     for (int k = 0; k < kKanaele; ++k) {
         const PhysSpanne s = Spanne(gKonfig, Seite::Ausgang, k);
@@ -150,12 +159,15 @@ void DirektPanel::Ausgang_Callback(int kanal) {
 void DirektPanel::AusgaengeAufNull_Callback() {
     if (gHilfeAktiv) return;
     ComFehlerSetzen(0);
-    for (int k = 0; k < kKanaele; ++k) AusgangAufNull(k);
+    for (int k = 0; k < kKanaele; ++k)
+        AusgangAufNull(k);
 }
 
 // ---- Inputs and polling ----
 
-void DirektPanel::ChartSchritt() { STRIPCHART->PunktAnhaengen(z_.sgEingangProzent); }
+void DirektPanel::ChartSchritt() {
+    STRIPCHART->PunktAnhaengen(z_.sgEingangProzent);
+}
 
 int DirektPanel::EingangAbfragen(int kanal) {
     const int port = OffenerComPort();
@@ -185,7 +197,8 @@ int DirektPanel::EingangAbfragen(int kanal) {
 
 void DirektPanel::Eingang4Freigeben(bool frei) {
     if (!frei) PLOT[3]->setChecked(false);
-    for (QWidget* w : std::initializer_list<QWidget*>{PLOT[3], MIN[3], MAX[3], EINGANG[3]}) w->setEnabled(frei);
+    for (QWidget* w : std::initializer_list<QWidget*>{PLOT[3], MIN[3], MAX[3], EINGANG[3]})
+        w->setEnabled(frei);
 }
 
 int DirektPanel::ProtokollOeffnen() {
@@ -317,8 +330,10 @@ void DirektPanel::FensterWechseln(FensterId ziel) {
 }
 
 void DirektPanel::WriteIniDirektpanel(IniDatei& ini) {
-    for (int k = 0; k < kKanaele; ++k) ini.IntSetzen("direkt", Schluessel("kurve", k), PLOT[k]->isChecked() ? 1 : 0);
-    for (int k = 0; k < kKanaele; ++k) ini.DoubleSetzen("direkt", Schluessel("grenze", k), BEGRENZUNG[k]->value());
+    for (int k = 0; k < kKanaele; ++k)
+        ini.IntSetzen("direkt", Schluessel("kurve", k), PLOT[k]->isChecked() ? 1 : 0);
+    for (int k = 0; k < kKanaele; ++k)
+        ini.DoubleSetzen("direkt", Schluessel("grenze", k), BEGRENZUNG[k]->value());
 }
 
 void DirektPanel::ReadIniDirektpanel(const IniDatei& ini) {

@@ -23,7 +23,7 @@ class Zeigerinstrument;
 
 class DirektPanel : public Werkzeugfenster {
     Q_OBJECT
-public:
+  public:
     explicit DirektPanel(QWidget* eltern);
 
     int DirektpanelInit();
@@ -77,10 +77,10 @@ public:
     const DirektZustand& zustand() const { return z_; }
     DatenProtokoll& protokoll() { return protokoll_; }
 
-protected:
+  protected:
     void FensterWechseln(FensterId ziel) override;
 
-private:
+  private:
     void Aufbauen();
     void Verbinden();
     void HilfetexteSetzen();

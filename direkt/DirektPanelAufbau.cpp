@@ -10,6 +10,7 @@
 #include "uisupport/Zeigerinstrument.h"
 
 #include <QCheckBox>
+#include <QDial>
 #include <QDoubleSpinBox>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -26,39 +27,48 @@
 namespace {
 
 namespace hilfe {
-const char* const AUSGANG = "Die vier Ausgänge der DLM-7 können mit\nden Drehreglern oder durch Eingabe eines\n"
-                            "Zahlenwertes eingestellt werden.\nDie Einheit der Zahlenwerte entspricht der\n"
-                            "Einheit, die im Fenster 'Konfiguration'\neingestellt wurde.";
-const char* const BEGRENZUNG = "Die Ausgänge werden auf den hier eingestellten Wert begrenzt.\nSo kann vermieden "
-                               "werden, dass versehentlich ein gefährlich hoher\nWert eingestellt wird.";
+const char* const AUSGANG =
+    "Die vier Ausgänge der DLM-7 können mit\nden Drehreglern oder durch Eingabe eines\n"
+    "Zahlenwertes eingestellt werden.\nDie Einheit der Zahlenwerte entspricht der\n"
+    "Einheit, die im Fenster 'Konfiguration'\neingestellt wurde.";
+const char* const BEGRENZUNG =
+    "Die Ausgänge werden auf den hier eingestellten Wert begrenzt.\nSo kann vermieden "
+    "werden, dass versehentlich ein gefährlich hoher\nWert eingestellt wird.";
 const char* const AUSGAENGEAUFNULL = "Setzt alle vier Ausgänge auf Null. Null bezieht sich hier auf die\n"
                                      "physikalische Einheit nach der Umrechnung und entspricht nicht\n"
                                      "unbedingt Null Volt am Ausgang der DLM-7.";
-const char* const EINGANG = "Analogeingang der DLM-7, dargestellt mit einem\nnachgebildeten Zeigerinstrument sowie "
-                            "einem\nZahlenwert. Die Eingänge werden gelesen, wenn\nder Knopf 'Eingänge lesen' "
-                            "aktiviert wurde.\nDie Einheit der Zahlenwerte entspricht der Einheit,\ndie im Fenster "
-                            "'Konfiguration' eingestellt wurde.";
-const char* const MIN = "Kleinster aufgetretener Wert für diesen Eingang.\nDer Wert kann mit dem Knopf 'min/max "
-                        "Reset' zurück-\ngesetzt werden.";
-const char* const MAX = "Größter aufgetretener Wert für diesen Eingang.\nDer Wert kann mit dem Knopf 'min/max "
-                        "Reset'\nzurückgesetzt werden.";
+const char* const EINGANG =
+    "Analogeingang der DLM-7, dargestellt mit einem\nnachgebildeten Zeigerinstrument sowie "
+    "einem\nZahlenwert. Die Eingänge werden gelesen, wenn\nder Knopf 'Eingänge lesen' "
+    "aktiviert wurde.\nDie Einheit der Zahlenwerte entspricht der Einheit,\ndie im Fenster "
+    "'Konfiguration' eingestellt wurde.";
+const char* const MIN =
+    "Kleinster aufgetretener Wert für diesen Eingang.\nDer Wert kann mit dem Knopf 'min/max "
+    "Reset' zurück-\ngesetzt werden.";
+const char* const MAX =
+    "Größter aufgetretener Wert für diesen Eingang.\nDer Wert kann mit dem Knopf 'min/max "
+    "Reset'\nzurückgesetzt werden.";
 const char* const MINMAXRESET = "Setzt alle Min- und Max-Werte zurück.";
 const char* const ABFRAGEN = "Schaltet die laufende Abfrage der\nEingänge ein und aus.";
 const char* const ABTASTZEIT = "Das Zeitintervall mit dem die Eingänge\nder DLM-7 abgefragt werden, wenn "
                                "'Eingänge\nabfragen' aktiv ist.";
 const char* const STRIPCHART = "Graphische Darstellung der Eingänge.\nSkala: 0 bis 100%";
 const char* const PLOT = "Bestimmt, ob dieser Eingang als Kurvendiagramm\ndargestellt werden soll.";
-const char* const ZOOMX = "Wieviel Abtastpunkte sollen im Diagramm pro\nDiagrammbreite dargestellt werden?\nDurch "
-                          "größere Werte kann ein größerer Zeitraum\ndargestellt werden, kleinere Werte "
-                          "bewirken,\ndaß das Diagramm in X-Richtung vergrößert wird.";
-const char* const ZOOMY = "Der Maximalwert des Diagramms in Prozent.\nDer Wert 100 zeigt den gesammten Eingangs-\n"
-                          "spannungsbereich. Durch kleinere Werte können\nkleine Spannungen vergrößert "
-                          "dargestellt werden.";
+const char* const ZOOMX =
+    "Wieviel Abtastpunkte sollen im Diagramm pro\nDiagrammbreite dargestellt werden?\nDurch "
+    "größere Werte kann ein größerer Zeitraum\ndargestellt werden, kleinere Werte "
+    "bewirken,\ndaß das Diagramm in X-Richtung vergrößert wird.";
+const char* const ZOOMY =
+    "Der Maximalwert des Diagramms in Prozent.\nDer Wert 100 zeigt den gesammten Eingangs-\n"
+    "spannungsbereich. Durch kleinere Werte können\nkleine Spannungen vergrößert "
+    "dargestellt werden.";
 const char* const DATEISPEICHERN = "Protokollieren der Ein- und Ausgänge in eine Textdatei.";
 const char* const DATEISPEICHERNLED = "LED grün -> speichern in eine Datei ist aktiv.";
 } // namespace hilfe
 
-QString Q(const char* utf8) { return QString::fromUtf8(utf8); }
+QString Q(const char* utf8) {
+    return QString::fromUtf8(utf8);
+}
 
 QDoubleSpinBox* Anzeigefeld(QWidget* eltern, const QString& name) {
     auto* f = new QDoubleSpinBox(eltern);
@@ -107,6 +117,8 @@ void DirektPanel::Aufbauen() {
         aRaster->addWidget(Kanaltitel(QString("Ausgang %1").arg(k + 1), ausgaenge), 0, k);
         AUSGANG[k] = new Drehknopf(ausgaenge);
         AUSGANG[k]->setObjectName(QString("AUSGANG%1").arg(k + 1));
+        // Big enough to be turned with the mouse at the smallest window size.
+        AUSGANG[k]->rad()->setMinimumSize(72, 72);
         aRaster->addWidget(AUSGANG[k], 1, k);
         auto* grenze = new QHBoxLayout;
         BEGRENZUNG[k] = new QDoubleSpinBox(ausgaenge);
@@ -125,7 +137,8 @@ void DirektPanel::Aufbauen() {
     AUSGAENGEAUFNULL->setObjectName("AUSGAENGEAUFNULL");
     AUSGAENGEAUFNULL->setMinimumSize(130, 60);
     aRaster->addWidget(AUSGAENGEAUFNULL, 0, kKanaele, 3, 1, Qt::AlignCenter);
-    spalte->addWidget(ausgaenge, 5);
+    ausgaenge->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Expanding);
+    spalte->addWidget(ausgaenge, 6);
 
     // Inputs: gauges with extremes, and the polling controls.
     auto* eingaenge = new QGroupBox("Eingänge", zentral);
@@ -171,7 +184,8 @@ void DirektPanel::Aufbauen() {
     abfrage->addWidget(MINMAXRESET);
     abfrage->addStretch();
     eRaster->addLayout(abfrage, 0, kKanaele, 3, 1);
-    spalte->addWidget(eingaenge, 6);
+    eingaenge->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Expanding);
+    spalte->addWidget(eingaenge, 8);
 
     // Chart with its trace and zoom controls and the log switch.
     auto* diagramm = new QGroupBox("Diagramm", zentral);
@@ -179,8 +193,6 @@ void DirektPanel::Aufbauen() {
     STRIPCHART = new Streifenschreiber(diagramm);
     STRIPCHART->setObjectName("STRIPCHART");
     STRIPCHART->setYBereich(0.0, 100.0);
-    auto* prozent = new QLabel("Prozent", diagramm);
-    dReihe->addWidget(prozent);
     dReihe->addWidget(STRIPCHART, 1);
     auto* wahl = new QGridLayout;
     wahl->setVerticalSpacing(3);
@@ -188,8 +200,9 @@ void DirektPanel::Aufbauen() {
         PLOT[k] = new QCheckBox(QString("Eingang %1").arg(k + 1), diagramm);
         PLOT[k]->setObjectName(QString("PLOT%1").arg(k + 1));
         PLOT[k]->setChecked(true);
-        PLOT[k]->setStyleSheet(QString("QCheckBox { color: %1; }").arg(Streifenschreiber::Spurfarbe(k).name()));
-        wahl->addWidget(PLOT[k], k, 0, 1, 2);
+        PLOT[k]->setStyleSheet(
+            QString("QCheckBox { color: %1; }").arg(Streifenschreiber::Spurfarbe(k).name()));
+        wahl->addWidget(PLOT[k], k / 2, k % 2);
     }
     ZOOMX = new QSpinBox(diagramm);
     ZOOMX->setObjectName("ZOOMX");
@@ -200,21 +213,21 @@ void DirektPanel::Aufbauen() {
     ZOOMY->setRange(-100000, 100000);
     ZOOMY->setValue(100);
     ZOOMY->setKeyboardTracking(false);
-    wahl->addWidget(new QLabel("Zoom\n(X-Max)", diagramm), 4, 0);
-    wahl->addWidget(ZOOMX, 4, 1);
-    wahl->addWidget(new QLabel("Zoom\n(Y-Max)", diagramm), 5, 0);
-    wahl->addWidget(ZOOMY, 5, 1);
+    wahl->addWidget(new QLabel("Zoom\n(X-Max)", diagramm), 2, 0);
+    wahl->addWidget(ZOOMX, 2, 1);
+    wahl->addWidget(new QLabel("Zoom\n(Y-Max)", diagramm), 3, 0);
+    wahl->addWidget(ZOOMY, 3, 1);
     DATEISPEICHERN = new QPushButton("Speichern\nin Datei", diagramm);
     DATEISPEICHERN->setObjectName("DATEISPEICHERN");
     DATEISPEICHERN->setCheckable(true);
     DATEISPEICHERNLED = new Lampe(diagramm);
     DATEISPEICHERNLED->setObjectName("DATEISPEICHERNLED");
     DATEISPEICHERNLED->setFarbe(Lampe::Gruen);
-    wahl->addWidget(DATEISPEICHERN, 6, 0);
-    wahl->addWidget(DATEISPEICHERNLED, 6, 1, Qt::AlignCenter);
-    wahl->setRowStretch(7, 1);
+    wahl->addWidget(DATEISPEICHERN, 4, 0);
+    wahl->addWidget(DATEISPEICHERNLED, 4, 1, Qt::AlignCenter);
+    wahl->setRowStretch(5, 1);
     dReihe->addLayout(wahl);
-    spalte->addWidget(diagramm, 6);
+    spalte->addWidget(diagramm, 5);
 
     auto* unten = new QHBoxLayout;
     fehler_ = FehleranzeigeAnlegen();

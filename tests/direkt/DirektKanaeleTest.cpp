@@ -1,5 +1,5 @@
-#include "config/KonfigUmrechnung.h"
 #include "direkt/DirektKanaele.h"
+#include "config/KonfigUmrechnung.h"
 
 #include <gtest/gtest.h>
 
@@ -49,7 +49,8 @@ TEST(DirektKanaele, UngueltigeSkalierungIstNichtBeschreibbar) {
 TEST(DirektKanaele, MinMaxNimmtNachResetDieNaechsteMessung) {
     const KonfigDaten k = KonfigStandardwerte();
     DirektZustand z;
-    for (int i = 0; i < 4; ++i) EingangVerarbeiten(z, k, i, 3.0);
+    for (int i = 0; i < 4; ++i)
+        EingangVerarbeiten(z, k, i, 3.0);
     EXPECT_DOUBLE_EQ(z.sgEingangMinVolt[2], 3.0);
     EXPECT_DOUBLE_EQ(z.sgEingangMaxVolt[2], 3.0);
     Messung m = EingangVerarbeiten(z, k, 0, 5.0);

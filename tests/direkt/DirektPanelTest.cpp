@@ -9,8 +9,8 @@
 #include "uisupport/Zeigerinstrument.h"
 
 #include <QAction>
-#include <QComboBox>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QDoubleSpinBox>
 #include <QPushButton>
 #include <QSpinBox>
@@ -43,7 +43,8 @@ TEST_F(DirektFenster, AusgaengeAufNullMeintNullDerEinheit) {
     SkalierungSetzen(gKonfig, Seite::Ausgang, 0, {1, 6, 0, 1000});
     SkalierungSetzen(gKonfig, Seite::Ausgang, 1, {0, 5, 10, 20});
     d->Direktpanel_SkaliereElemente();
-    for (int k = 0; k < 4; ++k) d->BEGRENZUNG[k]->setValue(5000.0);
+    for (int k = 0; k < 4; ++k)
+        d->BEGRENZUNG[k]->setValue(5000.0);
     d->AUSGANG[0]->zahlenfeld()->setValue(700.0);
     d->AUSGANG[1]->zahlenfeld()->setValue(25.0);
     s->sim.AnfragenLoeschen();
@@ -98,7 +99,8 @@ TEST_F(DirektFenster, UngueltigerKanalWirdNieGeschrieben) {
     EXPECT_FALSE(d->AUSGANG[1]->isEnabled());
     d->AUSGAENGEAUFNULL->click();
     Starten();
-    for (const auto& a : s->sim.Anfragen()) EXPECT_EQ(a.rfind("#1V2W", 0), std::string::npos) << a;
+    for (const auto& a : s->sim.Anfragen())
+        EXPECT_EQ(a.rfind("#1V2W", 0), std::string::npos) << a;
     EXPECT_TRUE(Gesendet("#1V1W0.000\r"));
 }
 
@@ -138,7 +140,8 @@ TEST_F(DirektFenster, Eingang4BelegtWirdGedimmtNichtGefragtUndGestrichelt) {
 }
 
 TEST_F(DirektFenster, MinMaxResetNimmtDieNaechsteRunde) {
-    for (int k = 1; k <= 4; ++k) s->sim.EingangSignal(k, SimSignal{SimSignal::Form::Konstant, 3.0, 0.0, 1.0});
+    for (int k = 1; k <= 4; ++k)
+        s->sim.EingangSignal(k, SimSignal{SimSignal::Form::Konstant, 3.0, 0.0, 1.0});
     Starten();
     d->DirektTimer_Callback();
     s->sim.EingangSignal(1, SimSignal{SimSignal::Form::Konstant, 6.0, 0.0, 1.0});
@@ -322,4 +325,29 @@ TEST_F(DirektFenster, Einstellungen) {
     EXPECT_TRUE(d->STRIPCHART->spurSichtbar(1));
     EXPECT_DOUBLE_EQ(d->BEGRENZUNG[0]->value(), 2.25);
     EXPECT_DOUBLE_EQ(d->BEGRENZUNG[3]->value(), 7.5) << "missing key keeps the value";
+}
+
+// Not part of the regular run: the window while polling, for a look by eye.
+// Run with --gtest_also_run_disabled_tests; writes /tmp/direkt.png.
+TEST_F(DirektFenster, DISABLED_Bildschirmfoto) {
+    s->sim.EingangSignal(1, SimSignal{SimSignal::Form::Sinus, 5.0, 4.0, 0.5});
+    s->sim.EingangSignal(2, SimSignal{SimSignal::Form::Dreieck, 3.0, 2.0, 0.3});
+    s->sim.EingangSignal(3, SimSignal{SimSignal::Form::Konstant, 7.2, 0.0, 1.0});
+    gKonfig.inskalamax[1] = 250.0;
+    EinheitTextSetzen(gKonfig, Seite::Eingang, 1, "°C");
+    SkalierungSetzen(gKonfig, Seite::Ausgang, 2, {0, 10, 100, 0});
+    EinheitTextSetzen(gKonfig, Seite::Ausgang, 2, "bar");
+    d->Direktpanel_SkaliereElemente();
+    gMainpanel->show();
+    ZeigeChildpanel(d);
+    d->AUSGANG[0]->zahlenfeld()->setValue(3.3);
+    d->AUSGANG[2]->zahlenfeld()->setValue(40.0);
+    d->ABTASTZEIT->setValue(0.2);
+    Starten();
+    for (int i = 0; i < 40; ++i) {
+        d->DirektTimer_Callback();
+        QTest::qWait(25);
+    }
+    QTest::qWait(100);
+    EXPECT_TRUE(gMainpanel->grab().save("/tmp/direkt.png"));
 }

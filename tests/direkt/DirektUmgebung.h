@@ -10,9 +10,9 @@
 
 #include <QFile>
 #include <QPushButton>
-#include <QTimer>
 #include <QRegularExpression>
 #include <QStringList>
+#include <QTimer>
 #include <algorithm>
 #include <gtest/gtest.h>
 #include <memory>

@@ -1,5 +1,7 @@
 #include "device/Protokoll.h"
 
+#include <charconv>
+
 #include <cctype>
 #include <cmath>
 #include <cstdio>
@@ -62,10 +64,25 @@ std::string RahmenDeviceFunction(char a, char nummer) { return Kopf(a, "DF") + n
 
 std::string RahmenEingangLesen(char a, char kanal) { return Kopf(a, "V") + kanal + 'R' + kCR; }
 
+std::string DezimalText(double wert, int stellen) {
+    char zahl[64];
+    const auto [ende, ec] = std::to_chars(zahl, zahl + sizeof zahl, wert, std::chars_format::fixed, stellen);
+    return ec == std::errc{} ? std::string(zahl, ende) : std::string();
+}
+
+bool DezimalLesen(const std::string& text, double& wert) {
+    const char* anfang = text.data();
+    const char* ende = text.data() + text.size();
+    if (anfang != ende && *anfang == '+') ++anfang;
+    double v = 0.0;
+    const auto [stop, ec] = std::from_chars(anfang, ende, v);
+    if (anfang == ende || ec != std::errc{} || stop != ende || !std::isfinite(v)) return false;
+    wert = v;
+    return true;
+}
+
 std::string RahmenAusgangSchreiben(char a, char kanal, double wert) {
-    char zahl[32];
-    std::snprintf(zahl, sizeof zahl, "%.3f", wert);
-    return Kopf(a, "V") + kanal + 'W' + zahl + kCR;
+    return Kopf(a, "V") + kanal + 'W' + DezimalText(wert, 3) + kCR;
 }
 
 std::string RahmenSpeicherLesen(char a, int bereich, long start, long anzahl) {
@@ -112,11 +129,7 @@ bool EingangZeilePruefen(const std::string& zeile, char a, char kanal, double& w
     std::string zahl = zeile.substr(5, zeile.size() - 6);
     for (char c : zahl)
         if (!std::isdigit(static_cast<unsigned char>(c)) && c != '.' && c != '-' && c != '+') return false;
-    char* ende = nullptr;
-    double v = std::strtod(zahl.c_str(), &ende);
-    if (ende != zahl.c_str() + zahl.size() || !std::isfinite(v)) return false;
-    wert = v;
-    return true;
+    return DezimalLesen(zahl, wert);
 }
 
 bool ModusZeilePruefen(const std::string& zeile, char a, unsigned char& modus) {

@@ -26,8 +26,8 @@ std::optional<double> WertLesen(const std::string& s) {
             return std::nullopt;
     }
     if (punkte > 1 || s == ".") return std::nullopt;
-    double v = std::strtod(s.c_str(), nullptr);
-    if (v < 0.0 || v > 10.0) return std::nullopt;
+    double v = 0.0;
+    if (!Protokoll::DezimalLesen(s, v) || v < 0.0 || v > 10.0) return std::nullopt;
     return v;
 }
 
@@ -151,9 +151,7 @@ std::string SimGeraet::Befehl(const std::string& rahmen, double t, bool& antwort
     if (r.size() >= 3 && r[0] == 'V' && r[1] >= '1' && r[1] <= '4') {
         auto k = static_cast<std::size_t>(r[1] - '1');
         if (r.size() == 3 && r[2] == 'R') {
-            char zahl[16];
-            std::snprintf(zahl, sizeof zahl, "%.3f", Eingang(static_cast<int>(k), t));
-            return kAck + echo + zahl + Protokoll::kCR;
+            return kAck + echo + Protokoll::DezimalText(Eingang(static_cast<int>(k), t), 3) + Protokoll::kCR;
         }
         if (r[2] == 'W') {
             auto v = WertLesen(r.substr(3));

@@ -49,9 +49,10 @@ long Zahl(const std::string& s) {
 }
 
 double Wert(const std::string& s) {
-    char* ende = nullptr;
-    double v = std::strtod(s.c_str(), &ende);
-    if (s.empty() || ende != s.c_str() + s.size()) throw Verwendungsfehler{};
+    // A value the driver's range check must see, so NaN and inf count as numbers here.
+    if (s == "nan" || s == "inf" || s == "-inf") return std::strtod(s.c_str(), nullptr);
+    double v = 0.0;
+    if (!Protokoll::DezimalLesen(s, v)) throw Verwendungsfehler{};
     return v;
 }
 

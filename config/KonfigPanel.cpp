@@ -331,8 +331,11 @@ void KonfigPanel::Standardwerte_Callback() {
     const int knopf = dialoge().Frage(Q("Werte zurücksetzen"),
                                       Q("Wollen Sie alle Werte löschen und\nauf Standardwerte zurücksetzen?"),
                                       {"Ja", "Nein"}, 1, 2);
-    // Only the fields: like any edit, gKonfig follows when the window is left.
-    if (knopf == 1) InPanel(KonfigStandardwerte());
+    // The record is reset at once; the other windows follow when this one is left.
+    if (knopf == 1) {
+        KonfigStandardwerteSetzen();
+        KonfigInPanelSchreiben();
+    }
 }
 
 void KonfigPanel::DateiAktion(int (KonfigPanel::*aktion)()) {

@@ -28,7 +28,20 @@ for _ in $(seq 50); do [ -e "$link" ] && break; sleep 0.1; done
 
 ini="$demo/dlm7Steuerung.ini"
 if [ ! -f "$ini" ]; then
-  printf '[com]\r\nadresse = 49\r\nlport = 1\r\nport = 1\r\n\r\n[ports]\r\ncom1 = "%s"\r\n\r\n' "$link" > "$ini"
+  # First run: COM1 open on the simulator, and a configuration to show the
+  # scaling: input 2 (the sine) as a temperature 0..250 °C (° as Windows-1252 byte).
+  {
+    printf '[com]\r\nadresse = 49\r\nlport = 1\r\nport = 1\r\n\r\n[konfig]\r\nvinmax = 10\r\nvoutmax = 10\r\n'
+    for k in 0 1 2 3; do
+      for s in in out; do
+        skala=10; einheit='V'
+        if [ $s = in ] && [ $k = 1 ]; then skala=250; einheit=$'\xb0C'; fi
+        printf '%smin%d = 0\r\n%smax%d = 10\r\n%sskalamin%d = 0\r\n%sskalamax%d = %s\r\n%seinheit%d = "%s"\r\n' \
+          $s $k $s $k $s $k $s $k $skala $s $k "$einheit"
+      done
+    done
+    printf '\r\n[ports]\r\ncom1 = "%s"\r\n\r\n' "$link"
+  } > "$ini"
 fi
 echo "Simulated DLM-7 on $(cat "$demo/dlm7sim.pfad") (COM1 = $link)"
 cd "$demo"

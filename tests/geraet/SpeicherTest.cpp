@@ -66,7 +66,10 @@ TEST_F(GeraetTest, SpeicherLesenAntwortfehler) {
     EXPECT_EQ(lesen(), SpL_Kopf);
     u.sim.ZeilenfehlerSetzen(Z::FalscheHexziffer);
     EXPECT_EQ(lesen(), SpL_DatenHoch);
-    filter([](std::string z) { z.at(14 + 2 * 10 + 1) = 'x'; return z; });
+    filter([](std::string z) {
+        z.replace(14 + 2 * 10 + 1, 1, "x");
+        return z;
+    });
     EXPECT_EQ(lesen(), SpL_DatenNiedrig);
     for (int i = 0; i < 4; ++i) {
         filter([i](std::string z) { z[z.size() - 5 + static_cast<std::size_t>(i)] = 'g'; return z; });

@@ -6,6 +6,8 @@
 #include "config/KonfigPanel.h"
 #include "config/KonfigZahlFeld.h"
 #include "direkt/DirektPanel.h"
+#include "uisupport/Drehknopf.h"
+#include "uisupport/Zeigerinstrument.h"
 
 #include <QAction>
 #include <QApplication>
@@ -278,6 +280,19 @@ TEST_F(KonfigFenster, KonfigurationSetzenAendertDieFelderSofort) {
     EXPECT_EQ(p->SPANNUNG_INMIN[0]->text(), "1.0");
     EXPECT_EQ(p->EINHEITIN[0]->text(), "mBar");
     EXPECT_EQ(KonfigurationenVergleichen(p->AusPanel(), Beispiel()), 1);
+}
+
+TEST_F(KonfigFenster, AndereFensterBehaltenIhreSkalierungBisZumVerlassen) {
+    p->HAUPTFENSTER->click();
+    ASSERT_DOUBLE_EQ(gDirektpanel->EINGANG[0]->maximum(), 10.0);
+    ZeigeChildpanel(FensterId::Konfig);
+    KonfigurationSetzen(Beispiel());
+    EXPECT_DOUBLE_EQ(gDirektpanel->EINGANG[0]->maximum(), 10.0);
+    EXPECT_DOUBLE_EQ(gDirektpanel->AUSGANG[0]->oben(), 10.0);
+    p->HAUPTFENSTER->click();
+    EXPECT_DOUBLE_EQ(gDirektpanel->EINGANG[0]->minimum(), -200.0);
+    EXPECT_DOUBLE_EQ(gDirektpanel->EINGANG[0]->maximum(), 1800.0);
+    EXPECT_DOUBLE_EQ(gDirektpanel->AUSGANG[0]->oben(), 60.0);
 }
 
 TEST_F(KonfigFenster, EinheitMitAchtZeichenUeberlebtDieEinstellungsdatei) {

@@ -6,7 +6,9 @@
 
 #include <QAction>
 #include <QPushButton>
+#include <QApplication>
 #include <QTest>
+#include <QTimer>
 #include <QToolBar>
 #include <QToolButton>
 #include <gtest/gtest.h>
@@ -102,6 +104,35 @@ TEST_F(Hilfemodus, LinkbildZeigtImHilfemodusSeinenTextStattZuSchalten) {
     ASSERT_EQ(u.dialoge.protokoll.size(), 1u);
     EXPECT_TRUE(u.dialoge.Letztes().text.startsWith("Öffnet bzw. trennt die serielle Verbindung"));
     EXPECT_EQ(OffenerComPort(), -1);
+}
+
+} // namespace
+
+namespace {
+
+TEST(Hilfeblase, NurDerNaechsteDruckSchliesstSie) {
+    QWidget eltern;
+    eltern.resize(400, 300);
+    eltern.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&eltern));
+    bool offenNachLoslassen = false;
+    bool notausgang = false;
+    QTimer::singleShot(50, [&] {
+        QWidget* blase = QApplication::activePopupWidget();
+        if (!blase) return;
+        QTest::mouseRelease(blase, Qt::LeftButton);  // the click that asked for help ends
+        offenNachLoslassen = blase->isVisible();
+        QTest::mousePress(blase, Qt::LeftButton);
+    });
+    QTimer::singleShot(3000, [&] {
+        if (QWidget* blase = QApplication::activePopupWidget()) {
+            notausgang = true;
+            blase->close();
+        }
+    });
+    HilfeblaseZeigen(&eltern, QRect(eltern.mapToGlobal(QPoint(10, 10)), QSize(120, 40)), "Text");
+    EXPECT_TRUE(offenNachLoslassen);
+    EXPECT_FALSE(notausgang);
 }
 
 } // namespace

@@ -112,6 +112,7 @@ Hauptfenster::Hauptfenster(QWidget* eltern) : QWidget(eltern) {
     auto* unten = new QHBoxLayout;
     bild_ = new VerbindungsBild(inhalt_);
     bild_->setObjectName("PICTURERING");
+    bild_->setFixedSize(bild_->sizeHint());
     VerbindungsBildAnmelden(bild_);
     direkthilfe_ = new QToolButton(inhalt_);
     direkthilfe_->setObjectName("DIREKTHILFE");

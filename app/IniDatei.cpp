@@ -1,6 +1,7 @@
 #include "app/IniDatei.h"
 
 #include "app/Cp1252.h"
+#include "app/Dezimal.h"
 
 #include <algorithm>
 #include <atomic>
@@ -154,12 +155,7 @@ IniDatei::Ergebnis IniDatei::DoubleLesen(std::string_view sektion, std::string_v
                                          double& wert) const {
     const Eintrag* e = Finden(sektion, schluessel);
     if (!e) return Ergebnis::NichtVorhanden;
-    const std::string_view s = OhneVorzeichenPlus(Trimmen(e->wert));
-    double v = 0.0;
-    const auto r = std::from_chars(s.data(), s.data() + s.size(), v);
-    if (s.empty() || r.ec != std::errc() || r.ptr != s.data() + s.size() || !std::isfinite(v))
-        return Ergebnis::Fehler;
-    wert = v;
+    if (!DezimalLesen(Trimmen(e->wert), wert)) return Ergebnis::Fehler;
     return Ergebnis::Vorhanden;
 }
 

@@ -1,5 +1,7 @@
 #include "config/KonfigZahlFeld.h"
 
+#include "app/Dezimal.h"
+
 #include <QRegularExpression>
 #include <QValidator>
 #include <charconv>
@@ -25,10 +27,9 @@ class ZahlValidator : public QValidator {
 };
 
 // Locale-independent both ways, so '.' is the separator whatever LC_NUMERIC says.
-bool ExaktLesbar(const char* anfang, const char* ende, double v) {
+bool ExaktLesbar(const std::string& text, double v) {
     double d = 0.0;
-    const auto r = std::from_chars(anfang, ende, d);
-    return r.ec == std::errc() && r.ptr == ende && d == v;
+    return DezimalLesen(text, d) && d == v;
 }
 
 } // namespace
@@ -68,15 +69,13 @@ void KonfigZahlFeld::focusOutEvent(QFocusEvent* e) {
 
 QString KonfigZahlFeld::Text(double v, int mindestStellen) {
     if (v == 0.0) v = 0.0; // no "-0.0"
-    char puffer[64];
     if (std::fabs(v) < kFestGrenze) {
         for (int stellen = mindestStellen; stellen <= kMaxStellen; ++stellen) {
-            const auto r =
-                std::to_chars(puffer, puffer + sizeof puffer, v, std::chars_format::fixed, stellen);
-            if (r.ec == std::errc() && ExaktLesbar(puffer, r.ptr, v))
-                return QString::fromLatin1(puffer, int(r.ptr - puffer));
+            const std::string text = DezimalText(v, stellen);
+            if (ExaktLesbar(text, v)) return QString::fromStdString(text);
         }
     }
+    char puffer[64];
     const auto ende = std::to_chars(puffer, puffer + sizeof puffer, v);
     return QString::fromLatin1(puffer, int(ende.ptr - puffer));
 }
@@ -84,13 +83,5 @@ QString KonfigZahlFeld::Text(double v, int mindestStellen) {
 bool KonfigZahlFeld::Lesen(const QString& text, double& v) {
     QByteArray roh = text.trimmed().toLatin1();
     roh.replace(',', '.');
-    if (roh.isEmpty()) return false;
-    // from_chars: no locale, no hex, no "inf"/"nan"
-    const char* anfang = roh.constData();
-    if (*anfang == '+') ++anfang;
-    double d = 0.0;
-    const auto [ende, fehler] = std::from_chars(anfang, roh.constData() + roh.size(), d);
-    if (fehler != std::errc() || ende != roh.constData() + roh.size() || !std::isfinite(d)) return false;
-    v = d;
-    return true;
+    return DezimalLesen(std::string_view(roh.constData(), std::size_t(roh.size())), v);
 }

@@ -1,6 +1,7 @@
 #include "device/Protokoll.h"
 
-#include <charconv>
+#include "app/Dezimal.h"
+
 
 #include <cctype>
 #include <cmath>
@@ -63,23 +64,6 @@ std::string RahmenIDLesen(char a) { return Kopf(a, "IDR") + kCR; }
 std::string RahmenDeviceFunction(char a, char nummer) { return Kopf(a, "DF") + nummer + kCR; }
 
 std::string RahmenEingangLesen(char a, char kanal) { return Kopf(a, "V") + kanal + 'R' + kCR; }
-
-std::string DezimalText(double wert, int stellen) {
-    char zahl[64];
-    const auto [ende, ec] = std::to_chars(zahl, zahl + sizeof zahl, wert, std::chars_format::fixed, stellen);
-    return ec == std::errc{} ? std::string(zahl, ende) : std::string();
-}
-
-bool DezimalLesen(const std::string& text, double& wert) {
-    const char* anfang = text.data();
-    const char* ende = text.data() + text.size();
-    if (anfang != ende && *anfang == '+') ++anfang;
-    double v = 0.0;
-    const auto [stop, ec] = std::from_chars(anfang, ende, v);
-    if (anfang == ende || ec != std::errc{} || stop != ende || !std::isfinite(v)) return false;
-    wert = v;
-    return true;
-}
 
 std::string RahmenAusgangSchreiben(char a, char kanal, double wert) {
     return Kopf(a, "V") + kanal + 'W' + DezimalText(wert, 3) + kCR;

@@ -29,11 +29,6 @@ std::string Hex(unsigned long wert, int stellen);
 // Reads a hex field; -1 if a character is not a hex digit.
 long HexLesen(const std::string& s, std::size_t pos, std::size_t stellen);
 
-// Decimal numbers on the wire always use '.', whatever locale the process runs
-// in (a Qt program takes the user's, where printf would write "5,000").
-std::string DezimalText(double wert, int stellen);
-// The whole text must be a finite number; an optional leading '+' is accepted.
-bool DezimalLesen(const std::string& text, double& wert);
 
 // 1 plus the sum of the bytes, low 16 bits.
 std::uint16_t Pruefsumme(const unsigned char* daten, std::size_t anzahl);

@@ -1,9 +1,9 @@
 #include "direkt/DirektKanaele.h"
 
+#include "app/Dezimal.h"
 #include "config/KonfigUmrechnung.h"
 
 #include <algorithm>
-#include <charconv>
 #include <cmath>
 
 bool AusgangBeschreibbar(const KonfigDaten& k, int kanal) {
@@ -54,11 +54,8 @@ Messung EingangVerarbeiten(DirektZustand& z, const KonfigDaten& k, int kanal, do
 std::string ZahlText(double wert, int stellen) {
     if (!std::isfinite(wert)) return "-----";
     stellen = std::clamp(stellen, 0, 15);
-    char puffer[400];
-    auto [ende, fehler] =
-        std::to_chars(puffer, puffer + sizeof puffer, wert, std::chars_format::fixed, stellen);
-    if (fehler != std::errc()) return "-----";
-    std::string text(puffer, ende);
+    std::string text = DezimalText(wert, stellen);
+    if (text.empty()) return "-----";
     // A negative value that rounds to zero is written as zero.
     if (text.front() == '-' && text.find_first_not_of("-0.") == std::string::npos) text.erase(0, 1);
     return text;

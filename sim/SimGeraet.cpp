@@ -1,5 +1,6 @@
 #include "sim/SimGeraet.h"
 
+#include "app/Dezimal.h"
 #include "device/Protokoll.h"
 
 #include <cctype>
@@ -27,7 +28,7 @@ std::optional<double> WertLesen(const std::string& s) {
     }
     if (punkte > 1 || s == ".") return std::nullopt;
     double v = 0.0;
-    if (!Protokoll::DezimalLesen(s, v) || v < 0.0 || v > 10.0) return std::nullopt;
+    if (!DezimalLesen(s, v) || v < 0.0 || v > 10.0) return std::nullopt;
     return v;
 }
 
@@ -151,7 +152,7 @@ std::string SimGeraet::Befehl(const std::string& rahmen, double t, bool& antwort
     if (r.size() >= 3 && r[0] == 'V' && r[1] >= '1' && r[1] <= '4') {
         auto k = static_cast<std::size_t>(r[1] - '1');
         if (r.size() == 3 && r[2] == 'R') {
-            return kAck + echo + Protokoll::DezimalText(Eingang(static_cast<int>(k), t), 3) + Protokoll::kCR;
+            return kAck + echo + DezimalText(Eingang(static_cast<int>(k), t), 3) + Protokoll::kCR;
         }
         if (r[2] == 'W') {
             auto v = WertLesen(r.substr(3));

@@ -1,5 +1,6 @@
 #include "tools/Dlm7Ctl.h"
 
+#include "app/Dezimal.h"
 #include "app/Fehlermeldungen.h"
 #include "device/PortTabelle.h"
 #include "device/Protokoll.h"
@@ -52,7 +53,7 @@ double Wert(const std::string& s) {
     // A value the driver's range check must see, so NaN and inf count as numbers here.
     if (s == "nan" || s == "inf" || s == "-inf") return std::strtod(s.c_str(), nullptr);
     double v = 0.0;
-    if (!Protokoll::DezimalLesen(s, v)) throw Verwendungsfehler{};
+    if (!DezimalLesen(s, v)) throw Verwendungsfehler{};
     return v;
 }
 

@@ -1,7 +1,7 @@
 #include "app/Anwendung.h"
 
 #include "app/Einstellungen.h"
-#include "app/Fehlermeldungen.h"
+#include "kern/Fehlermeldungen.h"
 #include "app/Fehlerpopup.h"
 #include "app/Hauptfenster.h"
 #include "app/Infofenster.h"

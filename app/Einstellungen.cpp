@@ -1,7 +1,7 @@
 #include "app/Einstellungen.h"
 
 #include "app/Anwendung.h"
-#include "app/IniDatei.h"
+#include "kern/IniDatei.h"
 #include "config/KonfigPanel.h"
 #include "device/ComPanel.h"
 #include "device/PortTabelle.h"

@@ -1,6 +1,6 @@
 #include "app/Fehlerpopup.h"
 
-#include "app/Fehlermeldungen.h"
+#include "kern/Fehlermeldungen.h"
 #include "uisupport/Dialoge.h"
 
 namespace {

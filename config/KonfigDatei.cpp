@@ -1,6 +1,6 @@
 #include "config/KonfigDatei.h"
 
-#include "app/IniDatei.h"
+#include "kern/IniDatei.h"
 #include "config/KonfigRecord.h"
 
 #include <cstring>

@@ -1,6 +1,6 @@
 #include "config/KonfigDaten.h"
 
-#include "app/Cp1252.h"
+#include "kern/Cp1252.h"
 
 #include <cmath>
 #include <cstring>

@@ -1,7 +1,7 @@
 #include "config/KonfigIni.h"
 
-#include "app/Cp1252.h"
-#include "app/IniDatei.h"
+#include "kern/Cp1252.h"
+#include "kern/IniDatei.h"
 
 #include <cstring>
 #include <string>

@@ -1,6 +1,6 @@
 #include "config/KonfigZahlFeld.h"
 
-#include "app/Dezimal.h"
+#include "kern/Dezimal.h"
 
 #include <QRegularExpression>
 #include <QValidator>

@@ -1,6 +1,6 @@
 #include "device/ComPanel.h"
 
-#include "app/IniDatei.h"
+#include "kern/IniDatei.h"
 #include "device/PortTabelle.h"
 #include "device/Qavksv5.h"
 #include "uisupport/Dialoge.h"

@@ -1,6 +1,6 @@
 #include "device/Protokoll.h"
 
-#include "app/Dezimal.h"
+#include "kern/Dezimal.h"
 
 
 #include <cctype>

@@ -1,6 +1,6 @@
 #include "direkt/DatenProtokoll.h"
 
-#include "app/Cp1252.h"
+#include "kern/Cp1252.h"
 #include "config/KonfigUmrechnung.h"
 #include "direkt/DirektFehler.h"
 

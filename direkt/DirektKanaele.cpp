@@ -1,6 +1,6 @@
 #include "direkt/DirektKanaele.h"
 
-#include "app/Dezimal.h"
+#include "kern/Dezimal.h"
 #include "config/KonfigUmrechnung.h"
 
 #include <algorithm>

@@ -1,9 +1,9 @@
 // Behaviour of "Direkte Ein-/Ausgabe": outputs, polling, chart and log.
 #include "direkt/DirektPanel.h"
 
-#include "app/Fehlermeldungen.h"
+#include "kern/Fehlermeldungen.h"
 #include "app/Fehlerpopup.h"
-#include "app/IniDatei.h"
+#include "kern/IniDatei.h"
 #include "config/KonfigUmrechnung.h"
 #include "device/ComPanel.h"
 #include "direkt/DirektFehler.h"

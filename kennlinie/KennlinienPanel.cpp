@@ -1,6 +1,6 @@
 #include "kennlinie/KennlinienPanel.h"
 
-#include "app/IniDatei.h"
+#include "kern/IniDatei.h"
 
 #include <QFrame>
 #include <QLabel>

@@ -1,6 +1,6 @@
 #include "kurven/KurvenPanel.h"
 
-#include "app/IniDatei.h"
+#include "kern/IniDatei.h"
 
 #include <QFrame>
 #include <QLabel>

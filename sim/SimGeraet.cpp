@@ -1,6 +1,6 @@
 #include "sim/SimGeraet.h"
 
-#include "app/Dezimal.h"
+#include "kern/Dezimal.h"
 #include "device/Protokoll.h"
 
 #include <cctype>

@@ -1,7 +1,7 @@
 #include "tools/Dlm7Ctl.h"
 
-#include "app/Dezimal.h"
-#include "app/Fehlermeldungen.h"
+#include "kern/Dezimal.h"
+#include "kern/Fehlermeldungen.h"
 #include "device/PortTabelle.h"
 #include "device/Protokoll.h"
 #include "device/Qavksv5.h"

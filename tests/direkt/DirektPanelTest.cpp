@@ -1,7 +1,7 @@
 #include "DirektUmgebung.h"
 
 #include "app/Hauptfenster.h"
-#include "app/IniDatei.h"
+#include "kern/IniDatei.h"
 #include "uisupport/Drehknopf.h"
 #include "uisupport/Fehleranzeige.h"
 #include "uisupport/Lampe.h"

@@ -1,4 +1,4 @@
-#include "app/Fehlermeldungen.h"
+#include "kern/Fehlermeldungen.h"
 #include "device/Protokoll.h"
 #include "sim/SimUmgebung.h"
 #include "tools/Dlm7Ctl.h"

@@ -1,4 +1,4 @@
-#include "app/IniDatei.h"
+#include "kern/IniDatei.h"
 
 #include <gtest/gtest.h>
 

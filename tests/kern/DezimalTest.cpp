@@ -1,4 +1,4 @@
-#include "app/Dezimal.h"
+#include "kern/Dezimal.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 #include "config/KonfigIni.h"
 
-#include "app/IniDatei.h"
+#include "kern/IniDatei.h"
 
 #include <gtest/gtest.h>
 

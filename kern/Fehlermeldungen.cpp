@@ -1,4 +1,4 @@
-#include "app/Fehlermeldungen.h"
+#include "kern/Fehlermeldungen.h"
 
 #include <array>
 

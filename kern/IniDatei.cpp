@@ -1,7 +1,7 @@
-#include "app/IniDatei.h"
+#include "kern/IniDatei.h"
 
-#include "app/Cp1252.h"
-#include "app/Dezimal.h"
+#include "kern/Cp1252.h"
+#include "kern/Dezimal.h"
 
 #include <algorithm>
 #include <atomic>

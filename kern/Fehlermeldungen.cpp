@@ -70,6 +70,10 @@ constexpr std::array kKatalog{
     Eintrag{-1024, "Kurvennummer ungültig.", "Invalid curvenumber."},
     Eintrag{-1025, "Die Datei ist keine DLM-7 Kennliniendatei.", "File is not a DLM-7 Curvefile."},
     Eintrag{-1026, "Im DLM-7 sind keine Kennlinien gespeichert.", "There are no curves in DLM-7 memory."},
+    // Our own: a transfer the user cancelled between two blocks.
+    Eintrag{-1027, "Übertragung abgebrochen. Die Daten in der DLM-7 sind unvollständig.",
+            "Transfer cancelled. The data in the DLM-7 are incomplete."},
+    Eintrag{-1028, "Lesen abgebrochen. Es wurde nichts übernommen.", "Reading cancelled. Nothing was taken over."},
 };
 
 constexpr const char* kUnbekanntDeutsch = "Ein unbekannter Fehler ist aufgetreten";

@@ -4,6 +4,7 @@
 #include "kern/Fehlermeldungen.h"
 #include "device/PortTabelle.h"
 #include "device/Protokoll.h"
+#include "device/Blocktransfer.h"
 #include "device/Qavksv5.h"
 
 #include <charconv>
@@ -143,19 +144,10 @@ int Befehl(int port, char a, const std::string& befehl, const std::vector<std::s
     }
     if (befehl == "speicher-lesen") {
         anzahl(2);
-        long start = Zahl(arg[0]);
-        long rest = Zahl(arg[1]);
-        std::vector<unsigned char> daten;
-        // A count the driver refuses still goes to it once, so it names the fault.
-        do {
-            long n = std::min(64L, rest);
-            std::vector<unsigned char> block(static_cast<std::size_t>(std::max(n, 1L)));
-            int rc = QAVKSV5_SpeicherLesen(port, a, 4, start, n, block.data());
-            if (rc != 0) return rc;
-            daten.insert(daten.end(), block.begin(), block.begin() + n);
-            start += n;
-            rest -= n;
-        } while (rest > 0);
+        const long start = Zahl(arg[0]);
+        const long laenge = Zahl(arg[1]);
+        std::vector<unsigned char> daten(static_cast<std::size_t>(std::clamp(laenge, 0L, 65536L)));
+        if (int rc = SpeicherBlockweiseLesen(port, a, start, laenge, daten.data()); rc != 0) return rc;
         std::string zeile;
         for (auto b : daten) zeile += ZweiHex(b);
         aus << zeile << '\n';
@@ -163,19 +155,8 @@ int Befehl(int port, char a, const std::string& befehl, const std::vector<std::s
     }
     if (befehl == "speicher-schreiben") {
         anzahl(2);
-        long start = Zahl(arg[0]);
-        std::vector<unsigned char> daten = HexBytes(arg[1]);
-        std::size_t pos = 0;
-        // Blocks never cross a 64-byte page of the memory.
-        do {
-            long seite = start >= 0 ? 64 - start % 64 : 64;
-            long n = std::min<long>(seite, static_cast<long>(daten.size() - pos));
-            int rc = QAVKSV5_SpeicherSchreiben(port, a, 4, start, n, daten.data() + pos);
-            if (rc != 0) return rc;
-            start += n;
-            pos += static_cast<std::size_t>(n);
-        } while (pos < daten.size());
-        return 0;
+        const std::vector<unsigned char> daten = HexBytes(arg[1]);
+        return SpeicherBlockweiseSchreiben(port, a, Zahl(arg[0]), daten.data(), static_cast<long>(daten.size()));
     }
     if (befehl == "scan") {
         anzahl(0);

@@ -2,6 +2,7 @@
 // the simulator paced at 9600 baud. "verhaeltnis" is the wall time divided by
 // the time the characters need on the wire (10 bits each, both directions);
 // at most 1.02 means the program adds no waiting of its own to the line.
+#include "device/Blocktransfer.h"
 #include "device/Protokoll.h"
 #include "sim/SimUmgebung.h"
 
@@ -33,14 +34,13 @@ void SlotSchreiben(benchmark::State& state) {
         auto beginn = std::chrono::steady_clock::now();
         long zeichen = 0;
         for (long pos = 0; pos < kSlotGroesse;) {
-            long adresse = start + pos;
-            long n = std::min(64 - adresse % 64, kSlotGroesse - pos);
-            if (QAVKSV5_SpeicherSchreiben(u.port, '1', 4, adresse, n, bild.data() + pos) != 0) {
-                state.SkipWithError("Schreiben fehlgeschlagen");
-                return;
-            }
+            const long n = BlockLaenge(start + pos, kSlotGroesse - pos);
             zeichen += static_cast<long>(Protokoll::SpeicherZeileLaenge(n)) + 1; // frame + ACK
             pos += n;
+        }
+        if (SpeicherBlockweiseSchreiben(u.port, '1', start, bild.data(), kSlotGroesse) != 0) {
+            state.SkipWithError("Schreiben fehlgeschlagen");
+            return;
         }
         wand += std::chrono::duration<double>(std::chrono::steady_clock::now() - beginn).count();
         leitung += zeichen * 10.0 / kBaud;

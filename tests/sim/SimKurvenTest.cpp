@@ -1,5 +1,6 @@
 #include "Abbilder.h"
 
+#include "device/Blocktransfer.h"
 #include "sim/SimGenerator.h"
 #include "sim/SimKennlinie.h"
 #include "sim/SimUmgebung.h"
@@ -17,16 +18,8 @@ SimSpeicher::Abbild Abbild(const std::vector<std::uint8_t>& bytes, std::size_t s
     return m;
 }
 
-// Writes an image through the driver in blocks that never cross a 64-byte page.
 int Schreiben(int port, long start, const std::vector<std::uint8_t>& bytes) {
-    std::size_t pos = 0;
-    while (pos < bytes.size()) {
-        long n = std::min<long>(64 - start % 64, static_cast<long>(bytes.size() - pos));
-        if (int rc = QAVKSV5_SpeicherSchreiben(port, '1', 4, start, n, bytes.data() + pos); rc != 0) return rc;
-        start += n;
-        pos += static_cast<std::size_t>(n);
-    }
-    return 0;
+    return SpeicherBlockweiseSchreiben(port, '1', start, bytes.data(), static_cast<long>(bytes.size()));
 }
 
 void Warten(int ms) { std::this_thread::sleep_for(std::chrono::milliseconds(ms)); }

@@ -1,81 +1,80 @@
 #include "app/Anwendung.h"
 
 #include "app/Einstellungen.h"
-#include "kern/Fehlermeldungen.h"
-#include "app/Fehlerpopup.h"
 #include "app/Hauptfenster.h"
 #include "app/Infofenster.h"
-#include "config/KonfigPanel.h"
-#include "device/ComPanel.h"
-#include "direkt/DirektPanel.h"
-#include "kennlinie/KennlinienPanel.h"
-#include "kurven/KurvenPanel.h"
+#include "config/KonfigModell.h"
+#include "config/fenster/KonfigPanel.h"
+#include "device/Geraetedienst.h"
+#include "device/fenster/ComPanel.h"
+#include "direkt/fenster/DirektPanel.h"
+#include "kennlinie/fenster/KennlinienPanel.h"
+#include "kurven/fenster/KurvenPanel.h"
 #include "uisupport/Dialoge.h"
-#include "uisupport/Fehleranzeige.h"
+#include "uisupport/Fehlerpopup.h"
 #include "uisupport/Hilfeblase.h"
 #include "uisupport/Hilfemodus.h"
+#include "uisupport/VerbindungsBild.h"
 
 #include <QApplication>
 #include <QCursor>
 #include <QLineEdit>
 
-Hauptfenster* gMainpanel = nullptr;
-ComPanel* gCompanel = nullptr;
-KonfigPanel* gKonfigpanel = nullptr;
-DirektPanel* gDirektpanel = nullptr;
-KurvenPanel* gKurvenpanel = nullptr;
-KennlinienPanel* gKennlinienpanel = nullptr;
-Infofenster* gInfopanel = nullptr;
-
 const char* const kProgrammVersion = "V 0.9.1";
 const char* const kProgrammDatum = "05/2011";
 const char* const kDirekthilfeEin = "Direkthilfe-Modus eingeschaltet!\nZum Beenden auf '?'-Icon klicken";
 
-namespace {
+Anwendung::Anwendung() : konfig_(std::make_unique<KonfigModell>()), dienst_(std::make_unique<Geraetedienst>()) {
+    haupt_ = new Hauptfenster;
+    com_ = new ComPanel(*dienst_, haupt_);
+    konfigPanel_ = new KonfigPanel(*konfig_, haupt_);
+    direkt_ = new DirektPanel(*dienst_, *konfig_, haupt_);
+    kurven_ = new KurvenPanel(*dienst_, *konfig_, haupt_);
+    kennlinie_ = new KennlinienPanel(*dienst_, *konfig_, haupt_);
+    info_ = new Infofenster(haupt_);
+    info_->version()->setText(kProgrammVersion);
+    info_->datum()->setText(kProgrammDatum);
 
-Werkzeugfenster* sgChildpanel = nullptr;
-bool sgProgrammende = false;
+    for (FensterId id : {FensterId::Com, FensterId::Konfig, FensterId::Direkt, FensterId::Kurven, FensterId::Kennlinie})
+        Verdrahten(panel(id));
 
-Werkzeugfenster* PanelVon(FensterId id) {
-    switch (id) {
-    case FensterId::Com: return gCompanel;
-    case FensterId::Konfig: return gKonfigpanel;
-    case FensterId::Direkt: return gDirektpanel;
-    case FensterId::Kurven: return gKurvenpanel;
-    case FensterId::Kennlinie: return gKennlinienpanel;
-    case FensterId::Haupt: break;
-    }
-    return nullptr;
-}
-
-} // namespace
-
-Anwendung::Anwendung() {
-    sgChildpanel = nullptr;
-    sgProgrammende = false;
-    gMainpanel = new Hauptfenster;
-    gCompanel = new ComPanel(gMainpanel);
-    gKonfigpanel = new KonfigPanel(gMainpanel);
-    gDirektpanel = new DirektPanel(gMainpanel);
-    gKurvenpanel = new KurvenPanel(gMainpanel);
-    gKennlinienpanel = new KennlinienPanel(gMainpanel);
-    gInfopanel = new Infofenster(gMainpanel);
-    gInfopanel->version()->setText(kProgrammVersion);
-    gInfopanel->datum()->setText(kProgrammDatum);
-    HilfemodusInstallieren([](const QString& text) { Hilfetext(text); });
+    QObject::connect(haupt_, &Hauptfenster::fensterGewuenscht, haupt_, [this](FensterId id) { ZeigeChildpanel(id); });
+    QObject::connect(haupt_, &Hauptfenster::infoGewuenscht, haupt_, [this] { ZeigeInfopanel(); });
+    QObject::connect(haupt_, &Hauptfenster::beendenGewuenscht, haupt_, [this] { ProgrammendeFallsAllesGespeichert(); });
+    QObject::connect(haupt_, &Hauptfenster::direkthilfeGeschaltet, haupt_, [this](bool an) { DirekthilfeSchalten(an); });
+    QObject::connect(haupt_->verbindungsBild(), &VerbindungsBild::geklickt, haupt_, [this] {
+        if (!gHilfeAktiv) dienst_->Umschalten();
+    });
+    HilfetextSetzen(haupt_->verbindungsBild(), QString::fromUtf8(kVerbindungsBildHilfe));
+    QObject::connect(dienst_.get(), &Geraetedienst::linkGeaendert, haupt_->verbindungsBild(), &VerbindungsBild::setWert);
+    HilfemodusInstallieren([this](const QString& text) { Hilfetext(text); });
 }
 
 Anwendung::~Anwendung() {
     HilfemodusSetzen(false);
-    delete gMainpanel;  // owns every other window
-    gMainpanel = nullptr;
-    gCompanel = nullptr;
-    gKonfigpanel = nullptr;
-    gDirektpanel = nullptr;
-    gKurvenpanel = nullptr;
-    gKennlinienpanel = nullptr;
-    gInfopanel = nullptr;
-    sgChildpanel = nullptr;
+    dienst_->Beenden();
+    delete haupt_;  // owns every other window
+}
+
+void Anwendung::Verdrahten(Werkzeugfenster* f) {
+    QObject::connect(f, &Werkzeugfenster::fensterGewuenscht, haupt_, [this](FensterId id) { ZeigeChildpanel(id); });
+    QObject::connect(f, &Werkzeugfenster::beendenGewuenscht, haupt_, [this] { ProgrammendeFallsAllesGespeichert(); });
+    QObject::connect(f, &Werkzeugfenster::direkthilfeGeschaltet, haupt_, [this](bool an) { DirekthilfeSchalten(an); });
+    QObject::connect(f, &Werkzeugfenster::verbindungUmschalten, dienst_.get(), [this] { dienst_->Umschalten(); });
+    QObject::connect(dienst_.get(), &Geraetedienst::linkGeaendert, f, &Werkzeugfenster::LinkAnzeigen);
+    QObject::connect(dienst_.get(), &Geraetedienst::fehlerGeaendert, f, &Werkzeugfenster::FehlerAnzeigen);
+}
+
+Werkzeugfenster* Anwendung::panel(FensterId id) const {
+    switch (id) {
+    case FensterId::Com: return com_;
+    case FensterId::Konfig: return konfigPanel_;
+    case FensterId::Direkt: return direkt_;
+    case FensterId::Kurven: return kurven_;
+    case FensterId::Kennlinie: return kennlinie_;
+    case FensterId::Haupt: break;
+    }
+    return nullptr;
 }
 
 int Anwendung::Starten(bool zeigen) {
@@ -84,8 +83,8 @@ int Anwendung::Starten(bool zeigen) {
         QAV_Fehlerpopup(r);
         return r;
     }
-    gMainpanel->PanelgroesseAendern(true);
-    if (zeigen) gMainpanel->show();
+    haupt_->PanelgroesseAendern(true);
+    if (zeigen) haupt_->show();
     return 0;
 }
 
@@ -94,79 +93,88 @@ void Anwendung::Beenden() {
     DeinitialisierePanels();
 }
 
-int InitialisierePanels() {
-    gKonfigpanel->InitialisiereKonfigPanel();
-    if (const int r = gKurvenpanel->KurvenpanelInit(); r != 0) return r;
-    if (const int r = gKennlinienpanel->KennlinienpanelInit(); r != 0) return r;
-    if (const int r = gDirektpanel->DirektpanelInit(); r != 0) return r;
-    gCompanel->CompanelInit();
+int Anwendung::ReadIni() {
+    return ::ReadIni([this](const IniDatei& ini) {
+        konfigPanel_->ReadIniKonfigpanel(ini);
+        com_->ReadIniCompanel(ini);
+        direkt_->ReadIniDirektpanel(ini);
+        kurven_->ReadIniKurvenpanel(ini);
+        kennlinie_->ReadIniKennlinienpanel(ini);
+    });
+}
+
+int Anwendung::WriteIni() {
+    return ::WriteIni([this](IniDatei& ini) {
+        konfigPanel_->WriteIniKonfigpanel(ini);
+        com_->WriteIniCompanel(ini);
+        direkt_->WriteIniDirektpanel(ini);
+        kurven_->WriteIniKurvenpanel(ini);
+        kennlinie_->WriteIniKennlinienpanel(ini);
+    });
+}
+
+int Anwendung::InitialisierePanels() {
+    konfigPanel_->InitialisiereKonfigPanel();
+    if (const int r = kurven_->KurvenpanelInit(); r != 0) return r;
+    if (const int r = kennlinie_->KennlinienpanelInit(); r != 0) return r;
+    if (const int r = direkt_->DirektpanelInit(); r != 0) return r;
+    com_->CompanelInit();
     return 0;
 }
 
-int DeinitialisierePanels() {
-    gKennlinienpanel->KennlinienpanelClear();
-    gKurvenpanel->KurvenpanelClear();
-    gDirektpanel->DirektpanelClear();
-    return gCompanel->CompanelClear();
+int Anwendung::DeinitialisierePanels() {
+    kennlinie_->KennlinienpanelClear();
+    kurven_->KurvenpanelClear();
+    direkt_->DirektpanelClear();
+    const int r = com_->CompanelClear();
+    // The connection goes last: what is still on the line ends, then the port closes.
+    dienst_->Beenden();
+    return r;
 }
 
-void ZeigeChildpanel(Werkzeugfenster* panel) {
-    if (sgChildpanel) {
-        sgChildpanel->hide();
-        sgChildpanel = nullptr;
-        gMainpanel->KnoepfeDimmen(false);
+void Anwendung::ZeigeChildpanel(Werkzeugfenster* panel) {
+    if (childpanel_) {
+        childpanel_->hide();
+        childpanel_ = nullptr;
+        haupt_->KnoepfeDimmen(false);
     }
     if (!panel) return;
-    gMainpanel->KnoepfeDimmen(true);
-    panel->setGeometry(gMainpanel->rect());
+    haupt_->KnoepfeDimmen(true);
+    panel->setGeometry(haupt_->rect());
     panel->show();
     panel->raise();
-    sgChildpanel = panel;
+    childpanel_ = panel;
 }
 
-void ZeigeChildpanel(FensterId id) { ZeigeChildpanel(PanelVon(id)); }
+void Anwendung::ZeigeChildpanel(FensterId id) { ZeigeChildpanel(panel(id)); }
 
-Werkzeugfenster* AktuellesChildpanel() { return sgChildpanel; }
-
-void ZeigeInfopanel() {
-    gInfopanel->adjustSize();
-    const QRect r = gMainpanel->rect();
-    gInfopanel->move(gMainpanel->mapToGlobal(r.center()) - QPoint(gInfopanel->width() / 2, gInfopanel->height() / 2));
-    gInfopanel->exec();
+void Anwendung::ZeigeInfopanel() {
+    info_->adjustSize();
+    const QRect r = haupt_->rect();
+    info_->move(haupt_->mapToGlobal(r.center()) - QPoint(info_->width() / 2, info_->height() / 2));
+    info_->exec();
 }
 
-int ProgrammendeFallsAllesGespeichert() {
-    if (const int r = gKurvenpanel->AbbruchWeilKurvenNichtGespeichert(); r != 0) return r;
-    if (const int r = gKennlinienpanel->AbbruchWeilKennlinieNichtGespeichert(); r != 0) return r;
-    gDirektpanel->AbbruchWeilDirektpanelNichtGespeichert();
-    sgProgrammende = true;
+int Anwendung::ProgrammendeFallsAllesGespeichert() {
+    if (const int r = kurven_->AbbruchWeilKurvenNichtGespeichert(); r != 0) return r;
+    if (const int r = kennlinie_->AbbruchWeilKennlinieNichtGespeichert(); r != 0) return r;
+    direkt_->AbbruchWeilDirektpanelNichtGespeichert();
+    programmende_ = true;
     QCoreApplication::quit();
     return 0;
 }
 
-bool ProgrammendeAngefordert() { return sgProgrammende; }
+void Anwendung::ComFehlerSetzen(int code) { dienst_->FehlerSetzen(code); }
 
-void ComFehlerSetzen(int code) {
-    Werkzeugfenster* fenster[] = {gKurvenpanel, gCompanel, gKennlinienpanel, gDirektpanel};
-    const QString text = code != 0 ? QString::fromUtf8(QAV_Fehlermeldung(code)) : QString();
-    for (auto* f : fenster) {
-        if (!f || !f->fehleranzeige()) continue;
-        if (code != 0)
-            f->fehleranzeige()->Setzen(code, text);
-        else
-            f->fehleranzeige()->Loeschen();
-    }
-}
-
-void HilfetextBei(const QString& text, QPoint maus) {
+void Anwendung::HilfetextBei(const QString& text, QPoint maus) {
     const QSize blase = BlasenGroesse(text);
-    const QPoint pos = BlasenPosition(maus, gMainpanel->size(), blase);
-    dialoge().Hilfeblase(gMainpanel, QRect(gMainpanel->mapToGlobal(pos), blase), text);
+    const QPoint pos = BlasenPosition(maus, haupt_->size(), blase);
+    dialoge().Hilfeblase(haupt_, QRect(haupt_->mapToGlobal(pos), blase), text);
 }
 
-void Hilfetext(const QString& text) { HilfetextBei(text, gMainpanel->mapFromGlobal(QCursor::pos())); }
+void Anwendung::Hilfetext(const QString& text) { HilfetextBei(text, haupt_->mapFromGlobal(QCursor::pos())); }
 
-void DirekthilfeSchalten(bool an) {
+void Anwendung::DirekthilfeSchalten(bool an) {
     HilfemodusSetzen(an);
     if (an) Hilfetext(QString::fromUtf8(kDirekthilfeEin));
 }

@@ -1,13 +1,7 @@
 #include "app/Einstellungen.h"
 
-#include "app/Anwendung.h"
-#include "kern/IniDatei.h"
-#include "config/KonfigPanel.h"
-#include "device/ComPanel.h"
 #include "device/PortTabelle.h"
-#include "direkt/DirektPanel.h"
-#include "kennlinie/KennlinienPanel.h"
-#include "kurven/KurvenPanel.h"
+#include "kern/IniDatei.h"
 
 #include <string>
 
@@ -30,7 +24,7 @@ void WriteIniPorts(IniDatei& ini) {
 
 } // namespace
 
-int ReadIni() {
+int ReadIni(const std::function<void(const IniDatei&)>& fenster) {
     IniDatei ini;
     switch (ini.Lesen(kIniDateiname)) {
     case IniDatei::LeseErgebnis::Ok: break;
@@ -38,21 +32,13 @@ int ReadIni() {
     case IniDatei::LeseErgebnis::Fehler: return kIniLesefehler;
     }
     ReadIniPorts(ini);
-    gKonfigpanel->ReadIniKonfigpanel(ini);
-    gCompanel->ReadIniCompanel(ini);
-    gDirektpanel->ReadIniDirektpanel(ini);
-    gKurvenpanel->ReadIniKurvenpanel(ini);
-    gKennlinienpanel->ReadIniKennlinienpanel(ini);
+    fenster(ini);
     return 0;
 }
 
-int WriteIni() {
+int WriteIni(const std::function<void(IniDatei&)>& fenster) {
     IniDatei ini;
-    gKonfigpanel->WriteIniKonfigpanel(ini);
-    gCompanel->WriteIniCompanel(ini);
-    gDirektpanel->WriteIniDirektpanel(ini);
-    gKurvenpanel->WriteIniKurvenpanel(ini);
-    gKennlinienpanel->WriteIniKennlinienpanel(ini);
+    fenster(ini);
     WriteIniPorts(ini);
     return ini.Schreiben(kIniDateiname) ? 0 : kIniSchreibfehler;
 }

@@ -1,7 +1,5 @@
 #include "app/Hauptfenster.h"
 
-#include "app/Shell.h"
-#include "device/ComPanel.h"
 #include "uisupport/Bilder.h"
 #include "uisupport/Hilfemodus.h"
 #include "uisupport/VerbindungsBild.h"
@@ -113,7 +111,6 @@ Hauptfenster::Hauptfenster(QWidget* eltern) : QWidget(eltern) {
     bild_ = new VerbindungsBild(inhalt_);
     bild_->setObjectName("PICTURERING");
     bild_->setFixedSize(bild_->sizeHint());
-    VerbindungsBildAnmelden(bild_);
     direkthilfe_ = new QToolButton(inhalt_);
     direkthilfe_->setObjectName("DIREKTHILFE");
     direkthilfe_->setCheckable(true);
@@ -121,7 +118,7 @@ Hauptfenster::Hauptfenster(QWidget* eltern) : QWidget(eltern) {
     direkthilfe_->setIconSize(QSize(24, 24));
     direkthilfe_->setToolTip("Direkthilfe");
     HilfeDurchlassen(direkthilfe_);
-    connect(direkthilfe_, &QToolButton::clicked, this, [](bool an) { DirekthilfeSchalten(an); });
+    connect(direkthilfe_, &QToolButton::clicked, this, [this](bool an) { emit direkthilfeGeschaltet(an); });
     unten->addWidget(bild_);
     unten->addStretch();
     unten->addWidget(direkthilfe_);
@@ -133,13 +130,13 @@ Hauptfenster::Hauptfenster(QWidget* eltern) : QWidget(eltern) {
 void Hauptfenster::Mainbuttons_Callback(Knopf k) {
     if (gHilfeAktiv) return;  // help texts come through the mode's click handling
     switch (k) {
-    case COM: ZeigeChildpanel(FensterId::Com); break;
-    case KONFIG: ZeigeChildpanel(FensterId::Konfig); break;
-    case DIREKT: ZeigeChildpanel(FensterId::Direkt); break;
-    case KURVEN: ZeigeChildpanel(FensterId::Kurven); break;
-    case KENNLINIE: ZeigeChildpanel(FensterId::Kennlinie); break;
-    case INFO: ZeigeInfopanel(); break;
-    case ENDE: ProgrammendeFallsAllesGespeichert(); break;
+    case COM: emit fensterGewuenscht(FensterId::Com); break;
+    case KONFIG: emit fensterGewuenscht(FensterId::Konfig); break;
+    case DIREKT: emit fensterGewuenscht(FensterId::Direkt); break;
+    case KURVEN: emit fensterGewuenscht(FensterId::Kurven); break;
+    case KENNLINIE: emit fensterGewuenscht(FensterId::Kennlinie); break;
+    case INFO: emit infoGewuenscht(); break;
+    case ENDE: emit beendenGewuenscht(); break;
     }
 }
 
@@ -174,5 +171,5 @@ void Hauptfenster::resizeEvent(QResizeEvent* e) {
 void Hauptfenster::closeEvent(QCloseEvent* e) {
     // The loop only ends through the exit path, which may be cancelled.
     e->ignore();
-    ProgrammendeFallsAllesGespeichert();
+    emit beendenGewuenscht();
 }

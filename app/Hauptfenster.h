@@ -1,4 +1,6 @@
 #pragma once
+#include "uisupport/Werkzeugfenster.h"
+
 #include <QWidget>
 #include <map>
 
@@ -24,6 +26,12 @@ public:
     // The aspect-keeping resize rule; false applies it, true records the start size.
     void PanelgroesseAendern(bool merken);
     QSize startGroesse() const { return {sgStartBreite, sgStartHoehe}; }
+
+signals:
+    void fensterGewuenscht(FensterId id);
+    void infoGewuenscht();
+    void beendenGewuenscht();
+    void direkthilfeGeschaltet(bool an);
 
 protected:
     void resizeEvent(QResizeEvent* e) override;

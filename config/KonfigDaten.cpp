@@ -60,12 +60,6 @@ KonfigDaten KonfigStandardwerte() {
     return k;
 }
 
-KonfigDaten gKonfig = KonfigStandardwerte();
-
-void KonfigStandardwerteSetzen() {
-    gKonfig = KonfigStandardwerte();
-}
-
 double Vollausschlag(const KonfigDaten& k, Seite seite) {
     return seite == Seite::Ausgang ? k.voutmax : k.vinmax;
 }

@@ -39,10 +39,7 @@ struct KanalSkalierung {
     double skalamax = 0.0;
 };
 
-extern KonfigDaten gKonfig;
-
 KonfigDaten KonfigStandardwerte();
-void KonfigStandardwerteSetzen(); // gKonfig = KonfigStandardwerte()
 
 // Field access by side; kanal 0..3. An index outside gives an all-zero scaling
 // and is ignored by the setter.

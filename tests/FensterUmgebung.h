@@ -5,19 +5,70 @@
 //     FensterUmgebung u;                       // no settings file
 //     FensterUmgebung u("[com]\r\nport = 8\r\n"); // with one
 //     ASSERT_EQ(u.Starten(), 0);               // ReadIni, window init, start size
-//     gCompanel->... ; u.dialoge.protokoll ...
+//     Com()->... ; Warten(); u.dialoge.protokoll ...
 //
+// Device work runs on the service's worker thread: after an action that
+// talks to the box, Warten() hands over every result before the test looks.
 // Link tests/QtUmgebung.cpp into the test binary for the QApplication.
 #include "app/Anwendung.h"
 #include "app/Hauptfenster.h"
+#include "app/Infofenster.h"
+#include "config/KonfigModell.h"
+#include "config/fenster/KonfigPanel.h"
+#include "device/Geraetedienst.h"
 #include "device/PortTabelle.h"
+#include "device/fenster/ComPanel.h"
+#include "direkt/fenster/DirektPanel.h"
+#include "kennlinie/fenster/KennlinienPanel.h"
+#include "kurven/fenster/KurvenPanel.h"
 #include "uisupport/Hilfemodus.h"
 #include "uisupport/SkriptDialoge.h"
 
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
+#include <gtest/gtest.h>
 #include <memory>
+
+// The program of the running test.
+inline Anwendung* sgTestAnwendung = nullptr;
+
+inline Anwendung& App() { return *sgTestAnwendung; }
+inline Hauptfenster* Haupt() { return &App().haupt(); }
+inline ComPanel* Com() { return &App().com(); }
+inline KonfigPanel* Konfigpanel() { return &App().konfigPanel(); }
+inline DirektPanel* Direkt() { return &App().direkt(); }
+inline KurvenPanel* Kurven() { return &App().kurven(); }
+inline KennlinienPanel* Kennlinie() { return &App().kennlinie(); }
+inline Infofenster* Info() { return &App().info(); }
+inline Geraetedienst& Dienst() { return App().dienst(); }
+inline const KonfigDaten& Konfig() { return App().konfig().daten(); }
+
+// The shell's operations under the names the windows' behaviour is described with.
+inline void ComFehlerSetzen(int code) { App().ComFehlerSetzen(code); }
+inline void ZeigeChildpanel(Werkzeugfenster* w) { App().ZeigeChildpanel(w); }
+inline void ZeigeChildpanel(FensterId id) { App().ZeigeChildpanel(id); }
+inline Werkzeugfenster* AktuellesChildpanel() { return App().AktuellesChildpanel(); }
+inline int ProgrammendeFallsAllesGespeichert() { return App().ProgrammendeFallsAllesGespeichert(); }
+inline bool ProgrammendeAngefordert() { return App().ProgrammendeAngefordert(); }
+inline int OffenerComPort() { return Dienst().offenerPort(); }
+inline char GeraeteAdresse() { return Dienst().adresse(); }
+inline void KonfigurationSetzen(const KonfigDaten& k) { App().konfig().Setzen(k); }
+inline int ReadIni() { return App().ReadIni(); }
+inline int WriteIni() { return App().WriteIni(); }
+inline void HilfetextBei(const QString& text, QPoint maus) { App().HilfetextBei(text, maus); }
+inline void DirekthilfeSchalten(bool an) { App().DirekthilfeSchalten(an); }
+
+// Hands over every pending device result (with a time-out, never a fixed sleep).
+inline void Warten() { ASSERT_TRUE(Dienst().Abwarten(10000)) << "Geräteauftrag nicht fertig"; }
+
+// Changes the configuration in force as a file or the configuration window would.
+template <class F>
+void KonfigAendern(F aendern) {
+    KonfigDaten k = Konfig();
+    aendern(k);
+    App().konfig().Uebernehmen(k);
+}
 
 struct FensterUmgebung {
     QTemporaryDir verzeichnis;
@@ -29,11 +80,13 @@ struct FensterUmgebung {
         QDir::setCurrent(verzeichnis.path());
         if (!ini.isEmpty()) IniSchreiben(ini);
         anwendung = std::make_unique<Anwendung>();
-        gMainpanel->resize(1000, 720);
+        sgTestAnwendung = anwendung.get();
+        anwendung->haupt().resize(1000, 720);
     }
     ~FensterUmgebung() {
-        DeinitialisierePanels();  // closes the port
+        anwendung->DeinitialisierePanels();  // closes the port
         anwendung.reset();
+        sgTestAnwendung = nullptr;
         HilfemodusSetzen(false);
         PortTabelleZuruecksetzen();
         QDir::setCurrent(vorher);
@@ -41,8 +94,12 @@ struct FensterUmgebung {
     FensterUmgebung(const FensterUmgebung&) = delete;
     FensterUmgebung& operator=(const FensterUmgebung&) = delete;
 
-    // Start-up without showing the main window.
-    int Starten() { return anwendung->Starten(false); }
+    // Start-up without showing the main window; the port of the settings is open when it returns.
+    int Starten() {
+        const int r = anwendung->Starten(false);
+        anwendung->dienst().Abwarten();
+        return r;
+    }
 
     QString Pfad(const QString& name) const { return verzeichnis.filePath(name); }
 

@@ -30,8 +30,10 @@ TEST_F(DirektFenster, KnopfUeberDerGrenzeSpringtZurueck) {
 }
 
 TEST_F(DirektFenster, FuenfVoltBoxSendetDenAnteilDesBereichs) {
-    gKonfig.voutmax = 5.0;
-    SkalierungSetzen(gKonfig, Seite::Ausgang, 0, {0, 5, 0, 60});
+    KonfigAendern([](KonfigDaten& k) {
+        k.voutmax = 5.0;
+        SkalierungSetzen(k, Seite::Ausgang, 0, {0, 5, 0, 60});
+    });
     d->Direktpanel_SkaliereElemente();
     d->BEGRENZUNG[0]->setValue(100.0);
     d->AUSGANG[0]->zahlenfeld()->setValue(30.0);
@@ -40,8 +42,10 @@ TEST_F(DirektFenster, FuenfVoltBoxSendetDenAnteilDesBereichs) {
 }
 
 TEST_F(DirektFenster, AusgaengeAufNullMeintNullDerEinheit) {
-    SkalierungSetzen(gKonfig, Seite::Ausgang, 0, {1, 6, 0, 1000});
-    SkalierungSetzen(gKonfig, Seite::Ausgang, 1, {0, 5, 10, 20});
+    KonfigAendern([](KonfigDaten& k) {
+        SkalierungSetzen(k, Seite::Ausgang, 0, {1, 6, 0, 1000});
+        SkalierungSetzen(k, Seite::Ausgang, 1, {0, 5, 10, 20});
+    });
     d->Direktpanel_SkaliereElemente();
     for (int k = 0; k < 4; ++k)
         d->BEGRENZUNG[k]->setValue(5000.0);
@@ -57,9 +61,9 @@ TEST_F(DirektFenster, AusgaengeAufNullMeintNullDerEinheit) {
 }
 
 TEST_F(DirektFenster, EscapeWirktNurBeiSichtbaremFenster) {
-    gMainpanel->show();
-    gMainpanel->activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(gMainpanel));
+    Haupt()->show();
+    Haupt()->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(Haupt()));
     d->AUSGANG[2]->zahlenfeld()->setValue(3.0);
     s->sim.AnfragenLoeschen();
     QTest::keyClick(d->ABTASTZEIT, Qt::Key_Escape);
@@ -69,14 +73,16 @@ TEST_F(DirektFenster, EscapeWirktNurBeiSichtbaremFenster) {
     d->AUSGANG[2]->zahlenfeld()->setValue(3.0);
     ZeigeChildpanel(FensterId::Com);
     s->sim.AnfragenLoeschen();
-    QTest::keyClick(gCompanel->PORT, Qt::Key_Escape);
+    QTest::keyClick(Com()->PORT, Qt::Key_Escape);
     EXPECT_TRUE(s->sim.Anfragen().empty());
     EXPECT_DOUBLE_EQ(d->AUSGANG[2]->wert(), 3.0);
 }
 
 TEST_F(DirektFenster, FallendeSkalaAnKnopfUndInstrument) {
-    SkalierungSetzen(gKonfig, Seite::Ausgang, 0, {0, 10, 100, 0});
-    SkalierungSetzen(gKonfig, Seite::Eingang, 0, {0, 10, 50, -50});
+    KonfigAendern([](KonfigDaten& k) {
+        SkalierungSetzen(k, Seite::Ausgang, 0, {0, 10, 100, 0});
+        SkalierungSetzen(k, Seite::Eingang, 0, {0, 10, 50, -50});
+    });
     d->Direktpanel_SkaliereElemente();
     EXPECT_DOUBLE_EQ(d->AUSGANG[0]->unten(), 100.0);
     EXPECT_DOUBLE_EQ(d->AUSGANG[0]->oben(), 0.0);
@@ -88,13 +94,15 @@ TEST_F(DirektFenster, FallendeSkalaAnKnopfUndInstrument) {
     EXPECT_DOUBLE_EQ(d->EINGANG[0]->maximum(), -50.0);
     s->sim.EingangSignal(1, SimSignal{SimSignal::Form::Konstant, 2.0, 0.0, 1.0});
     Starten();
-    d->DirektTimer_Callback();
+    Abfragen();
     EXPECT_NEAR(d->EINGANG[0]->wert(), 30.0, 0.05);
     EXPECT_NEAR(d->MAX[0]->value(), 30.0, 0.05);
 }
 
 TEST_F(DirektFenster, UngueltigerKanalWirdNieGeschrieben) {
-    SkalierungSetzen(gKonfig, Seite::Ausgang, 1, {3, 3, 0, 10});
+    KonfigAendern([](KonfigDaten& k) {
+        SkalierungSetzen(k, Seite::Ausgang, 1, {3, 3, 0, 10});
+    });
     d->Direktpanel_SkaliereElemente();
     EXPECT_FALSE(d->AUSGANG[1]->isEnabled());
     d->AUSGAENGEAUFNULL->click();
@@ -108,8 +116,8 @@ TEST_F(DirektFenster, Eingang4BelegtWirdGedimmtNichtGefragtUndGestrichelt) {
     s->sim.ModusSetzen(0x01);
     LogWaehlen();
     Starten();
-    d->DirektTimer_Callback();
-    d->DirektTimer_Callback();
+    Abfragen();
+    Abfragen();
     EXPECT_FALSE(d->EINGANG[3]->isEnabled());
     EXPECT_FALSE(d->MIN[3]->isEnabled());
     EXPECT_FALSE(d->MAX[3]->isEnabled());
@@ -135,7 +143,7 @@ TEST_F(DirektFenster, Eingang4BelegtWirdGedimmtNichtGefragtUndGestrichelt) {
     s->sim.ModusSetzen(0x00);
     Starten();
     EXPECT_TRUE(d->EINGANG[3]->isEnabled());
-    d->DirektTimer_Callback();
+    Abfragen();
     EXPECT_TRUE(Gesendet("#1V4R\r"));
 }
 
@@ -143,16 +151,16 @@ TEST_F(DirektFenster, MinMaxResetNimmtDieNaechsteRunde) {
     for (int k = 1; k <= 4; ++k)
         s->sim.EingangSignal(k, SimSignal{SimSignal::Form::Konstant, 3.0, 0.0, 1.0});
     Starten();
-    d->DirektTimer_Callback();
+    Abfragen();
     s->sim.EingangSignal(1, SimSignal{SimSignal::Form::Konstant, 6.0, 0.0, 1.0});
     s->sim.EingangSignal(2, SimSignal{SimSignal::Form::Konstant, 2.0, 0.0, 1.0});
-    d->DirektTimer_Callback();
+    Abfragen();
     EXPECT_NEAR(d->MIN[0]->value(), 3.0, 0.01);
     EXPECT_NEAR(d->MAX[0]->value(), 6.0, 0.01);
     EXPECT_NEAR(d->MAX[1]->value(), 3.0, 0.01);
     d->MINMAXRESET->click();
     s->sim.EingangSignal(1, SimSignal{SimSignal::Form::Konstant, 4.0, 0.0, 1.0});
-    d->DirektTimer_Callback();
+    Abfragen();
     for (int k = 0; k < 4; ++k) {
         const double erwartet = k == 0 ? 4.0 : k == 1 ? 2.0 : 3.0;
         EXPECT_NEAR(d->MIN[k]->value(), erwartet, 0.01) << k;
@@ -163,10 +171,10 @@ TEST_F(DirektFenster, MinMaxResetNimmtDieNaechsteRunde) {
 TEST_F(DirektFenster, GezogenesKabelBeendetDieAbfrage) {
     LogWaehlen();
     Starten();
-    d->DirektTimer_Callback();
+    Abfragen();
     s->sim.KabelGezogen(true);
     QAVKSV5_Timeout(s->port, 0.1);
-    d->DirektTimer_Callback();
+    Abfragen();
     EXPECT_FALSE(d->TIMER->isActive());
     EXPECT_FALSE(d->ABFRAGEN->isChecked());
     EXPECT_EQ(d->ABFRAGEN->text(), QString::fromUtf8("Eingänge abfragen"));
@@ -186,7 +194,7 @@ TEST_F(DirektFenster, ZweiLaeufeInDieselbeDatei) {
         Starten();
         EXPECT_TRUE(d->DATEISPEICHERNLED->an());
         EXPECT_FALSE(d->DATEISPEICHERN->isEnabled());
-        d->DirektTimer_Callback();
+        Abfragen();
         Beenden();
     }
     const QStringList zeilen = LogZeilen();
@@ -205,7 +213,7 @@ TEST_F(DirektFenster, AbgebrochenerDateidialogFragtOhneProtokoll) {
     EXPECT_TRUE(d->TIMER->isActive());
     EXPECT_FALSE(d->DATEISPEICHERNLED->an());
     EXPECT_FALSE(d->protokoll().offen());
-    d->DirektTimer_Callback();
+    Abfragen();
     EXPECT_TRUE(d->TIMER->isActive());
 }
 
@@ -220,7 +228,7 @@ TEST_F(DirektFenster, FehlerDesDateidialogsWirdGezeigt) {
 TEST_F(DirektFenster, VolleFestplatteBeendetDieAbfrageMitMeldung) {
     LogWaehlen();
     Starten();
-    d->DirektTimer_Callback();
+    Abfragen();
     QFile f(Logdatei());
     ASSERT_TRUE(f.open(QIODevice::ReadOnly));
     const QByteArray vorher = f.readAll();
@@ -229,7 +237,7 @@ TEST_F(DirektFenster, VolleFestplatteBeendetDieAbfrageMitMeldung) {
         errno = ENOSPC;
         return -1;
     });
-    d->DirektTimer_Callback();
+    Abfragen();
     EXPECT_FALSE(d->TIMER->isActive());
     ASSERT_EQ(u->dialoge.VonArt("Meldung").size(), 1u);
     EXPECT_TRUE(u->dialoge.VonArt("Meldung")[0].titel.contains("301311"));
@@ -267,6 +275,7 @@ TEST_F(DirektFenster, ChartBreiteUndAbtastzeitBeimStart) {
 TEST_F(DirektFenster, FenstermenueUndZurueckBeendenDieAbfrage) {
     Starten();
     d->fensterAktion(FensterId::Konfig)->trigger();
+    Warten();
     EXPECT_FALSE(d->TIMER->isActive());
     ZeigeChildpanel(d);
     Starten();
@@ -276,13 +285,17 @@ TEST_F(DirektFenster, FenstermenueUndZurueckBeendenDieAbfrage) {
 }
 
 TEST_F(DirektFenster, OhnePortStartetNichts) {
-    gCompanel->ComPortSchliessen();
+    Dienst().Schliessen();
+    Warten();
     d->ABFRAGEN->click();
+    Warten();
     EXPECT_FALSE(d->TIMER->isActive());
     EXPECT_FALSE(d->ABFRAGEN->isChecked());
     EXPECT_EQ(d->fehleranzeige()->nummer(), 122303);
-    EXPECT_EQ(d->EingangAbfragen(0), -122301);
+    Abfragen();
+    EXPECT_EQ(d->fehleranzeige()->nummer(), 122301);
     d->AUSGAENGEAUFNULL->click();
+    Warten();
     EXPECT_EQ(d->fehleranzeige()->nummer(), 122303);
 }
 
@@ -333,21 +346,23 @@ TEST_F(DirektFenster, DISABLED_Bildschirmfoto) {
     s->sim.EingangSignal(1, SimSignal{SimSignal::Form::Sinus, 5.0, 4.0, 0.5});
     s->sim.EingangSignal(2, SimSignal{SimSignal::Form::Dreieck, 3.0, 2.0, 0.3});
     s->sim.EingangSignal(3, SimSignal{SimSignal::Form::Konstant, 7.2, 0.0, 1.0});
-    gKonfig.inskalamax[1] = 250.0;
-    EinheitTextSetzen(gKonfig, Seite::Eingang, 1, "°C");
-    SkalierungSetzen(gKonfig, Seite::Ausgang, 2, {0, 10, 100, 0});
-    EinheitTextSetzen(gKonfig, Seite::Ausgang, 2, "bar");
+    KonfigAendern([](KonfigDaten& k) {
+        k.inskalamax[1] = 250.0;
+        EinheitTextSetzen(k, Seite::Eingang, 1, "°C");
+        SkalierungSetzen(k, Seite::Ausgang, 2, {0, 10, 100, 0});
+        EinheitTextSetzen(k, Seite::Ausgang, 2, "bar");
+    });
     d->Direktpanel_SkaliereElemente();
-    gMainpanel->show();
+    Haupt()->show();
     ZeigeChildpanel(d);
     d->AUSGANG[0]->zahlenfeld()->setValue(3.3);
     d->AUSGANG[2]->zahlenfeld()->setValue(40.0);
     d->ABTASTZEIT->setValue(0.2);
     Starten();
     for (int i = 0; i < 40; ++i) {
-        d->DirektTimer_Callback();
+        Abfragen();
         QTest::qWait(25);
     }
     QTest::qWait(100);
-    EXPECT_TRUE(gMainpanel->grab().save("/tmp/direkt.png"));
+    EXPECT_TRUE(Haupt()->grab().save("/tmp/direkt.png"));
 }

@@ -16,7 +16,7 @@ TEST_F(DirektFenster, ProtokollEinesKurzenLaufs) {
     LogWaehlen();
     Starten();
     for (int i = 0; i < 3; ++i)
-        d->DirektTimer_Callback();
+        Abfragen();
     Beenden();
 
     const QStringList zeilen = LogZeilen();
@@ -46,14 +46,16 @@ TEST_F(DirektFenster, ProtokollEinesKurzenLaufs) {
 }
 
 TEST_F(DirektFenster, ProtokollStellenFuerGrosseUndFallendeKanaele) {
-    SkalierungSetzen(gKonfig, Seite::Eingang, 0, {0, 10, 0, 10000});
-    SkalierungSetzen(gKonfig, Seite::Eingang, 1, {0, 10, 10, 0});
+    KonfigAendern([](KonfigDaten& k) {
+        SkalierungSetzen(k, Seite::Eingang, 0, {0, 10, 0, 10000});
+        SkalierungSetzen(k, Seite::Eingang, 1, {0, 10, 10, 0});
+    });
     d->Direktpanel_SkaliereElemente();
     s->sim.EingangSignal(1, SimSignal{SimSignal::Form::Konstant, 1.234, 0.0, 1.0});
     s->sim.EingangSignal(2, SimSignal{SimSignal::Form::Konstant, 1.0, 0.0, 1.0});
     LogWaehlen();
     Starten();
-    d->DirektTimer_Callback();
+    Abfragen();
     Beenden();
     const QStringList zeilen = LogZeilen();
     EXPECT_TRUE(zeilen.contains("Eingang1: 0..10000 V"));

@@ -2,10 +2,7 @@
 // The program's windows with "Direkte Ein-/Ausgabe" shown and its link open
 // to a simulated box.
 #include "FensterUmgebung.h"
-#include "app/Anwendung.h"
 #include "config/KonfigUmrechnung.h"
-#include "device/ComPanel.h"
-#include "direkt/DirektPanel.h"
 #include "sim/SimUmgebung.h"
 
 #include <QFile>
@@ -25,35 +22,45 @@ struct DirektFenster : ::testing::Test {
     void SetUp() override {
         u = std::make_unique<FensterUmgebung>();
         ASSERT_EQ(u->Starten(), 0);
-        KonfigStandardwerteSetzen();
         s = std::make_unique<SimUmgebung>();
         ASSERT_TRUE(s->bereit()) << s->fehler;
-        ASSERT_EQ(gCompanel->ComPortOeffnen(s->port), 0);
-        gCompanel->LinkAnzeigen();
-        d = gDirektpanel;
+        int offen = -1;
+        Dienst().Oeffnen(s->port, nullptr, [&](int r) { offen = r; });
+        Warten();
+        ASSERT_EQ(offen, 0);
+        d = Direkt();
         d->Direktpanel_SkaliereElemente();
         ZeigeChildpanel(d);
         s->sim.AnfragenLoeschen();
         u->dialoge.Leeren();
     }
     void TearDown() override {
-        s.reset();
+        if (u) Warten();
         u.reset();
-        KonfigStandardwerteSetzen();
+        s.reset();
     }
 
+    // Waits for every device result first, so the frames have left.
     bool Gesendet(const std::string& rahmen) const {
+        Warten();
         const auto a = s->sim.Anfragen();
         return std::find(a.begin(), a.end(), rahmen) != a.end();
     }
     // Polling started with the toggle, as the user does.
     void Starten() {
         d->ABFRAGEN->click();
+        Warten();
         ASSERT_TRUE(d->TIMER->isActive());
     }
     void Beenden() {
         d->ABFRAGEN->click();
+        Warten();
         ASSERT_FALSE(d->TIMER->isActive());
+    }
+    // One polling tick, with its result handed over.
+    void Abfragen() {
+        d->DirektTimer_Callback();
+        Warten();
     }
     QString Logdatei() { return u->Pfad("messung.txt"); }
     void LogWaehlen() {

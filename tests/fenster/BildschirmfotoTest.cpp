@@ -3,7 +3,7 @@
 #include "FensterUmgebung.h"
 
 #include "app/Infofenster.h"
-#include "device/ComPanel.h"
+#include "device/fenster/ComPanel.h"
 #include "device/Qavksv5.h"
 #include "sim/SimUmgebung.h"
 
@@ -25,28 +25,28 @@ TEST(Bildschirmfotos, DISABLED_AlleFenster) {
     ASSERT_TRUE(box.bereit());
     FensterUmgebung u;
     ASSERT_EQ(u.Starten(), 0);
-    gMainpanel->show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(gMainpanel));
-    gCompanel->PORT->setCurrentIndex(gCompanel->PORT->findData(1));
-    gCompanel->PortSelect_Callback();
+    Haupt()->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(Haupt()));
+    Com()->PORT->setCurrentIndex(Com()->PORT->findData(1));
+    Com()->PortSelect_Callback();
     QAVKSV5_Timeout(1, 0.05);
-    Foto(gMainpanel, "haupt");
+    Foto(Haupt(), "haupt");
     ZeigeChildpanel(FensterId::Com);
-    gCompanel->Scann_Callback();
-    gCompanel->Fehlerabfrage_Callback();
+    Com()->Scann_Callback();
+    Com()->Fehlerabfrage_Callback();
     QTest::qWait(50);
-    Foto(gMainpanel, "com");
+    Foto(Haupt(), "com");
     for (auto [id, name] : {std::pair{FensterId::Konfig, "konfig"}, std::pair{FensterId::Direkt, "direkt"},
                             std::pair{FensterId::Kurven, "kurven"}, std::pair{FensterId::Kennlinie, "kennlinie"}}) {
         ZeigeChildpanel(id);
         QTest::qWait(50);
-        Foto(gMainpanel, name);
+        Foto(Haupt(), name);
     }
     ZeigeChildpanel(FensterId::Haupt);
-    gInfopanel->show();
+    Info()->show();
     QTest::qWait(50);
-    Foto(gInfopanel, "info");
-    gInfopanel->hide();
+    Foto(Info(), "info");
+    Info()->hide();
 }
 
 } // namespace

@@ -1,9 +1,9 @@
 #include "FensterUmgebung.h"
 
 #include "app/Einstellungen.h"
-#include "device/ComPanel.h"
+#include "device/fenster/ComPanel.h"
 #include "device/PortTabelle.h"
-#include "kennlinie/KennlinienPanel.h"
+#include "kennlinie/fenster/KennlinienPanel.h"
 #include "sim/SimUmgebung.h"
 
 #include <QComboBox>
@@ -39,7 +39,7 @@ TEST(Einstellungsdatei, ErsterStartOhneDateiMeldetEsEinmalUndSchreibtSieBeimEnde
     EXPECT_EQ(u.dialoge.Letztes().titel, "Fehler #801202");
     EXPECT_EQ(u.dialoge.Letztes().text, "Fehler beim lesen der INI-Datei");
     EXPECT_EQ(OffenerComPort(), -1);
-    EXPECT_EQ(gKennlinienpanel->darstellung(), 3);
+    EXPECT_EQ(Kennlinie()->darstellung(), 3);
 
     u.anwendung->Beenden();
     const QByteArray ini = u.IniLesen();
@@ -60,8 +60,9 @@ TEST(Einstellungsdatei, AdresseUndPortKommenBeimNaechstenStartWieder) {
     {
         FensterUmgebung u;
         ASSERT_EQ(u.Starten(), 0);
-        gCompanel->ADRESSE->setCurrentIndex(9);  // "alle"
-        gCompanel->ComPortOeffnen(3);
+        Com()->ADRESSE->setCurrentIndex(9);  // "alle"
+        Dienst().Oeffnen(3);
+        Warten();
         u.anwendung->Beenden();
         ini = u.IniLesen();
     }
@@ -71,7 +72,7 @@ TEST(Einstellungsdatei, AdresseUndPortKommenBeimNaechstenStartWieder) {
     EXPECT_TRUE(u.dialoge.protokoll.empty());
     EXPECT_EQ(GeraeteAdresse(), '&');
     EXPECT_EQ(OffenerComPort(), 3);
-    EXPECT_EQ(gCompanel->PORT->currentData().toInt(), 3);
+    EXPECT_EQ(Com()->PORT->currentData().toInt(), 3);
     EXPECT_EQ(PortPfad(3), box.sim.SlavePfad());
 }
 
@@ -82,17 +83,17 @@ TEST(Einstellungsdatei, ReihenfolgeUndSchreibweiseSpielenKeineRolle) {
     ASSERT_EQ(u.Starten(), 0);
     EXPECT_EQ(GeraeteAdresse(), '2');
     EXPECT_EQ(OffenerComPort(), 3);
-    EXPECT_EQ(gKennlinienpanel->darstellung(), 2);
+    EXPECT_EQ(Kennlinie()->darstellung(), 2);
 }
 
 TEST(Einstellungsdatei, UnzulaessigeWerteFallenAufIhreVorgaben) {
     FensterUmgebung u("[com]\r\nport = 9\r\nadresse = 65\r\nlport = 0\r\n\r\n[kennlinie]\r\ndarstellung = 7\r\n");
     ASSERT_EQ(u.Starten(), 0);
     EXPECT_EQ(OffenerComPort(), -1);
-    EXPECT_EQ(gCompanel->PORT->currentData().toInt(), -1);
+    EXPECT_EQ(Com()->PORT->currentData().toInt(), -1);
     EXPECT_EQ(GeraeteAdresse(), '1');
-    EXPECT_EQ(gCompanel->letzterComPort(), -1);
-    EXPECT_EQ(gKennlinienpanel->darstellung(), 3);
+    EXPECT_EQ(Dienst().letzterPort(), -1);
+    EXPECT_EQ(Kennlinie()->darstellung(), 3);
 }
 
 TEST(Einstellungsdatei, PortTabelleUeberlebtDenNeustart) {

@@ -1,7 +1,7 @@
 #include "FensterUmgebung.h"
 
-#include "device/ComPanel.h"
-#include "kurven/KurvenPanel.h"
+#include "device/fenster/ComPanel.h"
+#include "kurven/fenster/KurvenPanel.h"
 #include "uisupport/Hilfeblase.h"
 
 #include <QAction>
@@ -31,64 +31,64 @@ TEST(Blasenplatz, HilfetextLegtDieBlaseNebenDenZeiger) {
     HilfetextBei("Text", QPoint(900, 600));
     const auto& p = u.dialoge.Letztes();
     EXPECT_EQ(p.art, "Hilfe");
-    const QRect lokal(gMainpanel->mapFromGlobal(p.platz.topLeft()), p.platz.size());
+    const QRect lokal(Haupt()->mapFromGlobal(p.platz.topLeft()), p.platz.size());
     EXPECT_EQ(lokal.bottomRight() + QPoint(1, 1), QPoint(900, 600));
     HilfetextBei("Text", QPoint(10, 20));
-    EXPECT_EQ(gMainpanel->mapFromGlobal(u.dialoge.Letztes().platz.topLeft()), QPoint(10, 20));
+    EXPECT_EQ(Haupt()->mapFromGlobal(u.dialoge.Letztes().platz.topLeft()), QPoint(10, 20));
 }
 
 struct Hilfemodus : ::testing::Test {
     FensterUmgebung u;
     void SetUp() override {
         ASSERT_EQ(u.Starten(), 0);
-        gMainpanel->show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(gMainpanel));
+        Haupt()->show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(Haupt()));
     }
 };
 
 TEST_F(Hilfemodus, FragezeichenSchaltetEinUndZeigtDenHinweis) {
-    gMainpanel->direkthilfe()->click();
+    Haupt()->direkthilfe()->click();
     EXPECT_TRUE(gHilfeAktiv);
     EXPECT_EQ(u.dialoge.Letztes().text, "Direkthilfe-Modus eingeschaltet!\nZum Beenden auf '?'-Icon klicken");
     const auto anzahl = u.dialoge.protokoll.size();
-    gMainpanel->direkthilfe()->click();
+    Haupt()->direkthilfe()->click();
     EXPECT_FALSE(gHilfeAktiv);
     EXPECT_EQ(u.dialoge.protokoll.size(), anzahl);  // switching off says nothing
 }
 
 TEST_F(Hilfemodus, KlickAufEinenKnopfZeigtNurSeinenText) {
-    gMainpanel->direkthilfe()->click();
+    Haupt()->direkthilfe()->click();
     u.dialoge.Leeren();
-    QTest::mouseClick(gMainpanel->knopf(Hauptfenster::COM), Qt::LeftButton);
+    QTest::mouseClick(Haupt()->knopf(Hauptfenster::COM), Qt::LeftButton);
     EXPECT_EQ(AktuellesChildpanel(), nullptr);
     ASSERT_EQ(u.dialoge.protokoll.size(), 1u);
     EXPECT_TRUE(u.dialoge.Letztes().text.startsWith("Öffnen, Schließen und Einstellen der"));
 }
 
 TEST_F(Hilfemodus, BeendenUndFenstermenuesTunNichts) {
-    gMainpanel->direkthilfe()->click();
+    Haupt()->direkthilfe()->click();
     u.dialoge.Leeren();
-    QTest::mouseClick(gMainpanel->knopf(Hauptfenster::ENDE), Qt::LeftButton);
-    gMainpanel->knopf(Hauptfenster::ENDE)->click();  // a commit by keyboard
+    QTest::mouseClick(Haupt()->knopf(Hauptfenster::ENDE), Qt::LeftButton);
+    Haupt()->knopf(Hauptfenster::ENDE)->click();  // a commit by keyboard
     EXPECT_FALSE(ProgrammendeAngefordert());
     EXPECT_TRUE(u.dialoge.protokoll.empty());
 
-    gMainpanel->direkthilfe()->click();
+    Haupt()->direkthilfe()->click();
     ZeigeChildpanel(FensterId::Com);
-    gMainpanel->direkthilfe()->click();  // the mode is global; the window is shown already
-    gCompanel->beendenAktion()->trigger();
-    gCompanel->fensterAktion(FensterId::Kurven)->trigger();
+    Haupt()->direkthilfe()->click();  // the mode is global; the window is shown already
+    Com()->beendenAktion()->trigger();
+    Com()->fensterAktion(FensterId::Kurven)->trigger();
     EXPECT_FALSE(ProgrammendeAngefordert());
-    EXPECT_EQ(AktuellesChildpanel(), gCompanel);
+    EXPECT_EQ(AktuellesChildpanel(), Com());
 }
 
 TEST_F(Hilfemodus, MenueDesKurvengeneratorsUndWerkzeugknopfBleibenImTakt) {
     ZeigeChildpanel(FensterId::Kurven);
-    QAction* hilfe = gKurvenpanel->direkthilfeAktion();
+    QAction* hilfe = Kurven()->direkthilfeAktion();
     hilfe->trigger();
     EXPECT_TRUE(gHilfeAktiv);
     EXPECT_TRUE(hilfe->isChecked());
-    auto* knopf = qobject_cast<QToolButton*>(gKurvenpanel->werkzeugleiste()->widgetForAction(hilfe));
+    auto* knopf = qobject_cast<QToolButton*>(Kurven()->werkzeugleiste()->widgetForAction(hilfe));
     ASSERT_NE(knopf, nullptr);
     EXPECT_TRUE(knopf->isChecked());
     knopf->click();
@@ -98,9 +98,9 @@ TEST_F(Hilfemodus, MenueDesKurvengeneratorsUndWerkzeugknopfBleibenImTakt) {
 
 TEST_F(Hilfemodus, LinkbildZeigtImHilfemodusSeinenTextStattZuSchalten) {
     ZeigeChildpanel(FensterId::Com);
-    gCompanel->DIREKTHILFE->click();
+    Com()->DIREKTHILFE->click();
     u.dialoge.Leeren();
-    QTest::mouseClick(reinterpret_cast<QWidget*>(gCompanel->verbindungsBild()), Qt::LeftButton);
+    QTest::mouseClick(reinterpret_cast<QWidget*>(Com()->verbindungsBild()), Qt::LeftButton);
     ASSERT_EQ(u.dialoge.protokoll.size(), 1u);
     EXPECT_TRUE(u.dialoge.Letztes().text.startsWith("Öffnet bzw. trennt die serielle Verbindung"));
     EXPECT_EQ(OffenerComPort(), -1);

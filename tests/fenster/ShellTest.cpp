@@ -1,12 +1,12 @@
 #include "FensterUmgebung.h"
 
-#include "app/Fehlerpopup.h"
+#include "uisupport/Fehlerpopup.h"
 #include "app/Infofenster.h"
-#include "device/ComPanel.h"
-#include "direkt/DirektPanel.h"
-#include "kennlinie/KennlinienPanel.h"
-#include "kurven/KurvenPanel.h"
-#include "config/KonfigPanel.h"
+#include "device/fenster/ComPanel.h"
+#include "direkt/fenster/DirektPanel.h"
+#include "kennlinie/fenster/KennlinienPanel.h"
+#include "kurven/fenster/KurvenPanel.h"
+#include "config/fenster/KonfigPanel.h"
 #include "uisupport/Fehleranzeige.h"
 
 #include <QAction>
@@ -19,19 +19,19 @@
 namespace {
 
 std::vector<Werkzeugfenster*> AlleWerkzeugfenster() {
-    return {gCompanel, gKonfigpanel, gDirektpanel, gKurvenpanel, gKennlinienpanel};
+    return {Com(), Konfigpanel(), Direkt(), Kurven(), Kennlinie()};
 }
 
 bool KnoepfeBenutzbar() {
     for (auto k : {Hauptfenster::COM, Hauptfenster::KONFIG, Hauptfenster::DIREKT, Hauptfenster::KURVEN,
                    Hauptfenster::KENNLINIE, Hauptfenster::INFO, Hauptfenster::ENDE})
-        if (!gMainpanel->knopf(k)->isEnabled()) return false;
+        if (!Haupt()->knopf(k)->isEnabled()) return false;
     return true;
 }
 
 int SichtbareWerkzeugfenster() {
     int n = 0;
-    for (auto* f : AlleWerkzeugfenster()) n += f->isVisibleTo(gMainpanel) ? 1 : 0;
+    for (auto* f : AlleWerkzeugfenster()) n += f->isVisibleTo(Haupt()) ? 1 : 0;
     return n;
 }
 
@@ -41,17 +41,17 @@ TEST(Fensterwechsel, EinWerkzeugfensterZurZeitUndKnoepfeGedimmt) {
     EXPECT_EQ(SichtbareWerkzeugfenster(), 0);
     EXPECT_TRUE(KnoepfeBenutzbar());
 
-    gMainpanel->knopf(Hauptfenster::COM)->click();
-    EXPECT_EQ(AktuellesChildpanel(), gCompanel);
+    Haupt()->knopf(Hauptfenster::COM)->click();
+    EXPECT_EQ(AktuellesChildpanel(), Com());
     EXPECT_EQ(SichtbareWerkzeugfenster(), 1);
-    EXPECT_FALSE(gMainpanel->knopf(Hauptfenster::ENDE)->isEnabled());
+    EXPECT_FALSE(Haupt()->knopf(Hauptfenster::ENDE)->isEnabled());
 
     ZeigeChildpanel(FensterId::Kurven);
-    EXPECT_FALSE(gCompanel->isVisibleTo(gMainpanel));
-    EXPECT_EQ(AktuellesChildpanel(), gKurvenpanel);
+    EXPECT_FALSE(Com()->isVisibleTo(Haupt()));
+    EXPECT_EQ(AktuellesChildpanel(), Kurven());
     EXPECT_EQ(SichtbareWerkzeugfenster(), 1);
 
-    gKurvenpanel->fensterAktion(FensterId::Haupt)->trigger();
+    Kurven()->fensterAktion(FensterId::Haupt)->trigger();
     EXPECT_EQ(AktuellesChildpanel(), nullptr);
     EXPECT_EQ(SichtbareWerkzeugfenster(), 0);
     EXPECT_TRUE(KnoepfeBenutzbar());
@@ -61,9 +61,9 @@ TEST(Fensterwechsel, JedesFenstermenueErreichtJedesFenster) {
     FensterUmgebung u;
     ASSERT_EQ(u.Starten(), 0);
     const std::pair<FensterId, Werkzeugfenster*> ziele[] = {
-        {FensterId::Com, gCompanel},       {FensterId::Konfig, gKonfigpanel},
-        {FensterId::Direkt, gDirektpanel}, {FensterId::Kurven, gKurvenpanel},
-        {FensterId::Kennlinie, gKennlinienpanel}};
+        {FensterId::Com, Com()},       {FensterId::Konfig, Konfigpanel()},
+        {FensterId::Direkt, Direkt()}, {FensterId::Kurven, Kurven()},
+        {FensterId::Kennlinie, Kennlinie()}};
     for (auto* von : AlleWerkzeugfenster()) {
         for (const auto& [id, ziel] : ziele) {
             ZeigeChildpanel(von);
@@ -88,8 +88,8 @@ TEST(Fensterwechsel, FenstermenueHatSechsEintraegeUndDateiEndetMitBeenden) {
 
 TEST(Infofenster, ZeigtVersionUndDatum) {
     FensterUmgebung u;
-    EXPECT_EQ(gInfopanel->version()->text(), "V 0.9.1");
-    EXPECT_EQ(gInfopanel->datum()->text(), "05/2011");
+    EXPECT_EQ(Info()->version()->text(), "V 0.9.1");
+    EXPECT_EQ(Info()->datum()->text(), "05/2011");
 }
 
 TEST(Groessenregel, VerkleinernStelltDieStartgroesseWiederHer) {
@@ -110,13 +110,13 @@ TEST(Groessenregel, VergroessernInEinerRichtungWirdAufDieProportionZurueckgeschn
 TEST(Groessenregel, DasHauptfensterWendetSieBeimGroessenwechselAn) {
     FensterUmgebung u;
     ASSERT_EQ(u.Starten(), 0);
-    gMainpanel->show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(gMainpanel));
-    gMainpanel->resize(1500, 1200);
+    Haupt()->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(Haupt()));
+    Haupt()->resize(1500, 1200);
     QTest::qWait(20);
-    EXPECT_EQ(gMainpanel->size(), QSize(1500, 1080));
+    EXPECT_EQ(Haupt()->size(), QSize(1500, 1080));
     ZeigeChildpanel(FensterId::Com);
-    EXPECT_EQ(gCompanel->size(), gMainpanel->size());
+    EXPECT_EQ(Com()->size(), Haupt()->size());
 }
 
 struct Programmende : ::testing::Test {
@@ -134,8 +134,8 @@ TEST_F(Programmende, OhneUngespeicherteArbeitEndetEsSofort) {
 }
 
 TEST_F(Programmende, AbbrechenInDerErstenFrageFragtDieZweiteNichtMehr) {
-    gKurvenpanel->GeaendertSetzen(true);
-    gKennlinienpanel->GeaendertSetzen(true);
+    Kurven()->GeaendertSetzen(true);
+    Kennlinie()->GeaendertSetzen(true);
     u.dialoge.antworten = {3};
     EXPECT_NE(ProgrammendeFallsAllesGespeichert(), 0);
     EXPECT_FALSE(ProgrammendeAngefordert());
@@ -149,8 +149,8 @@ TEST_F(Programmende, AbbrechenInDerErstenFrageFragtDieZweiteNichtMehr) {
 }
 
 TEST_F(Programmende, NeinGehtWeiterZurNaechstenFrage) {
-    gKurvenpanel->GeaendertSetzen(true);
-    gKennlinienpanel->GeaendertSetzen(true);
+    Kurven()->GeaendertSetzen(true);
+    Kennlinie()->GeaendertSetzen(true);
     u.dialoge.antworten = {2, 2};
     EXPECT_EQ(ProgrammendeFallsAllesGespeichert(), 0);
     EXPECT_TRUE(ProgrammendeAngefordert());
@@ -159,18 +159,18 @@ TEST_F(Programmende, NeinGehtWeiterZurNaechstenFrage) {
 }
 
 TEST_F(Programmende, BeendenImMenueUndDasSchliessfeldGehenDenselbenWeg) {
-    gKennlinienpanel->GeaendertSetzen(true);
+    Kennlinie()->GeaendertSetzen(true);
     u.dialoge.antworten = {3, 2};
-    gCompanel->beendenAktion()->trigger();
+    Com()->beendenAktion()->trigger();
     EXPECT_FALSE(ProgrammendeAngefordert());
-    gMainpanel->close();
+    Haupt()->close();
     EXPECT_EQ(u.dialoge.VonArt("Frage").size(), 2u);
     EXPECT_TRUE(ProgrammendeAngefordert());
 }
 
 TEST(Fehleranzeige, ComFehlerSetzenErreichtAlleVierFenster) {
     FensterUmgebung u;
-    const std::vector<Werkzeugfenster*> vier = {gKurvenpanel, gCompanel, gKennlinienpanel, gDirektpanel};
+    const std::vector<Werkzeugfenster*> vier = {Kurven(), Com(), Kennlinie(), Direkt()};
     ComFehlerSetzen(-402099);
     for (auto* f : vier) {
         ASSERT_NE(f->fehleranzeige(), nullptr);

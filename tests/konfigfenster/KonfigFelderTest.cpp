@@ -1,5 +1,5 @@
-#include "config/KonfigEinheitFeld.h"
-#include "config/KonfigZahlFeld.h"
+#include "config/fenster/KonfigEinheitFeld.h"
+#include "config/fenster/KonfigZahlFeld.h"
 
 #include <QApplication>
 #include <QKeyEvent>

@@ -2,10 +2,10 @@
 
 #include "app/Einstellungen.h"
 #include "config/KonfigDatei.h"
-#include "config/KonfigEinheitFeld.h"
-#include "config/KonfigPanel.h"
-#include "config/KonfigZahlFeld.h"
-#include "direkt/DirektPanel.h"
+#include "config/fenster/KonfigEinheitFeld.h"
+#include "config/fenster/KonfigPanel.h"
+#include "config/fenster/KonfigZahlFeld.h"
+#include "direkt/fenster/DirektPanel.h"
 #include "uisupport/Drehknopf.h"
 #include "uisupport/Zeigerinstrument.h"
 
@@ -67,7 +67,7 @@ struct KonfigFenster : ::testing::Test {
     void SetUp() override {
         ASSERT_EQ(u.Starten(), 0);
         KonfigurationSetzen(KonfigStandardwerte());
-        p = gKonfigpanel;
+        p = Konfigpanel();
         ZeigeChildpanel(FensterId::Konfig);
         u.dialoge.Leeren();
     }
@@ -104,31 +104,31 @@ TEST_F(KonfigFenster, FeldaenderungenGeltenErstBeimVerlassen) {
     Tippen(p->SKALAINMAX[0], "1000");
     Tippen(p->EINHEITIN[0], "mBar");
     p->AUSGANGSBEREICH->setCurrentIndex(1);
-    EXPECT_TRUE(GleichWieStandard(gKonfig));
+    EXPECT_TRUE(GleichWieStandard(Konfig()));
 
     p->HAUPTFENSTER->click();
     EXPECT_EQ(AktuellesChildpanel(), nullptr);
-    EXPECT_EQ(gKonfig.inmin[0], 1.0);
-    EXPECT_EQ(gKonfig.inmax[0], 6.0);
-    EXPECT_EQ(gKonfig.inskalamax[0], 1000.0);
-    EXPECT_STREQ(gKonfig.ineinheit[0], "mBar");
-    EXPECT_EQ(gKonfig.voutmax, 5.0);
-    EXPECT_EQ(gKonfig.vinmax, 10.0);
+    EXPECT_EQ(Konfig().inmin[0], 1.0);
+    EXPECT_EQ(Konfig().inmax[0], 6.0);
+    EXPECT_EQ(Konfig().inskalamax[0], 1000.0);
+    EXPECT_STREQ(Konfig().ineinheit[0], "mBar");
+    EXPECT_EQ(Konfig().voutmax, 5.0);
+    EXPECT_EQ(Konfig().vinmax, 10.0);
     EXPECT_EQ(p->SKALAINMAX[0]->text(), "1000.000");
 }
 
 TEST_F(KonfigFenster, FenstermenueZeigtErstDasZielUndUebernimmtDann) {
     Tippen(p->SKALAOUTMAX[1], "60");
     p->fensterAktion(FensterId::Direkt)->trigger();
-    EXPECT_EQ(AktuellesChildpanel(), gDirektpanel);
-    EXPECT_EQ(gKonfig.outskalamax[1], 60.0);
+    EXPECT_EQ(AktuellesChildpanel(), Direkt());
+    EXPECT_EQ(Konfig().outskalamax[1], 60.0);
 
     // "Konfiguration" shows this window again and still takes the fields over.
     ZeigeChildpanel(FensterId::Konfig);
     Tippen(p->SKALAOUTMAX[1], "70");
     p->fensterAktion(FensterId::Konfig)->trigger();
     EXPECT_EQ(AktuellesChildpanel(), p);
-    EXPECT_EQ(gKonfig.outskalamax[1], 70.0);
+    EXPECT_EQ(Konfig().outskalamax[1], 70.0);
 }
 
 TEST_F(KonfigFenster, StandardwerteNachRueckfrage) {
@@ -150,7 +150,7 @@ TEST_F(KonfigFenster, StandardwerteNachRueckfrage) {
     EXPECT_EQ(p->SKALAINMAX[0]->wert(), 10.0);
     EXPECT_EQ(p->EINHEITIN[0]->text(), "V");
     EXPECT_EQ(p->AUSGANGSBEREICH->currentData().toDouble(), 10.0);
-    EXPECT_TRUE(GleichWieStandard(gKonfig));
+    EXPECT_TRUE(GleichWieStandard(Konfig()));
 }
 
 TEST_F(KonfigFenster, SpeichernNimmtUngesicherteEingabenMit) {
@@ -175,7 +175,7 @@ TEST_F(KonfigFenster, SpeichernNimmtUngesicherteEingabenMit) {
     ASSERT_EQ(KonfigDateiLesen(QFile::encodeName(pfad).toStdString(), gelesen), 0);
     EXPECT_EQ(gelesen.outskalamax[0], 60.0);
     EXPECT_STREQ(gelesen.outeinheit[0], "kV");
-    EXPECT_EQ(gKonfig.outskalamax[0], 60.0); // saving takes the fields over, as leaving would
+    EXPECT_EQ(Konfig().outskalamax[0], 60.0); // saving takes the fields over, as leaving would
 }
 
 TEST_F(KonfigFenster, LadenErsetztDatensatzUndFelderSofort) {
@@ -185,7 +185,7 @@ TEST_F(KonfigFenster, LadenErsetztDatensatzUndFelderSofort) {
     p->ladenAktion->trigger();
     EXPECT_EQ(u.dialoge.VonArt("Datei")[0].datei.titel, "Konfiguration laden");
     EXPECT_TRUE(u.dialoge.VonArt("Meldung").empty());
-    EXPECT_EQ(KonfigurationenVergleichen(gKonfig, Beispiel()), 1);
+    EXPECT_EQ(KonfigurationenVergleichen(Konfig(), Beispiel()), 1);
     EXPECT_EQ(p->SKALAINMAX[0]->text(), "1000.000");
     EXPECT_EQ(p->SKALAOUTMAX[2]->text(), "4.095");
     EXPECT_EQ(p->SKALAINMIN[3]->text(), "0.001");
@@ -193,7 +193,7 @@ TEST_F(KonfigFenster, LadenErsetztDatensatzUndFelderSofort) {
     EXPECT_EQ(p->AUSGANGSBEREICH->currentText(), "0 - 5 V");
     // Leaving without edits keeps every value exactly.
     p->HAUPTFENSTER->click();
-    EXPECT_EQ(KonfigurationenVergleichen(gKonfig, Beispiel()), 1);
+    EXPECT_EQ(KonfigurationenVergleichen(Konfig(), Beispiel()), 1);
 }
 
 TEST_F(KonfigFenster, FalscheVersionZeigtFehlerUndAendertNichts) {
@@ -206,7 +206,7 @@ TEST_F(KonfigFenster, FalscheVersionZeigtFehlerUndAendertNichts) {
     const auto meldungen = u.dialoge.VonArt("Meldung");
     ASSERT_EQ(meldungen.size(), 1u);
     EXPECT_EQ(meldungen[0].titel, "Fehler #303266");
-    EXPECT_TRUE(GleichWieStandard(gKonfig));
+    EXPECT_TRUE(GleichWieStandard(Konfig()));
     EXPECT_EQ(p->SKALAOUTMIN[0]->wert(), -3.0);
     EXPECT_EQ(p->SKALAINMAX[0]->wert(), 10.0);
 }
@@ -219,7 +219,7 @@ TEST_F(KonfigFenster, AbbrechenZeigtNichts) {
     EXPECT_TRUE(u.dialoge.VonArt("Meldung").empty());
     EXPECT_EQ(p->KonfigurationLaden(), 0);
     EXPECT_EQ(p->KonfigurationSpeichern(), 0);
-    EXPECT_TRUE(GleichWieStandard(gKonfig)); // a cancelled save takes nothing over
+    EXPECT_TRUE(GleichWieStandard(Konfig())); // a cancelled save takes nothing over
     EXPECT_EQ(p->SKALAOUTMIN[0]->wert(), -3.0);
 }
 
@@ -232,13 +232,13 @@ TEST_F(KonfigFenster, KanalOhneSpannungsspanneWirdNichtUebernommen) {
     EXPECT_EQ(meldungen[0].titel, "Fehler");
     EXPECT_TRUE(meldungen[0].text.startsWith("Ausgang 2:")) << meldungen[0].text.toStdString();
     EXPECT_EQ(AktuellesChildpanel(), p);
-    EXPECT_TRUE(GleichWieStandard(gKonfig));
+    EXPECT_TRUE(GleichWieStandard(Konfig()));
 
     // The menu refuses before it shows anything.
     p->fensterAktion(FensterId::Kurven)->trigger();
     EXPECT_EQ(u.dialoge.VonArt("Meldung").size(), 2u);
     EXPECT_EQ(AktuellesChildpanel(), p);
-    EXPECT_TRUE(GleichWieStandard(gKonfig));
+    EXPECT_TRUE(GleichWieStandard(Konfig()));
 
     // A constant physical span cannot be converted back either.
     Tippen(p->SPANNUNG_OUTMAX[1], "10");
@@ -251,7 +251,7 @@ TEST_F(KonfigFenster, KanalOhneSpannungsspanneWirdNichtUebernommen) {
     Tippen(p->SKALAINMAX[2], "6");
     p->HAUPTFENSTER->click();
     EXPECT_EQ(AktuellesChildpanel(), nullptr);
-    EXPECT_EQ(gKonfig.outskalamax[0], 60.0);
+    EXPECT_EQ(Konfig().outskalamax[0], 60.0);
 }
 
 TEST_F(KonfigFenster, DateiMitLeeremKanalWirdGeladenAberNichtUebernommen) {
@@ -262,7 +262,7 @@ TEST_F(KonfigFenster, DateiMitLeeremKanalWirdGeladenAberNichtUebernommen) {
     u.dialoge.DateiGewaehlt(u.Pfad("leer.dlo"));
     p->ladenAktion->trigger();
     EXPECT_TRUE(u.dialoge.VonArt("Meldung").empty());
-    EXPECT_EQ(KonfigurationenVergleichen(gKonfig, k), 1);
+    EXPECT_EQ(KonfigurationenVergleichen(Konfig(), k), 1);
     EXPECT_EQ(p->AUSGANGSBEREICH->currentData().toDouble(), 0.0);
 
     p->HAUPTFENSTER->click();
@@ -271,12 +271,12 @@ TEST_F(KonfigFenster, DateiMitLeeremKanalWirdGeladenAberNichtUebernommen) {
     p->HAUPTFENSTER->click();
     EXPECT_TRUE(u.dialoge.Letztes().text.startsWith("Eingang 2:"));
     EXPECT_EQ(AktuellesChildpanel(), p);
-    EXPECT_EQ(KonfigurationenVergleichen(gKonfig, k), 1);
+    EXPECT_EQ(KonfigurationenVergleichen(Konfig(), k), 1);
 }
 
 TEST_F(KonfigFenster, KonfigurationSetzenAendertDieFelderSofort) {
     KonfigurationSetzen(Beispiel());
-    EXPECT_EQ(KonfigurationenVergleichen(gKonfig, Beispiel()), 1);
+    EXPECT_EQ(KonfigurationenVergleichen(Konfig(), Beispiel()), 1);
     EXPECT_EQ(p->SPANNUNG_INMIN[0]->text(), "1.0");
     EXPECT_EQ(p->EINHEITIN[0]->text(), "mBar");
     EXPECT_EQ(KonfigurationenVergleichen(p->AusPanel(), Beispiel()), 1);
@@ -284,15 +284,15 @@ TEST_F(KonfigFenster, KonfigurationSetzenAendertDieFelderSofort) {
 
 TEST_F(KonfigFenster, AndereFensterBehaltenIhreSkalierungBisZumVerlassen) {
     p->HAUPTFENSTER->click();
-    ASSERT_DOUBLE_EQ(gDirektpanel->EINGANG[0]->maximum(), 10.0);
+    ASSERT_DOUBLE_EQ(Direkt()->EINGANG[0]->maximum(), 10.0);
     ZeigeChildpanel(FensterId::Konfig);
     KonfigurationSetzen(Beispiel());
-    EXPECT_DOUBLE_EQ(gDirektpanel->EINGANG[0]->maximum(), 10.0);
-    EXPECT_DOUBLE_EQ(gDirektpanel->AUSGANG[0]->oben(), 10.0);
+    EXPECT_DOUBLE_EQ(Direkt()->EINGANG[0]->maximum(), 10.0);
+    EXPECT_DOUBLE_EQ(Direkt()->AUSGANG[0]->oben(), 10.0);
     p->HAUPTFENSTER->click();
-    EXPECT_DOUBLE_EQ(gDirektpanel->EINGANG[0]->minimum(), -200.0);
-    EXPECT_DOUBLE_EQ(gDirektpanel->EINGANG[0]->maximum(), 1800.0);
-    EXPECT_DOUBLE_EQ(gDirektpanel->AUSGANG[0]->oben(), 60.0);
+    EXPECT_DOUBLE_EQ(Direkt()->EINGANG[0]->minimum(), -200.0);
+    EXPECT_DOUBLE_EQ(Direkt()->EINGANG[0]->maximum(), 1800.0);
+    EXPECT_DOUBLE_EQ(Direkt()->AUSGANG[0]->oben(), 60.0);
 }
 
 TEST_F(KonfigFenster, EinheitMitAchtZeichenUeberlebtDieEinstellungsdatei) {
@@ -304,18 +304,18 @@ TEST_F(KonfigFenster, EinheitMitAchtZeichenUeberlebtDieEinstellungsdatei) {
     Tippen(p->SKALAOUTMAX[3], "0.1234567");
 
     ASSERT_EQ(WriteIni(), 0); // takes the fields over first
-    EXPECT_EQ(EinheitText(gKonfig, Seite::Eingang, 1), einheit.toStdString());
+    EXPECT_EQ(EinheitText(Konfig(), Seite::Eingang, 1), einheit.toStdString());
     KonfigurationSetzen(KonfigStandardwerte());
     ASSERT_EQ(ReadIni(), 0);
     EXPECT_EQ(p->EINHEITIN[1]->text(), einheit);
     EXPECT_EQ(p->EINHEITOUT[2]->text(), QString::fromUtf8("€"));
     EXPECT_EQ(p->SKALAOUTMAX[3]->wert(), 0.1234567);
-    EXPECT_EQ(EinheitText(gKonfig, Seite::Eingang, 1), einheit.toStdString());
+    EXPECT_EQ(EinheitText(Konfig(), Seite::Eingang, 1), einheit.toStdString());
 }
 
 TEST_F(KonfigFenster, HilfemodusZeigtNurDenText) {
-    gMainpanel->show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(gMainpanel));
+    Haupt()->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(Haupt()));
     p->DIREKTHILFE->click();
     ASSERT_TRUE(gHilfeAktiv);
     u.dialoge.Leeren();
@@ -338,7 +338,7 @@ TEST_F(KonfigFenster, HilfemodusZeigtNurDenText) {
     p->ladenAktion->trigger();
     EXPECT_EQ(u.dialoge.protokoll.size(), anzahl);
     EXPECT_EQ(AktuellesChildpanel(), p);
-    EXPECT_TRUE(GleichWieStandard(gKonfig));
+    EXPECT_TRUE(GleichWieStandard(Konfig()));
 }
 
 // Not a check: writes a picture of the window for a person to look at.
@@ -346,9 +346,9 @@ TEST_F(KonfigFenster, Bildschirmfoto) {
     const QByteArray ziel = qgetenv("KONFIG_BILD");
     if (ziel.isEmpty()) GTEST_SKIP() << "KONFIG_BILD=<file.png> writes a picture of the window";
     KonfigurationSetzen(Beispiel());
-    gMainpanel->show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(gMainpanel));
-    gMainpanel->grab().save(QString::fromLocal8Bit(ziel));
+    Haupt()->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(Haupt()));
+    Haupt()->grab().save(QString::fromLocal8Bit(ziel));
 }
 
 } // namespace

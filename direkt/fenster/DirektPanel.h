@@ -3,14 +3,16 @@
 // as gauges, extremes and a strip chart, and optionally logged to a file.
 // The rules live in DirektKanaele, DirektGeraet and DatenProtokoll; this class
 // only ties them to the controls.
-#include "app/Werkzeugfenster.h"
+#include "uisupport/Werkzeugfenster.h"
 #include "direkt/DatenProtokoll.h"
 #include "direkt/DirektKanaele.h"
 
 #include <array>
 
 class Drehknopf;
+class Geraetedienst;
 class IniDatei;
+class KonfigModell;
 class Lampe;
 class QCheckBox;
 class QDoubleSpinBox;
@@ -24,7 +26,7 @@ class Zeigerinstrument;
 class DirektPanel : public Werkzeugfenster {
     Q_OBJECT
   public:
-    explicit DirektPanel(QWidget* eltern);
+    DirektPanel(Geraetedienst& dienst, const KonfigModell& konfig, QWidget* eltern);
 
     int DirektpanelInit();
     int DirektpanelClear();
@@ -32,9 +34,6 @@ class DirektPanel : public Werkzeugfenster {
     void ReadIniDirektpanel(const IniDatei& ini);
     void WriteIniDirektpanel(IniDatei& ini);
     void Direktpanel_SkaliereElemente();
-
-    Fehleranzeige* fehleranzeige() override { return fehler_; }
-    VerbindungsBild* verbindungsBild() override { return bild_; }
 
     // Controls, named as in the window, for the tests.
     std::array<Drehknopf*, kKanaele> AUSGANG{};
@@ -66,18 +65,16 @@ class DirektPanel : public Werkzeugfenster {
     void DirektZoom_Callback();
     void Menu_Direkt_Hilfe_Pins();
 
-    // The operations behind them; each returns 0 or a negative code.
-    int AusgangSetzen(int kanal);
-    int AusgangAufNull(int kanal);
-    int EingangAbfragen(int kanal);
-    int AbfrageStarten();
+    // The operations behind them. Box traffic is submitted to the device
+    // service; results reach the controls and the indicator when they arrive.
+    void AusgangSetzen(int kanal);
     void AbfrageBeenden();
     int ProtokollOeffnen();
 
     const DirektZustand& zustand() const { return z_; }
     DatenProtokoll& protokoll() { return protokoll_; }
+    bool abfrageLaeuft() const { return abfrageLaeuft_; }
 
-  protected:
     void FensterWechseln(FensterId ziel) override;
 
   private:
@@ -88,9 +85,21 @@ class DirektPanel : public Werkzeugfenster {
     void Eingang4Freigeben(bool frei);
     void AusgangAuf(int kanal, double phys);
     void ChartSchritt();
+    void AusgangSenden(int kanal);
+    void AusgaengeVorAbfrage(bool an);
+    void AbfrageStarten();
+    void EingaengeVerarbeiten(const Kanalwerte& werte, int gelesen, int code);
 
+    Geraetedienst& dienst_;
+    const KonfigModell& konfig_;
     DirektZustand z_;
     DatenProtokoll protokoll_;
-    Fehleranzeige* fehler_ = nullptr;
-    VerbindungsBild* bild_ = nullptr;
+    // Knob values waiting for the box: one write per output is on its way at
+    // a time, and only the newest value follows it.
+    std::array<bool, kKanaele> ausgangUnterwegs_{};
+    std::array<std::optional<double>, kKanaele> ausgangWartend_{};
+    // A tick while the previous poll is on the line is skipped; a poll that
+    // returns after polling ended is dropped.
+    bool abfrageLaeuft_ = false;
+    int abfrageNr_ = 0;
 };

@@ -1,6 +1,11 @@
-#include "kennlinie/KennlinienPanel.h"
+#include "kennlinie/fenster/KennlinienPanel.h"
 
+#include "config/KonfigModell.h"
+#include "device/Geraetedienst.h"
 #include "kern/IniDatei.h"
+#include "uisupport/Hilfemodus.h"
+
+#include <QPushButton>
 
 #include <QFrame>
 #include <QLabel>
@@ -15,8 +20,10 @@ const char* const kPinbelegung =
     "Start/Stopp-Signal";
 }
 
-KennlinienPanel::KennlinienPanel(QWidget* eltern)
-    : Kurvenfenster("Kennlinienregler", QString::fromUtf8(kPinbelegung), "Zurück zum &Hauptfenster", eltern) {
+KennlinienPanel::KennlinienPanel(Geraetedienst& dienst, const KonfigModell& konfig, QWidget* eltern)
+    : Kurvenfenster("Kennlinienregler", QString::fromUtf8(kPinbelegung), "Zurück zum &Hauptfenster", eltern),
+      dienst_(dienst),
+      konfig_(konfig) {
     setObjectName("KENNLPNL");
     direkthilfeAktion()->setObjectName("DIREKTHILFE");
     auto* graph = new QFrame(this);
@@ -26,6 +33,13 @@ KennlinienPanel::KennlinienPanel(QWidget* eltern)
     hinweis->setEnabled(false);
     (new QVBoxLayout(graph))->addWidget(hinweis, 0, Qt::AlignCenter);
     arbeitsflaeche()->addWidget(graph, 1);
+    connect(startKnopf(), &QPushButton::clicked, this, [this] {
+        if (!gHilfeAktiv) dienst_.StartStopp(true, this);
+    });
+    connect(stoppKnopf(), &QPushButton::clicked, this, [this] {
+        if (!gHilfeAktiv) dienst_.StartStopp(false, this);
+    });
+    connect(&konfig_, &KonfigModell::uebernommen, this, [this] { Kennlinienpanel_SkaliereYAchse(); });
 }
 
 int KennlinienPanel::KennlinienpanelInit() { return 0; }

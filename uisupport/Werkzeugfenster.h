@@ -1,8 +1,9 @@
 #pragma once
 // Frame of every tool window: its own menu bar with "Datei" (ending in
 // "Beenden") and "Fenster", shown inside the main window one at a time.
-#include "app/Shell.h"
-
+// The frame knows no other window: what the user asks of the program
+// (another window, the end, the help mode, the link) leaves as a signal,
+// and the shell wires it.
 #include <QMainWindow>
 #include <map>
 
@@ -12,6 +13,8 @@ class QMenu;
 class QPushButton;
 class QToolButton;
 class VerbindungsBild;
+
+enum class FensterId { Haupt = -1, Com, Konfig, Direkt, Kurven, Kennlinie };
 
 class Werkzeugfenster : public QMainWindow {
     Q_OBJECT
@@ -27,14 +30,28 @@ public:
     // Window title: the name alone, or "name - file".
     void TitelMitDatei(const QString& dateiname);
 
-    virtual Fehleranzeige* fehleranzeige() { return nullptr; }
-    virtual VerbindungsBild* verbindungsBild() { return nullptr; }
+    Fehleranzeige* fehleranzeige() const { return fehler_; }
+    VerbindungsBild* verbindungsBild() const { return bild_; }
+
+    // What a "Fenster" entry or the way back does; windows that must tidy up
+    // first override it and call the frame's version.
+    virtual void FensterWechseln(FensterId ziel);
+
+public slots:
+    // The link in force (port number or -1) on this window's picture.
+    virtual void LinkAnzeigen(int port);
+    // A device code on this window's indicator; 0 clears it.
+    void FehlerAnzeigen(int code);
+
+signals:
+    void fensterGewuenscht(FensterId ziel);
+    void beendenGewuenscht();
+    void direkthilfeGeschaltet(bool an);
+    void verbindungUmschalten();
 
 protected:
     // Appends "Beenden" (after a separator if the menu has entries of its own).
     void DateiMenueAbschliessen(bool trennlinie);
-    // What a "Fenster" entry does; windows that must tidy up first override it.
-    virtual void FensterWechseln(FensterId ziel);
 
     // Building blocks every tool window shares.
     QPushButton* ZurueckKnopf(const QString& text);
@@ -48,4 +65,9 @@ private:
     QMenu* fenster_;
     QAction* beenden_ = nullptr;
     std::map<FensterId, QAction*> fensterAktionen_;
+    Fehleranzeige* fehler_ = nullptr;
+    VerbindungsBild* bild_ = nullptr;
 };
+
+// Help text of a link picture, shared with the main window's.
+extern const char* const kVerbindungsBildHilfe;

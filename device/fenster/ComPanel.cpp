@@ -1,8 +1,10 @@
-#include "device/ComPanel.h"
+#include "device/fenster/ComPanel.h"
 
 #include "kern/IniDatei.h"
+#include "device/Geraetedienst.h"
 #include "device/PortTabelle.h"
 #include "device/Qavksv5.h"
+#include "uisupport/Beschaeftigt.h"
 #include "uisupport/Dialoge.h"
 #include "uisupport/Fehleranzeige.h"
 #include "uisupport/Hilfemodus.h"
@@ -22,13 +24,6 @@
 
 namespace {
 
-ComPanel* sgPanel = nullptr;
-int sgComPort = -1;
-int sgLetzterComPort = -1;
-std::vector<VerbindungsBild*> sgBilder;
-
-constexpr double kEmpfangsZeitlimit = 0.5;
-constexpr int kBaud = 9600;
 constexpr unsigned char kModusEingang4 = 0x01;
 
 const char* const kFehlerbitTexte[5] = {"Speicherfehler", "Checksummenfehler", "Eeprom nicht bereit",
@@ -42,8 +37,6 @@ const char* const SCANN = "Durchsucht die geöffnete serielle Schnittstelle\nnac
 const char* const START = "Sendet den Start-Befehl zur DLM-7.";
 const char* const STOPP = "Sendet den Stopp-Befehl zur DLM-7.";
 const char* const FEHLERHILFE = "Zeigt in einem Fenster die Bedeutung der\naktiven Fehlerbits an.";
-const char* const PICTURERING = "Öffnet bzw. trennt die serielle Verbindung zur DLM-7.\nCOM-Port Nummer und "
-                                "Geräteadresse müssen im\nFenster 'COM-Einstellung' eingestellt werden.";
 const char* const FEHLERABFRAGE = "Fragt die Fehlerbits von der DLM-7 ab.";
 const char* const EINGANG4EIN =
     "Die DLM-7 wird so eingestellt, daß das Signal an\nEingang 4 als Start/Stopp-Signal interpretiert wird,\nmit dem "
@@ -65,47 +58,9 @@ int AdresseIndex(char adresse) { return adresse == '&' ? 9 : adresse - '1'; }
 
 } // namespace
 
-int OffenerComPort() { return sgComPort; }
-
-char GeraeteAdresse() {
-    if (!sgPanel) return '1';
-    return sgPanel->ADRESSE->currentData().toChar().toLatin1();
-}
-
-void VerbindungsBildAnmelden(VerbindungsBild* bild) {
-    sgBilder.push_back(bild);
-    bild->setWert(sgComPort);
-    HilfetextSetzen(bild, Q(hilfe::PICTURERING));
-    QObject::connect(bild, &VerbindungsBild::geklickt, [] { ComPicture_Callback(); });
-    QObject::connect(bild, &QObject::destroyed, [bild] { std::erase(sgBilder, bild); });
-}
-
-void ComPicture_Callback() {
-    if (gHilfeAktiv || !sgPanel) return;
-    if (sgComPort == -1) {
-        sgPanel->PORT->setCurrentIndex(sgPanel->PORT->findData(sgLetzterComPort));
-        ComFehlerSetzen(sgPanel->ComPortOeffnen(sgLetzterComPort));
-    } else {
-        sgPanel->ComPortSchliessen();
-    }
-    sgPanel->LinkAnzeigen();
-}
-
-void Start_Callback() {
-    if (gHilfeAktiv || !sgPanel) return;
-    ComFehlerSetzen(sgPanel->ComStart());
-}
-
-void Stopp_Callback() {
-    if (gHilfeAktiv || !sgPanel) return;
-    ComFehlerSetzen(sgPanel->ComStopp());
-}
-
-ComPanel::ComPanel(QWidget* eltern) : Werkzeugfenster("COM-Schnittstellen Einstellung", eltern) {
+ComPanel::ComPanel(Geraetedienst& dienst, QWidget* eltern)
+    : Werkzeugfenster("COM-Schnittstellen Einstellung", eltern), dienst_(dienst) {
     setObjectName("COMPNL");
-    sgPanel = this;
-    sgComPort = -1;
-    sgLetzterComPort = -1;
     DateiMenueAbschliessen(false);
 
     auto* zentral = new QWidget(this);
@@ -129,13 +84,13 @@ ComPanel::ComPanel(QWidget* eltern) : Werkzeugfenster("COM-Schnittstellen Einste
     for (char c = '1'; c <= '9'; ++c) ADRESSE->addItem(QString(QChar(c)), QChar(c));
     ADRESSE->addItem("alle", QChar('&'));
     HilfetextSetzen(ADRESSE, Q(hilfe::ADRESSE));
-    bild_ = VerbindungsBildAnlegen();
+    VerbindungsBild* bild = VerbindungsBildAnlegen();
     vRaster->addWidget(new QLabel("COM-Port", verbindung), 0, 0);
     vRaster->addWidget(PORT, 0, 1);
     vRaster->addWidget(pfad_, 0, 2);
     vRaster->addWidget(new QLabel("Adresse", verbindung), 1, 0);
     vRaster->addWidget(ADRESSE, 1, 1);
-    vRaster->addWidget(bild_, 0, 3, 2, 1, Qt::AlignRight);
+    vRaster->addWidget(bild, 0, 3, 2, 1, Qt::AlignRight);
     vRaster->setColumnStretch(2, 1);
     spalte->addWidget(verbindung);
 
@@ -230,9 +185,8 @@ ComPanel::ComPanel(QWidget* eltern) : Werkzeugfenster("COM-Schnittstellen Einste
     spalte->addStretch();
 
     auto* unten = new QHBoxLayout;
-    fehler_ = FehleranzeigeAnlegen();
     DIREKTHILFE = DirekthilfeKnopf();
-    unten->addWidget(fehler_, 1);
+    unten->addWidget(FehleranzeigeAnlegen(), 1);
     unten->addWidget(ZurueckKnopf("zurück zum &Hauptfenster"));
     unten->addWidget(DIREKTHILFE);
     spalte->addLayout(unten);
@@ -242,16 +196,25 @@ ComPanel::ComPanel(QWidget* eltern) : Werkzeugfenster("COM-Schnittstellen Einste
     connect(PORT, &QComboBox::currentIndexChanged, this, [this] { PfadAnzeigen(); });
     connect(IDLESEN, &QPushButton::clicked, this, [this] { IDLesen_Callback(); });
     connect(SCANN, &QPushButton::clicked, this, [this] { Scann_Callback(); });
-    connect(START, &QPushButton::clicked, this, [] { Start_Callback(); });
-    connect(STOPP, &QPushButton::clicked, this, [] { Stopp_Callback(); });
+    connect(START, &QPushButton::clicked, this, [this] {
+        if (!gHilfeAktiv) dienst_.StartStopp(true, this);
+    });
+    connect(STOPP, &QPushButton::clicked, this, [this] {
+        if (!gHilfeAktiv) dienst_.StartStopp(false, this);
+    });
+    connect(ADRESSE, &QComboBox::currentIndexChanged, this,
+            [this] { dienst_.AdresseSetzen(ADRESSE->currentData().toChar().toLatin1()); });
+    connect(&dienst_, &Geraetedienst::linkGeaendert, this, &ComPanel::LinkAnzeigen);
+    // A busy marker may have re-enabled a control the closed link dims.
+    connect(&dienst_, &Geraetedienst::beschaeftigtGeaendert, this, [this](bool b) {
+        if (!b) LinkAnzeigen(dienst_.offenerPort());
+    });
     connect(FEHLERABFRAGE, &QPushButton::clicked, this, [this] { Fehlerabfrage_Callback(); });
     connect(FEHLERHILFE, &QPushButton::clicked, this, [this] { StatusbitsHilfe_Callback(); });
     connect(STARTSTOPPEINGANGEIN, &QPushButton::clicked, this, [this] { StartStoppEingang_Callback(true); });
     connect(STARTSTOPPEINGANGAUS, &QPushButton::clicked, this, [this] { StartStoppEingang_Callback(false); });
-    LinkAnzeigen();
+    LinkAnzeigen(dienst_.offenerPort());
 }
-
-int ComPanel::letzterComPort() const { return sgLetzterComPort; }
 
 int ComPanel::CompanelInit() {
     TEXT->clear();
@@ -259,7 +222,7 @@ int ComPanel::CompanelInit() {
 }
 
 int ComPanel::CompanelClear() {
-    ComPortSchliessen();
+    if (scan_) scan_->Abbrechen();
     return 0;
 }
 
@@ -275,11 +238,11 @@ void ComPanel::PfadAnzeigen() {
         PORT->setItemData(i, QString::fromStdString(PortPfad(i)), Qt::ToolTipRole);
 }
 
-void ComPanel::LinkAnzeigen() {
-    PortSetzen(sgComPort);
-    for (auto* b : sgBilder) b->setWert(sgComPort);
+void ComPanel::LinkAnzeigen(int port) {
+    Werkzeugfenster::LinkAnzeigen(port);
+    PortSetzen(port);
     // Controls that need a box are usable exactly while a port is open.
-    const bool offen = sgComPort != -1;
+    const bool offen = port != -1;
     FEHLERABFRAGE->setEnabled(offen);
     START->setEnabled(offen);
     STARTSTOPPEINGANGEIN->setEnabled(offen);
@@ -287,93 +250,94 @@ void ComPanel::LinkAnzeigen() {
     PfadAnzeigen();
 }
 
-int ComPanel::ComPortOeffnen(int gewuenscht) {
-    if (gewuenscht == sgComPort) return 0;
-    ComPortSchliessen();
-    if (gewuenscht != -1) {
-        if (const int r = QAVKSV5_Open(gewuenscht, kBaud); r != 0) {
-            sgComPort = -1;
-            return r;
-        }
-        QAVKSV5_Timeout(gewuenscht, kEmpfangsZeitlimit);
-        sgLetzterComPort = gewuenscht;
-    }
-    sgComPort = gewuenscht;
-    return 0;
-}
-
-void ComPanel::ComPortSchliessen() {
-    if (sgComPort != -1) {
-        QAVKSV5_Close(sgComPort);
-        sgComPort = -1;
-    }
-}
-
 void ComPanel::PortSelect_Callback() {
     if (gHilfeAktiv) return;
     // Choosing the entry that is already in force is no change: nothing happens.
     const int gewuenscht = PORT->currentData().toInt();
-    if (gewuenscht == sgComPort) return;
-    const int r = ComPortOeffnen(gewuenscht);
-    if (r != 0) PortSetzen(-1);
-    ComFehlerSetzen(r);
-    LinkAnzeigen();
+    if (gewuenscht == dienst_.offenerPort()) return;
+    auto v = dienst_.Oeffnen(gewuenscht, this, [this](int r) {
+        if (r != 0) PortSetzen(-1);
+        dienst_.FehlerSetzen(r);
+        LinkAnzeigen(dienst_.offenerPort());
+    });
+    v->Begleiten(std::make_shared<Beschaeftigt>(this, PORT));
 }
 
 void ComPanel::IDLesen_Callback() {
     if (gHilfeAktiv) return;
     TEXT->setText("lese ID...");
-    TEXT->repaint();
-    ComFehlerSetzen(ComIDLesen());
-    TEXT->clear();
-}
-
-int ComPanel::ComIDLesen() {
-    if (sgComPort == -1) return kComIdOhnePort;
-    IDSTRING->clear();
-    std::string kennung;
-    const int r = QAVKSV5_IDLesen(sgComPort, GeraeteAdresse(), kennung);
-    if (r == 0) IDSTRING->setText(QString::fromLatin1(kennung.c_str()));
-    return r;
+    if (dienst_.offenerPort() != -1) IDSTRING->clear();
+    auto v = dienst_.Ausfuehren(
+        this,
+        [](Auftrag& a) {
+            std::pair<int, std::string> e{kComIdOhnePort, {}};
+            if (a.port != -1) e.first = QAVKSV5_IDLesen(a.port, a.adresse, e.second);
+            return e;
+        },
+        [this](std::pair<int, std::string> e) {
+            if (e.first == 0) IDSTRING->setText(QString::fromLatin1(e.second.c_str()));
+            dienst_.FehlerSetzen(e.first);
+            TEXT->clear();
+        });
+    v->Begleiten(std::make_shared<Beschaeftigt>(this, IDLESEN));
 }
 
 void ComPanel::Scann_Callback() {
     if (gHilfeAktiv) return;
-    ComFehlerSetzen(ComScann());
-}
-
-int ComPanel::ComScann() {
-    if (sgComPort == -1) return kComScanOhnePort;
-    IDSTRING->clear();
-    for (char a = '1'; a <= '9'; ++a) {
-        TEXT->setText(QString::fromUtf8("Suche nach Gerät ") + QChar(a));
-        TEXT->repaint();
-        std::string kennung;
-        Lampe* lampe = LED[a - '1'];
-        if (QAVKSV5_IDLesen(sgComPort, a, kennung) != 0) {
-            lampe->setAn(false);
-        } else if (kennung.rfind("QAV-DLM7D", 0) == 0) {
-            lampe->setFarbe(Lampe::Gruen);
-            lampe->setAn(true);
-            ADRESSE->setCurrentIndex(AdresseIndex(a));
-            IDSTRING->setText(QString::fromLatin1(kennung.c_str()));
-        } else {
-            lampe->setFarbe(Lampe::Rot);
-            lampe->setAn(true);
-        }
+    // A second press while the lamps fill up cancels after the current address.
+    if (scan_) {
+        scan_->Abbrechen();
+        return;
     }
+    if (dienst_.offenerPort() == -1) {
+        dienst_.FehlerSetzen(kComScanOhnePort);
+        return;
+    }
+    IDSTRING->clear();
+    SCANN->setText("Abbrechen");
+    scanZuletzt_ = '0';
+    scan_ = dienst_.Ausfuehren(
+        this,
+        [this](Auftrag& a) {
+            if (a.port == -1) return kComScanOhnePort;
+            for (char ziel = '1'; ziel <= '9'; ++ziel) {
+                if (a.rueckmeldung.abbrechen && *a.rueckmeldung.abbrechen) break;
+                a.aufGui([this, ziel] { TEXT->setText(QString::fromUtf8("Suche nach Gerät ") + QChar(ziel)); });
+                std::string kennung;
+                const int r = QAVKSV5_IDLesen(a.port, ziel, kennung);
+                a.aufGui([this, ziel, r, kennung] { ScanLampe(ziel, r, kennung); });
+            }
+            return 0;
+        },
+        [this](int r) {
+            ScanBeendet();
+            dienst_.FehlerSetzen(r);
+        });
+    scan_->Begleiten(std::make_shared<Beschaeftigt>(this));
+}
+
+void ComPanel::ScanLampe(char adresse, int code, const std::string& kennung) {
+    scanZuletzt_ = adresse;
+    Lampe* lampe = LED[adresse - '1'];
+    if (code != 0) {
+        lampe->setAn(false);
+    } else if (kennung.rfind("QAV-DLM7D", 0) == 0) {
+        lampe->setFarbe(Lampe::Gruen);
+        lampe->setAn(true);
+        ADRESSE->setCurrentIndex(AdresseIndex(adresse));
+        IDSTRING->setText(QString::fromLatin1(kennung.c_str()));
+    } else {
+        lampe->setFarbe(Lampe::Rot);
+        lampe->setAn(true);
+    }
+}
+
+void ComPanel::ScanBeendet() {
+    // A cancelled scan leaves no lamp of an earlier one behind.
+    for (char a = char(scanZuletzt_ + 1); a <= '9'; ++a) LED[a - '1']->setAn(false);
+    scan_.reset();
+    SCANN->setText("Scann");
     TEXT->clear();
-    return 0;
-}
-
-int ComPanel::ComStart() {
-    if (sgComPort == -1) return kComStartOhnePort;
-    return QAVKSV5_DeviceFunction(sgComPort, GeraeteAdresse(), "start");
-}
-
-int ComPanel::ComStopp() {
-    if (sgComPort == -1) return kComStoppOhnePort;
-    return QAVKSV5_DeviceFunction(sgComPort, GeraeteAdresse(), "stopp");
 }
 
 void ComPanel::Fehlerabfrage_Callback() {
@@ -382,17 +346,22 @@ void ComPanel::Fehlerabfrage_Callback() {
     START->setEnabled(true);
     STARTSTOPPEINGANGEIN->setEnabled(true);
     for (auto* l : LED_FEHLER) l->setEnabled(true);
-    ComFehlerSetzen(0);
-    if (const int r = ComFehlerabfrage(); r != 0) ComFehlerSetzen(r);
-}
-
-int ComPanel::ComFehlerabfrage() {
-    if (sgComPort == -1) return kComFehlerabfrageOhnePort;
-    unsigned char bits = 0;
-    const int r = QAVKSV5_StatusLesen(sgComPort, GeraeteAdresse(), 2, bits);
-    if (r != 0) return r;
-    for (int i = 0; i < 5; ++i) LED_FEHLER[i]->setAn((bits >> i) & 1);
-    return 0;
+    dienst_.FehlerSetzen(0);
+    auto v = dienst_.Ausfuehren(
+        this,
+        [](Auftrag& a) {
+            std::pair<int, unsigned char> e{kComFehlerabfrageOhnePort, 0};
+            if (a.port != -1) e.first = QAVKSV5_StatusLesen(a.port, a.adresse, 2, e.second);
+            return e;
+        },
+        [this](std::pair<int, unsigned char> e) {
+            if (e.first != 0) {
+                dienst_.FehlerSetzen(e.first);
+                return;
+            }
+            for (int i = 0; i < 5; ++i) LED_FEHLER[i]->setAn((e.second >> i) & 1);
+        });
+    v->Begleiten(std::make_shared<Beschaeftigt>(this, FEHLERABFRAGE));
 }
 
 void ComPanel::StatusbitsHilfe_Callback() {
@@ -405,13 +374,17 @@ void ComPanel::StatusbitsHilfe_Callback() {
 
 void ComPanel::StartStoppEingang_Callback(bool startStoppSignal) {
     if (gHilfeAktiv) return;
-    ComFehlerSetzen(0);
-    if (const int r = ComStartStoppEingang(startStoppSignal); r != 0) ComFehlerSetzen(r);
-}
-
-int ComPanel::ComStartStoppEingang(bool startStoppSignal) {
-    if (sgComPort == -1) return kComEingang4OhnePort;
-    return QAVKSV5_ModusSchreiben(sgComPort, GeraeteAdresse(), startStoppSignal, kModusEingang4);
+    dienst_.FehlerSetzen(0);
+    auto v = dienst_.Ausfuehren(
+        this,
+        [startStoppSignal](Auftrag& a) {
+            if (a.port == -1) return kComEingang4OhnePort;
+            return QAVKSV5_ModusSchreiben(a.port, a.adresse, startStoppSignal, kModusEingang4);
+        },
+        [this](int r) {
+            if (r != 0) dienst_.FehlerSetzen(r);
+        });
+    v->Begleiten(std::make_shared<Beschaeftigt>(this, startStoppSignal ? STARTSTOPPEINGANGEIN : STARTSTOPPEINGANGAUS));
 }
 
 void ComPanel::ReadIniCompanel(const IniDatei& ini) {
@@ -427,15 +400,17 @@ void ComPanel::ReadIniCompanel(const IniDatei& ini) {
             p = -1;
         return int(p);
     };
-    sgLetzterComPort = portLesen("lport");
+    dienst_.LetztenPortSetzen(portLesen("lport"));
     const int port = portLesen("port");
     PortSetzen(port);
-    ComFehlerSetzen(ComPortOeffnen(port));
-    LinkAnzeigen();
+    dienst_.Oeffnen(port, this, [this](int r) {
+        dienst_.FehlerSetzen(r);
+        LinkAnzeigen(dienst_.offenerPort());
+    });
 }
 
 void ComPanel::WriteIniCompanel(IniDatei& ini) {
-    ini.IntSetzen("com", "adresse", static_cast<unsigned char>(GeraeteAdresse()));
-    ini.IntSetzen("com", "port", sgComPort);
-    ini.IntSetzen("com", "lport", sgLetzterComPort);
+    ini.IntSetzen("com", "adresse", static_cast<unsigned char>(dienst_.adresse()));
+    ini.IntSetzen("com", "port", dienst_.offenerPort());
+    ini.IntSetzen("com", "lport", dienst_.letzterPort());
 }

@@ -2,37 +2,31 @@
 // "Konfiguration": full-scale range of each side and, per channel, the voltage
 // span with the physical span and unit it maps onto. The fields are only an
 // edit copy; gKonfig takes them over when the window is left.
-#include "app/Werkzeugfenster.h"
+#include "uisupport/Werkzeugfenster.h"
 #include "config/KonfigDaten.h"
 
 #include <array>
 
 class IniDatei;
 class KonfigEinheitFeld;
+class KonfigModell;
 class KonfigZahlFeld;
 class QComboBox;
-
-// Every field into gKonfig, and back.
-void KonfigAusPanelLesen();
-void KonfigInPanelSchreiben();
-// Replaces gKonfig and the fields at once; the other windows keep their scaling
-// until the caller rescales them.
-void KonfigurationSetzen(KonfigDaten k);
 
 class KonfigPanel : public Werkzeugfenster {
     Q_OBJECT
   public:
-    explicit KonfigPanel(QWidget* eltern);
+    KonfigPanel(KonfigModell& konfig, QWidget* eltern);
 
     int InitialisiereKonfigPanel();
     void ReadIniKonfigpanel(const IniDatei& ini);
     void WriteIniKonfigpanel(IniDatei& ini);
 
-    VerbindungsBild* verbindungsBild() override { return PICTURERING; }
-
-    // The record the fields describe (gKonfig where a field cannot hold a value).
+    // The record the fields describe (the model's where a field cannot hold a value).
     KonfigDaten AusPanel();
     void InPanel(const KonfigDaten& k);
+    // Every field into the model's record, without the checks of leaving.
+    void KonfigAusPanelLesen();
 
     // "Datei" menu operations: 0, or a code for QAV_Fehlerpopup.
     int KonfigurationSpeichern();
@@ -59,7 +53,6 @@ class KonfigPanel : public Werkzeugfenster {
     QAction* ladenAktion = nullptr;
     QAction* speichernAktion = nullptr;
 
-  protected:
     // "Fenster" menu: the chosen window first, then the fields are taken over.
     void FensterWechseln(FensterId ziel) override;
 
@@ -74,9 +67,10 @@ class KonfigPanel : public Werkzeugfenster {
     };
     Seitenfelder Felder(Seite seite);
     QWidget* SeiteAnlegen(Seite seite, QWidget* eltern);
-    // Takes the fields over and rescales the other windows; false (and a popup,
-    // gKonfig unchanged) if a channel cannot be converted.
+    // The fields as a record; false (and a popup, the model unchanged) if a
+    // channel cannot be converted.
     bool PruefenOderMelden(KonfigDaten& neu);
-    void Uebernehmen(const KonfigDaten& neu);
     void DateiAktion(int (KonfigPanel::*aktion)());
+
+    KonfigModell& konfig_;
 };

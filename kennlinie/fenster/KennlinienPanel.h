@@ -1,13 +1,15 @@
 #pragma once
-#include "app/Kurvenfenster.h"
+#include "uisupport/Kurvenfenster.h"
 
+class Geraetedienst;
 class IniDatei;
+class KonfigModell;
 
 // "Kennlinienregler": characteristic curves for the box's seven slots.
 class KennlinienPanel : public Kurvenfenster {
     Q_OBJECT
 public:
-    explicit KennlinienPanel(QWidget* eltern);
+    KennlinienPanel(Geraetedienst& dienst, const KonfigModell& konfig, QWidget* eltern);
 
     int KennlinienpanelInit();
     int KennlinienpanelClear();
@@ -19,5 +21,7 @@ public:
     int darstellung() const { return darstellung_; }
 
 private:
+    Geraetedienst& dienst_;
+    const KonfigModell& konfig_;
     int darstellung_ = 3;
 };

@@ -1,16 +1,13 @@
-#include "config/KonfigPanel.h"
+#include "config/fenster/KonfigPanel.h"
 
-#include "app/Anwendung.h"
-#include "app/Fehlerpopup.h"
 #include "config/KonfigDatei.h"
-#include "config/KonfigEinheitFeld.h"
+#include "config/fenster/KonfigEinheitFeld.h"
 #include "config/KonfigIni.h"
 #include "config/KonfigUmrechnung.h"
-#include "config/KonfigZahlFeld.h"
-#include "direkt/DirektPanel.h"
-#include "kennlinie/KennlinienPanel.h"
-#include "kurven/KurvenPanel.h"
+#include "config/KonfigModell.h"
+#include "config/fenster/KonfigZahlFeld.h"
 #include "uisupport/Dialoge.h"
+#include "uisupport/Fehlerpopup.h"
 #include "uisupport/Hilfemodus.h"
 #include "uisupport/VerbindungsBild.h"
 
@@ -123,20 +120,10 @@ std::string Dateipfad(const QString& pfad) {
 
 } // namespace
 
-void KonfigAusPanelLesen() {
-    if (gKonfigpanel) gKonfig = gKonfigpanel->AusPanel();
-}
+void KonfigPanel::KonfigAusPanelLesen() { konfig_.Setzen(AusPanel()); }
 
-void KonfigInPanelSchreiben() {
-    if (gKonfigpanel) gKonfigpanel->InPanel(gKonfig);
-}
-
-void KonfigurationSetzen(KonfigDaten k) {
-    gKonfig = k;
-    KonfigInPanelSchreiben();
-}
-
-KonfigPanel::KonfigPanel(QWidget* eltern) : Werkzeugfenster("Konfiguration", eltern) {
+KonfigPanel::KonfigPanel(KonfigModell& konfig, QWidget* eltern)
+    : Werkzeugfenster("Konfiguration", eltern), konfig_(konfig) {
     setObjectName("KONFIGPNL");
     // Shown over the main window's own controls, which must not shine through.
     setAutoFillBackground(true);
@@ -174,7 +161,9 @@ KonfigPanel::KonfigPanel(QWidget* eltern) : Werkzeugfenster("Konfiguration", elt
             [this] { DateiAktion(&KonfigPanel::KonfigurationLaden); });
     connect(speichernAktion, &QAction::triggered, this,
             [this] { DateiAktion(&KonfigPanel::KonfigurationSpeichern); });
-    InPanel(gKonfig);
+    // A record brought by a file or the standard values shows at once.
+    connect(&konfig_, &KonfigModell::ersetzt, this, [this] { InPanel(konfig_.daten()); });
+    InPanel(konfig_.daten());
 }
 
 QWidget* KonfigPanel::SeiteAnlegen(Seite seite, QWidget* eltern) {
@@ -245,7 +234,7 @@ KonfigPanel::Seitenfelder KonfigPanel::Felder(Seite seite) {
 }
 
 KonfigDaten KonfigPanel::AusPanel() {
-    KonfigDaten k = gKonfig;
+    KonfigDaten k = konfig_.daten();
     for (Seite seite : {Seite::Ausgang, Seite::Eingang}) {
         const Seitenfelder f = Felder(seite);
         VollausschlagSetzen(k, seite, f.bereich->currentData().toDouble());
@@ -286,13 +275,14 @@ int KonfigPanel::InitialisiereKonfigPanel() {
 }
 
 void KonfigPanel::ReadIniKonfigpanel(const IniDatei& ini) {
-    KonfigAusIniLesen(ini, gKonfig);
-    InPanel(gKonfig);
+    KonfigDaten k = konfig_.daten();
+    KonfigAusIniLesen(ini, k);
+    konfig_.Setzen(k);
 }
 
 void KonfigPanel::WriteIniKonfigpanel(IniDatei& ini) {
     KonfigAusPanelLesen();
-    KonfigInIniSchreiben(ini, gKonfig);
+    KonfigInIniSchreiben(ini, konfig_.daten());
 }
 
 bool KonfigPanel::PruefenOderMelden(KonfigDaten& neu) {
@@ -303,27 +293,20 @@ bool KonfigPanel::PruefenOderMelden(KonfigDaten& neu) {
     return false;
 }
 
-void KonfigPanel::Uebernehmen(const KonfigDaten& neu) {
-    gKonfig = neu;
-    if (gKurvenpanel) gKurvenpanel->Kurvenpanel_SkaliereYAchse();
-    if (gKennlinienpanel) gKennlinienpanel->Kennlinienpanel_SkaliereYAchse();
-    if (gDirektpanel) gDirektpanel->Direktpanel_SkaliereElemente();
-}
-
 void KonfigPanel::Hauptfenster_Callback() {
     if (gHilfeAktiv) return;
     KonfigDaten neu;
     if (!PruefenOderMelden(neu)) return;
-    Uebernehmen(neu);
-    ZeigeChildpanel(FensterId::Haupt);
+    konfig_.Uebernehmen(neu);
+    Werkzeugfenster::FensterWechseln(FensterId::Haupt);
 }
 
 void KonfigPanel::FensterWechseln(FensterId ziel) {
     // Checked before anything is shown, so a refusal leaves this window in front.
     KonfigDaten neu;
     if (!PruefenOderMelden(neu)) return;
-    ZeigeChildpanel(ziel);
-    Uebernehmen(neu);
+    Werkzeugfenster::FensterWechseln(ziel);
+    konfig_.Uebernehmen(neu);
 }
 
 void KonfigPanel::Standardwerte_Callback() {
@@ -332,10 +315,7 @@ void KonfigPanel::Standardwerte_Callback() {
                                       Q("Wollen Sie alle Werte löschen und\nauf Standardwerte zurücksetzen?"),
                                       {"Ja", "Nein"}, 1, 2);
     // The record is reset at once; the other windows follow when this one is left.
-    if (knopf == 1) {
-        KonfigStandardwerteSetzen();
-        KonfigInPanelSchreiben();
-    }
+    if (knopf == 1) konfig_.StandardwerteSetzen();
 }
 
 void KonfigPanel::DateiAktion(int (KonfigPanel::*aktion)()) {
@@ -348,15 +328,15 @@ int KonfigPanel::KonfigurationSpeichern() {
     if (wahl.art == DateiErgebnis::Art::Abgebrochen) return 0;
     if (wahl.art == DateiErgebnis::Art::Fehler) return kKonfigSpeichernOeffnenFehler;
     KonfigAusPanelLesen();
-    return KonfigDateiSchreiben(Dateipfad(wahl.pfad), gKonfig);
+    return KonfigDateiSchreiben(Dateipfad(wahl.pfad), konfig_.daten());
 }
 
 int KonfigPanel::KonfigurationLaden() {
     const DateiErgebnis wahl = dialoge().Datei({"Konfiguration laden", kDateimuster, {}, false, true});
     if (wahl.art == DateiErgebnis::Art::Abgebrochen) return 0;
     if (wahl.art == DateiErgebnis::Art::Fehler) return kKonfigLadenOeffnenFehler;
-    KonfigDaten k = gKonfig;
+    KonfigDaten k = konfig_.daten();
     if (const int r = KonfigDateiLesen(Dateipfad(wahl.pfad), k); r != 0) return r;
-    KonfigurationSetzen(k);
+    konfig_.Setzen(k);
     return 0;
 }

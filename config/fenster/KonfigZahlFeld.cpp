@@ -1,4 +1,4 @@
-#include "config/KonfigZahlFeld.h"
+#include "config/fenster/KonfigZahlFeld.h"
 
 #include "kern/Dezimal.h"
 

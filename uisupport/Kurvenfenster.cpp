@@ -1,7 +1,6 @@
-#include "app/Kurvenfenster.h"
+#include "uisupport/Kurvenfenster.h"
 
-#include "app/Ungespeichert.h"
-#include "device/ComPanel.h"
+#include "uisupport/Ungespeichert.h"
 #include "uisupport/Bilder.h"
 #include "uisupport/Dialoge.h"
 #include "uisupport/Fehleranzeige.h"
@@ -38,21 +37,17 @@ Kurvenfenster::Kurvenfenster(const QString& name, const QString& pinbelegung, co
     spalte->addLayout(flaeche_, 1);
 
     auto* unten = new QHBoxLayout;
-    auto* start = new QPushButton("Start", zentral);
-    start->setObjectName("START");
-    auto* stopp = new QPushButton("Stopp", zentral);
-    stopp->setObjectName("STOPP");
-    HilfetextSetzen(start, "Sendet den Start-Befehl zur DLM-7.");
-    HilfetextSetzen(stopp, "Sendet den Stopp-Befehl zur DLM-7.");
-    connect(start, &QPushButton::clicked, this, [] { Start_Callback(); });
-    connect(stopp, &QPushButton::clicked, this, [] { Stopp_Callback(); });
-    fehler_ = FehleranzeigeAnlegen();
-    bild_ = VerbindungsBildAnlegen();
-    unten->addWidget(start);
-    unten->addWidget(stopp);
+    start_ = new QPushButton("Start", zentral);
+    start_->setObjectName("START");
+    stopp_ = new QPushButton("Stopp", zentral);
+    stopp_->setObjectName("STOPP");
+    HilfetextSetzen(start_, "Sendet den Start-Befehl zur DLM-7.");
+    HilfetextSetzen(stopp_, "Sendet den Stopp-Befehl zur DLM-7.");
+    unten->addWidget(start_);
+    unten->addWidget(stopp_);
     unten->addSpacing(12);
-    unten->addWidget(fehler_, 1);
-    unten->addWidget(bild_);
+    unten->addWidget(FehleranzeigeAnlegen(), 1);
+    unten->addWidget(VerbindungsBildAnlegen());
     unten->addWidget(ZurueckKnopf(zurueckText));
     spalte->addLayout(unten);
     setCentralWidget(zentral);
@@ -62,7 +57,7 @@ void Kurvenfenster::HilfeUmschalten() {
     // The menu entry inverts the mode; entry and toolbar button are one action.
     const bool an = !gHilfeAktiv;
     direkthilfe_->setChecked(an);
-    DirekthilfeSchalten(an);
+    emit direkthilfeGeschaltet(an);
 }
 
 int Kurvenfenster::AbbruchFrage(const QString& dateiname, const std::function<int()>& speichern) {

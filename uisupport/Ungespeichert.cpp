@@ -1,6 +1,6 @@
-#include "app/Ungespeichert.h"
+#include "uisupport/Ungespeichert.h"
 
-#include "app/Fehlerpopup.h"
+#include "uisupport/Fehlerpopup.h"
 #include "uisupport/Dialoge.h"
 
 int AenderungenSpeichernFragen(bool geaendert, const QString& name, const std::function<int()>& speichern) {

@@ -1,6 +1,6 @@
-#include "app/Werkzeugfenster.h"
+#include "uisupport/Werkzeugfenster.h"
 
-#include "device/ComPanel.h"
+#include "kern/Fehlermeldungen.h"
 #include "uisupport/Bilder.h"
 #include "uisupport/Fehleranzeige.h"
 #include "uisupport/Hilfemodus.h"
@@ -17,6 +17,9 @@ const char* const kFehlerHilfe =
     "Fehler-LED, Fehlertext, und Fehlernummer.";
 
 } // namespace
+
+const char* const kVerbindungsBildHilfe = "Öffnet bzw. trennt die serielle Verbindung zur DLM-7.\nCOM-Port Nummer und "
+                                          "Geräteadresse müssen im\nFenster 'COM-Einstellung' eingestellt werden.";
 
 Werkzeugfenster::Werkzeugfenster(const QString& name, QWidget* eltern) : QMainWindow(eltern), name_(name) {
     setWindowFlags(Qt::Widget);
@@ -50,13 +53,25 @@ void Werkzeugfenster::TitelMitDatei(const QString& dateiname) {
 void Werkzeugfenster::DateiMenueAbschliessen(bool trennlinie) {
     if (trennlinie) datei_->addSeparator();
     beenden_ = datei_->addAction("Beenden");
-    connect(beenden_, &QAction::triggered, this, [] {
+    connect(beenden_, &QAction::triggered, this, [this] {
         if (gHilfeAktiv) return;
-        ProgrammendeFallsAllesGespeichert();
+        emit beendenGewuenscht();
     });
 }
 
-void Werkzeugfenster::FensterWechseln(FensterId ziel) { ZeigeChildpanel(ziel); }
+void Werkzeugfenster::FensterWechseln(FensterId ziel) { emit fensterGewuenscht(ziel); }
+
+void Werkzeugfenster::LinkAnzeigen(int port) {
+    if (bild_) bild_->setWert(port);
+}
+
+void Werkzeugfenster::FehlerAnzeigen(int code) {
+    if (!fehler_) return;
+    if (code != 0)
+        fehler_->Setzen(code, QString::fromUtf8(QAV_Fehlermeldung(code)));
+    else
+        fehler_->Loeschen();
+}
 
 QPushButton* Werkzeugfenster::ZurueckKnopf(const QString& text) {
     auto* b = new QPushButton(text, this);
@@ -77,20 +92,24 @@ QToolButton* Werkzeugfenster::DirekthilfeKnopf() {
     b->setToolTip("Direkthilfe");
     b->setIconSize(QSize(24, 24));
     HilfeDurchlassen(b);
-    connect(b, &QToolButton::clicked, this, [](bool an) { DirekthilfeSchalten(an); });
+    connect(b, &QToolButton::clicked, this, [this](bool an) { emit direkthilfeGeschaltet(an); });
     return b;
 }
 
 VerbindungsBild* Werkzeugfenster::VerbindungsBildAnlegen() {
-    auto* bild = new VerbindungsBild(this);
-    bild->setObjectName("PICTURERING");
-    VerbindungsBildAnmelden(bild);
-    return bild;
+    bild_ = new VerbindungsBild(this);
+    bild_->setObjectName("PICTURERING");
+    HilfetextSetzen(bild_, QString::fromUtf8(kVerbindungsBildHilfe));
+    connect(bild_, &VerbindungsBild::geklickt, this, [this] {
+        if (gHilfeAktiv) return;
+        emit verbindungUmschalten();
+    });
+    return bild_;
 }
 
 Fehleranzeige* Werkzeugfenster::FehleranzeigeAnlegen() {
-    auto* f = new Fehleranzeige(this);
-    f->setObjectName("FEHLER");
-    HilfetextSetzen(f, kFehlerHilfe);
-    return f;
+    fehler_ = new Fehleranzeige(this);
+    fehler_->setObjectName("FEHLER");
+    HilfetextSetzen(fehler_, kFehlerHilfe);
+    return fehler_;
 }

@@ -1,13 +1,15 @@
 #pragma once
-#include "app/Kurvenfenster.h"
+#include "uisupport/Kurvenfenster.h"
 
+class Geraetedienst;
 class IniDatei;
+class KonfigModell;
 
 // "Kurvengenerator": four generator curves on twelve time bases.
 class KurvenPanel : public Kurvenfenster {
     Q_OBJECT
 public:
-    explicit KurvenPanel(QWidget* eltern);
+    KurvenPanel(Geraetedienst& dienst, const KonfigModell& konfig, QWidget* eltern);
 
     int KurvenpanelInit();
     int KurvenpanelClear();
@@ -19,6 +21,8 @@ public:
     int darstellung() const { return darstellung_; }
 
 private:
+    Geraetedienst& dienst_;
+    const KonfigModell& konfig_;
     int darstellung_ = 3;
     bool hintergrund_[4] = {false, false, false, false};
 };

@@ -1,4 +1,4 @@
-#include "app/Fehlerpopup.h"
+#include "uisupport/Fehlerpopup.h"
 
 #include "kern/Fehlermeldungen.h"
 #include "uisupport/Dialoge.h"

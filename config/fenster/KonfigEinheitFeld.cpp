@@ -1,4 +1,4 @@
-#include "config/KonfigEinheitFeld.h"
+#include "config/fenster/KonfigEinheitFeld.h"
 
 #include "config/KonfigDaten.h"
 

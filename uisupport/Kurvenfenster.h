@@ -2,9 +2,10 @@
 // Common frame of the two curve windows ("Kurvengenerator", "Kennlinienregler"):
 // toolbar, "Hilfe" menu with the help toggle and the pin assignment, the
 // Start/Stopp buttons of the connection window, error indicator and link picture.
-#include "app/Werkzeugfenster.h"
+#include "uisupport/Werkzeugfenster.h"
 
 class QAction;
+class QPushButton;
 class QToolBar;
 class QVBoxLayout;
 
@@ -13,11 +14,12 @@ class Kurvenfenster : public Werkzeugfenster {
 public:
     Kurvenfenster(const QString& name, const QString& pinbelegung, const QString& zurueckText, QWidget* eltern);
 
-    Fehleranzeige* fehleranzeige() override { return fehler_; }
-    VerbindungsBild* verbindungsBild() override { return bild_; }
     QAction* direkthilfeAktion() const { return direkthilfe_; }
     QToolBar* werkzeugleiste() const { return leiste_; }
     QMenu* hilfeMenue() const { return hilfe_; }
+
+    QPushButton* startKnopf() const { return start_; }
+    QPushButton* stoppKnopf() const { return stopp_; }
 
     // Unsaved work; the curve model sets it with every edit.
     bool geaendert() const { return geaendert_; }
@@ -34,8 +36,8 @@ private:
     QToolBar* leiste_;
     QMenu* hilfe_;
     QAction* direkthilfe_;
-    Fehleranzeige* fehler_;
-    VerbindungsBild* bild_;
+    QPushButton* start_;
+    QPushButton* stopp_;
     QVBoxLayout* flaeche_;
     bool geaendert_ = false;
 };

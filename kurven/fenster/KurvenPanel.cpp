@@ -1,6 +1,11 @@
-#include "kurven/KurvenPanel.h"
+#include "kurven/fenster/KurvenPanel.h"
 
+#include "config/KonfigModell.h"
+#include "device/Geraetedienst.h"
 #include "kern/IniDatei.h"
+#include "uisupport/Hilfemodus.h"
+
+#include <QPushButton>
 
 #include <QFrame>
 #include <QLabel>
@@ -15,8 +20,10 @@ const char* const kPinbelegung =
     "15:  GND\nPin 16:  Start/Stopp-Signal";
 }
 
-KurvenPanel::KurvenPanel(QWidget* eltern)
-    : Kurvenfenster("Kurvengenerator", QString::fromUtf8(kPinbelegung), "zurück zum &Hauptfenster", eltern) {
+KurvenPanel::KurvenPanel(Geraetedienst& dienst, const KonfigModell& konfig, QWidget* eltern)
+    : Kurvenfenster("Kurvengenerator", QString::fromUtf8(kPinbelegung), "zurück zum &Hauptfenster", eltern),
+      dienst_(dienst),
+      konfig_(konfig) {
     setObjectName("KURVENPNL");
     direkthilfeAktion()->setObjectName("WASISTDAS");
     auto* graph = new QFrame(this);
@@ -26,6 +33,13 @@ KurvenPanel::KurvenPanel(QWidget* eltern)
     hinweis->setEnabled(false);
     (new QVBoxLayout(graph))->addWidget(hinweis, 0, Qt::AlignCenter);
     arbeitsflaeche()->addWidget(graph, 1);
+    connect(startKnopf(), &QPushButton::clicked, this, [this] {
+        if (!gHilfeAktiv) dienst_.StartStopp(true, this);
+    });
+    connect(stoppKnopf(), &QPushButton::clicked, this, [this] {
+        if (!gHilfeAktiv) dienst_.StartStopp(false, this);
+    });
+    connect(&konfig_, &KonfigModell::uebernommen, this, [this] { Kurvenpanel_SkaliereYAchse(); });
 }
 
 int KurvenPanel::KurvenpanelInit() { return 0; }

@@ -1,5 +1,7 @@
 // Controls, layout, help texts and signal wiring of "Direkte Ein-/Ausgabe".
-#include "direkt/DirektPanel.h"
+#include "direkt/fenster/DirektPanel.h"
+
+#include "config/KonfigModell.h"
 
 #include "uisupport/Drehknopf.h"
 #include "uisupport/Fehleranzeige.h"
@@ -92,7 +94,8 @@ QLabel* Kanaltitel(const QString& text, QWidget* eltern) {
 
 } // namespace
 
-DirektPanel::DirektPanel(QWidget* eltern) : Werkzeugfenster("Direkte Ein-/Ausgabe", eltern) {
+DirektPanel::DirektPanel(Geraetedienst& dienst, const KonfigModell& konfig, QWidget* eltern)
+    : Werkzeugfenster("Direkte Ein-/Ausgabe", eltern), dienst_(dienst), konfig_(konfig) {
     setObjectName("DIREKTPNL");
     DateiMenueAbschliessen(false);
     QAction* pins = menuBar()->addMenu("&Hilfe")->addAction("DLM-7 Pinbelegung");
@@ -230,11 +233,9 @@ void DirektPanel::Aufbauen() {
     spalte->addWidget(diagramm, 5);
 
     auto* unten = new QHBoxLayout;
-    fehler_ = FehleranzeigeAnlegen();
-    bild_ = VerbindungsBildAnlegen();
+    unten->addWidget(FehleranzeigeAnlegen(), 1);
+    unten->addWidget(VerbindungsBildAnlegen());
     DIREKTHILFE = DirekthilfeKnopf();
-    unten->addWidget(fehler_, 1);
-    unten->addWidget(bild_);
     unten->addWidget(ZurueckKnopf("Zurück zum &Hauptfenster"));
     unten->addWidget(DIREKTHILFE);
     spalte->addLayout(unten);
@@ -283,6 +284,7 @@ void DirektPanel::Verbinden() {
     connect(ZOOMX, &QSpinBox::valueChanged, this, [this] { DirektZoom_Callback(); });
     connect(ZOOMY, &QSpinBox::valueChanged, this, [this] { DirektZoom_Callback(); });
     connect(TIMER, &QTimer::timeout, this, [this] { DirektTimer_Callback(); });
+    connect(&konfig_, &KonfigModell::uebernommen, this, [this] { Direktpanel_SkaliereElemente(); });
 }
 
 void DirektPanel::AbfragenAnzeigen(bool an) {

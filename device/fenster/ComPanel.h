@@ -1,10 +1,15 @@
 #pragma once
-// "COM-Schnittstellen Einstellung": owns the one serial link and the device
-// address every other window uses.
-#include "app/Werkzeugfenster.h"
+// "COM-Schnittstellen Einstellung": chooses the serial link and the device
+// address that the device service holds for every window, scans for boxes,
+// reads identity and error bits, starts and stops the box.
+#include "uisupport/Werkzeugfenster.h"
 
 #include <array>
+#include <memory>
+#include <string>
 
+class Geraetedienst;
+class Vorgang;
 class IniDatei;
 class Lampe;
 class QComboBox;
@@ -16,35 +21,18 @@ class QToolButton;
 // Codes for a closed link, returned before any traffic.
 constexpr int kComIdOhnePort = -122232;
 constexpr int kComScanOhnePort = -122233;
-constexpr int kComStartOhnePort = -122234;
-constexpr int kComStoppOhnePort = -122235;
 constexpr int kComEingang4OhnePort = -122236;
 constexpr int kComFehlerabfrageOhnePort = -122237;
-
-// Number (1..8) of the open port, or -1.
-int OffenerComPort();
-// The address chosen in the connection window: '1'..'9', or '&' for all boxes.
-char GeraeteAdresse();
-
-// The link pictures of all six windows show the open port and toggle the link.
-void VerbindungsBildAnmelden(VerbindungsBild* bild);
-void ComPicture_Callback();
-// Also the "Start"/"Stopp" buttons of the two curve windows.
-void Start_Callback();
-void Stopp_Callback();
 
 class ComPanel : public Werkzeugfenster {
     Q_OBJECT
 public:
-    explicit ComPanel(QWidget* eltern);
+    ComPanel(Geraetedienst& dienst, QWidget* eltern);
 
     int CompanelInit();
     int CompanelClear();
     void ReadIniCompanel(const IniDatei& ini);
     void WriteIniCompanel(IniDatei& ini);
-
-    Fehleranzeige* fehleranzeige() override { return fehler_; }
-    VerbindungsBild* verbindungsBild() override { return bild_; }
 
     // Controls, named as in the window, for the shell and the tests.
     QComboBox* PORT = nullptr;
@@ -63,7 +51,8 @@ public:
     QPushButton* STARTSTOPPEINGANGAUS = nullptr;
     QToolButton* DIREKTHILFE = nullptr;
 
-    // Control callbacks (commit).
+    // Control callbacks (commit). Device work is submitted to the service;
+    // its result reaches the controls and the indicator later.
     void PortSelect_Callback();
     void IDLesen_Callback();
     void Scann_Callback();
@@ -71,24 +60,19 @@ public:
     void StatusbitsHilfe_Callback();
     void StartStoppEingang_Callback(bool startStoppSignal);
 
-    // The operations behind them.
-    int ComPortOeffnen(int gewuenscht);
-    void ComPortSchliessen();
-    int ComIDLesen();
-    int ComScann();
-    int ComStart();
-    int ComStopp();
-    int ComStartStoppEingang(bool startStoppSignal);
-    int ComFehlerabfrage();
+    bool scanLaeuft() const { return scan_ != nullptr; }
 
-    int letzterComPort() const;
-    void LinkAnzeigen();  // PORT, the six pictures and the link-dependent dimming
+    // PORT, the picture and the link-dependent dimming.
+    void LinkAnzeigen(int port) override;
 
 private:
     void PortSetzen(int wert);
     void PfadAnzeigen();
+    void ScanLampe(char adresse, int code, const std::string& kennung);
+    void ScanBeendet();
 
-    Fehleranzeige* fehler_ = nullptr;
-    VerbindungsBild* bild_ = nullptr;
+    Geraetedienst& dienst_;
     QLabel* pfad_ = nullptr;
+    std::shared_ptr<Vorgang> scan_;
+    char scanZuletzt_ = '0';
 };

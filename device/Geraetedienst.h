@@ -1,0 +1,139 @@
+#pragma once
+// The one owner of the link to the box. Every device operation runs on one
+// worker thread, one at a time, in the order submitted, so frames of two
+// windows never interleave; the GUI thread gets each result back through a
+// callback and never waits on the serial line. The link state (open port,
+// last port, address, the code on the shared error indicator) lives here and
+// is announced by signals.
+#include "device/Blocktransfer.h"
+
+#include <QObject>
+#include <QPointer>
+
+#include <atomic>
+#include <functional>
+#include <memory>
+#include <type_traits>
+#include <utility>
+#include <vector>
+
+class QThread;
+
+// Start and stop with no open port, shared by the connection and curve windows.
+constexpr int kComStartOhnePort = -122234;
+constexpr int kComStoppOhnePort = -122235;
+
+// Handle of one submitted operation.
+class Vorgang {
+public:
+    // Thread-safe; a block transfer stops before its next block.
+    void Abbrechen() { abbrechen_ = true; }
+    bool abgebrochen() const { return abbrechen_; }
+    bool fertig() const { return fertig_; }
+
+    // GUI thread: receives the percentages the operation reports.
+    std::function<void(int)> fortschritt;
+    // Kept alive until the result has been handled (progress dialog, busy marker).
+    void Begleiten(std::shared_ptr<void> b) { begleiter_.push_back(std::move(b)); }
+
+private:
+    friend class Geraetedienst;
+    std::atomic<bool> abbrechen_{false};
+    bool fertig_ = false;
+    std::vector<std::shared_ptr<void>> begleiter_;
+};
+using VorgangPtr = std::shared_ptr<Vorgang>;
+
+// What an operation sees on the worker thread.
+struct Auftrag {
+    int port = -1;  // the open port when the operation runs, or -1
+    char adresse = '1';
+    // Progress and cancel of this operation, ready for the block transfer.
+    Blockrueckmeldung rueckmeldung;
+    // Runs f on the GUI thread (unless the submitting object is gone), in
+    // order with the operation's result.
+    std::function<void(std::function<void()>)> aufGui;
+};
+
+class Geraetedienst : public QObject {
+    Q_OBJECT
+public:
+    static constexpr double kEmpfangsZeitlimit = 0.5;
+    static constexpr int kBaud = 9600;
+
+    explicit Geraetedienst(QObject* eltern = nullptr);
+    ~Geraetedienst() override;
+
+    // Link state as the GUI thread knows it.
+    int offenerPort() const { return port_; }
+    int letzterPort() const { return letzterPort_; }
+    void LetztenPortSetzen(int port) { letzterPort_ = port; }
+    char adresse() const { return adresse_.load(); }
+    void AdresseSetzen(char a) { adresse_ = a; }
+    int fehler() const { return fehler_; }
+
+    // The error indicator every device window shows: 0 clears it.
+    void FehlerSetzen(int code);
+
+    // Runs arbeit(Auftrag&) on the worker and then fertig(result) on the GUI
+    // thread. With a kontext, fertig (and aufGui) are dropped once it is gone.
+    template <class Arbeit, class Fertig>
+    VorgangPtr Ausfuehren(QObject* kontext, Arbeit arbeit, Fertig fertig) {
+        using T = std::invoke_result_t<Arbeit&, Auftrag&>;
+        auto v = std::make_shared<Vorgang>();
+        Einreihen(kontext, v,
+                  [arbeit = std::move(arbeit), fertig = std::move(fertig)](Auftrag& a) mutable
+                  -> std::function<void()> {
+                      auto ergebnis = std::make_shared<T>(arbeit(a));
+                      return [fertig, ergebnis]() mutable { fertig(std::move(*ergebnis)); };
+                  });
+        return v;
+    }
+
+    // Opens the port (closing another one first); -1 only closes. Choosing
+    // the port in force does nothing. fertig gets 0 or the open's code.
+    VorgangPtr Oeffnen(int port, QObject* kontext = nullptr, std::function<void(int)> fertig = {});
+    VorgangPtr Schliessen(QObject* kontext = nullptr, std::function<void(int)> fertig = {});
+    // The link pictures: reopens the last port (its result on the indicator) or closes.
+    void Umschalten();
+
+    // "Start"/"Stopp" of the box; the result goes to the error indicator.
+    void StartStopp(bool start, QObject* kontext = nullptr);
+
+    // An operation queued or running, or a result not yet handed over.
+    bool beschaeftigt() const { return offen_ > 0; }
+    // Hands results over until nothing is pending; false after the time-out.
+    bool Abwarten(int millisekunden = 10000);
+    // Cancels every transfer that is queued or running.
+    void AllesAbbrechen();
+    // End of the program: cancels transfers, waits for what is running,
+    // closes the port and stops the worker. Nothing submitted afterwards runs.
+    void Beenden();
+
+signals:
+    void linkGeaendert(int port);
+    void fehlerGeaendert(int code);
+    void beschaeftigtGeaendert(bool beschaeftigt);
+
+private:
+    using Arbeit = std::function<std::function<void()>(Auftrag&)>;
+    void Einreihen(QObject* kontext, const VorgangPtr& v, Arbeit arbeit);
+    void AufGuiAusfuehren(bool mitKontext, QPointer<QObject> kontext, std::function<void()> f);
+    void Erledigt();
+    void LinkMelden(int port, int gewuenscht, int code);
+
+    QThread* faden_;
+    QObject* arbeiter_;
+    bool beendet_ = false;
+
+    // GUI thread.
+    int port_ = -1;
+    int letzterPort_ = -1;
+    int fehler_ = 0;
+    int offen_ = 0;
+    std::vector<std::weak_ptr<Vorgang>> vorgaenge_;
+    std::atomic<char> adresse_{'1'};
+
+    // Worker thread.
+    int wPort_ = -1;
+};

@@ -4,6 +4,7 @@
 #include <QRect>
 #include <QString>
 #include <QStringList>
+#include <functional>
 #include <memory>
 
 class QWidget;
@@ -22,7 +23,9 @@ struct DateiErgebnis {
     QString pfad;
 };
 
-// A modal progress dialog without cancel; it keeps painting while the caller works.
+// A progress dialog that blocks input to the program while it is shown and
+// never waits itself: the work runs elsewhere and reports percentages. With
+// a cancel function it has an "Abbrechen" button; destroying it closes it.
 class Fortschritt {
 public:
     virtual ~Fortschritt() = default;
@@ -39,7 +42,8 @@ public:
     virtual int Frage(const QString& titel, const QString& text, const QStringList& knoepfe, int enterKnopf,
                       int escKnopf) = 0;
     virtual DateiErgebnis Datei(const DateiAuswahl& auswahl) = 0;
-    virtual std::unique_ptr<Fortschritt> FortschrittZeigen(const QString& titel, const QString& text) = 0;
+    virtual std::unique_ptr<Fortschritt> FortschrittZeigen(const QString& titel, const QString& text,
+                                                           std::function<void()> abbrechen = {}) = 0;
     // Shows the bubble at platz (global coordinates) and returns after the click that closes it.
     virtual void Hilfeblase(QWidget* eltern, const QRect& platz, const QString& text) = 0;
 };

@@ -17,21 +17,27 @@ QWidget* AktivesFenster() { return QApplication::activeWindow(); }
 
 class QtFortschritt : public Fortschritt {
 public:
-    QtFortschritt(const QString& titel, const QString& text) : dialog_(text, QString(), 0, 100, AktivesFenster()) {
+    QtFortschritt(const QString& titel, const QString& text, std::function<void()> abbrechen)
+        : dialog_(text, abbrechen ? QStringLiteral("Abbrechen") : QString(), 0, 100, AktivesFenster()) {
         dialog_.setWindowTitle(titel);
-        dialog_.setCancelButton(nullptr);
+        if (!abbrechen) dialog_.setCancelButton(nullptr);
         dialog_.setWindowModality(Qt::ApplicationModal);
         dialog_.setMinimumDuration(0);
         dialog_.setAutoClose(false);
         dialog_.setAutoReset(false);
+        dialog_.setMinimumWidth(320);
         dialog_.setValue(0);
+        if (abbrechen) {
+            // The work stops between two blocks; until then the dialog says so.
+            QObject::connect(&dialog_, &QProgressDialog::canceled, &dialog_, [this, abbrechen] {
+                dialog_.setLabelText(QStringLiteral("Wird abgebrochen …"));
+                abbrechen();
+            });
+        }
         dialog_.show();
-        QApplication::processEvents();
     }
     void Setzen(int prozent) override {
-        dialog_.setValue(std::clamp(prozent, 0, 100));
-        // The transfer runs on the GUI thread; let the dialog paint between blocks.
-        QApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+        if (!dialog_.wasCanceled()) dialog_.setValue(std::clamp(prozent, 0, 100));
     }
 
 private:
@@ -75,8 +81,9 @@ DateiErgebnis QtDialoge::Datei(const DateiAuswahl& a) {
     return {DateiErgebnis::Art::Gewaehlt, pfad};
 }
 
-std::unique_ptr<Fortschritt> QtDialoge::FortschrittZeigen(const QString& titel, const QString& text) {
-    return std::make_unique<QtFortschritt>(titel, text);
+std::unique_ptr<Fortschritt> QtDialoge::FortschrittZeigen(const QString& titel, const QString& text,
+                                                          std::function<void()> abbrechen) {
+    return std::make_unique<QtFortschritt>(titel, text, std::move(abbrechen));
 }
 
 void QtDialoge::Hilfeblase(QWidget* eltern, const QRect& platz, const QString& text) {

@@ -7,6 +7,7 @@ public:
     int Frage(const QString& titel, const QString& text, const QStringList& knoepfe, int enterKnopf,
               int escKnopf) override;
     DateiErgebnis Datei(const DateiAuswahl& auswahl) override;
-    std::unique_ptr<Fortschritt> FortschrittZeigen(const QString& titel, const QString& text) override;
+    std::unique_ptr<Fortschritt> FortschrittZeigen(const QString& titel, const QString& text,
+                                                   std::function<void()> abbrechen = {}) override;
     void Hilfeblase(QWidget* eltern, const QRect& platz, const QString& text) override;
 };

@@ -4,22 +4,32 @@ namespace {
 
 class SkriptFortschritt : public Fortschritt {
 public:
-    explicit SkriptFortschritt(std::vector<int>& werte) : werte_(werte) {}
-    void Setzen(int prozent) override { werte_.push_back(prozent); }
+    SkriptFortschritt(std::vector<int>& werte, int abbrechenBei, std::function<void()> abbrechen)
+        : werte_(werte), abbrechenBei_(abbrechenBei), abbrechen_(std::move(abbrechen)) {}
+    void Setzen(int prozent) override {
+        werte_.push_back(prozent);
+        if (abbrechen_ && abbrechenBei_ >= 0 && prozent >= abbrechenBei_) {
+            auto f = std::move(abbrechen_);
+            abbrechen_ = nullptr;
+            f();
+        }
+    }
 
 private:
     std::vector<int>& werte_;
+    int abbrechenBei_;
+    std::function<void()> abbrechen_;
 };
 
 } // namespace
 
 void SkriptDialoge::Meldung(const QString& titel, const QString& text) {
-    protokoll.push_back({"Meldung", titel, text, {"OK"}, 1, 1, {}, {}, {}});
+    protokoll.push_back({"Meldung", titel, text, {"OK"}, 1, 1, {}, {}, {}, false});
 }
 
 int SkriptDialoge::Frage(const QString& titel, const QString& text, const QStringList& knoepfe, int enterKnopf,
                          int escKnopf) {
-    protokoll.push_back({"Frage", titel, text, knoepfe, enterKnopf, escKnopf, {}, {}, {}});
+    protokoll.push_back({"Frage", titel, text, knoepfe, enterKnopf, escKnopf, {}, {}, {}, false});
     if (antworten.empty()) return escKnopf;
     const int a = antworten.front();
     antworten.pop_front();
@@ -27,20 +37,23 @@ int SkriptDialoge::Frage(const QString& titel, const QString& text, const QStrin
 }
 
 DateiErgebnis SkriptDialoge::Datei(const DateiAuswahl& auswahl) {
-    protokoll.push_back({"Datei", auswahl.titel, auswahl.muster, {}, 0, 0, {}, auswahl, {}});
+    protokoll.push_back({"Datei", auswahl.titel, auswahl.muster, {}, 0, 0, {}, auswahl, {}, false});
     if (dateien.empty()) return {};
     auto e = dateien.front();
     dateien.pop_front();
     return e;
 }
 
-std::unique_ptr<Fortschritt> SkriptDialoge::FortschrittZeigen(const QString& titel, const QString& text) {
-    protokoll.push_back({"Fortschritt", titel, text, {}, 0, 0, {}, {}, {}});
-    return std::make_unique<SkriptFortschritt>(protokoll.back().fortschritt);
+std::unique_ptr<Fortschritt> SkriptDialoge::FortschrittZeigen(const QString& titel, const QString& text,
+                                                              std::function<void()> abbrechen) {
+    protokoll.push_back({"Fortschritt", titel, text, {}, 0, 0, {}, {}, {}, bool(abbrechen)});
+    const int bei = abbrechenBeiProzent;
+    abbrechenBeiProzent = -1;
+    return std::make_unique<SkriptFortschritt>(protokoll.back().fortschritt, bei, std::move(abbrechen));
 }
 
 void SkriptDialoge::Hilfeblase(QWidget*, const QRect& platz, const QString& text) {
-    protokoll.push_back({"Hilfe", {}, text, {}, 0, 0, platz, {}, {}});
+    protokoll.push_back({"Hilfe", {}, text, {}, 0, 0, platz, {}, {}, false});
 }
 
 std::vector<SkriptDialoge::Popup> SkriptDialoge::VonArt(const QString& art) const {

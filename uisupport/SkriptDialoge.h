@@ -17,17 +17,21 @@ public:
         QRect platz;          // help bubble
         DateiAuswahl datei;   // file selection
         std::vector<int> fortschritt;
+        bool abbrechbar = false;
     };
 
     std::deque<int> antworten;              // for Frage; empty -> the Escape button
     std::deque<DateiErgebnis> dateien;      // for Datei; empty -> cancelled
     std::deque<Popup> protokoll;  // deque: progress values are recorded into an entry by reference
+    // The next progress dialog is cancelled ("Abbrechen") once it reaches this percentage; -1 never.
+    int abbrechenBeiProzent = -1;
 
     void Meldung(const QString& titel, const QString& text) override;
     int Frage(const QString& titel, const QString& text, const QStringList& knoepfe, int enterKnopf,
               int escKnopf) override;
     DateiErgebnis Datei(const DateiAuswahl& auswahl) override;
-    std::unique_ptr<Fortschritt> FortschrittZeigen(const QString& titel, const QString& text) override;
+    std::unique_ptr<Fortschritt> FortschrittZeigen(const QString& titel, const QString& text,
+                                                   std::function<void()> abbrechen = {}) override;
     void Hilfeblase(QWidget* eltern, const QRect& platz, const QString& text) override;
 
     void DateiGewaehlt(const QString& pfad) { dateien.push_back({DateiErgebnis::Art::Gewaehlt, pfad}); }

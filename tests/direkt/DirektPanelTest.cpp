@@ -147,6 +147,24 @@ TEST_F(DirektFenster, Eingang4BelegtWirdGedimmtNichtGefragtUndGestrichelt) {
     EXPECT_TRUE(Gesendet("#1V4R\r"));
 }
 
+TEST_F(DirektFenster, TaktWaehrendLaufenderAbfrageWirdUebersprungen) {
+    Starten();
+    s->sim.AnfragenLoeschen();
+    s->sim.VerzoegerungSetzen(std::chrono::milliseconds(20));
+    d->DirektTimer_Callback();
+    d->DirektTimer_Callback();  // the first poll is still on the line
+    EXPECT_TRUE(d->abfrageLaeuft());
+    Warten();
+    auto lesungen = [&] {
+        const auto a = s->sim.Anfragen();
+        return std::count(a.begin(), a.end(), std::string("#1V1R\r"));
+    };
+    EXPECT_EQ(lesungen(), 1);
+    Abfragen();
+    EXPECT_EQ(lesungen(), 2);
+    EXPECT_EQ(d->STRIPCHART->anzahlPunkte(), 2);
+}
+
 TEST_F(DirektFenster, MinMaxResetNimmtDieNaechsteRunde) {
     for (int k = 1; k <= 4; ++k)
         s->sim.EingangSignal(k, SimSignal{SimSignal::Form::Konstant, 3.0, 0.0, 1.0});

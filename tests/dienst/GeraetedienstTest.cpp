@@ -1,0 +1,133 @@
+// The device service against the simulator: cancel between blocks, order of
+// operations from several windows, and the link state every window shows.
+#include "FensterUmgebung.h"
+
+#include "device/Blocktransfer.h"
+#include "device/Qavksv5.h"
+#include "kern/Fehlermeldungen.h"
+#include "sim/SimUmgebung.h"
+#include "uisupport/Fehleranzeige.h"
+#include "uisupport/VerbindungsBild.h"
+
+#include <QComboBox>
+#include <QPushButton>
+#include <gtest/gtest.h>
+
+namespace {
+
+std::size_t Schreibanfragen(const std::vector<std::string>& anfragen) {
+    return std::count_if(anfragen.begin(), anfragen.end(), [](const std::string& a) { return a.compare(2, 3, "BDW") == 0; });
+}
+
+struct Dienstfenster : ::testing::Test {
+    SimUmgebung box;
+    FensterUmgebung u;
+    void SetUp() override {
+        ASSERT_TRUE(box.bereit()) << box.fehler;
+        ASSERT_EQ(u.Starten(), 0);
+        Dienst().Oeffnen(box.port);
+        Warten();
+        ASSERT_EQ(Dienst().offenerPort(), box.port);
+        box.sim.AnfragenLoeschen();
+    }
+    // An 8224-byte image written through the service, as a curve window does.
+    VorgangPtr Schreiben(int& ergebnis) {
+        auto bild = std::make_shared<std::vector<unsigned char>>(8224, 0x5A);
+        return Dienst().Ausfuehren(
+            nullptr,
+            [bild](Auftrag& a) {
+                return SpeicherBlockweiseSchreiben(a.port, a.adresse, 0x2020, bild->data(), long(bild->size()),
+                                                   a.rueckmeldung);
+            },
+            [&ergebnis](int r) { ergebnis = r; });
+    }
+};
+
+TEST_F(Dienstfenster, AbgebrochenesSchreibenSendetNachDemAbbruchNichtsMehr) {
+    box.sim.VerzoegerungSetzen(std::chrono::milliseconds(5));
+    int ergebnis = 1;
+    std::vector<int> prozente;
+    std::size_t beimAbbruch = 0;
+    auto v = Schreiben(ergebnis);
+    v->fortschritt = [&](int p) {
+        prozente.push_back(p);
+        if (p >= 10 && !v->abgebrochen()) {
+            beimAbbruch = Schreibanfragen(box.sim.Anfragen());
+            v->Abbrechen();
+        }
+    };
+    EXPECT_TRUE(Dienst().beschaeftigt());
+    Warten();
+    EXPECT_EQ(ergebnis, kSendenAbgebrochen);
+    // At most the block already on the line when the button was pressed.
+    const std::size_t gesendet = Schreibanfragen(box.sim.Anfragen());
+    EXPECT_LE(gesendet, beimAbbruch + 1);
+    EXPECT_LT(gesendet, 129u / 2);
+    EXPECT_FALSE(prozente.empty());
+    EXPECT_FALSE(Dienst().beschaeftigt());
+    EXPECT_EQ(std::string(QAV_Fehlermeldung(ergebnis)),
+              "Übertragung abgebrochen. Die Daten in der DLM-7 sind unvollständig.");
+}
+
+TEST_F(Dienstfenster, ZweiFensterVerschraenkenIhreRahmenNie) {
+    // A long write, then the zero button of the direct I/O window and a scan
+    // of the connection window while it is still on the line.
+    QAVKSV5_Timeout(box.port, 0.05);  // eight silent addresses in the scan
+    int ergebnis = 1;
+    Schreiben(ergebnis);
+    ZeigeChildpanel(FensterId::Direkt);
+    Direkt()->AUSGAENGEAUFNULL->click();
+    Com()->Scann_Callback();
+    Warten();
+    ASSERT_EQ(ergebnis, 0);
+    const auto anfragen = box.sim.Anfragen();
+    std::string folge;  // one letter per frame: W(rite) O(utput) I(dentity)
+    for (const auto& a : anfragen) {
+        const char art = a.compare(2, 3, "BDW") == 0 ? 'W' : a.compare(2, 1, "V") == 0 ? 'O' : 'I';
+        if (folge.empty() || folge.back() != art) folge += art;
+    }
+    EXPECT_EQ(folge, "WOI");
+    EXPECT_EQ(Schreibanfragen(anfragen), 129u);
+}
+
+TEST_F(Dienstfenster, JedesFensterZeigtDenLinkUndDenFehlerDesDienstes) {
+    auto bilder = [] {
+        std::vector<int> w{Haupt()->verbindungsBild()->wert()};
+        for (FensterId id : {FensterId::Com, FensterId::Konfig, FensterId::Direkt, FensterId::Kurven, FensterId::Kennlinie})
+            w.push_back(App().panel(id)->verbindungsBild()->wert());
+        return w;
+    };
+    EXPECT_EQ(bilder(), std::vector<int>(6, box.port));
+    EXPECT_EQ(Com()->PORT->currentData().toInt(), box.port);
+
+    // The picture toggles through the service: closed, then the last port again.
+    Kurven()->verbindungsBild()->geklickt();
+    Warten();
+    EXPECT_EQ(bilder(), std::vector<int>(6, -1));
+    EXPECT_EQ(Com()->PORT->currentData().toInt(), -1);
+    EXPECT_FALSE(Com()->START->isEnabled());
+    Haupt()->verbindungsBild()->geklickt();
+    Warten();
+    EXPECT_EQ(bilder(), std::vector<int>(6, box.port));
+    EXPECT_TRUE(Com()->START->isEnabled());
+
+    // A device failure reaches the four indicators.
+    box.sim.KabelGezogen(true);
+    Kennlinie()->startKnopf()->click();
+    Warten();
+    for (FensterId id : {FensterId::Com, FensterId::Direkt, FensterId::Kurven, FensterId::Kennlinie})
+        EXPECT_EQ(App().panel(id)->fehleranzeige()->nummer(), 403041) << int(id);
+    EXPECT_EQ(Dienst().fehler(), -403041);
+}
+
+TEST_F(Dienstfenster, ErgebnisFuerEinGeschlossenesFensterGehtVerloren) {
+    auto* kontext = new QObject;
+    bool gerufen = false;
+    Dienst().Ausfuehren(kontext, [](Auftrag&) { return 0; }, [&](int) { gerufen = true; });
+    delete kontext;
+    Warten();
+    EXPECT_FALSE(gerufen);
+    EXPECT_FALSE(Dienst().beschaeftigt());
+}
+
+} // namespace

@@ -3,8 +3,9 @@
 #include "device/Qavksv5.h"
 
 #include <QCoreApplication>
-#include <QDeadlineTimer>
+#include <QEventLoop>
 #include <QThread>
+#include <QTimer>
 
 Geraetedienst::Geraetedienst(QObject* eltern)
     : QObject(eltern), faden_(new QThread), arbeiter_(new QObject) {
@@ -76,13 +77,17 @@ void Geraetedienst::Erledigt() {
 }
 
 bool Geraetedienst::Abwarten(int millisekunden) {
-    QDeadlineTimer frist(millisekunden);
-    while (offen_ > 0) {
-        if (frist.hasExpired()) return false;
-        QCoreApplication::sendPostedEvents();
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
-    }
-    return true;
+    if (offen_ == 0) return true;
+    QEventLoop schleife;
+    QTimer frist;
+    frist.setSingleShot(true);
+    connect(&frist, &QTimer::timeout, &schleife, &QEventLoop::quit);
+    connect(this, &Geraetedienst::beschaeftigtGeaendert, &schleife, [&schleife](bool b) {
+        if (!b) schleife.quit();
+    });
+    frist.start(millisekunden);
+    schleife.exec();
+    return offen_ == 0;
 }
 
 void Geraetedienst::LinkMelden(int port, int gewuenscht, int code) {

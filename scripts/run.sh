@@ -45,4 +45,4 @@ if [ ! -f "$ini" ]; then
 fi
 echo "Simulated DLM-7 on $(cat "$demo/dlm7sim.pfad") (COM1 = $link)"
 cd "$demo"
-"$wurzel/build/release/dlm7dsteuerung"
+"$wurzel/build/release/app/dlm7dsteuerung"

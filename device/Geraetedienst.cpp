@@ -1,5 +1,6 @@
 #include "device/Geraetedienst.h"
 
+#include "device/PortFehler.h"
 #include "device/Qavksv5.h"
 
 #include <QCoreApplication>
@@ -100,21 +101,23 @@ VorgangPtr Geraetedienst::Oeffnen(int gewuenscht, QObject* kontext, std::functio
     struct Ergebnis {
         int code;
         int port;
+        std::string grund;
     };
     return Ausfuehren(
         kontext,
         [this, gewuenscht](Auftrag&) {
-            if (gewuenscht == wPort_) return Ergebnis{0, wPort_};
+            if (gewuenscht == wPort_) return Ergebnis{0, wPort_, {}};
             if (wPort_ != -1) QAVKSV5_Close(wPort_);
             wPort_ = -1;
-            if (gewuenscht == -1) return Ergebnis{0, -1};
-            if (const int r = QAVKSV5_Open(gewuenscht, kBaud); r != 0) return Ergebnis{r, -1};
+            if (gewuenscht == -1) return Ergebnis{0, -1, {}};
+            if (const int r = QAVKSV5_Open(gewuenscht, kBaud); r != 0) return Ergebnis{r, -1, PortFehlerText(gewuenscht)};
             QAVKSV5_Timeout(gewuenscht, kEmpfangsZeitlimit);
             wPort_ = gewuenscht;
-            return Ergebnis{0, gewuenscht};
+            return Ergebnis{0, gewuenscht, {}};
         },
         [this, gewuenscht, fertig = std::move(fertig)](Ergebnis e) {
             LinkMelden(e.port, gewuenscht, e.code);
+            if (gewuenscht != -1) emit oeffnungsMeldung(QString::fromStdString(e.grund));
             if (fertig) fertig(e.code);
         });
 }

@@ -112,6 +112,8 @@ public:
 
 signals:
     void linkGeaendert(int port);
+    // After a failed open: the device path and the cause ("" after a good open).
+    void oeffnungsMeldung(const QString& text);
     void fehlerGeaendert(int code);
     void beschaeftigtGeaendert(bool beschaeftigt);
 

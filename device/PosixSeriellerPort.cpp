@@ -76,18 +76,23 @@ int PosixSeriellerPort::Oeffnen(const std::string& pfad, int baud) {
     // O_NONBLOCK only so that the open does not wait for carrier.
     int fd = ::open(pfad.c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0) return -1;
+    // errno of the failing step survives the close, so the caller can say why.
+    auto aufgeben = [fd](bool exklusiv) {
+        const int grund = errno;
+        if (exklusiv) ioctl(fd, TIOCNXCL);
+        ::close(fd);
+        errno = grund;
+        return -1;
+    };
     // TIOCEXCL alone does not stop a privileged second opener; the lock does,
     // also between two port numbers of one process that name the same device.
-    if (flock(fd, LOCK_EX | LOCK_NB) != 0 || ioctl(fd, TIOCEXCL) != 0 || LeitungEinstellen(fd, baud) != 0) {
-        ::close(fd);
-        return -1;
+    if (flock(fd, LOCK_EX | LOCK_NB) != 0) {
+        errno = EBUSY;
+        return aufgeben(false);
     }
+    if (ioctl(fd, TIOCEXCL) != 0 || LeitungEinstellen(fd, baud) != 0) return aufgeben(false);
     int flags = fcntl(fd, F_GETFL);
-    if (flags < 0 || fcntl(fd, F_SETFL, flags & ~O_NONBLOCK) != 0) {
-        ioctl(fd, TIOCNXCL);
-        ::close(fd);
-        return -1;
-    }
+    if (flags < 0 || fcntl(fd, F_SETFL, flags & ~O_NONBLOCK) != 0) return aufgeben(true);
     fd_ = fd;
     puffer_.clear();
     pufferPos_ = 0;

@@ -5,12 +5,14 @@
 #include "device/Qavksv5Fehler.h"
 
 #include <array>
+#include <cerrno>
 #include <memory>
 
 namespace Verbindung {
 
 namespace {
 std::array<std::unique_ptr<SeriellerPort>, 9> sgPorts;
+std::array<int, 9> sgOeffnungsfehler{};
 }
 
 bool BaudGueltig(int baud) { return baud == 4800 || baud == 9600 || baud == 19200 || baud == 38400; }
@@ -27,9 +29,19 @@ int Oeffnen(int port, int baud) {
     // Reopening a number first releases the device it held.
     platz.reset();
     auto neu = NeuerSeriellerPort();
-    if (!neu || neu->Oeffnen(PortPfad(port), baud) != 0) return QavFehler::Open_Fehlgeschlagen;
+    errno = 0;
+    if (!neu || neu->Oeffnen(PortPfad(port), baud) != 0) {
+        sgOeffnungsfehler[static_cast<std::size_t>(port)] = errno;
+        return QavFehler::Open_Fehlgeschlagen;
+    }
+    sgOeffnungsfehler[static_cast<std::size_t>(port)] = 0;
     platz = std::move(neu);
     return 0;
+}
+
+int Oeffnungsfehler(int port) {
+    if (port < 1 || port > 8) return 0;
+    return sgOeffnungsfehler[static_cast<std::size_t>(port)];
 }
 
 int Schliessen(int port) {

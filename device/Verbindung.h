@@ -25,6 +25,8 @@ bool BaudGueltig(int baud);
 SeriellerPort* Port(int port);
 
 int Oeffnen(int port, int baud);
+// errno of the last failed open of the port number (0 if it opened).
+int Oeffnungsfehler(int port);
 int Schliessen(int port);
 int Zeitlimit(int port, double sekunden);
 int Leeren(int port);

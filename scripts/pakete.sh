@@ -3,6 +3,7 @@
 set -euo pipefail
 pakete=(build-essential cmake pkg-config qt6-base-dev qt6-svg-dev libqt6svg6 libgl-dev
         libgtest-dev libgmock-dev googletest libbenchmark-dev
+        qt6-translations-l10n
         xvfb xauth fonts-dejavu-core)
 fehlt=()
 for p in "${pakete[@]}"; do

@@ -15,6 +15,7 @@ struct DateiAuswahl {
     QString startVerzeichnis;  // empty: the current directory
     bool speichern = false;
     bool endungErzwingen = true;  // only files matching the pattern; a typed name gets the extension
+    bool ueberschreibenFragen = true;  // false where the file is extended, not replaced
 };
 
 struct DateiErgebnis {

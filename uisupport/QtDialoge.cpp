@@ -68,6 +68,7 @@ DateiErgebnis QtDialoge::Datei(const DateiAuswahl& a) {
     QFileDialog dlg(AktivesFenster(), a.titel, a.startVerzeichnis.isEmpty() ? QDir::currentPath() : a.startVerzeichnis);
     dlg.setOption(QFileDialog::DontUseNativeDialog, true);
     dlg.setAcceptMode(a.speichern ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+    dlg.setOption(QFileDialog::DontConfirmOverwrite, !a.ueberschreibenFragen);
     dlg.setFileMode(a.speichern ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
     QStringList filter{a.muster};
     if (!a.endungErzwingen) filter << "*";

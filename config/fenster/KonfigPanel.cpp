@@ -281,7 +281,10 @@ void KonfigPanel::ReadIniKonfigpanel(const IniDatei& ini) {
 }
 
 void KonfigPanel::WriteIniKonfigpanel(IniDatei& ini) {
-    KonfigAusPanelLesen();
+    // Fields that cannot be converted stay out of the settings; the
+    // configuration in force is kept for the next start.
+    const KonfigDaten felder = AusPanel();
+    if (Einwand(felder).isEmpty()) konfig_.Setzen(felder);
     KonfigInIniSchreiben(ini, konfig_.daten());
 }
 
@@ -324,10 +327,14 @@ void KonfigPanel::DateiAktion(int (KonfigPanel::*aktion)()) {
 }
 
 int KonfigPanel::KonfigurationSpeichern() {
+    // A configuration the window would refuse to take over is not written
+    // either: the file would bring a channel nobody can use.
+    KonfigDaten neu;
+    if (!PruefenOderMelden(neu)) return 0;
     const DateiErgebnis wahl = dialoge().Datei({"Konfiguration speichern", kDateimuster, {}, true, true});
     if (wahl.art == DateiErgebnis::Art::Abgebrochen) return 0;
     if (wahl.art == DateiErgebnis::Art::Fehler) return kKonfigSpeichernOeffnenFehler;
-    KonfigAusPanelLesen();
+    konfig_.Setzen(neu);
     return KonfigDateiSchreiben(Dateipfad(wahl.pfad), konfig_.daten());
 }
 

@@ -113,7 +113,7 @@ ComPanel::ComPanel(Geraetedienst& dienst, QWidget* eltern)
         LED[i] = new Lampe(geraet);
         LED[i]->setObjectName(QString("LED%1").arg(i + 1));
         LED[i]->setAn(false);
-        if (i < 8) HilfetextSetzen(LED[i], Q(hilfe::LED));
+        HilfetextSetzen(LED[i], Q(hilfe::LED));
         auto* l = new QLabel(QString::number(i + 1), geraet);
         l->setAlignment(Qt::AlignCenter);
         box->addWidget(LED[i], 0, Qt::AlignHCenter);
@@ -124,6 +124,7 @@ ComPanel::ComPanel(Geraetedienst& dienst, QWidget* eltern)
     TEXT = new QLabel(geraet);
     TEXT->setObjectName("TEXT");
     TEXT->setMinimumWidth(200);
+    TEXT->setWordWrap(true);
     gRaster->addWidget(IDLESEN, 0, 0);
     gRaster->addWidget(new QLabel("ID", geraet), 0, 1);
     gRaster->addWidget(IDSTRING, 0, 2, 1, 2);
@@ -162,7 +163,7 @@ ComPanel::ComPanel(Geraetedienst& dienst, QWidget* eltern)
         LED_FEHLER[i] = new Lampe(fehlerbits);
         LED_FEHLER[i]->setObjectName(QString("LED_FEHLER%1").arg(i));
         LED_FEHLER[i]->setFarbe(Lampe::Rot);
-        if (i < 4) HilfetextSetzen(LED_FEHLER[i], Q(hilfe::LED_FEHLER));
+        HilfetextSetzen(LED_FEHLER[i], Q(hilfe::LED_FEHLER));
         fLampen->addWidget(LED_FEHLER[i]);
         fLampen->addWidget(new QLabel(Q(kFehlerbitTexte[i]), fehlerbits));
         fLampen->addSpacing(16);
@@ -205,6 +206,8 @@ ComPanel::ComPanel(Geraetedienst& dienst, QWidget* eltern)
     connect(ADRESSE, &QComboBox::currentIndexChanged, this,
             [this] { dienst_.AdresseSetzen(ADRESSE->currentData().toChar().toLatin1()); });
     connect(&dienst_, &Geraetedienst::linkGeaendert, this, &ComPanel::LinkAnzeigen);
+    // Which device could not be opened, and why, beside the catalogue text.
+    connect(&dienst_, &Geraetedienst::oeffnungsMeldung, TEXT, &QLabel::setText);
     // A busy marker may have re-enabled a control the closed link dims.
     connect(&dienst_, &Geraetedienst::beschaeftigtGeaendert, this, [this](bool b) {
         if (!b) LinkAnzeigen(dienst_.offenerPort());

@@ -75,9 +75,7 @@ int DirektPanel::DirektpanelInit() {
 }
 
 int DirektPanel::DirektpanelClear() {
-    TIMER->stop();
-    ++abfrageNr_;
-    protokoll_.Schliessen();
+    AbfrageAbschliessen();
     return 0;
 }
 
@@ -120,9 +118,16 @@ void DirektPanel::AusgangAuf(int kanal, double phys) {
     AUSGANG[kanal]->setWert(phys);
 }
 
+void DirektPanel::AusgangZuruecknehmen(int kanal) {
+    // The knob shows what the box really holds, not what failed to reach it.
+    z_.sgAusgangProzent[kanal] = angenommenProzent_[kanal];
+    AusgangAuf(kanal, PhysAusProzent(konfig_.daten(), Seite::Ausgang, kanal, angenommenProzent_[kanal]));
+}
+
 void DirektPanel::AusgangSetzen(int kanal) {
     if (dienst_.offenerPort() == -1) {
         dienst_.FehlerSetzen(DirektFehler::AusgangOhnePort);
+        AusgangZuruecknehmen(kanal);
         return;
     }
     AusgangAuf(kanal, Begrenzt(AUSGANG[kanal]->wert(), BEGRENZUNG[kanal]->value()));
@@ -145,13 +150,15 @@ void DirektPanel::AusgangSenden(int kanal) {
             if (a.port == -1) return int(DirektFehler::AusgangOhnePort);
             return AusgangProzentSenden(a.port, a.adresse, kanal, prozent);
         },
-        [this, kanal](int r) {
+        [this, kanal, prozent](int r) {
             ausgangUnterwegs_[kanal] = false;
             if (r != 0) {
                 ausgangWartend_[kanal].reset();
                 dienst_.FehlerSetzen(r);
+                AusgangZuruecknehmen(kanal);
                 return;
             }
+            angenommenProzent_[kanal] = prozent;
             if (ausgangWartend_[kanal]) {
                 ausgangWartend_[kanal].reset();
                 AusgangSenden(kanal);
@@ -196,9 +203,16 @@ void DirektPanel::AusgaengeAufNull_Callback() {
             }
             return codes;
         },
-        [this](std::array<int, kKanaele> codes) {
-            for (int r : codes)
-                if (r != 0) dienst_.FehlerSetzen(r);
+        [this, ziele](std::array<int, kKanaele> codes) {
+            for (int kanal = 0; kanal < kKanaele; ++kanal) {
+                if (!ziele[kanal]) continue;
+                if (codes[kanal] == 0) {
+                    angenommenProzent_[kanal] = *ziele[kanal];
+                    continue;
+                }
+                dienst_.FehlerSetzen(codes[kanal]);
+                AusgangZuruecknehmen(kanal);
+            }
         });
     v->Begleiten(std::make_shared<Beschaeftigt>(this, AUSGAENGEAUFNULL));
 }
@@ -226,6 +240,7 @@ int DirektPanel::ProtokollOeffnen() {
     auswahl.muster = "*.txt";
     auswahl.speichern = true;
     auswahl.endungErzwingen = true;
+    auswahl.ueberschreibenFragen = false;  // the log is appended to an existing file
     const DateiErgebnis e = dialoge().Datei(auswahl);
     if (e.art == DateiErgebnis::Art::Fehler) return DirektFehler::Dateiauswahl;
     protokoll_.Schliessen();
@@ -264,6 +279,14 @@ void DirektPanel::AbfrageStarten() {
     v->Begleiten(std::make_shared<Beschaeftigt>(this, ABFRAGEN));
 }
 
+void DirektPanel::AbfrageAbschliessen() {
+    // A log ends with its closing line however polling ends.
+    int r = 0;
+    if (TIMER->isActive() && protokoll_.offen()) r = protokoll_.Text("Datenerfassung beendet\n");
+    AbfrageBeenden();
+    if (r != 0) QAV_Fehlerpopup(r);
+}
+
 void DirektPanel::AbfrageBeenden() {
     protokoll_.Schliessen();
     DATEISPEICHERNLED->setAn(false);
@@ -300,14 +323,24 @@ void DirektPanel::AusgaengeVorAbfrage(bool an) {
     auto v = dienst_.Ausfuehren(
         this,
         [ziele](Auftrag& a) {
+            // Code and channel of the first write that failed; later ones are not sent.
             for (int kanal = 0; kanal < kKanaele; ++kanal) {
                 if (!ziele[kanal]) continue;
-                if (a.port == -1) return int(DirektFehler::AusgangOhnePort);
-                if (const int r = AusgangProzentSenden(a.port, a.adresse, kanal, *ziele[kanal]); r != 0) return r;
+                if (a.port == -1) return std::pair{int(DirektFehler::AusgangOhnePort), kanal};
+                if (const int r = AusgangProzentSenden(a.port, a.adresse, kanal, *ziele[kanal]); r != 0)
+                    return std::pair{r, kanal};
             }
-            return 0;
+            return std::pair{0, kKanaele};
         },
-        [this, an, nr = abfrageNr_](int r) {
+        [this, an, ziele, nr = abfrageNr_](std::pair<int, int> e) {
+            const auto [r, fehlkanal] = e;
+            for (int kanal = 0; kanal < kKanaele; ++kanal) {
+                if (!ziele[kanal]) continue;
+                if (kanal < fehlkanal)
+                    angenommenProzent_[kanal] = *ziele[kanal];
+                else
+                    AusgangZuruecknehmen(kanal);
+            }
             if (nr != abfrageNr_) return;  // the window was left meanwhile
             if (r != 0) {
                 dienst_.FehlerSetzen(r);
@@ -426,7 +459,7 @@ void DirektPanel::Menu_Direkt_Hilfe_Pins() {
 
 void DirektPanel::FensterWechseln(FensterId ziel) {
     // Polling runs only while this window is shown.
-    AbfrageBeenden();
+    AbfrageAbschliessen();
     Werkzeugfenster::FensterWechseln(ziel);
 }
 

@@ -69,6 +69,8 @@ class DirektPanel : public Werkzeugfenster {
     // service; results reach the controls and the indicator when they arrive.
     void AusgangSetzen(int kanal);
     void AbfrageBeenden();
+    // Ends polling as the toggle does: the log gets its closing line.
+    void AbfrageAbschliessen();
     int ProtokollOeffnen();
 
     const DirektZustand& zustand() const { return z_; }
@@ -86,6 +88,7 @@ class DirektPanel : public Werkzeugfenster {
     void AusgangAuf(int kanal, double phys);
     void ChartSchritt();
     void AusgangSenden(int kanal);
+    void AusgangZuruecknehmen(int kanal);
     void AusgaengeVorAbfrage(bool an);
     void AbfrageStarten();
     void EingaengeVerarbeiten(const Kanalwerte& werte, int gelesen, int code);
@@ -98,6 +101,8 @@ class DirektPanel : public Werkzeugfenster {
     // a time, and only the newest value follows it.
     std::array<bool, kKanaele> ausgangUnterwegs_{};
     std::array<std::optional<double>, kKanaele> ausgangWartend_{};
+    // What the box last acknowledged, percent of each output's range.
+    Kanalwerte angenommenProzent_{};
     // A tick while the previous poll is on the line is skipped; a poll that
     // returns after polling ended is dropped.
     bool abfrageLaeuft_ = false;

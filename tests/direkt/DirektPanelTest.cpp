@@ -186,6 +186,44 @@ TEST_F(DirektFenster, MinMaxResetNimmtDieNaechsteRunde) {
     }
 }
 
+TEST_F(DirektFenster, KnopfNachFehlgeschlagenemSchreibenZeigtWasDieBoxHat) {
+    d->BEGRENZUNG[1]->setValue(10.0);
+    d->AUSGANG[1]->zahlenfeld()->setValue(2.0);
+    ASSERT_TRUE(Gesendet("#1V2W2.000\r"));
+    s->sim.KabelGezogen(true);
+    QAVKSV5_Timeout(s->port, 0.05);
+    d->AUSGANG[1]->zahlenfeld()->setValue(5.0);
+    Warten();
+    EXPECT_DOUBLE_EQ(d->AUSGANG[1]->wert(), 2.0);
+    EXPECT_DOUBLE_EQ(d->zustand().sgAusgangProzent[1], 20.0);
+    EXPECT_EQ(d->fehleranzeige()->nummer(), 403067);
+
+    // The zero button: the failing channels go back as well.
+    d->AUSGAENGEAUFNULL->click();
+    Warten();
+    EXPECT_DOUBLE_EQ(d->AUSGANG[1]->wert(), 2.0);
+    s->sim.KabelGezogen(false);
+    d->AUSGAENGEAUFNULL->click();
+    Warten();
+    EXPECT_DOUBLE_EQ(d->AUSGANG[1]->wert(), 0.0);
+}
+
+TEST_F(DirektFenster, VerlassenUndBeendenSchliessenDasProtokollMitSeinerZeile) {
+    LogWaehlen();
+    Starten();
+    Abfragen();
+    d->findChild<QPushButton*>("ZURUECK")->click();
+    EXPECT_EQ(LogZeilen().last(), "Datenerfassung beendet");
+    ZeigeChildpanel(d);
+    LogWaehlen();
+    Starten();
+    EXPECT_EQ(u->dialoge.VonArt("Datei").back().datei.ueberschreibenFragen, false) << "the log is appended";
+    u->anwendung->DeinitialisierePanels();
+    const QStringList zeilen = LogZeilen();
+    EXPECT_EQ(zeilen.count("Datenerfassung beendet"), 2);
+    EXPECT_EQ(zeilen.last(), "Datenerfassung beendet");
+}
+
 TEST_F(DirektFenster, GezogenesKabelBeendetDieAbfrage) {
     LogWaehlen();
     Starten();

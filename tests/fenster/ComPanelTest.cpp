@@ -5,6 +5,7 @@
 #include "direkt/fenster/DirektPanel.h"
 #include "kennlinie/fenster/KennlinienPanel.h"
 #include "kurven/fenster/KurvenPanel.h"
+#include "device/PortFehler.h"
 #include "device/Qavksv5.h"
 #include "sim/SimUmgebung.h"
 #include "uisupport/Fehleranzeige.h"
@@ -12,10 +13,13 @@
 #include "uisupport/VerbindungsBild.h"
 
 #include <QComboBox>
+#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <cerrno>
 #include <functional>
+#include <unistd.h>
 #include <gtest/gtest.h>
 
 namespace {
@@ -90,7 +94,31 @@ TEST_F(Verbindungsfenster, BelegterPortZeigtDenOeffnungsfehlerUndStehtAufNotOpen
     EXPECT_EQ(Com()->PORT->currentData().toInt(), -1);
     EXPECT_EQ(Fehlernummer(), 100003);
     EXPECT_EQ(BilderWerte(), std::vector<int>(6, -1));
+    EXPECT_EQ(Com()->TEXT->text().toStdString(), PortPfad(7) + ": wird von einem anderen Programm benutzt.");
     QAVKSV5_Close(box.port);
+}
+
+TEST_F(Verbindungsfenster, FehlendesUndGesperrtesGeraetWerdenBenannt) {
+    PortPfadSetzen(6, "/dev/gibt-es-nicht");
+    PortWaehlen(6);
+    EXPECT_EQ(Fehlernummer(), 100003);
+    EXPECT_EQ(Com()->TEXT->text(), "/dev/gibt-es-nicht: Gerät nicht vorhanden.");
+
+    // A device the user may not open: acting as "nobody", since root may open anything.
+    const QString gesperrt = u.Pfad("gesperrt");
+    QFile(gesperrt).open(QIODevice::WriteOnly);
+    QFile::setPermissions(gesperrt, QFileDevice::Permissions{});
+    QFile::setPermissions(u.verzeichnis.path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner |
+                                                    QFileDevice::ExeOwner | QFileDevice::ExeGroup | QFileDevice::ExeOther);
+    PortPfadSetzen(5, gesperrt.toStdString());
+    const bool nobody = geteuid() == 0 && seteuid(65534) == 0;
+    PortWaehlen(5);
+    if (nobody) (void)seteuid(0);
+    EXPECT_EQ(Fehlernummer(), 100003);
+    EXPECT_EQ(Com()->TEXT->text().toStdString(), gesperrt.toStdString() + ": keine Berechtigung. Der Benutzer muss Mitglied der Gruppe \"root\" "
+                                              "sein, der das Gerät gehört (danach neu anmelden).");
+    PortWaehlen(box.port);
+    EXPECT_TRUE(Com()->TEXT->text().isEmpty()) << "a good open clears the message";
 }
 
 TEST_F(Verbindungsfenster, BildKlickSchaltetDieVerbindungMitDemLetztenPort) {

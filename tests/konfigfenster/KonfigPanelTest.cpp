@@ -254,6 +254,26 @@ TEST_F(KonfigFenster, KanalOhneSpannungsspanneWirdNichtUebernommen) {
     EXPECT_EQ(Konfig().outskalamax[0], 60.0);
 }
 
+TEST_F(KonfigFenster, UnbrauchbarerKanalWirdWederGespeichertNochInDieEinstellungenGeschrieben) {
+    const QString ziel = u.Pfad("alt.dlo");
+    DateiSchreiben(ziel, "vorher");
+    Tippen(p->SPANNUNG_OUTMIN[0], "0");
+    Tippen(p->SPANNUNG_OUTMAX[0], "0");
+    u.dialoge.DateiGewaehlt(ziel);
+    p->speichernAktion->trigger();
+    ASSERT_EQ(u.dialoge.protokoll.size(), 1u) << "refused before the file is chosen";
+    EXPECT_EQ(u.dialoge.Letztes().titel, "Fehler");
+    EXPECT_TRUE(u.dialoge.Letztes().text.startsWith("Ausgang 1:"));
+    QFile f(ziel);
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    EXPECT_EQ(f.readAll(), "vorher");
+
+    // Leaving the program keeps the configuration in force in the settings.
+    ASSERT_EQ(WriteIni(), 0);
+    EXPECT_TRUE(GleichWieStandard(Konfig()));
+    EXPECT_TRUE(u.IniLesen().contains("outmax0 = 10\r\n"));
+}
+
 TEST_F(KonfigFenster, DateiMitLeeremKanalWirdGeladenAberNichtUebernommen) {
     KonfigDaten k = Beispiel();
     k.inmax[1] = k.inmin[1];

@@ -201,6 +201,7 @@ int KennlinienEditor::Waehlen(double x, double y, const Ansicht& a, const Plotfl
 
 Verschiebung KennlinienEditor::VerschiebenPosition(const KonfigDaten& k, const Raster& r, double x, double y,
                                                    const Ansicht& a, const Plotflaeche& f) {
+    if (kurve.punkte.empty()) return {-1, x, y, false, false, KoordinatenAnzeigen(k, x, y)};
     const int punkt = Waehlen(x, y, a, f);
     Zielpunkt z = VerschiebeGrenzen(k, r, punkt, x, y);
     if (z.x < 0.0) z.x = static_cast<double>(PunktPosition(kurve.punkte, punkt));
@@ -209,6 +210,7 @@ Verschiebung KennlinienEditor::VerschiebenPosition(const KonfigDaten& k, const R
 
 Bearbeitung KennlinienEditor::VerschiebenLoslassen(const KonfigDaten& k, const Raster& r, double x, double y,
                                                    const Ansicht& a, const Plotflaeche& f) {
+    if (kurve.punkte.empty()) return {};
     const int punkt = Waehlen(x, y, a, f);
     waehlenOffen_ = true;
     auto& p = kurve.punkte;
@@ -244,6 +246,7 @@ Bearbeitung KennlinienEditor::VerschiebenLoslassen(const KonfigDaten& k, const R
 
 PunktDialog KennlinienEditor::PunktDialogOeffnen(const KonfigDaten& k, double x, double y, const Ansicht& a,
                                                  const Plotflaeche& f) const {
+    if (kurve.punkte.empty()) return {-1, {}, 0.0, 0.0};
     const int punkt = NaechsterPunkt(kurve.punkte, x, y, a, f);
     return {punkt, "Punkt " + std::to_string(punkt + 1),
             EingangRohZuEinheit(k, 1, static_cast<double>(PunktPosition(kurve.punkte, punkt))),

@@ -116,6 +116,8 @@ struct PunktDialog {
 };
 
 // The curve under edit with its undo ring and edit state; what the window owns.
+// The curve always has at least one point; an empty point list is left alone
+// by every operation (point index -1 in the results).
 class KennlinienEditor {
   public:
     Kennlinie kurve = NeueKennlinie();

@@ -26,6 +26,9 @@ struct KennlinienDatei {
 };
 
 // The window's field <-> the stored value, through the given configuration.
+// After a load, convert with the configuration in force once the user has
+// answered the configuration question: the file's own one gives back exactly
+// the value that was saved.
 double BegrenzungZuDatei(const KonfigDaten& k, double begrenzung);
 double BegrenzungAusDatei(const KonfigDaten& k, double begrenzungRoh);
 

@@ -97,17 +97,6 @@ TEST(Kennlinie, AnstiegszeitCodes) {
     EXPECT_DOUBLE_EQ(AnstiegszeitRealisierbar(t), t);
 }
 
-TEST(Kennlinie, UmrechnungUeberDieKonfiguration) {
-    KonfigDaten k = KonfigStandardwerte();
-    SkalierungSetzen(k, Seite::Eingang, 1, {0.0, 10.0, -50.0, 150.0});
-    SkalierungSetzen(k, Seite::Ausgang, 0, {0.0, 5.0, 0.0, 100.0});
-    EXPECT_DOUBLE_EQ(EingangRohZuEinheit(k, 1, 4095), 150.0);
-    EXPECT_DOUBLE_EQ(EingangEinheitZuRoh(k, 1, -50.0), 0.0);
-    EXPECT_DOUBLE_EQ(AusgangRohZuEinheit(k, 0, 4095), 200.0);
-    EXPECT_DOUBLE_EQ(AusgangEinheitZuRoh(k, 0, 100.0), 2047.5); // exact inverse, no rounding
-    EXPECT_DOUBLE_EQ(EingangRohZuEinheit(k, 0, 4095), 10.0);    // input 1 untouched
-}
-
 TEST(KennlinieAnsicht, ZoomRollenUndYZoom) {
     Ansicht a;
     ZoomPlus(a);

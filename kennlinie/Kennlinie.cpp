@@ -96,7 +96,10 @@ long AnstiegszeitZuCode(double ms) {
     // gave the smallest k, i.e. code 256; keep that, without relying on it.
     if (!(ms > 0.0)) return 256;
     if (ms <= 409.5) {
-        const double k = std::trunc(4095.0 * (0.1 / ms));
+        // A time the box realises exactly (409.5 / k, as CodeZuAnstiegszeit gives
+        // it) must give its own k back, not k - 1 through a rounding error, or
+        // the shown time and the code sent would drift apart.
+        const double k = std::trunc(4095.0 * (0.1 / ms) + 1e-9);
         if (k >= 4096.0) return 0xFFF00;
         return static_cast<long>(std::max(k, 1.0)) * 256;
     }

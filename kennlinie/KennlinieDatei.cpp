@@ -23,9 +23,9 @@ constexpr std::size_t kNull = 1416;
 
 const unsigned char* Bytes(std::string_view s) { return reinterpret_cast<const unsigned char*>(s.data()); }
 
-// Points a file may announce beyond any real curve (4096 steps) before its
-// count counts as damaged; bounds what a load allocates.
-constexpr std::int64_t kMaxPunkte = 1 << 20;
+// A real curve has at most 4096 points (lengths of at least 1 within 0..4095);
+// a file announcing far more is damaged. Bounds what a load allocates.
+constexpr std::int64_t kMaxPunkte = 65536;
 
 // Points the bytes after the header hold for the stored count; 0 if the count
 // is damaged (not positive, absurd or larger than what follows).

@@ -41,8 +41,8 @@ std::string KennlinieDateiBytes(const KennlinienDatei& d);
 
 // Checks and decodes file bytes. 0, KennlFehler::LadenKopf, LadenTitel or
 // LadenVersion; ziel is written only on 0. A point count that is not
-// positive or exceeds the bytes that follow gives the single point of a new
-// curve, with the file's comment, parameters and configuration.
+// positive, above 65536 or larger than the bytes that follow gives the single
+// point of a new curve, with the file's comment, parameters and configuration.
 int KennlinieDateiAuswerten(std::string_view bytes, KennlinienDatei& ziel);
 
 // 0, KennlFehler::SpeichernOeffnen or SpeichernKopf (also for a comment the

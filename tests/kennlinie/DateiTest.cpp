@@ -151,6 +151,13 @@ TEST_F(Dateien, BeschaedigteAnzahlGibtDenEinzelnenStartpunkt) {
         EXPECT_EQ(d.anstiegszeit, 25.59375);
         EXPECT_EQ(d.konfig.inskalamin[1], -50.0);
     }
+    // Far more points than any curve can have count as damage even when the bytes are there.
+    std::string viele = mitAnzahl(70000, 0) + std::string(70000 * 12, '\0');
+    Schreiben(dir_ / "viele.dle", viele);
+    KennlinienDatei v;
+    ASSERT_EQ(KennlinieLaden(Pfad("viele.dle"), v), 0);
+    EXPECT_EQ(v.kurve.punkte, NeuePunkte());
+
     // Fewer points than stored are read as announced.
     Schreiben(dir_ / "zwei.dle", mitAnzahl(2, 3));
     KennlinienDatei d;

@@ -91,10 +91,11 @@ TEST(Kennlinie, AnstiegszeitCodes) {
     EXPECT_DOUBLE_EQ(CodeZuAnstiegszeit(1), 104422.5);
     EXPECT_DOUBLE_EQ(CodeZuAnstiegszeit(0), 104422.5);
     EXPECT_DOUBLE_EQ(CodeZuAnstiegszeit(254), 819.0);
-    // A committed time becomes one the box can realise, and stays there.
-    const double t = AnstiegszeitRealisierbar(30.0);
-    EXPECT_DOUBLE_EQ(t, 409.5 / 13);
-    EXPECT_DOUBLE_EQ(AnstiegszeitRealisierbar(t), t);
+    // A committed time becomes one the box can realise, and that time gives its own code back.
+    EXPECT_DOUBLE_EQ(AnstiegszeitRealisierbar(30.0), 409.5 / 13);
+    EXPECT_EQ(AnstiegszeitZuCode(16.38), 25 * 256);
+    for (long k = 1; k <= 4095; ++k) ASSERT_EQ(AnstiegszeitZuCode(CodeZuAnstiegszeit(k * 256)), k * 256) << k;
+    for (long a = 1; a < 255; ++a) ASSERT_EQ(AnstiegszeitZuCode(CodeZuAnstiegszeit(a)), a) << a;
 }
 
 TEST(KennlinieAnsicht, ZoomRollenUndYZoom) {

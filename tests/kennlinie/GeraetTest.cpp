@@ -50,9 +50,10 @@ TEST(KennlinieSlot, AbbilderUndIhrePruefsummen) {
     ASSERT_EQ(SlotAbbildErzeugen(NeuePunkte(), kK, 0.0, 0.1, b), 0);
     const std::vector<unsigned char> v(b.begin(), b.end());
     for (std::size_t x = 0; x < 4096; ++x) ASSERT_EQ(Wort(v, 32 + 2 * x), 0x0FFFu);
-    EXPECT_EQ(std::vector<unsigned char>(v.begin() + 2, v.begin() + 32),
-              (std::vector<unsigned char>{0, 0, 0, 0, 0x0F, 0xFF, 0x00, 0, 0, 0, 0, 0, 0, 0, 0, 0,
-                                          0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0}));
+    std::vector<unsigned char> kopf(30, 0); // bytes 2..31: fixed value 0, code 0xFFF00, flag 0
+    kopf[4] = 0x0F;
+    kopf[5] = 0xFF;
+    EXPECT_EQ(std::vector<unsigned char>(v.begin() + 2, v.begin() + 32), kopf);
     EXPECT_EQ(Wort(v, 0), Protokoll::Pruefsumme(v.data() + 2, 8222));
     EXPECT_EQ(Wort(v, 0), (1 + 4096 * (0x0F + 0xFF) + 0x0F + 0xFF) % 65536);
 

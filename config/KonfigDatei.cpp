@@ -3,6 +3,7 @@
 #include "kern/IniDatei.h"
 #include "config/KonfigRecord.h"
 
+#include <bit>
 #include <cstring>
 #include <fstream>
 #include <sys/stat.h>
@@ -29,6 +30,19 @@ std::int32_t Int32Lesen(const unsigned char* quelle) {
     for (int i = 0; i < 4; ++i)
         u |= static_cast<std::uint32_t>(quelle[i]) << (8 * i);
     return static_cast<std::int32_t>(u);
+}
+
+void DoubleSchreiben(unsigned char* ziel, double wert) {
+    const auto bits = std::bit_cast<std::uint64_t>(wert);
+    for (int i = 0; i < 8; ++i)
+        ziel[i] = static_cast<unsigned char>(bits >> (8 * i));
+}
+
+double DoubleLesen(const unsigned char* quelle) {
+    std::uint64_t bits = 0;
+    for (int i = 0; i < 8; ++i)
+        bits |= static_cast<std::uint64_t>(quelle[i]) << (8 * i);
+    return std::bit_cast<double>(bits);
 }
 
 bool DateiTitelPasst(const unsigned char* titelfeld, std::string_view titel) {

@@ -41,6 +41,8 @@ int KonfigDateiLesen(const std::string& pfad, KonfigDaten& ziel);
 // Shared with the curve files, whose headers have the same form.
 bool DateiTitelPasst(const unsigned char* titelfeld, std::string_view titel);
 
-// Little-endian 32-bit integer helpers for file headers.
+// Little-endian helpers for file headers: 32-bit integers and IEEE 754 doubles.
 void Int32Schreiben(unsigned char* ziel, std::int32_t wert);
 std::int32_t Int32Lesen(const unsigned char* quelle);
+void DoubleSchreiben(unsigned char* ziel, double wert);
+double DoubleLesen(const unsigned char* quelle);

@@ -6,6 +6,7 @@
 #include "device/Protokoll.h"
 #include "device/Blocktransfer.h"
 #include "device/Qavksv5.h"
+#include "tools/KennlinieBefehle.h"
 
 #include <charconv>
 #include <cstdlib>
@@ -174,6 +175,7 @@ int Befehl(int port, char a, const std::string& befehl, const std::vector<std::s
 int Dlm7CtlAusfuehren(const std::vector<std::string>& argumente, std::ostream& aus, std::ostream& err) {
     std::string port = "com1";
     std::string adresse = "1";
+    std::string konfig;
     int baud = 9600;
     double zeitlimit = 0.5;
     std::size_t i = 0;
@@ -199,6 +201,8 @@ int Dlm7CtlAusfuehren(const std::vector<std::string>& argumente, std::ostream& a
                 baud = static_cast<int>(Zahl(wert));
             else if (o == "--timeout")
                 zeitlimit = Wert(wert);
+            else if (o == "--konfig")
+                konfig = wert;
             else
                 throw Verwendungsfehler{};
         }
@@ -207,6 +211,12 @@ int Dlm7CtlAusfuehren(const std::vector<std::string>& argumente, std::ostream& a
         if (!nr) throw Verwendungsfehler{};
         const std::string befehl = argumente[i];
         const std::vector<std::string> arg(argumente.begin() + static_cast<long>(i) + 1, argumente.end());
+        if (IstKennlinienBefehl(befehl)) {
+            const int status = KennlinienBefehl(befehl, arg, {*nr, baud, zeitlimit, adresse[0], konfig}, aus, err);
+            if (status == 2) throw Verwendungsfehler{};
+            return status;
+        }
+        if (!konfig.empty()) throw Verwendungsfehler{};
 
         int rc = QAVKSV5_Open(*nr, baud);
         if (rc == 0) rc = QAVKSV5_Timeout(*nr, zeitlimit);
@@ -225,7 +235,7 @@ int Dlm7CtlAusfuehren(const std::vector<std::string>& argumente, std::ostream& a
         }
         return 0;
     } catch (const Verwendungsfehler&) {
-        err << kVerwendung;
+        err << kVerwendung << kKennlinienVerwendung;
         return 2;
     }
 }

@@ -3,6 +3,7 @@
 #include "uisupport/Bilder.h"
 #include "uisupport/Drehknopf.h"
 #include "uisupport/Fehleranzeige.h"
+#include "uisupport/Graph.h"
 #include "uisupport/Lampe.h"
 #include "uisupport/Streifenschreiber.h"
 #include "uisupport/VerbindungsBild.h"
@@ -126,4 +127,80 @@ TEST(Bildschirmfoto, DISABLED_AlleWidgets) {
     p.end();
     symbole.setPixmap(bild);
     speichern(symbole, QStringLiteral("symbole"), bild.size());
+}
+
+namespace {
+
+// A characteristic curve as the window draws it: lines with markers, then
+// their digitised stairs, the extension to the end in the light colours.
+void KennlinieZeichnen(Graph& g, bool mitStufen) {
+    const QColor rot(0xFF0000), blau(0x0000FF), hellrot(255, 150, 150), hellblau(150, 150, 255);
+    const double x[] = {0, 300, 800, 1200, 1500, 2300, 2600, 3000, 3300};
+    const double y[] = {200, 200, 3800, 3500, 1200, 1600, 4000, 300, 2000};
+    for (int i = 0; i + 1 < 9; ++i) g.Linie({x[i], y[i]}, {x[i + 1], y[i + 1]}, rot);
+    for (int i = 0; i < 9; ++i) g.Punkt({x[i], y[i]}, rot);
+    g.Linie({x[8], y[8]}, {4095, y[8]}, hellrot);
+    if (!mitStufen) return;
+    for (int i = 0; i + 1 < 9; ++i) {
+        std::vector<int> stufen;
+        for (double t = x[i]; t < x[i + 1]; t += 1.0)
+            stufen.push_back(int(std::floor(y[i] + (y[i + 1] - y[i]) * (t - x[i]) / (x[i + 1] - x[i]) + 0.5)));
+        g.Stufen(x[i], 1.0, std::move(stufen), blau);
+    }
+    g.Stufen(x[8], 1.0, std::vector<int>(std::size_t(4095 - x[8]), int(y[8])), hellblau);
+}
+
+} // namespace
+
+TEST(Bildschirmfoto, DISABLED_Graphen) {
+    QWidget kennlinie;
+    auto* spalte = new QVBoxLayout(&kennlinie);
+    auto* gross = new Graph(&kennlinie);
+    auto* klein = new Graph(&kennlinie);
+    klein->setFixedHeight(90);
+    klein->setBeschriftungSichtbar(false);
+    spalte->addWidget(gross, 1);
+    spalte->addWidget(klein);
+    gross->setBereich(Graph::X, 682, 3412);
+    gross->setBereich(Graph::Y, 0, 4095);
+    gross->setBeschriftung(Graph::X, 10.0 / 4095.0, 0.0, QStringLiteral("Eingang 2 [V]"));
+    gross->setBeschriftung(Graph::Y, 200.0 / 4095.0, -50.0, QString::fromUtf8("Ausgang 1 [°C]"));
+    klein->setBereich(Graph::X, 0, 4095);
+    klein->setBereich(Graph::Y, 0, 4095);
+    KennlinieZeichnen(*gross, true);
+    KennlinieZeichnen(*klein, false);
+    gross->Rechteck({1300, 0}, {1900, 4095}, QColor(0x008000));
+    klein->Rechteck({682, 0}, {3412, 4095}, QColor(0xFF0000));
+    speichern(kennlinie, QStringLiteral("graph_kennlinie"), {900, 560});
+
+    // Curve generator: the current curve in front of two others, on black.
+    Graph generator;
+    generator.setHintergrund(Qt::black);
+    generator.setBereich(Graph::X, 0, 10001);
+    generator.setBereich(Graph::Y, 0, 4095);
+    generator.setBeschriftung(Graph::X, 1.0, 0.0, QString::fromUtf8("Zeit [µs]"));
+    generator.setBeschriftung(Graph::Y, 10.0 / 4095.0, 0.0, QStringLiteral("Ausgang 1 [V]"));
+    for (int k : {1, 2, 0}) {
+        const QColor linie = k == 0 ? QColor(0xFF0000) : QColor(0x008080);
+        std::vector<int> proben(10001);
+        for (std::size_t t = 0; t < proben.size(); ++t)
+            proben[t] = int(2047 + 1700 * std::sin(double(t) / (900.0 + 300 * k) + k) +
+                            (k == 0 ? 250 * ((t / 50) % 2) : 0));
+        if (k == 0) {
+            for (int t = 0; t < 10000; t += 1000) generator.Punkt({double(t), double(proben[std::size_t(t)])}, linie);
+            generator.Stufen(0, 1, proben, QColor(0x0000FF));
+        } else {
+            generator.Stufen(0, 1, proben, linie);
+        }
+    }
+    const QColor gelb(0xFFFF00);
+    generator.Text({0, 0}, QStringLiteral("500us"), gelb);
+    generator.Linie({6000, 0}, {6000, 4095}, gelb);
+    generator.Text({6000, 0}, QStringLiteral("1ms"), gelb);
+    speichern(generator, QStringLiteral("graph_generator"), {900, 420});
+
+    // Zoomed far in: steps several pixels wide, labels with decimals.
+    generator.setBereich(Graph::X, 2000, 2040);
+    generator.setBereich(Graph::Y, 3300, 3500);
+    speichern(generator, QStringLiteral("graph_generator_zoom"), {900, 420});
 }

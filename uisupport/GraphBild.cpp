@@ -1,0 +1,211 @@
+// Layout and painting of Graph. Everything inside the plot area, the grid
+// and the frame are drawn in device pixels with an identity transform: Qt
+// stays on its fastest path and the lines stay one device pixel wide at any
+// scale. Only the text is laid out in logical pixels.
+#include "uisupport/GraphPlot.h"
+
+#include <QPainter>
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+constexpr int kStrich = 4;     // tick length outside the plot area, logical pixels
+constexpr int kAbstand = 3;    // between tick, label and axis name
+constexpr double kMarke = 2.0; // half size of a point marker
+
+} // namespace
+
+Graph::Aufteilung Graph::aufteilen() const {
+    Aufteilung a;
+    if (!m_beschriftung) {
+        a.flaeche = rect().adjusted(1, 1, -1, -1);
+        return a;
+    }
+    const QFontMetrics fm(font());
+    const int h = fm.height();
+    auto breitester = [&](const QVector<GraphAchse::Marke>& marken) {
+        int b = 0;
+        for (const auto& m : marken) b = std::max(b, fm.horizontalAdvance(m.text));
+        return b;
+    };
+    const int unten = kStrich + kAbstand + h + (m_x.name.isEmpty() ? 0 : kAbstand + h) + 2;
+    const int oben = h / 2 + 2;
+    // Labels at least two text lines apart vertically.
+    const int hoehe = std::max(1, height() - oben - unten);
+    a.yMarken = m_y.Marken(std::clamp(hoehe / (2 * h) + 1, 2, 11));
+    const int links = (m_y.name.isEmpty() ? 0 : h + kAbstand) + breitester(a.yMarken) + kAbstand + kStrich + 2;
+    // The widest label of a trial set decides how many fit across.
+    const int probe = breitester(m_x.Marken(11));
+    const int rechts = std::max(8, probe / 2 + 2);
+    const int breite = std::max(1, width() - links - rechts);
+    a.xMarken = m_x.Marken(std::clamp(breite / (probe + 3 * h) + 1, 2, 11));
+    a.flaeche = QRect(links, oben, breite, hoehe);
+    return a;
+}
+
+void Graph::paintEvent(QPaintEvent*) {
+    QPainter p(this);
+    Zeichnen(p);
+}
+
+void Graph::Zeichnen(QPainter& p) const {
+    const Aufteilung a = aufteilen();
+    const QRect& f = a.flaeche;
+    const double dpr = p.device() ? p.device()->devicePixelRatio() : 1.0;
+    // The first and last device column of the plot area are the ends of the X axis.
+    const GraphAbbildung abb{m_x.min,          m_x.max,
+                             m_y.min,          m_y.max,
+                             dpr * f.left(),   dpr * (f.left() + f.width() - 1),
+                             dpr * f.top(),    dpr * (f.top() + f.height() - 1)};
+    // Every pixel is filled once: at scale 2 a second full fill costs as much
+    // as all the plots of a dense curve.
+    const QColor rand = palette().color(QPalette::Window);
+    p.fillRect(QRect(0, 0, width(), f.top()), rand);
+    p.fillRect(QRect(0, f.bottom() + 1, width(), height() - f.bottom() - 1), rand);
+    p.fillRect(QRect(0, f.top(), f.left(), f.height()), rand);
+    p.fillRect(QRect(f.right() + 1, f.top(), width() - f.right() - 1, f.height()), rand);
+    p.fillRect(f, m_hintergrund);
+    AchsenZeichnen(p, a, abb);
+    PlotsZeichnen(p, abb);
+}
+
+void Graph::AchsenZeichnen(QPainter& p, const Aufteilung& a, const GraphAbbildung& abb) const {
+    const double dpr = p.device() ? p.device()->devicePixelRatio() : 1.0;
+    const QColor tinte = palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::WindowText);
+    const int l = int(abb.links), r = int(abb.rechts), o = int(abb.oben), u = int(abb.unten);
+    auto spalte = [&](double roh) { return int(std::floor(abb.px(roh))); };
+    auto zeile = [&](double roh) { return int(std::floor(abb.py(roh))); };
+
+    p.save();
+    p.setWorldTransform(QTransform::fromScale(1.0 / dpr, 1.0 / dpr));
+    if (m_gitter) {
+        // Grey a third of the way from the background reads on light and dark
+        // alike; mixed here, as a translucent colour would send Qt to its slow path.
+        const QColor g = m_hintergrund.toRgb();
+        auto mischen = [](int k) { return (2 * k + 128) / 3; };
+        const QColor gitter(mischen(g.red()), mischen(g.green()), mischen(g.blue()));
+        for (const auto& m : a.xMarken) p.fillRect(QRect(spalte(m.roh), o, 1, u - o + 1), gitter);
+        for (const auto& m : a.yMarken) p.fillRect(QRect(l, zeile(m.roh), r - l + 1, 1), gitter);
+    }
+    const QColor rahmen = palette().color(QPalette::Mid);
+    p.fillRect(QRect(l - 1, o - 1, r - l + 3, 1), rahmen);
+    p.fillRect(QRect(l - 1, u + 1, r - l + 3, 1), rahmen);
+    p.fillRect(QRect(l - 1, o, 1, u - o + 1), rahmen);
+    p.fillRect(QRect(r + 1, o, 1, u - o + 1), rahmen);
+    const int strich = int(std::lround(kStrich * dpr));
+    if (m_beschriftung) {
+        for (const auto& m : a.xMarken) p.fillRect(QRect(spalte(m.roh), u + 2, 1, strich), tinte);
+        for (const auto& m : a.yMarken) p.fillRect(QRect(l - 1 - strich, zeile(m.roh), strich, 1), tinte);
+    }
+    p.restore();
+    if (!m_beschriftung) return;
+
+    const QRect& f = a.flaeche;
+    const QFontMetrics fm(font());
+    const int h = fm.height();
+    p.setPen(tinte);
+    for (const auto& m : a.xMarken) {
+        const double x = (spalte(m.roh) + 0.5) / dpr;
+        const int b = fm.horizontalAdvance(m.text);
+        p.drawText(QRectF(x - b / 2.0 - 1, f.bottom() + 1 + kStrich + kAbstand, b + 2, h), Qt::AlignCenter, m.text);
+    }
+    for (const auto& m : a.yMarken) {
+        const double y = (zeile(m.roh) + 0.5) / dpr;
+        p.drawText(QRectF(0, y - h / 2.0, f.left() - kStrich - kAbstand - 1, h), Qt::AlignRight | Qt::AlignVCenter,
+                   m.text);
+    }
+    if (!m_x.name.isEmpty())
+        p.drawText(QRect(f.left(), f.bottom() + 1 + kStrich + 2 * kAbstand + h, f.width(), h), Qt::AlignCenter,
+                   m_x.name);
+    if (!m_y.name.isEmpty()) {
+        p.save();
+        p.translate(1, f.center().y());
+        p.rotate(-90);
+        p.drawText(QRectF(-f.height() / 2.0, 0, f.height(), h), Qt::AlignCenter, m_y.name);
+        p.restore();
+    }
+}
+
+void Graph::PlotsZeichnen(QPainter& p, const GraphAbbildung& abb) const {
+    const double dpr = p.device() ? p.device()->devicePixelRatio() : 1.0;
+    const QTransform geraet = QTransform::fromScale(1.0 / dpr, 1.0 / dpr);
+    p.save();
+    p.setWorldTransform(geraet);
+    p.setClipRect(QRectF(abb.links, abb.oben, abb.rechts - abb.links + dpr, abb.unten - abb.oben + dpr));
+    p.setRenderHint(QPainter::Antialiasing, false);
+    p.setBrush(Qt::NoBrush);
+    Puffer& puffer = *m_puffer;
+    GraphZeichner zeichner(p, abb, m_verdichten, puffer.zeichner);
+    const double r = std::round(kMarke * dpr);
+
+    // Consecutive markers of one colour go out in one call.
+    std::vector<QRectF>& marken = puffer.marken;
+    const Plot* markenPlot = nullptr;
+    auto markenAusgeben = [&] {
+        if (marken.empty()) return;
+        p.setPen(markenPlot->stift);
+        p.drawRects(marken.data(), int(marken.size()));
+        marken.clear();
+    };
+    // Consecutive lines that join and share a colour become one polyline, so
+    // a curve plotted line by line is clipped and thinned as a whole.
+    std::vector<QPointF>& kette = puffer.kette;
+    const Plot* kettenPlot = nullptr;
+    auto ketteAusgeben = [&] {
+        if (kette.empty()) return;
+        p.setPen(kettenPlot->stift);
+        zeichner.Linienzug(kette, true);
+        kette.clear();
+    };
+
+    for (const Plot& plot : m_plots) {
+        if (qAlpha(plot.rgba) == 0 || plot.xBis < m_x.min || plot.xVon > m_x.max) continue;
+        if (plot.art == Plot::Art::Linienzug && plot.sortiert && !plot.punkte.empty()) {
+            const bool anschluss =
+                !kette.empty() && kettenPlot->rgba == plot.rgba && kette.back() == plot.punkte.front();
+            if (!anschluss) {
+                ketteAusgeben();
+                markenAusgeben();
+                kettenPlot = &plot;
+                kette.push_back(plot.punkte.front());
+            }
+            kette.insert(kette.end(), plot.punkte.begin() + 1, plot.punkte.end());
+            continue;
+        }
+        ketteAusgeben();
+        if (plot.art == Plot::Art::Punkt) {
+            if (markenPlot && markenPlot->rgba != plot.rgba) markenAusgeben();
+            markenPlot = &plot;
+            const QPointF m = zeichner.Punkt(plot.punkte[0].x(), plot.punkte[0].y());
+            if (m.x() >= abb.links - r - 1 && m.x() <= abb.rechts + r + 1)
+                marken.emplace_back(m.x() - r, m.y() - r, 2 * r, 2 * r);
+            continue;
+        }
+        markenAusgeben();
+        p.setPen(plot.stift);
+        switch (plot.art) {
+        case Plot::Art::Linienzug: zeichner.Linienzug(plot.punkte, plot.sortiert); break;
+        case Plot::Art::Kurve: zeichner.Kurve(plot.x0, plot.dx, plot.werte); break;
+        case Plot::Art::Stufen: zeichner.Stufen(plot.x0, plot.dx, plot.stufen); break;
+        case Plot::Art::Rechteck:
+            p.drawRect(QRectF(zeichner.Punkt(plot.punkte[0].x(), plot.punkte[0].y()),
+                              zeichner.Punkt(plot.punkte[1].x(), plot.punkte[1].y()))
+                           .normalized());
+            break;
+        case Plot::Art::Text: {
+            const QPointF wo = zeichner.Punkt(plot.punkte[0].x(), plot.punkte[0].y()) / dpr;
+            p.setWorldTransform(QTransform());
+            p.setFont(plot.schrift);
+            p.drawText(wo - QPointF(0, QFontMetricsF(plot.schrift).descent()), plot.text);
+            p.setWorldTransform(geraet);
+            break;
+        }
+        case Plot::Art::Punkt: break;
+        }
+    }
+    ketteAusgeben();
+    markenAusgeben();
+    p.restore();
+}

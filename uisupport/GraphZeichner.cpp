@@ -1,0 +1,204 @@
+#include "uisupport/GraphZeichner.h"
+
+#include <QPainter>
+
+#include <algorithm>
+#include <cmath>
+
+// Every vertex is put on the centre of its pixel and that pixel is always
+// drawn (Qt's polyline leaves out the tip of a peak). So a plot is the union
+// of its vertices' pixels and its lines, ends included, and where samples are
+// dense the pixels of all lines inside one column are exactly the rows from
+// the column's highest to its lowest vertex: one fillRect, far cheaper than
+// stroking the same run pixel by pixel. Only the lines from one column to the
+// next are stroked, and not even those when both columns already cover them.
+
+namespace {
+
+double Mitte(double v) {
+    return std::floor(v) + 0.5;
+}
+
+// Index into 0..n; doubles are clamped before the cast so that a far-off view
+// cannot overflow.
+std::size_t Index(double i, std::size_t n) {
+    if (!(i > 0)) return 0;
+    return i >= double(n) ? n : std::size_t(i);
+}
+
+} // namespace
+
+GraphZeichner::GraphZeichner(QPainter& p, const GraphAbbildung& a, bool verdichten, Puffer& puffer)
+    : m_p(p), m_a(a), m_verdichten(verdichten), m_zug(puffer.zug), m_linien(puffer.linien),
+      m_spalten(puffer.spalten) {}
+
+bool GraphZeichner::Dicht(std::size_t proben, double von, double bis) const {
+    if (!m_verdichten) return false;
+    // Only the columns inside the plot count; samples beyond it are few.
+    const double spalten =
+        std::clamp(bis, m_a.links, m_a.rechts) - std::clamp(von, m_a.links, m_a.rechts) + 1.0;
+    return double(proben) > spalten;
+}
+
+QPointF GraphZeichner::Punkt(double x, double y) const {
+    return {Mitte(m_a.px(x)), Mitte(m_a.py(y))};
+}
+
+bool GraphZeichner::Gedeckt(const Spalte& a, const Spalte& b) const {
+    if (b.c != a.c + 1) return false;
+    const double ra = std::floor(a.letzter.y()), rb = std::floor(b.erster.y());
+    // One row apart, the line is just its two end pixels, which are vertices.
+    if (std::abs(rb - ra) <= 1) return true;
+    // Steeper, its upper half lies in one column and its lower half in the
+    // other; the middle row may fall either way.
+    auto enthaelt = [](const Spalte& s, double r1, double r2) {
+        return std::min(r1, r2) >= std::floor(s.oben) && std::max(r1, r2) <= std::floor(s.unten);
+    };
+    const double mitte = (ra + rb) / 2;
+    const double zuB = ra < rb ? std::ceil(mitte) : std::floor(mitte);
+    const double zuA = ra < rb ? std::floor(mitte) : std::ceil(mitte);
+    return enthaelt(a, ra, zuB) && enthaelt(b, zuA, rb);
+}
+
+void GraphZeichner::SpalteFuellen(const Spalte& s) {
+    if (s.c < m_a.links - 1 || s.c > m_a.rechts + 1) return;
+    // Rows far outside are cut to the plot before they become integers.
+    const int oben = int(std::floor(std::clamp(s.oben, m_a.oben - 2, m_a.unten + 2)));
+    const int unten = int(std::floor(std::clamp(s.unten, m_a.oben - 2, m_a.unten + 2)));
+    const QRect spalte(int(s.c), oben, 1, unten - oben + 1);
+    // Neighbours with the same run become one rectangle: a curve that swings
+    // over the whole height at every sample fills a block row by row.
+    if (!m_block.isNull() && m_block.right() + 1 == spalte.left() && m_block.top() == spalte.top() &&
+        m_block.bottom() == spalte.bottom()) {
+        m_block.setRight(spalte.left());
+        return;
+    }
+    BlockAusgeben();
+    m_block = spalte;
+}
+
+void GraphZeichner::BlockAusgeben() {
+    if (!m_block.isNull()) m_p.fillRect(m_block, m_farbe);
+    m_block = QRect();
+}
+
+void GraphZeichner::Ausgeben() {
+    if (m_zug.size() > 1) m_p.drawPolyline(m_zug.data(), int(m_zug.size()));
+    // Points are rounded where lines are floored: the pixel's corner names it.
+    for (QPointF& q : m_zug) q -= QPointF(0.5, 0.5);
+    m_p.drawPoints(m_zug.data(), int(m_zug.size()));
+    m_zug.clear();
+}
+
+template <class X, class Y> void GraphZeichner::Zug(std::size_t von, std::size_t bis, X x, Y y) {
+    if (von >= bis) return;
+    if (!Dicht(bis - von, m_a.px(x(von)), m_a.px(x(bis - 1)))) {
+        m_zug.reserve(bis - von);
+        for (std::size_t i = von; i < bis; ++i)
+            m_zug.push_back(Punkt(x(i), y(i)));
+        Ausgeben();
+        return;
+    }
+    m_farbe = m_p.pen().color();
+    m_spalten.clear();
+    for (std::size_t i = von; i < bis; ++i) {
+        const QPointF q = Punkt(x(i), y(i));
+        const double c = std::floor(q.x());
+        if (m_spalten.empty() || m_spalten.back().c != c) {
+            m_spalten.push_back({c, q, q, q.y(), q.y()});
+            continue;
+        }
+        Spalte& s = m_spalten.back();
+        s.letzter = q;
+        s.oben = std::min(s.oben, q.y());
+        s.unten = std::max(s.unten, q.y());
+    }
+    m_linien.clear();
+    for (std::size_t k = 0; k < m_spalten.size(); ++k) {
+        const Spalte& s = m_spalten[k];
+        SpalteFuellen(s);
+        if (k == 0) continue;
+        const Spalte& vorige = m_spalten[k - 1];
+        if (!Gedeckt(vorige, s)) m_linien.emplace_back(vorige.letzter, s.erster);
+    }
+    BlockAusgeben();
+    if (!m_linien.empty()) m_p.drawLines(m_linien.data(), int(m_linien.size()));
+}
+
+void GraphZeichner::Linienzug(const std::vector<QPointF>& punkte, bool sortiert) {
+    std::size_t von = 0, bis = punkte.size();
+    if (sortiert) {
+        // One point on each side of the view, so the lines leaving it are drawn.
+        auto links = std::lower_bound(punkte.begin(), punkte.end(), m_a.xMin,
+                                      [](const QPointF& p, double x) { return p.x() < x; });
+        auto rechts = std::upper_bound(punkte.begin(), punkte.end(), m_a.xMax,
+                                       [](double x, const QPointF& p) { return x < p.x(); });
+        von = std::size_t(std::max<std::ptrdiff_t>(0, links - punkte.begin() - 1));
+        bis = std::min(punkte.size(), std::size_t(rechts - punkte.begin()) + 1);
+    }
+    const bool verdichten = m_verdichten;
+    m_verdichten = verdichten && sortiert; // columns need x in order
+    Zug(von, bis, [&](std::size_t i) { return punkte[i].x(); }, [&](std::size_t i) { return punkte[i].y(); });
+    m_verdichten = verdichten;
+}
+
+void GraphZeichner::Kurve(double x0, double dx, const std::vector<double>& werte) {
+    if (!(dx > 0)) return;
+    const std::size_t n = werte.size();
+    const std::size_t von = Index(std::floor((m_a.xMin - x0) / dx), n);
+    const std::size_t bis = Index(std::ceil((m_a.xMax - x0) / dx) + 1.0, n);
+    Zug(von, bis, [&](std::size_t i) { return x0 + double(i) * dx; }, [&](std::size_t i) { return werte[i]; });
+}
+
+void GraphZeichner::Stufen(double x0, double dx, const std::vector<int>& werte) {
+    if (!(dx > 0)) return;
+    const std::size_t n = werte.size();
+    // Step i covers [x0 + i*dx, x0 + (i+1)*dx].
+    const std::size_t von = Index(std::ceil((m_a.xMin - x0) / dx - 1.0), n);
+    const std::size_t bis = Index(std::floor((m_a.xMax - x0) / dx) + 1.0, n);
+    if (von >= bis) return;
+    auto X = [&](std::size_t i) { return Mitte(m_a.px(x0 + double(i) * dx)); };
+    auto Y = [&](int w) { return Mitte(m_a.py(double(w))); };
+
+    // A vertex only where the level changes.
+    if (!Dicht(bis - von, X(von), X(bis))) {
+        m_zug.emplace_back(X(von), Y(werte[von]));
+        for (std::size_t i = von + 1; i < bis; ++i) {
+            if (werte[i] == werte[i - 1]) continue;
+            m_zug.emplace_back(X(i), Y(werte[i - 1]));
+            m_zug.emplace_back(X(i), Y(werte[i]));
+        }
+        m_zug.emplace_back(X(bis), Y(werte[bis - 1]));
+        Ausgeben();
+        return;
+    }
+    // Dense: each column's rises and falls are one filled run; a level is
+    // stroked only where it reaches into another column.
+    m_farbe = m_p.pen().color();
+    m_linien.clear();
+    bool offen = false;
+    Spalte s{};
+    double start = X(von);
+    bool gewechselt = false;
+    for (std::size_t i = von + 1; i < bis; ++i) {
+        if (werte[i] == werte[i - 1]) continue;
+        gewechselt = true;
+        const double xi = X(i), ya = Y(werte[i - 1]), yb = Y(werte[i]);
+        const double c = std::floor(xi);
+        if (std::floor(start) != c) m_linien.emplace_back(start, ya, xi, ya);
+        start = xi;
+        if (offen && s.c == c) {
+            s.oben = std::min({s.oben, ya, yb});
+            s.unten = std::max({s.unten, ya, yb});
+            continue;
+        }
+        if (offen) SpalteFuellen(s);
+        s = {c, {}, {}, std::min(ya, yb), std::max(ya, yb)};
+        offen = true;
+    }
+    if (offen) SpalteFuellen(s);
+    BlockAusgeben();
+    const double ende = X(bis), y = Y(werte[bis - 1]);
+    if (!gewechselt || std::floor(start) != std::floor(ende)) m_linien.emplace_back(start, y, ende, y);
+    m_p.drawLines(m_linien.data(), int(m_linien.size()));
+}

@@ -92,6 +92,12 @@ int Graph::Punkt(QPointF wo, const QColor& farbe) {
     return Neu(std::move(p));
 }
 
+int Graph::Punkte(std::vector<QPointF> wo, const QColor& farbe) {
+    Plot p(Plot::Art::Punkte, farbe);
+    p.punkte = std::move(wo);
+    return Neu(std::move(p));
+}
+
 int Graph::Rechteck(QPointF ecke, QPointF gegenecke, const QColor& rahmen) {
     Plot p(Plot::Art::Rechteck, rahmen);
     p.punkte = {ecke, gegenecke};

@@ -41,6 +41,8 @@ class Graph : public QWidget {
     int Linie(QPointF von, QPointF nach, const QColor& farbe);
     int Linienzug(std::vector<QPointF> punkte, const QColor& farbe);
     int Punkt(QPointF wo, const QColor& farbe);
+    // A marker at every position, as one plot: the points of a whole curve.
+    int Punkte(std::vector<QPointF> wo, const QColor& farbe);
     // Frame only; the inside stays transparent.
     int Rechteck(QPointF ecke, QPointF gegenecke, const QColor& rahmen);
     // Sample i is held from x0 + i*dx to x0 + (i+1)*dx.

@@ -175,12 +175,19 @@ void Graph::PlotsZeichnen(QPainter& p, const GraphAbbildung& abb) const {
             continue;
         }
         ketteAusgeben();
-        if (plot.art == Plot::Art::Punkt) {
+        if (plot.art == Plot::Art::Punkt || plot.art == Plot::Art::Punkte) {
             if (markenPlot && markenPlot->rgba != plot.rgba) markenAusgeben();
             markenPlot = &plot;
-            const QPointF m = zeichner.Punkt(plot.punkte[0].x(), plot.punkte[0].y());
-            if (m.x() >= abb.links - r - 1 && m.x() <= abb.rechts + r + 1)
-                marken.emplace_back(m.x() - r, m.y() - r, 2 * r, 2 * r);
+            for (const QPointF& q : plot.punkte) {
+                const QPointF m = zeichner.Punkt(q.x(), q.y());
+                if (m.x() < abb.links - r - 1 || m.x() > abb.rechts + r + 1) continue;
+                const QRectF marke(m.x() - r, m.y() - r, 2 * r, 2 * r);
+                // Dense curves put many markers on the same pixels, often
+                // alternating between two places; repeating one adds nothing.
+                const std::size_t n = marken.size();
+                if ((n >= 1 && marken[n - 1] == marke) || (n >= 2 && marken[n - 2] == marke)) continue;
+                marken.push_back(marke);
+            }
             continue;
         }
         markenAusgeben();
@@ -202,7 +209,8 @@ void Graph::PlotsZeichnen(QPainter& p, const GraphAbbildung& abb) const {
             p.setWorldTransform(geraet);
             break;
         }
-        case Plot::Art::Punkt: break;
+        case Plot::Art::Punkt:
+        case Plot::Art::Punkte: break;
         }
     }
     ketteAusgeben();

@@ -8,7 +8,7 @@
 #include <limits>
 
 struct Graph::Plot {
-    enum class Art { Linienzug, Punkt, Rechteck, Stufen, Kurve, Text };
+    enum class Art { Linienzug, Punkt, Rechteck, Stufen, Kurve, Text, Punkte };
     Plot(Art a, const QColor& farbe) : art(a), stift(farbe, 0), rgba(farbe.rgba()) { stift.setCosmetic(true); }
 
     Art art;

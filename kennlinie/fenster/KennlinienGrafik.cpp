@@ -57,34 +57,30 @@ void KennlinienPanel::AchsenBeschriften() {
 }
 
 void KennlinienPanel::KurveZeichnen() {
-    const Kennlinienpunkte& p = editor_.kurve.punkte;
-    const auto sicht = SichtbareGeradenBestimmen(p, ansicht_);
-    if (!sicht) return;
+    const std::vector<Geradenstueck> stuecke = SichtbareGeradenstuecke(editor_.kurve.punkte, ansicht_);
     const bool linien = darstellung_ != Stufen;
     const bool stufen = darstellung_ != Linien;
 
     // The drawn lines as one polyline and their stairs as one step plot;
     // the extension of the last point gets its own light colours.
     std::vector<QPointF> zug;
-    std::vector<QPointF> marken;
     std::vector<int> treppe;
     double treppeVon = 0.0;
     QPointF treppeEnde;
     const Geradenstueck* ergaenzung = nullptr;
-    Geradenstueck letzte{};
-    for (int i = sicht->erste; i <= sicht->letzte; ++i) {
-        const Geradenstueck g = GeradeVonPunkt(p, i);
-        marken.emplace_back(g.x1, g.y1);
+    if (linien) zug.reserve(stuecke.size() + 1);
+    for (const Geradenstueck& g : stuecke) {
         if (g.ergaenzung) {
-            letzte = g;
-            ergaenzung = &letzte;
+            ergaenzung = &g;
             continue;
         }
-        if (zug.empty()) zug.emplace_back(g.x1, g.y1);
-        zug.emplace_back(g.x2, g.y2);
+        if (linien) {
+            if (zug.empty()) zug.emplace_back(g.x1, g.y1);
+            zug.emplace_back(g.x2, g.y2);
+        }
         if (stufen) {
-            const std::vector<int> s = ::Stufen(g.x1, g.y1, g.x2, g.y2);
             if (treppe.empty()) treppeVon = std::max(g.x1, 0.0);
+            const std::vector<int> s = ::Stufen(g.x1, g.y1, g.x2, g.y2);
             treppe.insert(treppe.end(), s.begin(), s.end());
             treppeEnde = {g.x2, g.y2};
         }
@@ -100,13 +96,15 @@ void KennlinienPanel::KurveZeichnen() {
             // The vertical that closes the last stair at the line's end level.
             if (stufe != treppeEnde.y()) graph_->Linie({treppeEnde.x(), stufe}, treppeEnde, kBlau);
         }
-        if (ergaenzung && ergaenzung->x1 < kRohMax) {
-            const std::vector<int> s = ::Stufen(ergaenzung->x1, ergaenzung->y1, ergaenzung->x2, ergaenzung->y2);
-            graph_->Stufen(std::max(ergaenzung->x1, 0.0), 1.0, s, kHellblau);
-        }
+        if (ergaenzung && ergaenzung->x1 < kRohMax)
+            graph_->Stufen(std::max(ergaenzung->x1, 0.0), 1.0,
+                           ::Stufen(ergaenzung->x1, ergaenzung->y1, ergaenzung->x2, ergaenzung->y2), kHellblau);
     }
     // The points on top: they are what the mouse edits.
-    for (const QPointF& m : marken) graph_->Punkt(m, kRot);
+    std::vector<QPointF> marken;
+    marken.reserve(stuecke.size());
+    for (const Geradenstueck& g : stuecke) marken.emplace_back(g.x1, g.y1);
+    graph_->Punkte(std::move(marken), kRot);
 }
 
 void KennlinienPanel::UebersichtZeichnen() {

@@ -281,3 +281,18 @@ TEST_P(GraphVerdichtung, WeichtHoechstensEinPromilleAb) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Skala, GraphVerdichtung, ::testing::Values(1, 2));
+
+TEST(Graph, PunkteEinerKurveWieEinzelnePunkte) {
+    // A dense curve swinging over the whole range: markers pile up on the same pixels.
+    std::vector<QPointF> wo;
+    for (int i = 0; i < 4096; ++i) wo.emplace_back(i, (i % 2) ? 4095 - i / 3 : i / 5);
+    for (int dpr : {1, 2}) {
+        Graph einzeln, zusammen;
+        for (Graph* g : {&einzeln, &zusammen}) Rohachsen(*g, 4095.0);
+        for (const QPointF& p : wo) einzeln.Punkt(p, Qt::red);
+        const int h = zusammen.Punkte(wo, Qt::red);
+        EXPECT_EQ(zusammen.anzahlPlots(), 1);
+        EXPECT_EQ(Bild(zusammen, dpr), Bild(einzeln, dpr)) << dpr;
+        EXPECT_TRUE(zusammen.Loeschen(h));
+    }
+}

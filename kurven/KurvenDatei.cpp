@@ -119,7 +119,7 @@ LadeErgebnis Einlesen(Kurvensatz& s, const std::string& pfad, const KonfigDaten&
                 neu[k] = s.kurven[k].punkte;
                 if (inhalt.punkte[k]) neu[k].insert(neu[k].end(), inhalt.punkte[k]->begin(), inhalt.punkte[k]->end());
             } else {
-                neu[k] = inhalt.punkte[k] ? std::move(*inhalt.punkte[k]) : std::vector<Kurvenpunkt>{kFrischerPunkt};
+                neu[k] = inhalt.punkte[k] ? std::move(*inhalt.punkte[k]) : std::vector<Kurvenpunkt>(1, kFrischerPunkt);
             }
         }
     } catch (const std::bad_alloc&) {

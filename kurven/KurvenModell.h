@@ -36,7 +36,7 @@ inline constexpr Kurvenpunkt kFrischerPunkt{0, 1, 7};
 struct Kurve {
     // Never empty. The last point's segment runs back to the first point's
     // value (the closing segment, kept at length 1 by the editor).
-    std::vector<Kurvenpunkt> punkte{kFrischerPunkt};
+    std::vector<Kurvenpunkt> punkte = std::vector<Kurvenpunkt>(1, kFrischerPunkt);
     std::string kommentar; // UTF-8, at most 999 characters, Windows-1252 representable
     int punktzahl() const { return static_cast<int>(punkte.size()); }
 };
@@ -54,7 +54,7 @@ struct Rueckgaengigring {
     int naechster = 0;
     int undoZahl = 0;
     int redoZahl = 0;
-    Rueckgaengigring() { slots.fill({kFrischerPunkt}); }
+    Rueckgaengigring() { slots.fill(std::vector<Kurvenpunkt>(1, kFrischerPunkt)); }
 };
 
 struct Kurvensatz {

@@ -6,6 +6,7 @@
 #include "device/Protokoll.h"
 #include "device/Blocktransfer.h"
 #include "device/Qavksv5.h"
+#include "tools/KurvenBefehle.h"
 
 #include <charconv>
 #include <cstdlib>
@@ -19,7 +20,8 @@ namespace {
 constexpr int kPfadPort = 1;
 
 const char* const kVerwendung =
-    "Verwendung: dlm7ctl [--port PORT] [--adresse C] [--baud N] [--timeout SEK] BEFEHL [ARGUMENTE]\n"
+    "Verwendung: dlm7ctl [--port PORT] [--adresse C] [--baud N] [--timeout SEK] [--konfig DATEI.dlo] BEFEHL "
+    "[ARGUMENTE]\n"
     "  PORT: Gerätepfad (/dev/ttyUSB0, /dev/pts/7) oder com1..com8 (Standard com1)\n"
     "  Befehle:\n"
     "    id                         Gerätekennung lesen\n"
@@ -176,6 +178,7 @@ int Dlm7CtlAusfuehren(const std::vector<std::string>& argumente, std::ostream& a
     std::string adresse = "1";
     int baud = 9600;
     double zeitlimit = 0.5;
+    std::string konfig;
     std::size_t i = 0;
     try {
         for (; i < argumente.size(); ++i) {
@@ -199,6 +202,8 @@ int Dlm7CtlAusfuehren(const std::vector<std::string>& argumente, std::ostream& a
                 baud = static_cast<int>(Zahl(wert));
             else if (o == "--timeout")
                 zeitlimit = Wert(wert);
+            else if (o == "--konfig")
+                konfig = wert;
             else
                 throw Verwendungsfehler{};
         }
@@ -208,16 +213,25 @@ int Dlm7CtlAusfuehren(const std::vector<std::string>& argumente, std::ostream& a
         const std::string befehl = argumente[i];
         const std::vector<std::string> arg(argumente.begin() + static_cast<long>(i) + 1, argumente.end());
 
-        int rc = QAVKSV5_Open(*nr, baud);
-        if (rc == 0) rc = QAVKSV5_Timeout(*nr, zeitlimit);
-        if (rc == 0) {
+        const MitGeraet mitGeraet = [&](const std::function<int(int, char)>& schritt) {
+            int rc = QAVKSV5_Open(*nr, baud);
+            if (rc == 0) rc = QAVKSV5_Timeout(*nr, zeitlimit);
+            if (rc != 0) return rc;
             try {
-                rc = Befehl(*nr, adresse[0], befehl, arg, aus);
+                rc = schritt(*nr, adresse[0]);
             } catch (...) {
                 QAVKSV5_Close(*nr);
                 throw;
             }
             QAVKSV5_Close(*nr);
+            return rc;
+        };
+        int rc = 0;
+        if (const auto kurven = KurvenBefehl(befehl, arg, konfig, mitGeraet, err)) {
+            if (*kurven == kKurvenBefehlVerwendung) throw Verwendungsfehler{};
+            rc = *kurven;
+        } else {
+            rc = mitGeraet([&](int port, char a) { return Befehl(port, a, befehl, arg, aus); });
         }
         if (rc != 0) {
             err << "Fehler #" << -static_cast<long>(rc) << ": " << QAV_Fehlermeldung(rc) << '\n';
@@ -225,7 +239,7 @@ int Dlm7CtlAusfuehren(const std::vector<std::string>& argumente, std::ostream& a
         }
         return 0;
     } catch (const Verwendungsfehler&) {
-        err << kVerwendung;
+        err << kVerwendung << kKurvenBefehleHilfe;
         return 2;
     }
 }

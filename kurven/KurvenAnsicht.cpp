@@ -138,6 +138,8 @@ std::string FensterTitel(const std::string& pfad) {
     return std::string(kTitelKurvengenerator) + " - " + DateiName(pfad);
 }
 
+std::string KommentarTitel(int k) { return "Kommentar - Kurve " + std::to_string(k + 1); }
+
 std::string UngespeichertFrage(const Kurvensatz& s) {
     const std::string name = s.dateiPfad.empty() ? kTitelKurvengenerator : DateiName(s.dateiPfad);
     return "Möchten Sie die Änderungen in " + name + " speichern?";

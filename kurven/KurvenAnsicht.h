@@ -69,6 +69,8 @@ double ZyklenUndRuhewertSetzen(Kurvensatz& s, int k, long zyklen, double ruheEin
 // "Kurvengenerator - name.dlr", or "Kurvengenerator" without a path.
 std::string FensterTitel(const std::string& pfad);
 std::string DateiName(const std::string& pfad);
+// Title of the comment dialog of curve k (0..3): "Kommentar - Kurve %d".
+std::string KommentarTitel(int k);
 // Text of the unsaved-changes question ("Warnung": "Ja", "Nein", "Abbrechen").
 std::string UngespeichertFrage(const Kurvensatz& s);
 

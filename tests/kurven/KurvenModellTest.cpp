@@ -207,6 +207,7 @@ TEST(KurvenAnsicht, EingabenTitelUndKommentar) {
 
     EXPECT_EQ(FensterTitel(""), "Kurvengenerator");
     EXPECT_EQ(FensterTitel("/a/b/satz.dlr"), "Kurvengenerator - satz.dlr");
+    EXPECT_EQ(KommentarTitel(2), "Kommentar - Kurve 3");
     EXPECT_EQ(UngespeichertFrage(s), "Möchten Sie die Änderungen in Kurvengenerator speichern?");
 
     s.geaendert = false;

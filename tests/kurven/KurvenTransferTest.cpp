@@ -46,37 +46,49 @@ protected:
 
 } // namespace
 
-TEST(KurvenAbbild, KopfWoerterUndGrenzen) {
+TEST_F(KurvenTransfer, AbbildKopfWoerterUndGrenzen) {
+    // Sends the image of s and returns what the box's memory holds afterwards.
+    auto senden = [&](const Kurvensatz& s) {
+        u.sim.SpeicherSetzen(0, std::vector<unsigned char>(64, 0xFF));
+        const Sendeergebnis e = KurvenSenden(p, '1', s, {});
+        EXPECT_EQ(e.code, 0);
+        return Speicher(AbbildErstellen(s).bytes.size());
+    };
     Kurvensatz s;
-    Speicherabbild a = AbbildErstellen(s);
-    ASSERT_EQ(a.code, 0);
-    ASSERT_EQ(a.bytes.size(), 40u);
-    EXPECT_EQ(Woerter(a.bytes, 2, 9), (std::vector<unsigned>{33, 35, 37, 39}));
-    EXPECT_EQ(Woerter(a.bytes, 32, 39), (std::vector<unsigned>{0x6000, 0x6000, 0x6000, 0x6000}));
-    EXPECT_EQ(a.bytes[26], 4);
-    EXPECT_EQ(Wort(a.bytes, 0), Pruefsumme(a.bytes.data(), 39));
-    EXPECT_EQ(Wort(a.bytes, 0), 1u + 33 + 35 + 37 + 39 + 4 + 4 * 0x60);
+    std::vector<unsigned char> bild = senden(s);
+    ASSERT_EQ(bild.size(), 40u);
+    EXPECT_EQ(Woerter(bild, 2, 9), (std::vector<unsigned>{33, 35, 37, 39}));
+    EXPECT_EQ(Woerter(bild, 32, 39), (std::vector<unsigned>{0x6000, 0x6000, 0x6000, 0x6000}));
+    EXPECT_EQ(bild[26], 4);
+    EXPECT_EQ(Wort(bild, 0), Pruefsumme(bild.data(), 39));
+    EXPECT_EQ(Wort(bild, 0), 1u + 33 + 35 + 37 + 39 + 4 + 4 * 0x60);
+    EXPECT_EQ(u.sim.Speicher(40, 1), std::vector<unsigned char>{0xFF});
 
     s.kurven[0] = KurveAus({{1000, 3, 1}});
     // Cycles 0 run endlessly; a rest value entered below the range is 0 counts.
+    s.zyklen[0] = 5;
+    s.ruhewert[0] = 7;
     ZyklenUndRuhewertSetzen(s, 0, 0, -1.0, KonfigStandardwerte());
-    a = AbbildErstellen(s);
-    EXPECT_EQ(Woerter(a.bytes, 32, 37), (std::vector<unsigned>{0x03E8, 0x03E8, 0x03E8}));
-    EXPECT_EQ(Wort(a.bytes, 10), 0u);
-    EXPECT_EQ(Wort(a.bytes, 18), 0u);
+    bild = senden(s);
+    EXPECT_EQ(Woerter(bild, 32, 37), (std::vector<unsigned>{0x03E8, 0x03E8, 0x03E8}));
+    EXPECT_EQ(Wort(bild, 10), 0u);
+    EXPECT_EQ(Wort(bild, 18), 0u);
 
-    // 32 + 2 x 32752 bytes fit exactly; one tick more is refused.
+    // 32 + 2 x 32752 bytes fit exactly (sent in VolleSpeicherbelegungHinUndZurueck);
+    // one tick more is refused and nothing goes out.
     s.kurven[0] = KurveAus({{0, 32749, 1}});
-    a = AbbildErstellen(s);
+    Speicherabbild a = AbbildErstellen(s);
     EXPECT_EQ(a.bytes.size(), 65536u);
     EXPECT_EQ(Wort(a.bytes, 8), 65535u);
     s.kurven[0].punkte[0].laenge += 1;
-    a = AbbildErstellen(s);
-    EXPECT_EQ(a.code, KurvenFehler::SendenZuGross);
-    EXPECT_TRUE(a.bytes.empty());
-    ASSERT_EQ(a.meldungen.size(), 1u);
-    EXPECT_EQ(a.meldungen[0].titel, "Fehler");
-    EXPECT_EQ(a.meldungen[0].text,
+    u.sim.AnfragenLoeschen();
+    const Sendeergebnis zuGross = KurvenSenden(p, '1', s, {});
+    EXPECT_EQ(zuGross.code, KurvenFehler::SendenZuGross);
+    EXPECT_EQ(AnzahlAnfragen(), 0u);
+    ASSERT_EQ(zuGross.meldungen.size(), 1u);
+    EXPECT_EQ(zuGross.meldungen[0].art, Meldung::Art::Popup);
+    EXPECT_EQ(zuGross.meldungen[0].titel, "Fehler");
+    EXPECT_EQ(zuGross.meldungen[0].text,
               "Benötigter Platz für die Kurven überschreitet\nden verfügbaren Speicherplatz in der DLM-7.");
 
     // Values from a file that the box cannot take are named, not sent.

@@ -160,6 +160,10 @@ void Graph::PlotsZeichnen(QPainter& p, const GraphAbbildung& abb) const {
         kette.clear();
     };
 
+    // Markers of the chain's own opaque colour may sit between its lines:
+    // in one colour the order of drawing cannot show.
+    auto einfarbig = [&](const Plot& a, const Plot* b) { return b && b->rgba == a.rgba && qAlpha(a.rgba) == 255; };
+
     for (const Plot& plot : m_plots) {
         if (qAlpha(plot.rgba) == 0 || plot.xBis < m_x.min || plot.xVon > m_x.max) continue;
         if (plot.art == Plot::Art::Linienzug && plot.sortiert && !plot.punkte.empty()) {
@@ -167,14 +171,14 @@ void Graph::PlotsZeichnen(QPainter& p, const GraphAbbildung& abb) const {
                 !kette.empty() && kettenPlot->rgba == plot.rgba && kette.back() == plot.punkte.front();
             if (!anschluss) {
                 ketteAusgeben();
-                markenAusgeben();
                 kettenPlot = &plot;
                 kette.push_back(plot.punkte.front());
             }
+            if (!marken.empty() && !einfarbig(plot, markenPlot)) markenAusgeben();
             kette.insert(kette.end(), plot.punkte.begin() + 1, plot.punkte.end());
             continue;
         }
-        ketteAusgeben();
+        if (plot.art != Plot::Art::Punkt || !einfarbig(plot, kettenPlot)) ketteAusgeben();
         if (plot.art == Plot::Art::Punkt) {
             if (markenPlot && markenPlot->rgba != plot.rgba) markenAusgeben();
             markenPlot = &plot;

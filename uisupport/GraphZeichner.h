@@ -44,6 +44,7 @@ class GraphZeichner {
         std::vector<QPointF> zug;
         std::vector<QLineF> linien;
         std::vector<Spalte> spalten;
+        std::vector<QRect> flaechen;
     };
 
     // verdichten = false draws every sample (the reference the tests compare with).
@@ -67,6 +68,7 @@ class GraphZeichner {
     bool Gedeckt(const Spalte& a, const Spalte& b) const;
     void SpalteFuellen(const Spalte& s);
     void BlockAusgeben();
+    void FlaechenAusgeben();
     void Ausgeben();
 
     QPainter& m_p;
@@ -77,4 +79,5 @@ class GraphZeichner {
     std::vector<QPointF>& m_zug;
     std::vector<QLineF>& m_linien;
     std::vector<Spalte>& m_spalten;
+    std::vector<QRect>& m_flaechen;
 };

@@ -146,7 +146,7 @@ template <class X, class Y> void GraphZeichner::Zug(std::size_t von, std::size_t
     if (!m_linien.empty()) m_p.drawLines(m_linien.data(), int(m_linien.size()));
 }
 
-void GraphZeichner::Linienzug(const std::vector<QPointF>& punkte, bool sortiert) {
+void GraphZeichner::Linienzug(std::span<const QPointF> punkte, bool sortiert) {
     std::size_t von = 0, bis = punkte.size();
     if (sortiert) {
         // One point on each side of the view, so the lines leaving it are drawn.

@@ -9,6 +9,7 @@
 #include <QPointF>
 #include <QRect>
 
+#include <span>
 #include <vector>
 
 class QPainter;
@@ -51,7 +52,7 @@ class GraphZeichner {
     GraphZeichner(QPainter& p, const GraphAbbildung& a, bool verdichten, Puffer& puffer);
 
     // sortiert: x never decreases, so the visible part can be found by bisection.
-    void Linienzug(const std::vector<QPointF>& punkte, bool sortiert);
+    void Linienzug(std::span<const QPointF> punkte, bool sortiert);
     // Sample i at x0 + i*dx, joined by straight lines.
     void Kurve(double x0, double dx, const std::vector<double>& werte);
     // Sample i held from x0 + i*dx to x0 + (i+1)*dx.

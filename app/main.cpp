@@ -5,8 +5,35 @@
 #include <QLibraryInfo>
 #include <QTranslator>
 
+#include <cstdio>
+#include <unistd.h>
+
+namespace {
+
+QtMessageHandler sgQtMeldungen = nullptr;
+QStringList sgStartmeldungen;
+
+// Without a display the toolkit ends the process with an abort and a core
+// dump; say instead in one line what is missing and how to start anyway.
+// Its own warnings before that are held back, so the line stands alone.
+void OhneAnzeige(QtMsgType art, const QMessageLogContext&, const QString& text) {
+    if (art != QtFatalMsg) {
+        sgStartmeldungen << text;
+        return;
+    }
+    std::fputs("dlm7dsteuerung: Keine grafische Anzeige gefunden (DISPLAY bzw. WAYLAND_DISPLAY). "
+               "Auf einer virtuellen Anzeige starten mit: xvfb-run -a dlm7dsteuerung\n",
+               stderr);
+    ::_exit(2);
+}
+
+} // namespace
+
 int main(int argc, char** argv) {
+    sgQtMeldungen = qInstallMessageHandler(OhneAnzeige);
     QApplication app(argc, argv);
+    qInstallMessageHandler(sgQtMeldungen);
+    for (const QString& m : std::as_const(sgStartmeldungen)) qWarning("%s", qUtf8Printable(m));
     app.setQuitOnLastWindowClosed(false);  // only the exit path ends the loop
     // A German program: the toolkit's own dialogs and buttons speak German too.
     QTranslator deutsch;

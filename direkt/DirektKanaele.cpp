@@ -11,7 +11,11 @@ bool AusgangBeschreibbar(const KonfigDaten& k, int kanal) {
 }
 
 bool EingangUmrechenbar(const KonfigDaten& k, int kanal) {
-    return VollausschlagGueltig(k, Seite::Eingang) && KanalGueltig(k, Seite::Eingang, kanal);
+    // Equal physical ends are a constant reading, harmless on an input.
+    if (!VollausschlagGueltig(k, Seite::Eingang) || kanal < 0 || kanal >= kKanaele) return false;
+    const KanalSkalierung s = Skalierung(k, Seite::Eingang, kanal);
+    return std::isfinite(s.min) && std::isfinite(s.max) && std::isfinite(s.skalamin) && std::isfinite(s.skalamax) &&
+           s.min != s.max;
 }
 
 double NullZiel(const KonfigDaten& k, int kanal) {
@@ -54,11 +58,10 @@ Messung EingangVerarbeiten(DirektZustand& z, const KonfigDaten& k, int kanal, do
 std::string ZahlText(double wert, int stellen) {
     if (!std::isfinite(wert)) return "-----";
     stellen = std::clamp(stellen, 0, 15);
+    // As printf's %.Nf: a negative value that rounds to zero keeps its sign
+    // ("-0.000"), so evaluation scripts read old and new logs alike.
     std::string text = DezimalText(wert, stellen);
-    if (text.empty()) return "-----";
-    // A negative value that rounds to zero is written as zero.
-    if (text.front() == '-' && text.find_first_not_of("-0.") == std::string::npos) text.erase(0, 1);
-    return text;
+    return text.empty() ? "-----" : text;
 }
 
 int ZoomXWert(int eingabe) {

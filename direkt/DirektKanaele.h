@@ -48,7 +48,7 @@ struct Messung {
 // Updates the percent array and the extremes (a pending reset is taken first).
 Messung EingangVerarbeiten(DirektZustand& z, const KonfigDaten& k, int kanal, double geraetewert);
 
-// Fixed-point text with '.' whatever the locale; no "-0".
+// Fixed-point text with '.' whatever the locale, as printf's %.Nf.
 std::string ZahlText(double wert, int stellen);
 
 // Chart zoom fields: points per width (<= 0 gives 10) and the Y top (10..100).

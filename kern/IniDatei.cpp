@@ -277,24 +277,53 @@ bool IniDatei::Schreiben(const std::string& pfad) const {
     return DateiErsetzen(pfad, Text()) == ErsetzenErgebnis::Ok;
 }
 
+namespace {
+
+bool AllesSchreiben(int fd, std::string_view inhalt) {
+    for (std::size_t geschrieben = 0; geschrieben < inhalt.size();) {
+        const ssize_t n = ::write(fd, inhalt.data() + geschrieben, inhalt.size() - geschrieben);
+        if (n < 0 && errno == EINTR) continue;
+        if (n <= 0) return false;
+        geschrieben += static_cast<std::size_t>(n);
+    }
+    return ::fsync(fd) == 0;
+}
+
+// A writable file in a folder we may not create files in: the rename route is
+// impossible there, so the file is rewritten in place, as the old program did.
+ErsetzenErgebnis AmOrtSchreiben(const std::string& pfad, std::string_view inhalt) {
+    const int fd = ::open(pfad.c_str(), O_WRONLY | O_CLOEXEC | O_NONBLOCK);
+    if (fd < 0) return ErsetzenErgebnis::OeffnenFehlgeschlagen;
+    struct stat st {};
+    bool gut = ::fstat(fd, &st) == 0 && S_ISREG(st.st_mode);
+    if (!gut) {
+        ::close(fd);
+        return ErsetzenErgebnis::OeffnenFehlgeschlagen;
+    }
+    gut = AllesSchreiben(fd, inhalt) && ::ftruncate(fd, static_cast<off_t>(inhalt.size())) == 0;
+    if (::close(fd) != 0) gut = false;
+    return gut ? ErsetzenErgebnis::Ok : ErsetzenErgebnis::SchreibenFehlgeschlagen;
+}
+
+} // namespace
+
 ErsetzenErgebnis DateiErsetzen(const std::string& pfad, std::string_view inhalt) {
     const std::string temp =
         pfad + ".tmp" + std::to_string(::getpid()) + "_" + std::to_string(sgTempZaehler.fetch_add(1));
     const int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-    if (fd < 0) return ErsetzenErgebnis::OeffnenFehlgeschlagen;
+    if (fd < 0) {
+        const int grund = errno;
+        struct stat ziel {};
+        if ((grund == EACCES || grund == EPERM || grund == EROFS) && ::stat(pfad.c_str(), &ziel) == 0 &&
+            S_ISREG(ziel.st_mode) && ::faccessat(AT_FDCWD, pfad.c_str(), W_OK, AT_EACCESS) == 0)
+            return AmOrtSchreiben(pfad, inhalt);
+        return ErsetzenErgebnis::OeffnenFehlgeschlagen;
+    }
 
     bool gut = true;
     struct stat alt {};
     if (::stat(pfad.c_str(), &alt) == 0 && S_ISREG(alt.st_mode)) ::fchmod(fd, alt.st_mode & 07777);
-    for (std::size_t geschrieben = 0; gut && geschrieben < inhalt.size();) {
-        const ssize_t n = ::write(fd, inhalt.data() + geschrieben, inhalt.size() - geschrieben);
-        if (n < 0 && errno == EINTR) continue;
-        if (n <= 0)
-            gut = false;
-        else
-            geschrieben += static_cast<std::size_t>(n);
-    }
-    if (gut && ::fsync(fd) != 0) gut = false;
+    gut = AllesSchreiben(fd, inhalt);
     if (::close(fd) != 0) gut = false;
     if (gut && std::rename(temp.c_str(), pfad.c_str()) != 0) gut = false;
     if (!gut) {

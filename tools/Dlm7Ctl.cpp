@@ -7,6 +7,7 @@
 #include "device/Blocktransfer.h"
 #include "device/Qavksv5.h"
 #include "tools/KennlinieBefehle.h"
+#include "tools/KurvenBefehle.h"
 
 #include <charconv>
 #include <cstdlib>
@@ -20,7 +21,8 @@ namespace {
 constexpr int kPfadPort = 1;
 
 const char* const kVerwendung =
-    "Verwendung: dlm7ctl [--port PORT] [--adresse C] [--baud N] [--timeout SEK] BEFEHL [ARGUMENTE]\n"
+    "Verwendung: dlm7ctl [--port PORT] [--adresse C] [--baud N] [--timeout SEK] [--konfig DATEI.dlo] BEFEHL "
+    "[ARGUMENTE]\n"
     "  PORT: Gerätepfad (/dev/ttyUSB0, /dev/pts/7) oder com1..com8 (Standard com1)\n"
     "  Befehle:\n"
     "    id                         Gerätekennung lesen\n"
@@ -216,18 +218,27 @@ int Dlm7CtlAusfuehren(const std::vector<std::string>& argumente, std::ostream& a
             if (status == 2) throw Verwendungsfehler{};
             return status;
         }
-        if (!konfig.empty()) throw Verwendungsfehler{};
 
-        int rc = QAVKSV5_Open(*nr, baud);
-        if (rc == 0) rc = QAVKSV5_Timeout(*nr, zeitlimit);
-        if (rc == 0) {
+        const MitGeraet mitGeraet = [&](const std::function<int(int, char)>& schritt) {
+            int rc = QAVKSV5_Open(*nr, baud);
+            if (rc == 0) rc = QAVKSV5_Timeout(*nr, zeitlimit);
+            if (rc != 0) return rc;
             try {
-                rc = Befehl(*nr, adresse[0], befehl, arg, aus);
+                rc = schritt(*nr, adresse[0]);
             } catch (...) {
                 QAVKSV5_Close(*nr);
                 throw;
             }
             QAVKSV5_Close(*nr);
+            return rc;
+        };
+        int rc = 0;
+        if (const auto kurven = KurvenBefehl(befehl, arg, konfig, mitGeraet, err)) {
+            if (*kurven == kKurvenBefehlVerwendung) throw Verwendungsfehler{};
+            rc = *kurven;
+        } else {
+            if (!konfig.empty()) throw Verwendungsfehler{};  // only the curve commands take a configuration
+            rc = mitGeraet([&](int port, char a) { return Befehl(port, a, befehl, arg, aus); });
         }
         if (rc != 0) {
             err << "Fehler #" << -static_cast<long>(rc) << ": " << QAV_Fehlermeldung(rc) << '\n';
@@ -235,7 +246,7 @@ int Dlm7CtlAusfuehren(const std::vector<std::string>& argumente, std::ostream& a
         }
         return 0;
     } catch (const Verwendungsfehler&) {
-        err << kVerwendung << kKennlinienVerwendung;
+        err << kVerwendung << kKennlinienVerwendung << kKurvenBefehleHilfe;
         return 2;
     }
 }

@@ -38,11 +38,12 @@ class Graph : public QWidget {
 
     // Plots, in graph coordinates; each returns a handle > 0. Later plots lie
     // on top. A fully transparent colour draws nothing but keeps the handle.
+    // Fast to draw: a curve's lines one after the other (markers of the same
+    // colour may sit between them), they are then drawn as one polyline; a
+    // whole staircase as one step plot. Point markers are solid squares.
     int Linie(QPointF von, QPointF nach, const QColor& farbe);
     int Linienzug(std::vector<QPointF> punkte, const QColor& farbe);
     int Punkt(QPointF wo, const QColor& farbe);
-    // A marker at every position, as one plot: the points of a whole curve.
-    int Punkte(std::vector<QPointF> wo, const QColor& farbe);
     // Frame only; the inside stays transparent.
     int Rechteck(QPointF ecke, QPointF gegenecke, const QColor& rahmen);
     // Sample i is held from x0 + i*dx to x0 + (i+1)*dx.

@@ -20,7 +20,10 @@ public:
     QEventLoop schleife;
 
 protected:
-    void mousePressEvent(QMouseEvent*) override { close(); }
+    // Only the left button closes it, as it only opens on a left click.
+    void mousePressEvent(QMouseEvent* e) override {
+        if (e->button() == Qt::LeftButton) close();
+    }
     void mouseReleaseEvent(QMouseEvent*) override {}
     void closeEvent(QCloseEvent* e) override {
         QLabel::closeEvent(e);

@@ -46,7 +46,7 @@ QColor Streifenschreiber::Spurfarbe(int spur) {
 }
 
 void Streifenschreiber::setPunkteProBreite(int punkte) {
-    m_punkteProBreite = std::clamp(punkte, 2, Kapazitaet);
+    m_punkteProBreite = std::clamp(punkte, 1, Kapazitaet);
     update();
 }
 

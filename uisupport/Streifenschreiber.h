@@ -33,7 +33,7 @@ class Streifenschreiber : public QWidget {
     bool spurSichtbar(int spur) const;
     static QColor Spurfarbe(int spur);
 
-    // Limited to 2 .. Kapazitaet.
+    // Limited to 1 .. Kapazitaet.
     void setPunkteProBreite(int punkte);
     int punkteProBreite() const { return m_punkteProBreite; }
 

@@ -93,6 +93,11 @@ QString Einwand(const KonfigDaten& k) {
         for (int i = 0; i < kKanaele; ++i) {
             if (KanalGueltig(k, seite, i)) continue;
             const KanalSkalierung s = Skalierung(k, seite, i);
+            // Equal physical ends on an input read as a constant: harmless.
+            // Only an output needs the way back from the unit to volts.
+            if (seite == Seite::Eingang && s.skalamin == s.skalamax && std::isfinite(s.skalamin) &&
+                std::isfinite(s.min) && std::isfinite(s.max) && s.min != s.max)
+                continue;
             QString grund;
             if (!std::isfinite(s.min) || !std::isfinite(s.max) || !std::isfinite(s.skalamin) ||
                 !std::isfinite(s.skalamax))

@@ -255,9 +255,10 @@ void ComPanel::LinkAnzeigen(int port) {
 
 void ComPanel::PortSelect_Callback() {
     if (gHilfeAktiv) return;
-    // Choosing the entry that is already in force is no change: nothing happens.
+    // Choosing the port that is already open is no change: nothing happens.
+    // "not open" on a closed link still clears the indicator, as any open does.
     const int gewuenscht = PORT->currentData().toInt();
-    if (gewuenscht == dienst_.offenerPort()) return;
+    if (gewuenscht != -1 && gewuenscht == dienst_.offenerPort()) return;
     auto v = dienst_.Oeffnen(gewuenscht, this, [this](int r) {
         if (r != 0) PortSetzen(-1);
         dienst_.FehlerSetzen(r);

@@ -64,7 +64,7 @@ int DirektPanel::DirektpanelInit() {
     if (layout()) layout()->activate();
     for (QWidget* w : findChildren<QWidget*>())
         if (w->layout()) w->layout()->setGeometry(w->rect());
-    const int punkte = std::max(10, STRIPCHART->plotBreite() / 2);
+    const int punkte = STRIPCHART->plotBreite() / 2;
     STRIPCHART->setPunkteProBreite(punkte);
     {
         const QSignalBlocker sperre(ZOOMX);
@@ -395,9 +395,10 @@ void DirektPanel::EingaengeVerarbeiten(const Kanalwerte& werte, int gelesen, int
     const KonfigDaten& k = konfig_.daten();
     for (int kanal = 0; kanal < gelesen; ++kanal) {
         if (kanal == 3 && !z_.sgEingang4Verfuegbar) {
-            // Input 4 belongs to the box: its trace lies at zero, it is not asked.
-            z_.sgEingangProzent[3] = 0.0;
+            // Input 4 belongs to the box and is not asked: the chart takes the
+            // round with the last value, then the value lies at zero.
             ChartSchritt();
+            z_.sgEingangProzent[3] = 0.0;
             continue;
         }
         const Messung m = EingangVerarbeiten(z_, k, kanal, werte[kanal]);

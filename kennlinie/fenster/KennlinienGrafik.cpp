@@ -101,10 +101,7 @@ void KennlinienPanel::KurveZeichnen() {
                            ::Stufen(ergaenzung->x1, ergaenzung->y1, ergaenzung->x2, ergaenzung->y2), kHellblau);
     }
     // The points on top: they are what the mouse edits.
-    std::vector<QPointF> marken;
-    marken.reserve(stuecke.size());
-    for (const Geradenstueck& g : stuecke) marken.emplace_back(g.x1, g.y1);
-    graph_->Punkte(std::move(marken), kRot);
+    for (const Geradenstueck& g : stuecke) graph_->Punkt({g.x1, g.y1}, kRot);
 }
 
 void KennlinienPanel::UebersichtZeichnen() {

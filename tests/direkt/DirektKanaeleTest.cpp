@@ -69,7 +69,8 @@ TEST(DirektKanaele, MinMaxNimmtNachResetDieNaechsteMessung) {
 
 TEST(DirektKanaele, ZahlenZoomUndStellen) {
     EXPECT_EQ(ZahlText(1.23456, 3), "1.235");
-    EXPECT_EQ(ZahlText(-0.0001, 3), "0.000");
+    EXPECT_EQ(ZahlText(-0.0001, 3), "-0.000") << "as printf writes it";
+    EXPECT_EQ(ZahlText(-0.0, 2), "-0.00");
     EXPECT_EQ(ZahlText(-2.5, 1), "-2.5");
     EXPECT_EQ(ZahlText(9999.6, 0), "10000");
     EXPECT_EQ(ZahlText(NAN, 2), "-----");

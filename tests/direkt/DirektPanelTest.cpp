@@ -165,6 +165,20 @@ TEST_F(DirektFenster, TaktWaehrendLaufenderAbfrageWirdUebersprungen) {
     EXPECT_EQ(d->STRIPCHART->anzahlPunkte(), 2);
 }
 
+TEST_F(DirektFenster, Eingang4DerBoxGibtDemDiagrammErstDenLetztenWert) {
+    s->sim.EingangSignal(4, SimSignal{SimSignal::Form::Konstant, 5.0, 0.0, 1.0});
+    Starten();
+    Abfragen();
+    Beenden();
+    s->sim.ModusSetzen(0x01);
+    Starten();
+    Abfragen();
+    Abfragen();
+    ASSERT_EQ(d->STRIPCHART->anzahlPunkte(), 3);
+    EXPECT_NEAR(d->STRIPCHART->punkt(1)[3], 50.0, 0.1) << "the round the box took it";
+    EXPECT_DOUBLE_EQ(d->STRIPCHART->punkt(2)[3], 0.0);
+}
+
 TEST_F(DirektFenster, MinMaxResetNimmtDieNaechsteRunde) {
     for (int k = 1; k <= 4; ++k)
         s->sim.EingangSignal(k, SimSignal{SimSignal::Form::Konstant, 3.0, 0.0, 1.0});
@@ -313,6 +327,8 @@ TEST_F(DirektFenster, ZoomUndSpuren) {
     EXPECT_EQ(d->STRIPCHART->punkteProBreite(), 10);
     d->ZOOMX->setValue(333);
     EXPECT_EQ(d->STRIPCHART->punkteProBreite(), 333);
+    d->ZOOMX->setValue(1);
+    EXPECT_EQ(d->STRIPCHART->punkteProBreite(), 1);
     d->PLOT[2]->click();
     EXPECT_FALSE(d->STRIPCHART->spurSichtbar(2));
 }

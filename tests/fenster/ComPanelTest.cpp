@@ -73,6 +73,13 @@ TEST_F(Verbindungsfenster, OeffnenSchliessenUndDieSechsBilder) {
     EXPECT_EQ(Com()->PORT->currentData().toInt(), -1);
 }
 
+TEST_F(Verbindungsfenster, NotOpenBeiGeschlossenerVerbindungLoeschtDieAnzeige) {
+    ComFehlerSetzen(-402099);
+    PortWaehlen(-1);
+    EXPECT_FALSE(Com()->fehleranzeige()->lampeAn());
+    EXPECT_EQ(Fehlernummer(), 0);
+}
+
 TEST_F(Verbindungsfenster, DenOffenenPortNochmalWaehlenTutNichts) {
     PortWaehlen(box.port);
     ComFehlerSetzen(-402099);

@@ -111,14 +111,14 @@ TEST_F(KennlinienFenster, DarstellungenZeichnenLinienStufenOderBeides) {
         EXPECT_TRUE(k->darstellungsKnopf(d)->isChecked());
         return k->graph()->anzahlPlots();
     };
-    // Lines: polyline, extension, markers. Steps: staircase, closing vertical,
-    // markers (the last point sits at 4095: no extension stairs).
+    // Lines: polyline, extension, two markers. Steps: staircase, closing
+    // vertical, two markers (the last point sits at 4095: no extension stairs).
     const int linien = plots(KennlinienPanel::Linien);
     const int stufen = plots(KennlinienPanel::Stufen);
     const int beides = plots(KennlinienPanel::LinienUndStufen);
-    EXPECT_EQ(linien, 3);
-    EXPECT_EQ(stufen, 3);
-    EXPECT_EQ(beides, 5);
+    EXPECT_EQ(linien, 4);
+    EXPECT_EQ(stufen, 4);
+    EXPECT_EQ(beides, 6);
     // The toolbar's display buttons only follow the menu.
     QTest::mouseClick(k->darstellungsKnopf(KennlinienPanel::Linien), Qt::LeftButton);
     EXPECT_EQ(k->darstellung(), KennlinienPanel::LinienUndStufen);

@@ -183,3 +183,20 @@ TEST_F(KonfigDatei, FailedSaveKeepsTheOldFileByteForByte) {
     ASSERT_EQ(KonfigDateiSchreiben(p, KonfigStandardwerte()), 0);
     EXPECT_EQ(Lesen(p), KonfigDateiBytes(KonfigStandardwerte()));
 }
+
+TEST_F(KonfigDatei, SchreibbareDateiInGesperrtemOrdnerWirdAmOrtErsetzt) {
+    // As "nobody": the folder refuses new files, the file itself may be written.
+    const fs::path p = dir_ / "alt.dlo";
+    ASSERT_EQ(KonfigDateiSchreiben(p, Beispiel()), 0);
+    fs::permissions(p, fs::perms::all);
+    fs::permissions(dir_, fs::perms::owner_all | fs::perms::others_read | fs::perms::others_exec |
+                              fs::perms::group_read | fs::perms::group_exec);
+    const bool nobody = ::geteuid() == 0 && ::seteuid(65534) == 0;
+    const int ersetzt = KonfigDateiSchreiben(p, KonfigStandardwerte());
+    const int neu = KonfigDateiSchreiben(dir_ / "neu.dlo", KonfigStandardwerte());
+    if (nobody) (void)::seteuid(0);
+    fs::permissions(dir_, fs::perms::owner_all);
+    EXPECT_EQ(ersetzt, 0);
+    EXPECT_EQ(Lesen(p), KonfigDateiBytes(KonfigStandardwerte()));
+    EXPECT_EQ(neu, kKonfigSpeichernOeffnenFehler) << "a new file still needs the folder";
+}

@@ -5,6 +5,7 @@
 #include "config/fenster/KonfigEinheitFeld.h"
 #include "config/fenster/KonfigPanel.h"
 #include "config/fenster/KonfigZahlFeld.h"
+#include "direkt/DirektKanaele.h"
 #include "direkt/fenster/DirektPanel.h"
 #include "uisupport/Drehknopf.h"
 #include "uisupport/Zeigerinstrument.h"
@@ -240,18 +241,23 @@ TEST_F(KonfigFenster, KanalOhneSpannungsspanneWirdNichtUebernommen) {
     EXPECT_EQ(AktuellesChildpanel(), p);
     EXPECT_TRUE(GleichWieStandard(Konfig()));
 
-    // A constant physical span cannot be converted back either.
+    // A constant physical span cannot be converted back on an output; on an
+    // input it is a constant reading and is taken over.
     Tippen(p->SPANNUNG_OUTMAX[1], "10");
+    Tippen(p->SKALAOUTMIN[2], "5");
+    Tippen(p->SKALAOUTMAX[2], "5");
+    p->HAUPTFENSTER->click();
+    EXPECT_TRUE(u.dialoge.Letztes().text.startsWith("Ausgang 3:"));
+    EXPECT_EQ(AktuellesChildpanel(), p);
+
+    Tippen(p->SKALAOUTMAX[2], "6");
     Tippen(p->SKALAINMIN[2], "5");
     Tippen(p->SKALAINMAX[2], "5");
     p->HAUPTFENSTER->click();
-    EXPECT_TRUE(u.dialoge.Letztes().text.startsWith("Eingang 3:"));
-    EXPECT_EQ(AktuellesChildpanel(), p);
-
-    Tippen(p->SKALAINMAX[2], "6");
-    p->HAUPTFENSTER->click();
     EXPECT_EQ(AktuellesChildpanel(), nullptr);
     EXPECT_EQ(Konfig().outskalamax[0], 60.0);
+    EXPECT_EQ(Konfig().inskalamax[2], 5.0);
+    EXPECT_TRUE(EingangUmrechenbar(Konfig(), 2)) << "shown and logged as the constant";
 }
 
 TEST_F(KonfigFenster, UnbrauchbarerKanalWirdWederGespeichertNochInDieEinstellungenGeschrieben) {
@@ -271,7 +277,7 @@ TEST_F(KonfigFenster, UnbrauchbarerKanalWirdWederGespeichertNochInDieEinstellung
     // Leaving the program keeps the configuration in force in the settings.
     ASSERT_EQ(WriteIni(), 0);
     EXPECT_TRUE(GleichWieStandard(Konfig()));
-    EXPECT_TRUE(u.IniLesen().contains("outmax0 = 10\r\n"));
+    EXPECT_TRUE(u.IniLesen("xdg/dlm7dSteuerung/dlm7Steuerung.ini").contains("outmax0 = 10\r\n"));
 }
 
 TEST_F(KonfigFenster, DateiMitLeeremKanalWirdGeladenAberNichtUebernommen) {

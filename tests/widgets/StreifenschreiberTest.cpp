@@ -53,7 +53,7 @@ TEST(Streifenschreiber, SpurenEinzelnAusUndEinblenden) {
 TEST(Streifenschreiber, BereicheWerdenGeprueft) {
     Streifenschreiber schreiber;
     schreiber.setPunkteProBreite(0);
-    EXPECT_EQ(schreiber.punkteProBreite(), 2);
+    EXPECT_EQ(schreiber.punkteProBreite(), 1);
     schreiber.setPunkteProBreite(1 << 30);
     EXPECT_EQ(schreiber.punkteProBreite(), Streifenschreiber::Kapazitaet);
 

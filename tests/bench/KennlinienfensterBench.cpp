@@ -5,9 +5,12 @@
 // swings over the full range at every step.
 //  - Neuzeichnen*: the window's redraw (every plot rebuilt) and the paint.
 //  - Malen*: the paint alone, plots unchanged (a repaint after an expose).
+//  - Graphen*: the redraw and the paint of the two graphs only, which is what
+//    an edit, a zoom or a scroll repaints.
 #include "app/Anwendung.h"
 #include "app/Hauptfenster.h"
 #include "kennlinie/fenster/KennlinienPanel.h"
+#include "uisupport/Graph.h"
 #include "uisupport/SkriptDialoge.h"
 
 #include <QApplication>
@@ -36,6 +39,8 @@ struct Programm {
         anwendung->haupt().resize(kBreite, kHoehe);
         anwendung->haupt().show();
         anwendung->ZeigeChildpanel(FensterId::Kennlinie);
+        // The main window keeps its proportions; the tool window takes the whole image.
+        anwendung->kennlinie().resize(kBreite, kHoehe);
         QApplication::processEvents();
     }
 };
@@ -55,30 +60,42 @@ KennlinienPanel& Fenster(bool zacken) {
     return k;
 }
 
-void Lauf(benchmark::State& state, bool zacken, bool neuAufbauen) {
+enum class Umfang { Neuzeichnen, Malen, Graphen };
+
+void Lauf(benchmark::State& state, bool zacken, Umfang umfang) {
     KennlinienPanel& k = Fenster(zacken);
-    QWidget* haupt = k.window();
+    QWidget* fenster = &k;
     const int dpr = int(state.range(0));
     QImage bild(kBreite * dpr, kHoehe * dpr, QImage::Format_ARGB32_Premultiplied);
     bild.setDevicePixelRatio(dpr);
+    bild.fill(Qt::white);
     for (auto _ : state) {
-        if (neuAufbauen) k.Neuzeichnen();
-        haupt->render(&bild);
+        if (umfang != Umfang::Malen) k.Neuzeichnen();
+        if (umfang == Umfang::Graphen) {
+            for (QWidget* g : {static_cast<QWidget*>(k.graph()), static_cast<QWidget*>(k.graphKlein())})
+                g->render(&bild, g->mapTo(fenster, QPoint()));
+        } else {
+            fenster->render(&bild);
+        }
         benchmark::DoNotOptimize(bild.constBits());
     }
-    if (qEnvironmentVariableIsSet("DLM7_BENCH_BILD"))
+    if (qEnvironmentVariableIsSet("DLM7_BENCH_BILD") && umfang == Umfang::Neuzeichnen)
         bild.save(QString("/tmp/kl_bench_%1_%2.png").arg(zacken ? "zacken" : "glatt").arg(dpr));
 }
 
-void NeuzeichnenGlatt(benchmark::State& s) { Lauf(s, false, true); }
-void NeuzeichnenZacken(benchmark::State& s) { Lauf(s, true, true); }
-void MalenGlatt(benchmark::State& s) { Lauf(s, false, false); }
+void NeuzeichnenGlatt(benchmark::State& s) { Lauf(s, false, Umfang::Neuzeichnen); }
+void NeuzeichnenZacken(benchmark::State& s) { Lauf(s, true, Umfang::Neuzeichnen); }
+void MalenGlatt(benchmark::State& s) { Lauf(s, false, Umfang::Malen); }
+void GraphenGlatt(benchmark::State& s) { Lauf(s, false, Umfang::Graphen); }
+void GraphenZacken(benchmark::State& s) { Lauf(s, true, Umfang::Graphen); }
 
 } // namespace
 
 BENCHMARK(NeuzeichnenGlatt)->Arg(1)->Arg(2)->Unit(benchmark::kMillisecond);
 BENCHMARK(NeuzeichnenZacken)->Arg(1)->Arg(2)->Unit(benchmark::kMillisecond);
 BENCHMARK(MalenGlatt)->Arg(1)->Arg(2)->Unit(benchmark::kMillisecond);
+BENCHMARK(GraphenGlatt)->Arg(1)->Arg(2)->Unit(benchmark::kMillisecond);
+BENCHMARK(GraphenZacken)->Arg(1)->Arg(2)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");

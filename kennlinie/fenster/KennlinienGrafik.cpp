@@ -69,6 +69,9 @@ void KennlinienPanel::KurveZeichnen() {
     QPointF treppeEnde;
     const Geradenstueck* ergaenzung = nullptr;
     if (linien) zug.reserve(stuecke.size() + 1);
+    // The points first: where a curve read from the box packs them into a
+    // band, the lines and the stairs the box outputs stay visible on top.
+    for (const Geradenstueck& g : stuecke) graph_->Punkt({g.x1, g.y1}, kRot);
     for (const Geradenstueck& g : stuecke) {
         if (g.ergaenzung) {
             ergaenzung = &g;
@@ -100,8 +103,6 @@ void KennlinienPanel::KurveZeichnen() {
             graph_->Stufen(std::max(ergaenzung->x1, 0.0), 1.0,
                            ::Stufen(ergaenzung->x1, ergaenzung->y1, ergaenzung->x2, ergaenzung->y2), kHellblau);
     }
-    // The points on top: they are what the mouse edits.
-    for (const Geradenstueck& g : stuecke) graph_->Punkt({g.x1, g.y1}, kRot);
 }
 
 void KennlinienPanel::UebersichtZeichnen() {

@@ -5,6 +5,8 @@
 #include "kennlinie/fenster/KennlinienPanel.h"
 
 #include <QTest>
+
+#include <cmath>
 #include <gtest/gtest.h>
 
 namespace {
@@ -41,6 +43,21 @@ TEST(Bildschirmfotos, DISABLED_Kennlinienregler) {
     k->Befehlen(KennlinienPanel::Befehl::ZoomPlus);
     QTest::qWait(30);
     Foto(Haupt(), "kl_zoom");
+    Kennlinienpunkte gelesen(4096);
+    for (std::size_t i = 0; i < gelesen.size(); ++i)
+        gelesen[i] = {std::int32_t(2047.5 + 1900.0 * std::sin(double(i) * 6.0 * 3.14159265 / 4096.0)), 1, 0};
+    k->editor().kurve.punkte = gelesen;
+    k->Befehlen(KennlinienPanel::Befehl::ZoomGesamt);
+    QTest::qWait(30);
+    Foto(Haupt(), "kl_gelesen");
+    k->Befehlen(KennlinienPanel::Befehl::ZoomPlus);
+    k->Befehlen(KennlinienPanel::Befehl::ZoomPlus);
+    k->Befehlen(KennlinienPanel::Befehl::ZoomPlus);
+    k->Befehlen(KennlinienPanel::Befehl::ZoomPlus);
+    k->Befehlen(KennlinienPanel::Befehl::ZoomPlus);
+    k->Befehlen(KennlinienPanel::Befehl::ZoomPlus);
+    QTest::qWait(30);
+    Foto(Haupt(), "kl_gelesen_zoom");
     Haupt()->resize(1400, 1000);
     QTest::qWait(50);
     Foto(Haupt(), "kl_gross");

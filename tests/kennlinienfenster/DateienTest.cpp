@@ -40,6 +40,11 @@ TEST_F(KennlinienDateien, SpeichernSetztTitelUndMerker) {
     EXPECT_EQ(wahl.datei.muster, "*.dle");
     EXPECT_TRUE(wahl.datei.speichern);
     EXPECT_EQ(k->windowTitle(), "Kennlinienregler - a.dle");
+    // The main window's title bar shows it while the window is shown.
+    EXPECT_EQ(Haupt()->windowTitle(), "Kennlinienregler - a.dle");
+    ZeigeChildpanel(FensterId::Haupt);
+    EXPECT_EQ(Haupt()->windowTitle(), "DLM7D-Steuerung");
+    ZeigeChildpanel(FensterId::Kennlinie);
     EXPECT_FALSE(k->ungespeichert());
     // A second save goes to the same file without asking.
     Klicken({1000, 1000});

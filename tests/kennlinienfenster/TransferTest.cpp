@@ -7,6 +7,8 @@
 
 #include <QLineEdit>
 
+#include <chrono>
+
 namespace {
 
 const Kennlinienpunkte kKurve = {{0, 1000, 0}, {4000, 2000, 0}, {500, 1, 0}};
@@ -80,6 +82,8 @@ TEST_F(KennlinienTransfer, SchreibenUndZuruecklesen) {
 
 TEST_F(KennlinienTransfer, AbgebrochenesSchreibenMeldetUnvollstaendigenSpeicherplatz) {
     k->editor().kurve.punkte = kKurve;
+    // Slow enough that the cancel reaches the worker long before the last block.
+    s.sim.VerzoegerungSetzen(std::chrono::milliseconds(3));
     u.dialoge.abbrechenBeiProzent = 30;
     Knopf(KennlinienPanel::Knopf::Schreiben);
     Warten();
@@ -94,6 +98,7 @@ TEST_F(KennlinienTransfer, AbgebrochenesLesenLaesstDenEditor) {
     Knopf(KennlinienPanel::Knopf::Schreiben);
     Warten();
     k->editor().kurve.punkte = kKurve;
+    s.sim.VerzoegerungSetzen(std::chrono::milliseconds(3));
     u.dialoge.abbrechenBeiProzent = 20;
     Knopf(KennlinienPanel::Knopf::Lesen);
     Warten();

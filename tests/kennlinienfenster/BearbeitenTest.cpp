@@ -45,14 +45,6 @@ TEST_F(KennlinienFenster, ZeichnenMitRasterUndVorschau) {
     EXPECT_EQ(Punkte()[1].yWert, 1024);
 }
 
-TEST_F(KennlinienFenster, ZeichnenAmEndeTutNichts) {
-    k->editor().kurve.punkte = {{0, 4095, 0}, {100, 1, 0}};
-    Klicken({4095, 100});
-    EXPECT_EQ(Punkte().size(), 2u);
-    EXPECT_TRUE(u.dialoge.protokoll.empty());
-    EXPECT_FALSE(k->aktion(Befehl::Rueckgaengig)->isEnabled());
-}
-
 TEST_F(KennlinienFenster, VerschiebenAufloesenUndTeilen) {
     k->editor().kurve.punkte = {{0, 1000, 0}, {1000, 1000, 0}, {4000, 1, 0}};
     Modus(Modus::Verschieben);
@@ -80,13 +72,6 @@ TEST_F(KennlinienFenster, VerschiebenAufloesenUndTeilen) {
     EXPECT_EQ(u.dialoge.Letztes().text,
               "Gerade kann nicht geteilt werden, da sie eine Länge \n von nur einer internen Rastereinheit hat.");
     EXPECT_EQ(Punkte().size(), 3u);
-}
-
-TEST_F(KennlinienFenster, LetzterPunktBleibt) {
-    Modus(Modus::Aufloesen);
-    Klicken({0, 4095});
-    EXPECT_EQ(Punkte().size(), 1u);
-    EXPECT_EQ(u.dialoge.Letztes().text, "Letzter Punkt kann nicht gelöscht werden");
 }
 
 TEST_F(KennlinienFenster, KoordinatenAnzeigenOhneRaster) {

@@ -146,7 +146,7 @@ std::vector<Geradenstueck> SichtbareGeradenstuecke(const Kennlinienpunkte& punkt
     const auto sicht = SichtbareGeradenBestimmen(punkte, a);
     if (!sicht) return stuecke;
     const auto x = PunktPositionen(punkte);
-    stuecke.reserve(static_cast<std::size_t>(sicht->letzte - sicht->erste + 1));
+    stuecke.reserve(static_cast<std::size_t>(sicht->letzte) - static_cast<std::size_t>(sicht->erste) + 1);
     for (int i = sicht->erste; i <= sicht->letzte; ++i) {
         const auto k = static_cast<std::size_t>(i);
         const double x1 = static_cast<double>(x[k]);

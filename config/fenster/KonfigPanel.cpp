@@ -163,9 +163,9 @@ KonfigPanel::KonfigPanel(KonfigModell& konfig, QWidget* eltern)
     connect(STANDARDWERTE, &QPushButton::clicked, this, [this] { Standardwerte_Callback(); });
     connect(HAUPTFENSTER, &QPushButton::clicked, this, [this] { Hauptfenster_Callback(); });
     connect(ladenAktion, &QAction::triggered, this,
-            [this] { DateiAktion(&KonfigPanel::KonfigurationLaden); });
+            [this] { DateiAktion([this] { return KonfigurationLaden(); }); });
     connect(speichernAktion, &QAction::triggered, this,
-            [this] { DateiAktion(&KonfigPanel::KonfigurationSpeichern); });
+            [this] { DateiAktion([this] { return KonfigurationSpeichern(); }); });
     // A record brought by a file or the standard values shows at once.
     connect(&konfig_, &KonfigModell::ersetzt, this, [this] { InPanel(konfig_.daten()); });
     InPanel(konfig_.daten());
@@ -326,9 +326,9 @@ void KonfigPanel::Standardwerte_Callback() {
     if (knopf == 1) konfig_.StandardwerteSetzen();
 }
 
-void KonfigPanel::DateiAktion(int (KonfigPanel::*aktion)()) {
+void KonfigPanel::DateiAktion(const std::function<int()>& aktion) {
     if (gHilfeAktiv) return;
-    if (const int r = (this->*aktion)(); r != 0) QAV_Fehlerpopup(r);
+    if (const int r = aktion(); r != 0) QAV_Fehlerpopup(r);
 }
 
 int KonfigPanel::KonfigurationSpeichern() {
@@ -343,8 +343,9 @@ int KonfigPanel::KonfigurationSpeichern() {
     return KonfigDateiSchreiben(Dateipfad(wahl.pfad), konfig_.daten());
 }
 
-int KonfigPanel::KonfigurationLaden() {
-    const DateiErgebnis wahl = dialoge().Datei({"Konfiguration laden", kDateimuster, {}, false, true});
+int KonfigPanel::KonfigurationLaden(const QString& pfad) {
+    const DateiErgebnis wahl = pfad.isEmpty() ? dialoge().Datei({"Konfiguration laden", kDateimuster, {}, false, true})
+                                              : DateiErgebnis{DateiErgebnis::Art::Gewaehlt, pfad};
     if (wahl.art == DateiErgebnis::Art::Abgebrochen) return 0;
     if (wahl.art == DateiErgebnis::Art::Fehler) return kKonfigLadenOeffnenFehler;
     KonfigDaten k = konfig_.daten();

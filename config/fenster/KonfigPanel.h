@@ -6,6 +6,7 @@
 #include "config/KonfigDaten.h"
 
 #include <array>
+#include <functional>
 
 class IniDatei;
 class KonfigEinheitFeld;
@@ -30,7 +31,8 @@ class KonfigPanel : public Werkzeugfenster {
 
     // "Datei" menu operations: 0, or a code for QAV_Fehlerpopup.
     int KonfigurationSpeichern();
-    int KonfigurationLaden();
+    // With a path (from the command line) the file dialog is skipped.
+    int KonfigurationLaden(const QString& pfad = {});
 
     // Control callbacks (commit).
     void Hauptfenster_Callback();
@@ -70,7 +72,7 @@ class KonfigPanel : public Werkzeugfenster {
     // The fields as a record; false (and a popup, the model unchanged) if a
     // channel cannot be converted.
     bool PruefenOderMelden(KonfigDaten& neu);
-    void DateiAktion(int (KonfigPanel::*aktion)());
+    void DateiAktion(const std::function<int()>& aktion);
 
     KonfigModell& konfig_;
 };

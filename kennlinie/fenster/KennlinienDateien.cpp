@@ -70,9 +70,11 @@ int KennlinienPanel::KurveNeu() {
     return 0;
 }
 
-int KennlinienPanel::DateiLaden() {
+int KennlinienPanel::DateiLaden(const QString& pfad) {
     if (AbbruchWeilKennlinieNichtGespeichert() != 0) return 0;
-    const DateiErgebnis wahl = dialoge().Datei(Auswahl("Kennlinie laden", "*.dle", false));
+    const DateiErgebnis wahl =
+        pfad.isEmpty() ? dialoge().Datei(Auswahl("Kennlinie laden", "*.dle", false))
+                       : DateiErgebnis{DateiErgebnis::Art::Gewaehlt, pfad};
     if (wahl.art != DateiErgebnis::Art::Gewaehlt) return 0;
     // The curve no longer belongs to the old file, whatever follows.
     DateinameSetzen({});

@@ -87,7 +87,8 @@ public:
     // What the menu entries do, outside help mode; file operations return 0
     // or the code the menu shows in the error popup.
     int KurveNeu();
-    int DateiLaden();
+    // With a path (from the command line) the file dialog is skipped.
+    int DateiLaden(const QString& pfad = {});
     int DateiSpeichern(bool unter);
     int DateiImportieren();
     int DateiExportieren();

@@ -1,0 +1,226 @@
+#include "uisupport/Zahlfeld.h"
+
+#include "kern/Dezimal.h"
+
+#include <QKeyEvent>
+#include <QRegularExpression>
+#include <QStyle>
+#include <QStyleOptionFrame>
+#include <QValidator>
+
+#include <algorithm>
+#include <charconv>
+#include <cmath>
+
+namespace {
+
+constexpr int kMaxStellen = 17;
+// Beyond this, fixed notation gets long; the shortest exponent form is used instead.
+constexpr double kFestGrenze = 1e15;
+
+// Only the form of a number is checked while typing, never the range.
+class ZahlValidator : public QValidator {
+  public:
+    explicit ZahlValidator(Zahlfeld* feld) : QValidator(feld), m_feld(feld) {}
+
+    State validate(QString& text, int&) const override {
+        static const QRegularExpression zahl(R"(^[+-]?\d*([.,]\d*)?([eE][+-]?\d*)?$)");
+        static const QRegularExpression ganz(R"(^[+-]?\d*$)");
+        if (!(m_feld->stellen() == 0 ? ganz : zahl).match(text).hasMatch()) return Invalid;
+        double v = 0.0;
+        if (!Zahlfeld::Lesen(text, v)) return Intermediate;
+        return std::fabs(v) <= m_feld->tippGrenze() ? Acceptable : Invalid;
+    }
+
+  private:
+    const Zahlfeld* m_feld;
+};
+
+std::string Kurzform(double v) {
+    char puffer[64];
+    const auto ende = std::to_chars(puffer, puffer + sizeof puffer, v);
+    return std::string(puffer, ende.ptr);
+}
+
+// Fewest decimals (up to 15) that write v so that it reads back, or -1.
+int Dezimalstellen(double v) {
+    for (int k = 0; k <= 15; ++k) {
+        double zurueck = 0.0;
+        if (DezimalLesen(DezimalText(v, k), zurueck) && zurueck == v) return k;
+    }
+    return -1;
+}
+
+// a + b as a decimal sum: 0.1 + 0.2 steps to 0.3, not to 0.30000000000000004.
+double Summe(double a, double b) {
+    const double s = a + b;
+    const int ka = Dezimalstellen(a), kb = Dezimalstellen(b);
+    double r = s;
+    if (ka < 0 || kb < 0 || !DezimalLesen(DezimalText(s, std::max(ka, kb)), r)) return s;
+    return r;
+}
+
+} // namespace
+
+Zahlfeld::Zahlfeld(QWidget* parent) : QLineEdit(parent) {
+    setValidator(new ZahlValidator(this));
+    setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    connect(this, &QLineEdit::textEdited, this, [this](const QString& t) {
+        m_bearbeitet = true;
+        double v = 0.0;
+        if (m_sofort && Lesen(t, v) && std::fabs(v) <= m_tippGrenze) m_wert = v;
+    });
+    Zeigen();
+}
+
+void Zahlfeld::setWert(double wert) {
+    if (!std::isfinite(wert)) return;
+    m_wert = m_fest = wert;
+    m_bearbeitet = false;
+    Zeigen();
+}
+
+void Zahlfeld::setValue(double wert) {
+    if (!std::isfinite(wert)) return;
+    m_bearbeitet = false;
+    Festlegen(wert);
+}
+
+void Zahlfeld::setBereich(double min, double max) {
+    if (std::isnan(min) || std::isnan(max)) return;
+    m_min = std::min(min, max);
+    m_max = std::max(min, max);
+    updateGeometry();
+}
+
+void Zahlfeld::setStellen(int stellen) {
+    m_stellen = std::clamp(stellen, 0, kMaxStellen);
+    Zeigen();
+    updateGeometry();
+}
+
+void Zahlfeld::setExakt(bool an) {
+    m_exakt = an;
+    Zeigen();
+}
+
+void Zahlfeld::setSchrittweite(double schritt) {
+    m_schritt = std::isfinite(schritt) && schritt > 0 ? schritt : 0.0;
+}
+
+void Zahlfeld::Zeigen() {
+    const QString soll = m_exakt ? ExaktText(m_wert, m_stellen) : FestText(m_wert, m_stellen);
+    if (text() != soll) setText(soll);
+    m_bearbeitet = false;
+}
+
+void Zahlfeld::Uebernehmen() {
+    if (!m_bearbeitet) {
+        Zeigen();
+        return;
+    }
+    m_bearbeitet = false;
+    double v = 0.0;
+    if (Lesen(text(), v) && std::fabs(v) <= m_tippGrenze)
+        Festlegen(v);
+    else if (m_wert != m_fest)
+        Festlegen(m_wert); // Sofort: the last complete number counts
+    else
+        Zeigen();
+}
+
+void Zahlfeld::Festlegen(double getippt) {
+    const double alt = m_fest;
+    m_wert = m_begrenzen ? std::clamp(getippt, m_min, m_max) : m_fest;
+    emit eingegeben(getippt); // a window with its own rule calls setWert here
+    m_fest = m_wert;
+    Zeigen();
+    if (m_fest != alt) emit wertGeaendert(m_fest);
+}
+
+void Zahlfeld::Schritt(int schritte) {
+    if (m_schritt <= 0.0 || isReadOnly()) return;
+    Uebernehmen();
+    Festlegen(Summe(m_wert, schritte * m_schritt));
+}
+
+void Zahlfeld::keyPressEvent(QKeyEvent* event) {
+    switch (event->key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        Uebernehmen();
+        break; // QLineEdit still reports returnPressed and leaves Enter to the dialog
+    case Qt::Key_Up:
+    case Qt::Key_Down:
+    case Qt::Key_PageUp:
+    case Qt::Key_PageDown:
+        if (m_schritt > 0.0 && !isReadOnly()) {
+            const int weite = (event->key() == Qt::Key_PageUp || event->key() == Qt::Key_PageDown) ? 10 : 1;
+            const bool hoch = event->key() == Qt::Key_Up || event->key() == Qt::Key_PageUp;
+            Schritt(hoch ? weite : -weite);
+            event->accept();
+            return;
+        }
+        break;
+    default: break;
+    }
+    QLineEdit::keyPressEvent(event);
+}
+
+void Zahlfeld::focusOutEvent(QFocusEvent* event) {
+    QLineEdit::focusOutEvent(event);
+    Uebernehmen();
+}
+
+void Zahlfeld::wheelEvent(QWheelEvent* event) {
+    // Only a focused field turns, so a scrolled window never changes values by accident.
+    if (m_schritt <= 0.0 || isReadOnly() || !hasFocus()) {
+        QLineEdit::wheelEvent(event);
+        return;
+    }
+    m_rad += event->angleDelta().y();
+    const int schritte = m_rad / 120;
+    m_rad -= schritte * 120;
+    if (schritte != 0) Schritt(schritte);
+    event->accept();
+}
+
+QSize Zahlfeld::sizeHint() const {
+    const QSize qt = QLineEdit::sizeHint();
+    if (!std::isfinite(m_min) || !std::isfinite(m_max)) return qt;
+    // Room for both ends of the range, as a spin box would leave.
+    const QFontMetrics fm(font());
+    const int text = std::max(fm.horizontalAdvance(FestText(m_min, m_stellen)),
+                              fm.horizontalAdvance(FestText(m_max, m_stellen))) +
+                     fm.horizontalAdvance(QLatin1Char('0'));
+    const QMargins rand = textMargins() + contentsMargins();
+    QStyleOptionFrame option;
+    initStyleOption(&option);
+    const QSize inhalt(text + rand.left() + rand.right() + 4, qt.height());
+    return style()->sizeFromContents(QStyle::CT_LineEdit, &option, inhalt, this).expandedTo({0, qt.height()});
+}
+
+QString Zahlfeld::FestText(double wert, int stellen) {
+    if (std::fabs(wert) >= kFestGrenze) return QString::fromStdString(Kurzform(wert));
+    std::string text = DezimalText(wert, std::clamp(stellen, 0, kMaxStellen));
+    if (!text.empty() && text.front() == '-' && text.find_first_not_of("-0.") == std::string::npos) text.erase(0, 1);
+    return QString::fromStdString(text);
+}
+
+QString Zahlfeld::ExaktText(double wert, int mindestStellen) {
+    if (wert == 0.0) wert = 0.0; // no "-0.0"
+    if (std::fabs(wert) < kFestGrenze) {
+        for (int stellen = std::max(0, mindestStellen); stellen <= kMaxStellen; ++stellen) {
+            const std::string text = DezimalText(wert, stellen);
+            double zurueck = 0.0;
+            if (DezimalLesen(text, zurueck) && zurueck == wert) return QString::fromStdString(text);
+        }
+    }
+    return QString::fromStdString(Kurzform(wert));
+}
+
+bool Zahlfeld::Lesen(const QString& text, double& wert) {
+    QByteArray roh = text.trimmed().toLatin1();
+    roh.replace(',', '.');
+    return DezimalLesen(std::string_view(roh.constData(), std::size_t(roh.size())), wert);
+}

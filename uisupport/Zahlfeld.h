@@ -1,0 +1,92 @@
+#pragma once
+// The number field of every window. It holds the exact double it was given
+// or that the user committed; the decimals only format the display. '.' and
+// ',' are both read as the decimal separator whatever the locale, and a point
+// is always shown. Keys are never dropped for lying outside the range: a
+// commit (Enter, leaving the field, an arrow step) reports the typed value,
+// the range rule decides, and the field shows the value in force.
+#include <QLineEdit>
+
+#include <limits>
+
+class Zahlfeld : public QLineEdit {
+    Q_OBJECT
+  public:
+    explicit Zahlfeld(QWidget* parent = nullptr);
+
+    double wert() const { return m_wert; }
+    // The value in force, set by the program: shown at once, no signal.
+    // Non-finite values are ignored.
+    void setWert(double wert);
+    // Spin-box style: as if typed and committed, through the range rule and with signals.
+    void setValue(double wert);
+
+    // Reversed limits are swapped, NaN is refused; unlimited at first.
+    void setBereich(double min, double max);
+    double minimum() const { return m_min; }
+    double maximum() const { return m_max; }
+    bool imBereich(double wert) const { return wert >= m_min && wert <= m_max; }
+    // On (the default) a commit is clamped to the range. Off, the window
+    // applies its own rule in a slot of `eingegeben` and sets the value in
+    // force with setWert; without that the previous value stays.
+    void setBegrenzen(bool an) { m_begrenzen = an; }
+
+    // Decimals shown. 0 is the integer mode: only whole numbers can be typed.
+    void setStellen(int stellen);
+    int stellen() const { return m_stellen; }
+    // Shows more decimals where the value needs them to read back exactly.
+    void setExakt(bool an);
+    // Up/Down, PageUp/PageDown (ten steps) and the wheel while focused add
+    // or take away this much; 0 turns stepping off.
+    void setSchrittweite(double schritt);
+    double schrittweite() const { return m_schritt; }
+    // wert() follows every complete number as it is typed, before the commit
+    // (no signal until then): for windows that read their fields when left.
+    void setSofort(bool an) { m_sofort = an; }
+    // Largest magnitude that can be typed at all; beyond it a keystroke is
+    // refused. Unlimited at first.
+    void setTippGrenze(double betrag) { m_tippGrenze = betrag; }
+    double tippGrenze() const { return m_tippGrenze; }
+
+    // Commits a pending entry as Enter would, then shows the value in force.
+    void Uebernehmen();
+
+    // Fixed decimals, '.' as separator, never "-0"; the shortest exponent
+    // form where fixed notation would run past 15 digits before the point.
+    static QString FestText(double wert, int stellen);
+    // The shortest text with at least mindestStellen decimals that reads back as the same double.
+    static QString ExaktText(double wert, int mindestStellen);
+    // One complete finite number, '.' or ',' as separator, surrounding blanks allowed.
+    static bool Lesen(const QString& text, double& wert);
+
+    QSize sizeHint() const override;
+
+  signals:
+    // Every commit of a valid number, with the number as typed (before the range rule).
+    void eingegeben(double getippt);
+    // The value in force changed through a commit or a step.
+    void wertGeaendert(double wert);
+
+  protected:
+    void keyPressEvent(QKeyEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
+
+  private:
+    void Festlegen(double getippt);
+    void Schritt(int schritte);
+    void Zeigen();
+
+    static constexpr double kUnendlich = std::numeric_limits<double>::infinity();
+    double m_wert = 0.0; // what wert() gives; runs ahead of m_fest only in the Sofort mode
+    double m_fest = 0.0; // value in force before the entry under way
+    double m_min = -kUnendlich, m_max = kUnendlich;
+    double m_schritt = 0.0;
+    double m_tippGrenze = kUnendlich;
+    int m_stellen = 2;
+    int m_rad = 0; // wheel angle not yet stepped
+    bool m_exakt = false;
+    bool m_begrenzen = true;
+    bool m_sofort = false;
+    bool m_bearbeitet = false; // text edited since last shown
+};

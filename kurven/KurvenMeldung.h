@@ -25,4 +25,5 @@ inline Meldung FehlerPopup(std::string text, int code = 0) {
     return {Meldung::Art::Popup, code, kTitelFehler, std::move(text)};
 }
 inline Meldung KatalogPopup(int code) { return {Meldung::Art::Katalog, code, {}, {}}; }
-inline Meldung Fehleranzeige(int code) { return {Meldung::Art::Fehleranzeige, code, {}, {}}; }
+// The error indicator (named apart from the indicator widget of the windows).
+inline Meldung AnzeigeMeldung(int code) { return {Meldung::Art::Fehleranzeige, code, {}, {}}; }

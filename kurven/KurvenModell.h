@@ -50,11 +50,11 @@ struct Markierung {
 
 // Ten snapshots of a curve's points; undo and redo swap with them.
 struct Rueckgaengigring {
-    std::array<std::vector<Kurvenpunkt>, kUndoSlots> slots;
+    std::array<std::vector<Kurvenpunkt>, kUndoSlots> ablagen;
     int naechster = 0;
     int undoZahl = 0;
     int redoZahl = 0;
-    Rueckgaengigring() { slots.fill(std::vector<Kurvenpunkt>(1, kFrischerPunkt)); }
+    Rueckgaengigring() { ablagen.fill(std::vector<Kurvenpunkt>(1, kFrischerPunkt)); }
 };
 
 struct Kurvensatz {

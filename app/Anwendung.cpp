@@ -78,6 +78,7 @@ Werkzeugfenster* Anwendung::panel(FensterId id) const {
 }
 
 int Anwendung::Starten(bool zeigen) {
+    einstellungsPfad_ = EinstellungsPfad();
     if (const int r = ReadIni(); r != 0) QAV_Fehlerpopup(r);
     if (const int r = InitialisierePanels(); r != 0) {
         QAV_Fehlerpopup(r);
@@ -89,12 +90,14 @@ int Anwendung::Starten(bool zeigen) {
 }
 
 void Anwendung::Beenden() {
-    if (const int r = WriteIni(); r != 0) QAV_Fehlerpopup(r);
+    // The popup names the file, which may live outside the working directory.
+    if (const int r = WriteIni(); r != 0) QAV_Fehlerpopup(r, QString::fromStdString(einstellungsPfad_));
     DeinitialisierePanels();
 }
 
 int Anwendung::ReadIni() {
-    return ::ReadIni([this](const IniDatei& ini) {
+    if (einstellungsPfad_.empty()) einstellungsPfad_ = EinstellungsPfad();
+    return ::ReadIni(einstellungsPfad_, [this](const IniDatei& ini) {
         konfigPanel_->ReadIniKonfigpanel(ini);
         com_->ReadIniCompanel(ini);
         direkt_->ReadIniDirektpanel(ini);
@@ -104,7 +107,8 @@ int Anwendung::ReadIni() {
 }
 
 int Anwendung::WriteIni() {
-    return ::WriteIni([this](IniDatei& ini) {
+    if (einstellungsPfad_.empty()) einstellungsPfad_ = EinstellungsPfad();
+    return ::WriteIni(einstellungsPfad_, [this](IniDatei& ini) {
         konfigPanel_->WriteIniKonfigpanel(ini);
         com_->WriteIniCompanel(ini);
         direkt_->WriteIniDirektpanel(ini);

@@ -8,6 +8,7 @@
 #include <QPoint>
 #include <QString>
 #include <memory>
+#include <string>
 
 class ComPanel;
 class DirektPanel;
@@ -42,6 +43,7 @@ public:
     // The settings file: every window's section and the port table.
     int ReadIni();
     int WriteIni();
+    const std::string& einstellungsPfad() const { return einstellungsPfad_; }
 
     // Shows one tool window inside the main window; nullptr or FensterId::Haupt hides the current one.
     void ZeigeChildpanel(Werkzeugfenster* panel);
@@ -88,4 +90,5 @@ private:
     Infofenster* info_ = nullptr;
     Werkzeugfenster* childpanel_ = nullptr;
     bool programmende_ = false;
+    std::string einstellungsPfad_;
 };

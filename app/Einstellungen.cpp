@@ -3,7 +3,10 @@
 #include "device/PortTabelle.h"
 #include "kern/IniDatei.h"
 
+#include <cstdlib>
+#include <filesystem>
 #include <string>
+#include <system_error>
 
 namespace {
 
@@ -24,9 +27,23 @@ void WriteIniPorts(IniDatei& ini) {
 
 } // namespace
 
-int ReadIni(const std::function<void(const IniDatei&)>& fenster) {
+std::string EinstellungsPfad() {
+    namespace fs = std::filesystem;
+    std::error_code f;
+    if (fs::exists(kIniDateiname, f)) return fs::absolute(kIniDateiname, f).string();
+    fs::path ordner;
+    if (const char* xdg = std::getenv("XDG_CONFIG_HOME"); xdg && *xdg == '/')
+        ordner = xdg;
+    else if (const char* heim = std::getenv("HOME"); heim && *heim)
+        ordner = fs::path(heim) / ".config";
+    else
+        return kIniDateiname;
+    return (ordner / "dlm7dSteuerung" / kIniDateiname).string();
+}
+
+int ReadIni(const std::string& pfad, const std::function<void(const IniDatei&)>& fenster) {
     IniDatei ini;
-    switch (ini.Lesen(kIniDateiname)) {
+    switch (ini.Lesen(pfad)) {
     case IniDatei::LeseErgebnis::Ok: break;
     case IniDatei::LeseErgebnis::NichtGefunden: return kIniNichtGefunden;
     case IniDatei::LeseErgebnis::Fehler: return kIniLesefehler;
@@ -36,9 +53,13 @@ int ReadIni(const std::function<void(const IniDatei&)>& fenster) {
     return 0;
 }
 
-int WriteIni(const std::function<void(IniDatei&)>& fenster) {
+int WriteIni(const std::string& pfad, const std::function<void(IniDatei&)>& fenster) {
     IniDatei ini;
     fenster(ini);
     WriteIniPorts(ini);
-    return ini.Schreiben(kIniDateiname) ? 0 : kIniSchreibfehler;
+    if (const auto ordner = std::filesystem::path(pfad).parent_path(); !ordner.empty()) {
+        std::error_code f;
+        std::filesystem::create_directories(ordner, f);
+    }
+    return ini.Schreiben(pfad) ? 0 : kIniSchreibfehler;
 }

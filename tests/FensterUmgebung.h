@@ -78,6 +78,8 @@ struct FensterUmgebung {
 
     explicit FensterUmgebung(const QByteArray& ini = {}) {
         QDir::setCurrent(verzeichnis.path());
+        // Without a settings file here the program turns to the user's folder: keep it in the test's.
+        qputenv("XDG_CONFIG_HOME", verzeichnis.filePath("xdg").toUtf8());
         if (!ini.isEmpty()) IniSchreiben(ini);
         anwendung = std::make_unique<Anwendung>();
         sgTestAnwendung = anwendung.get();
@@ -108,8 +110,8 @@ struct FensterUmgebung {
         f.open(QIODevice::WriteOnly);
         f.write(text);
     }
-    QByteArray IniLesen() const {
-        QFile f(Pfad("dlm7Steuerung.ini"));
+    QByteArray IniLesen(const QString& name = "dlm7Steuerung.ini") const {
+        QFile f(Pfad(name));
         return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
     }
 };

@@ -1,7 +1,8 @@
 #include "uisupport/Drehknopf.h"
 
+#include "uisupport/Zahlfeld.h"
+
 #include <QDial>
-#include <QDoubleSpinBox>
 #include <QLabel>
 #include <QPainter>
 #include <QVBoxLayout>
@@ -79,14 +80,11 @@ class KnopfRad : public QDial {
 
 Drehknopf::Drehknopf(QWidget* parent)
     : QWidget(parent), m_einheit(new QLabel(this)), m_rad(new KnopfRad(this)),
-      m_zahl(new QDoubleSpinBox(this)) {
+      m_zahl(new Zahlfeld(this)) {
     m_einheit->setAlignment(Qt::AlignCenter);
     m_rad->setWrapping(false);
     m_rad->setTracking(true);
     m_rad->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
-    m_zahl->setKeyboardTracking(false);
-    m_zahl->setAlignment(Qt::AlignRight);
-    m_zahl->setAccelerated(true);
 
     auto* spalte = new QVBoxLayout(this);
     spalte->setContentsMargins(2, 2, 2, 2);
@@ -97,7 +95,7 @@ Drehknopf::Drehknopf(QWidget* parent)
     setFocusProxy(m_zahl);
 
     connect(m_rad, &QDial::valueChanged, this, &Drehknopf::radGedreht);
-    connect(m_zahl, &QDoubleSpinBox::valueChanged, this, &Drehknopf::zahlEingegeben);
+    connect(m_zahl, &Zahlfeld::wertGeaendert, this, &Drehknopf::zahlEingegeben);
     bereichEinrichten();
 }
 
@@ -130,11 +128,14 @@ void Drehknopf::setWert(double wert) {
     uebernehmen(wert, false);
 }
 
+double Drehknopf::begrenzt(double wert) const {
+    return std::clamp(wert, std::min(m_unten, m_oben), std::max(m_unten, m_oben));
+}
+
 double Drehknopf::gerundet(double wert) const {
     const double faktor = std::pow(10.0, m_stellen);
     const double skaliert = std::round(wert * faktor) / faktor;
-    const double ergebnis = std::isfinite(skaliert) ? skaliert : wert;
-    return std::clamp(ergebnis, std::min(m_unten, m_oben), std::max(m_unten, m_oben));
+    return begrenzt(std::isfinite(skaliert) ? skaliert : wert);
 }
 
 int Drehknopf::radPosition(double wert) const {
@@ -157,18 +158,18 @@ void Drehknopf::bereichEinrichten() {
     m_rad->setRange(0, m_schritte);
     m_rad->setSingleStep(std::max(1, m_schritte / 200));
     m_rad->setPageStep(std::max(1, m_schritte / 20));
-    m_rad->untenText = QString::number(m_unten, 'f', m_stellen);
-    m_rad->obenText = QString::number(m_oben, 'f', m_stellen);
+    m_rad->untenText = Zahlfeld::FestText(m_unten, m_stellen);
+    m_rad->obenText = Zahlfeld::FestText(m_oben, m_stellen);
     m_rad->update();
 
-    m_zahl->setDecimals(m_stellen);
-    m_zahl->setRange(lo, hi);
+    m_zahl->setStellen(m_stellen);
+    m_zahl->setBereich(lo, hi);
     // Arrow steps of about a hundredth of the span, a round number.
     const double kleinster = std::pow(10.0, -m_stellen);
     const double schritt = spanne > 0 ? std::pow(10.0, std::floor(std::log10(spanne / 100.0))) : kleinster;
-    m_zahl->setSingleStep(std::max(schritt, kleinster));
+    m_zahl->setSchrittweite(std::max(schritt, kleinster));
 
-    m_wert = gerundet(m_wert);
+    m_wert = begrenzt(m_wert);
     anzeigeAbgleichen();
 }
 
@@ -176,11 +177,11 @@ void Drehknopf::anzeigeAbgleichen() {
     const QSignalBlocker sperreRad(m_rad);
     const QSignalBlocker sperreZahl(m_zahl);
     m_rad->setValue(radPosition(m_wert));
-    m_zahl->setValue(m_wert);
+    m_zahl->setWert(m_wert);
 }
 
 void Drehknopf::uebernehmen(double wert, bool vomBenutzer) {
-    const double neu = gerundet(wert);
+    const double neu = begrenzt(wert);
     const bool geaendert = neu != m_wert;
     m_wert = neu;
     anzeigeAbgleichen();
@@ -193,8 +194,7 @@ void Drehknopf::radGedreht(int position) {
     if (neu == m_wert) return;
     m_wert = neu;
     // Only the field follows; resetting the knob itself would fight the mouse.
-    const QSignalBlocker sperreZahl(m_zahl);
-    m_zahl->setValue(m_wert);
+    m_zahl->setWert(m_wert);
     emit wertGeaendert(m_wert);
 }
 

@@ -1,17 +1,19 @@
 #pragma once
 
+#include "uisupport/Zahlfeld.h" // callers reach the field through zahlenfeld()
+
 #include <QString>
 #include <QWidget>
 
 class QDial;
-class QDoubleSpinBox;
 class QLabel;
 class KnopfRad;
 
 // Knob with numeric entry for a value in physical units. The knob turns
 // clockwise from `unten` to `oben`; `unten` may be greater than `oben` for a
-// decreasing scale. The value is always finite, lies between the two limits
-// and is rounded to the decimals.
+// decreasing scale. The value is always finite and lies between the two
+// limits. A typed or set value is kept exactly (the decimals only format the
+// field); turning the knob gives values rounded to the decimals.
 class Drehknopf : public QWidget {
     Q_OBJECT
   public:
@@ -34,7 +36,7 @@ class Drehknopf : public QWidget {
     double wert() const { return m_wert; }
 
     QDial* rad() const;
-    QDoubleSpinBox* zahlenfeld() const { return m_zahl; }
+    Zahlfeld* zahlenfeld() const { return m_zahl; }
 
   signals:
     // Every change made by the user: while the knob turns, on each arrow
@@ -47,6 +49,7 @@ class Drehknopf : public QWidget {
     void uebernehmen(double wert, bool vomBenutzer);
     void anzeigeAbgleichen();
     void bereichEinrichten();
+    double begrenzt(double wert) const;
     double gerundet(double wert) const;
     int radPosition(double wert) const;
 
@@ -57,5 +60,5 @@ class Drehknopf : public QWidget {
     int m_schritte = 10000;
     QLabel* m_einheit;
     KnopfRad* m_rad;
-    QDoubleSpinBox* m_zahl;
+    Zahlfeld* m_zahl;
 };

@@ -68,33 +68,45 @@ int Graph::Neu(Plot&& plot) {
 }
 
 int Graph::Linie(QPointF von, QPointF nach, const QColor& farbe) {
-    return Linienzug({von, nach}, farbe);
+    Plot p(Plot::Art::Linienzug, farbe);
+    p.paar = {von, nach};
+    p.paarAnzahl = 2;
+    p.sortiert = von.x() <= nach.x();
+    p.xVon = std::min(von.x(), nach.x());
+    p.xBis = std::max(von.x(), nach.x());
+    return Neu(std::move(p));
 }
 
 int Graph::Linienzug(std::vector<QPointF> punkte, const QColor& farbe) {
     Plot p(Plot::Art::Linienzug, farbe);
-    p.sortiert = std::is_sorted(punkte.begin(), punkte.end(),
-                                [](const QPointF& a, const QPointF& b) { return a.x() < b.x(); });
+    auto nachX = [](const QPointF& a, const QPointF& b) { return a.x() < b.x(); };
+    p.sortiert = std::is_sorted(punkte.begin(), punkte.end(), nachX);
     if (!punkte.empty()) {
-        const auto [lo, hi] = std::minmax_element(punkte.begin(), punkte.end(),
-                                                  [](const QPointF& a, const QPointF& b) { return a.x() < b.x(); });
+        const auto [lo, hi] = std::minmax_element(punkte.begin(), punkte.end(), nachX);
         p.xVon = lo->x();
         p.xBis = hi->x();
     }
-    p.punkte = std::move(punkte);
+    if (punkte.size() <= p.paar.size()) {
+        std::copy(punkte.begin(), punkte.end(), p.paar.begin());
+        p.paarAnzahl = int(punkte.size());
+    } else {
+        p.zug = std::move(punkte);
+    }
     return Neu(std::move(p));
 }
 
 int Graph::Punkt(QPointF wo, const QColor& farbe) {
     Plot p(Plot::Art::Punkt, farbe);
-    p.punkte = {wo};
+    p.paar[0] = wo;
+    p.paarAnzahl = 1;
     // The marker is a few pixels wide; its extent is checked when drawn.
     return Neu(std::move(p));
 }
 
 int Graph::Rechteck(QPointF ecke, QPointF gegenecke, const QColor& rahmen) {
     Plot p(Plot::Art::Rechteck, rahmen);
-    p.punkte = {ecke, gegenecke};
+    p.paar = {ecke, gegenecke};
+    p.paarAnzahl = 2;
     p.xVon = std::min(ecke.x(), gegenecke.x());
     p.xBis = std::max(ecke.x(), gegenecke.x());
     return Neu(std::move(p));
@@ -122,9 +134,9 @@ int Graph::Kurve(double x0, double dx, std::vector<double> werte, const QColor& 
 
 int Graph::Text(QPointF wo, const QString& text, const QColor& farbe, const QFont& schrift) {
     Plot p(Plot::Art::Text, farbe);
-    p.punkte = {wo};
-    p.text = text;
-    p.schrift = schrift;
+    p.paar[0] = wo;
+    p.paarAnzahl = 1;
+    p.beschriftung = std::make_unique<Plot::Beschriftung>(Plot::Beschriftung{text, schrift});
     return Neu(std::move(p));
 }
 

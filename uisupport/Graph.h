@@ -38,6 +38,9 @@ class Graph : public QWidget {
 
     // Plots, in graph coordinates; each returns a handle > 0. Later plots lie
     // on top. A fully transparent colour draws nothing but keeps the handle.
+    // Fast to draw: a curve's lines one after the other (markers of the same
+    // colour may sit between them), they are then drawn as one polyline; a
+    // whole staircase as one step plot. Point markers are solid squares.
     int Linie(QPointF von, QPointF nach, const QColor& farbe);
     int Linienzug(std::vector<QPointF> punkte, const QColor& farbe);
     int Punkt(QPointF wo, const QColor& farbe);

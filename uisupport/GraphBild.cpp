@@ -138,15 +138,31 @@ void Graph::PlotsZeichnen(QPainter& p, const GraphAbbildung& abb) const {
     p.setBrush(Qt::NoBrush);
     Puffer& puffer = *m_puffer;
     GraphZeichner zeichner(p, abb, m_verdichten, puffer.zeichner);
-    const double r = std::round(kMarke * dpr);
+    const int r = int(std::lround(kMarke * dpr));
 
-    // Consecutive markers of one colour go out in one call.
-    std::vector<QRectF>& marken = puffer.marken;
+    // A pen is made only when the colour changes.
+    bool stiftGesetzt = false;
+    QRgb stiftFarbe = 0;
+    auto stift = [&](QRgb farbe) {
+        if (stiftGesetzt && farbe == stiftFarbe) return;
+        QPen neu(QColor::fromRgba(farbe), 0);
+        neu.setCosmetic(true);
+        p.setPen(neu);
+        stiftGesetzt = true;
+        stiftFarbe = farbe;
+    };
+
+    // Consecutive markers of one colour go out in one call, as solid squares:
+    // Qt fills those as plain rectangles, an outline it would stroke.
+    std::vector<QRect>& marken = puffer.marken;
     const Plot* markenPlot = nullptr;
     auto markenAusgeben = [&] {
         if (marken.empty()) return;
-        p.setPen(markenPlot->stift);
+        p.setPen(Qt::NoPen);
+        stiftGesetzt = false;
+        p.setBrush(QColor::fromRgba(markenPlot->rgba));
         p.drawRects(marken.data(), int(marken.size()));
+        p.setBrush(Qt::NoBrush);
         marken.clear();
     };
     // Consecutive lines that join and share a colour become one polyline, so
@@ -155,50 +171,55 @@ void Graph::PlotsZeichnen(QPainter& p, const GraphAbbildung& abb) const {
     const Plot* kettenPlot = nullptr;
     auto ketteAusgeben = [&] {
         if (kette.empty()) return;
-        p.setPen(kettenPlot->stift);
+        stift(kettenPlot->rgba);
         zeichner.Linienzug(kette, true);
         kette.clear();
     };
 
+    // Markers of the chain's own opaque colour may sit between its lines:
+    // in one colour the order of drawing cannot show.
+    auto einfarbig = [&](const Plot& a, const Plot* b) { return b && b->rgba == a.rgba && qAlpha(a.rgba) == 255; };
+
     for (const Plot& plot : m_plots) {
         if (qAlpha(plot.rgba) == 0 || plot.xBis < m_x.min || plot.xVon > m_x.max) continue;
-        if (plot.art == Plot::Art::Linienzug && plot.sortiert && !plot.punkte.empty()) {
+        const std::span<const QPointF> punkte = plot.punkte();
+        if (plot.art == Plot::Art::Linienzug && plot.sortiert && !punkte.empty()) {
             const bool anschluss =
-                !kette.empty() && kettenPlot->rgba == plot.rgba && kette.back() == plot.punkte.front();
+                !kette.empty() && kettenPlot->rgba == plot.rgba && kette.back() == punkte.front();
             if (!anschluss) {
                 ketteAusgeben();
-                markenAusgeben();
                 kettenPlot = &plot;
-                kette.push_back(plot.punkte.front());
+                kette.push_back(punkte.front());
             }
-            kette.insert(kette.end(), plot.punkte.begin() + 1, plot.punkte.end());
+            if (!marken.empty() && !einfarbig(plot, markenPlot)) markenAusgeben();
+            kette.insert(kette.end(), punkte.begin() + 1, punkte.end());
             continue;
         }
-        ketteAusgeben();
+        if (plot.art != Plot::Art::Punkt || !einfarbig(plot, kettenPlot)) ketteAusgeben();
         if (plot.art == Plot::Art::Punkt) {
             if (markenPlot && markenPlot->rgba != plot.rgba) markenAusgeben();
             markenPlot = &plot;
-            const QPointF m = zeichner.Punkt(plot.punkte[0].x(), plot.punkte[0].y());
-            if (m.x() >= abb.links - r - 1 && m.x() <= abb.rechts + r + 1)
-                marken.emplace_back(m.x() - r, m.y() - r, 2 * r, 2 * r);
+            const QPointF m = zeichner.Punkt(punkte[0].x(), punkte[0].y());
+            if (m.x() >= abb.links - r - 1 && m.x() <= abb.rechts + r + 1 && std::fabs(m.y()) < 1e6)
+                marken.emplace_back(int(m.x() - r), int(m.y() - r), 2 * r + 1, 2 * r + 1);
             continue;
         }
         markenAusgeben();
-        p.setPen(plot.stift);
+        stift(plot.rgba);
         switch (plot.art) {
-        case Plot::Art::Linienzug: zeichner.Linienzug(plot.punkte, plot.sortiert); break;
+        case Plot::Art::Linienzug: zeichner.Linienzug(punkte, plot.sortiert); break;
         case Plot::Art::Kurve: zeichner.Kurve(plot.x0, plot.dx, plot.werte); break;
         case Plot::Art::Stufen: zeichner.Stufen(plot.x0, plot.dx, plot.stufen); break;
         case Plot::Art::Rechteck:
-            p.drawRect(QRectF(zeichner.Punkt(plot.punkte[0].x(), plot.punkte[0].y()),
-                              zeichner.Punkt(plot.punkte[1].x(), plot.punkte[1].y()))
+            p.drawRect(QRectF(zeichner.Punkt(punkte[0].x(), punkte[0].y()), zeichner.Punkt(punkte[1].x(), punkte[1].y()))
                            .normalized());
             break;
         case Plot::Art::Text: {
-            const QPointF wo = zeichner.Punkt(plot.punkte[0].x(), plot.punkte[0].y()) / dpr;
+            const QPointF wo = zeichner.Punkt(punkte[0].x(), punkte[0].y()) / dpr;
+            const Plot::Beschriftung& b = *plot.beschriftung;
             p.setWorldTransform(QTransform());
-            p.setFont(plot.schrift);
-            p.drawText(wo - QPointF(0, QFontMetricsF(plot.schrift).descent()), plot.text);
+            p.setFont(b.schrift);
+            p.drawText(wo - QPointF(0, QFontMetricsF(b.schrift).descent()), b.text);
             p.setWorldTransform(geraet);
             break;
         }

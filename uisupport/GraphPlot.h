@@ -3,28 +3,42 @@
 #include "uisupport/Graph.h"
 #include "uisupport/GraphZeichner.h"
 
-#include <QPen>
+#include <QFont>
 
+#include <array>
 #include <limits>
+#include <memory>
+#include <span>
 
+// Lean, as a redraw of a curve window deletes and makes thousands: a line
+// keeps its two points inline, and neither a pen nor a font is made per plot.
 struct Graph::Plot {
     enum class Art { Linienzug, Punkt, Rechteck, Stufen, Kurve, Text };
-    Plot(Art a, const QColor& farbe) : art(a), stift(farbe, 0), rgba(farbe.rgba()) { stift.setCosmetic(true); }
+    struct Beschriftung {
+        QString text;
+        QFont schrift;
+    };
+    Plot(Art a, const QColor& farbe) : art(a), rgba(farbe.rgba()) {}
+
+    // The points of a line, marker, frame or text.
+    std::span<const QPointF> punkte() const {
+        return zug.empty() ? std::span<const QPointF>(paar.data(), std::size_t(paarAnzahl)) : zug;
+    }
 
     Art art;
     int nummer = 0;
-    QPen stift;
-    QRgb rgba; // compared for every plot of every redraw; QPen::color() is not inlined
+    QRgb rgba;
     // Horizontal extent, so plots beside the view are skipped without a look at their data.
     double xVon = -std::numeric_limits<double>::infinity();
     double xBis = std::numeric_limits<double>::infinity();
-    std::vector<QPointF> punkte;
+    std::array<QPointF, 2> paar{};
+    int paarAnzahl = 0;
+    std::vector<QPointF> zug; // more than two points
     bool sortiert = false;
     double x0 = 0, dx = 1;
     std::vector<int> stufen;
     std::vector<double> werte;
-    QString text;
-    QFont schrift;
+    std::unique_ptr<Beschriftung> beschriftung;
 };
 
 struct Graph::Aufteilung {
@@ -36,5 +50,5 @@ struct Graph::Aufteilung {
 struct Graph::Puffer {
     GraphZeichner::Puffer zeichner;
     std::vector<QPointF> kette; // joined lines
-    std::vector<QRectF> marken;
+    std::vector<QRect> marken;
 };

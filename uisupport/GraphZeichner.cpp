@@ -15,8 +15,16 @@
 
 namespace {
 
+// std::floor is a library call on the x86-64 baseline; it runs a few times
+// for every sample.
+double Abrunden(double v) {
+    if (!(std::fabs(v) < 4e15)) return std::floor(v);
+    const double ganz = double(static_cast<long long>(v));
+    return ganz > v ? ganz - 1.0 : ganz;
+}
+
 double Mitte(double v) {
-    return std::floor(v) + 0.5;
+    return Abrunden(v) + 0.5;
 }
 
 // Index into 0..n; doubles are clamped before the cast so that a far-off view
@@ -30,7 +38,7 @@ std::size_t Index(double i, std::size_t n) {
 
 GraphZeichner::GraphZeichner(QPainter& p, const GraphAbbildung& a, bool verdichten, Puffer& puffer)
     : m_p(p), m_a(a), m_verdichten(verdichten), m_zug(puffer.zug), m_linien(puffer.linien),
-      m_spalten(puffer.spalten) {}
+      m_spalten(puffer.spalten), m_flaechen(puffer.flaechen) {}
 
 bool GraphZeichner::Dicht(std::size_t proben, double von, double bis) const {
     if (!m_verdichten) return false;
@@ -46,13 +54,13 @@ QPointF GraphZeichner::Punkt(double x, double y) const {
 
 bool GraphZeichner::Gedeckt(const Spalte& a, const Spalte& b) const {
     if (b.c != a.c + 1) return false;
-    const double ra = std::floor(a.letzter.y()), rb = std::floor(b.erster.y());
+    const double ra = Abrunden(a.letzter.y()), rb = Abrunden(b.erster.y());
     // One row apart, the line is just its two end pixels, which are vertices.
     if (std::abs(rb - ra) <= 1) return true;
     // Steeper, its upper half lies in one column and its lower half in the
     // other; the middle row may fall either way.
     auto enthaelt = [](const Spalte& s, double r1, double r2) {
-        return std::min(r1, r2) >= std::floor(s.oben) && std::max(r1, r2) <= std::floor(s.unten);
+        return std::min(r1, r2) >= Abrunden(s.oben) && std::max(r1, r2) <= Abrunden(s.unten);
     };
     const double mitte = (ra + rb) / 2;
     const double zuB = ra < rb ? std::ceil(mitte) : std::floor(mitte);
@@ -63,8 +71,8 @@ bool GraphZeichner::Gedeckt(const Spalte& a, const Spalte& b) const {
 void GraphZeichner::SpalteFuellen(const Spalte& s) {
     if (s.c < m_a.links - 1 || s.c > m_a.rechts + 1) return;
     // Rows far outside are cut to the plot before they become integers.
-    const int oben = int(std::floor(std::clamp(s.oben, m_a.oben - 2, m_a.unten + 2)));
-    const int unten = int(std::floor(std::clamp(s.unten, m_a.oben - 2, m_a.unten + 2)));
+    const int oben = int(Abrunden(std::clamp(s.oben, m_a.oben - 2, m_a.unten + 2)));
+    const int unten = int(Abrunden(std::clamp(s.unten, m_a.oben - 2, m_a.unten + 2)));
     const QRect spalte(int(s.c), oben, 1, unten - oben + 1);
     // Neighbours with the same run become one rectangle: a curve that swings
     // over the whole height at every sample fills a block row by row.
@@ -78,8 +86,21 @@ void GraphZeichner::SpalteFuellen(const Spalte& s) {
 }
 
 void GraphZeichner::BlockAusgeben() {
-    if (!m_block.isNull()) m_p.fillRect(m_block, m_farbe);
+    if (!m_block.isNull()) m_flaechen.push_back(m_block);
     m_block = QRect();
+}
+
+void GraphZeichner::FlaechenAusgeben() {
+    BlockAusgeben();
+    if (m_flaechen.empty()) return;
+    // One call for all runs of the plot; Qt fills each as a plain rectangle.
+    const QPen stift = m_p.pen();
+    m_p.setPen(Qt::NoPen);
+    m_p.setBrush(m_farbe);
+    m_p.drawRects(m_flaechen.data(), int(m_flaechen.size()));
+    m_p.setBrush(Qt::NoBrush);
+    m_p.setPen(stift);
+    m_flaechen.clear();
 }
 
 void GraphZeichner::Ausgeben() {
@@ -103,7 +124,7 @@ template <class X, class Y> void GraphZeichner::Zug(std::size_t von, std::size_t
     m_spalten.clear();
     for (std::size_t i = von; i < bis; ++i) {
         const QPointF q = Punkt(x(i), y(i));
-        const double c = std::floor(q.x());
+        const double c = Abrunden(q.x());
         if (m_spalten.empty() || m_spalten.back().c != c) {
             m_spalten.push_back({c, q, q, q.y(), q.y()});
             continue;
@@ -121,11 +142,11 @@ template <class X, class Y> void GraphZeichner::Zug(std::size_t von, std::size_t
         const Spalte& vorige = m_spalten[k - 1];
         if (!Gedeckt(vorige, s)) m_linien.emplace_back(vorige.letzter, s.erster);
     }
-    BlockAusgeben();
+    FlaechenAusgeben();
     if (!m_linien.empty()) m_p.drawLines(m_linien.data(), int(m_linien.size()));
 }
 
-void GraphZeichner::Linienzug(const std::vector<QPointF>& punkte, bool sortiert) {
+void GraphZeichner::Linienzug(std::span<const QPointF> punkte, bool sortiert) {
     std::size_t von = 0, bis = punkte.size();
     if (sortiert) {
         // One point on each side of the view, so the lines leaving it are drawn.
@@ -172,24 +193,29 @@ void GraphZeichner::Stufen(double x0, double dx, const std::vector<int>& werte) 
         Ausgeben();
         return;
     }
-    // Dense: each column's rises and falls are one filled run; a level is
-    // stroked only where it reaches into another column.
+    // Dense: each column's rises and falls are one filled run. A level is
+    // stroked only where it passes a column without a run: from one change to
+    // a change in the next column it lies on the two runs, which both hold it.
     m_farbe = m_p.pen().color();
     m_linien.clear();
     bool offen = false;
     Spalte s{};
     double start = X(von);
-    bool gewechselt = false;
+    double startSpalte = Abrunden(start);
+    bool vonWechsel = false; // start is a change, so its column has a run
+    double yb = Y(werte[von]);
     for (std::size_t i = von + 1; i < bis; ++i) {
         if (werte[i] == werte[i - 1]) continue;
-        gewechselt = true;
-        const double xi = X(i), ya = Y(werte[i - 1]), yb = Y(werte[i]);
-        const double c = std::floor(xi);
-        if (std::floor(start) != c) m_linien.emplace_back(start, ya, xi, ya);
+        const double xi = X(i), ya = yb;
+        yb = Y(werte[i]);
+        const double c = Abrunden(xi);
+        if (c != startSpalte && !(vonWechsel && c == startSpalte + 1)) m_linien.emplace_back(start, ya, xi, ya);
         start = xi;
+        startSpalte = c;
+        vonWechsel = true;
         if (offen && s.c == c) {
-            s.oben = std::min({s.oben, ya, yb});
-            s.unten = std::max({s.unten, ya, yb});
+            s.oben = std::min(s.oben, std::min(ya, yb));
+            s.unten = std::max(s.unten, std::max(ya, yb));
             continue;
         }
         if (offen) SpalteFuellen(s);
@@ -197,8 +223,8 @@ void GraphZeichner::Stufen(double x0, double dx, const std::vector<int>& werte) 
         offen = true;
     }
     if (offen) SpalteFuellen(s);
-    BlockAusgeben();
+    FlaechenAusgeben();
     const double ende = X(bis), y = Y(werte[bis - 1]);
-    if (!gewechselt || std::floor(start) != std::floor(ende)) m_linien.emplace_back(start, y, ende, y);
+    if (!vonWechsel || Abrunden(ende) != startSpalte) m_linien.emplace_back(start, y, ende, y);
     m_p.drawLines(m_linien.data(), int(m_linien.size()));
 }

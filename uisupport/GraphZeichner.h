@@ -9,6 +9,7 @@
 #include <QPointF>
 #include <QRect>
 
+#include <span>
 #include <vector>
 
 class QPainter;
@@ -44,13 +45,14 @@ class GraphZeichner {
         std::vector<QPointF> zug;
         std::vector<QLineF> linien;
         std::vector<Spalte> spalten;
+        std::vector<QRect> flaechen;
     };
 
     // verdichten = false draws every sample (the reference the tests compare with).
     GraphZeichner(QPainter& p, const GraphAbbildung& a, bool verdichten, Puffer& puffer);
 
     // sortiert: x never decreases, so the visible part can be found by bisection.
-    void Linienzug(const std::vector<QPointF>& punkte, bool sortiert);
+    void Linienzug(std::span<const QPointF> punkte, bool sortiert);
     // Sample i at x0 + i*dx, joined by straight lines.
     void Kurve(double x0, double dx, const std::vector<double>& werte);
     // Sample i held from x0 + i*dx to x0 + (i+1)*dx.
@@ -67,6 +69,7 @@ class GraphZeichner {
     bool Gedeckt(const Spalte& a, const Spalte& b) const;
     void SpalteFuellen(const Spalte& s);
     void BlockAusgeben();
+    void FlaechenAusgeben();
     void Ausgeben();
 
     QPainter& m_p;
@@ -77,4 +80,5 @@ class GraphZeichner {
     std::vector<QPointF>& m_zug;
     std::vector<QLineF>& m_linien;
     std::vector<Spalte>& m_spalten;
+    std::vector<QRect>& m_flaechen;
 };

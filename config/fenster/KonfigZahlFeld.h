@@ -2,9 +2,12 @@
 // Numeric entry field of the configuration window. It holds the double it shows
 // exactly: a value is written with as many decimals as it needs to read back
 // bit for bit (at least mindestStellen), so panel -> record -> panel loses nothing.
-#include <QLineEdit>
+// The window reads its fields when it is left, so the value follows the typing.
+#include "uisupport/Zahlfeld.h"
 
-class KonfigZahlFeld : public QLineEdit {
+#include <cmath>
+
+class KonfigZahlFeld : public Zahlfeld {
     Q_OBJECT
   public:
     // Largest magnitude a user may type; values from files may be larger.
@@ -12,21 +15,11 @@ class KonfigZahlFeld : public QLineEdit {
 
     KonfigZahlFeld(int mindestStellen, QWidget* eltern);
 
-    // The typed number, or the last complete one while the text is unfinished ("1e", "-").
-    double wert() const;
-    void setWert(double v);
+    // Callers (the record) never hold non-finite numbers; keep the field defined anyway.
+    void setWert(double v) { Zahlfeld::setWert(std::isfinite(v) ? v : 0.0); }
     // Shows wert() in the field's own format (drops an unfinished entry).
-    void Normalisieren();
+    void Normalisieren() { Uebernehmen(); }
 
     // Shortest text of v with at least mindestStellen decimals that reads back as v.
-    static QString Text(double v, int mindestStellen);
-    // '.' or ',' as decimal separator; false for anything but one complete finite number.
-    static bool Lesen(const QString& text, double& v);
-
-  protected:
-    void focusOutEvent(QFocusEvent* e) override;
-
-  private:
-    int mindestStellen_;
-    double wert_ = 0.0;
+    static QString Text(double v, int mindestStellen) { return ExaktText(v, mindestStellen); }
 };

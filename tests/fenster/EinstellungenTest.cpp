@@ -42,7 +42,9 @@ TEST(Einstellungsdatei, ErsterStartOhneDateiMeldetEsEinmalUndSchreibtSieBeimEnde
     EXPECT_EQ(Kennlinie()->darstellung(), 3);
 
     u.anwendung->Beenden();
-    const QByteArray ini = u.IniLesen();
+    // Nothing in the working directory: the user's configuration folder, made on the way.
+    EXPECT_FALSE(QFile::exists(u.Pfad("dlm7Steuerung.ini")));
+    const QByteArray ini = u.IniLesen("xdg/dlm7dSteuerung/dlm7Steuerung.ini");
     EXPECT_TRUE(ini.startsWith("[com]\r\nadresse = 49\r\nlport = -1\r\nport = -1\r\n\r\n[direkt]\r\n"));
     // Sections in alphabetical order, the Linux port table last.
     const auto pos = [&](const char* s) { return ini.indexOf(s); };
@@ -64,7 +66,7 @@ TEST(Einstellungsdatei, AdresseUndPortKommenBeimNaechstenStartWieder) {
         Dienst().Oeffnen(3);
         Warten();
         u.anwendung->Beenden();
-        ini = u.IniLesen();
+        ini = u.IniLesen("xdg/dlm7dSteuerung/dlm7Steuerung.ini");
     }
     EXPECT_TRUE(ini.contains("adresse = 38\r\nlport = 3\r\nport = 3\r\n"));
     FensterUmgebung u(ini);
@@ -105,6 +107,25 @@ TEST(Einstellungsdatei, PortTabelleUeberlebtDenNeustart) {
     EXPECT_TRUE(u.IniLesen().contains("com2 = \"/dev/ttyACM0\"\r\n"));
 }
 
+TEST(Einstellungsdatei, DieDateiImArbeitsverzeichnisGehtVor) {
+    FensterUmgebung u("[kennlinie]\r\ndarstellung = 1\r\n");
+    QDir().mkpath(u.Pfad("xdg/dlm7dSteuerung"));
+    QFile xdg(u.Pfad("xdg/dlm7dSteuerung/dlm7Steuerung.ini"));
+    ASSERT_TRUE(xdg.open(QIODevice::WriteOnly));
+    xdg.write("[kennlinie]\r\ndarstellung = 2\r\n");
+    xdg.close();
+    ASSERT_EQ(u.Starten(), 0);
+    EXPECT_EQ(Kennlinie()->darstellung(), 1);
+    EXPECT_EQ(App().einstellungsPfad(), u.Pfad("dlm7Steuerung.ini").toStdString());
+
+    // Without it, the one in the configuration folder.
+    QFile::remove(u.Pfad("dlm7Steuerung.ini"));
+    FensterUmgebung zweite;
+    qputenv("XDG_CONFIG_HOME", u.Pfad("xdg").toUtf8());
+    ASSERT_EQ(zweite.Starten(), 0);
+    EXPECT_EQ(Kennlinie()->darstellung(), 2);
+}
+
 TEST(Einstellungsdatei, NichtSchreibbaresVerzeichnisLaesstDieAlteDateiStehen) {
     const QByteArray alt = "[com]\r\nadresse = 51\r\n\r\n";
     FensterUmgebung u(alt);
@@ -116,7 +137,7 @@ TEST(Einstellungsdatei, NichtSchreibbaresVerzeichnisLaesstDieAlteDateiStehen) {
     }
     ASSERT_FALSE(u.dialoge.protokoll.empty());
     EXPECT_EQ(u.dialoge.Letztes().titel, "Fehler #800203");
-    EXPECT_EQ(u.dialoge.Letztes().text, "Fehler beim schreiben in die INI-Datei");
+    EXPECT_EQ(u.dialoge.Letztes().text, "Fehler beim schreiben in die INI-Datei\n" + u.Pfad("dlm7Steuerung.ini"));
     EXPECT_EQ(u.IniLesen(), alt);
     EXPECT_EQ(QDir(u.verzeichnis.path()).entryList(QDir::Files), QStringList{"dlm7Steuerung.ini"});
 }

@@ -277,7 +277,7 @@ TEST_F(KonfigFenster, UnbrauchbarerKanalWirdWederGespeichertNochInDieEinstellung
     // Leaving the program keeps the configuration in force in the settings.
     ASSERT_EQ(WriteIni(), 0);
     EXPECT_TRUE(GleichWieStandard(Konfig()));
-    EXPECT_TRUE(u.IniLesen().contains("outmax0 = 10\r\n"));
+    EXPECT_TRUE(u.IniLesen("xdg/dlm7dSteuerung/dlm7Steuerung.ini").contains("outmax0 = 10\r\n"));
 }
 
 TEST_F(KonfigFenster, DateiMitLeeremKanalWirdGeladenAberNichtUebernommen) {

@@ -1,7 +1,8 @@
 #include "uisupport/Drehknopf.h"
+#include "uisupport/Zahlfeld.h"
 
 #include <QDial>
-#include <QDoubleSpinBox>
+#include <QLineEdit>
 #include <QSignalSpy>
 #include <QTest>
 #include <gtest/gtest.h>
@@ -16,7 +17,7 @@ double letzterWert(const QSignalSpy& spion) {
 }
 
 void eintippen(Drehknopf& knopf, const QString& text) {
-    QDoubleSpinBox* feld = knopf.zahlenfeld();
+    Zahlfeld* feld = knopf.zahlenfeld();
     feld->selectAll();
     QTest::keyClicks(feld, text);
 }
@@ -34,7 +35,7 @@ TEST(Drehknopf, ProgrammatischSetzenMeldetNichtsUndBleibtImBereich) {
     EXPECT_DOUBLE_EQ(knopf.wert(), 10.0);
     knopf.setGrenzen(0.0, 5.0); // shrinking the range pulls the value in
     EXPECT_DOUBLE_EQ(knopf.wert(), 5.0);
-    EXPECT_DOUBLE_EQ(knopf.zahlenfeld()->value(), 5.0);
+    EXPECT_DOUBLE_EQ(knopf.zahlenfeld()->wert(), 5.0);
     EXPECT_EQ(spion.count(), 0);
 }
 
@@ -59,7 +60,7 @@ TEST(Drehknopf, FallenderBereich) {
     QTest::keyClick(knopf.rad(), Qt::Key_End);
     ASSERT_EQ(spion.count(), 2);
     EXPECT_DOUBLE_EQ(letzterWert(spion), 0.0);
-    EXPECT_DOUBLE_EQ(knopf.zahlenfeld()->value(), 0.0);
+    EXPECT_DOUBLE_EQ(knopf.zahlenfeld()->wert(), 0.0);
 
     eintippen(knopf, QStringLiteral("750"));
     QTest::keyClick(knopf.zahlenfeld(), Qt::Key_Return);
@@ -91,7 +92,7 @@ TEST(Drehknopf, DrehenMeldetJedeAenderung) {
         QTest::keyClick(knopf.rad(), Qt::Key_Up);
     EXPECT_EQ(spion.count(), 5);
     EXPECT_GT(knopf.wert(), 0.0);
-    EXPECT_DOUBLE_EQ(knopf.zahlenfeld()->value(), knopf.wert());
+    EXPECT_DOUBLE_EQ(knopf.zahlenfeld()->wert(), knopf.wert());
 }
 
 TEST(Drehknopf, NieNaNOderUnendlich) {
@@ -124,20 +125,35 @@ TEST(Drehknopf, NieNaNOderUnendlich) {
     EXPECT_DOUBLE_EQ(knopf.wert(), -1e12);
 }
 
-TEST(Drehknopf, WertWirdAufNachkommastellenGerundet) {
+TEST(Drehknopf, GesetzterWertBleibtExaktNurDieAnzeigeRundet) {
     Drehknopf knopf;
     knopf.setGrenzen(0.0, 10.0);
     knopf.setNachkommastellen(1);
     knopf.setWert(3.14159);
-    EXPECT_DOUBLE_EQ(knopf.wert(), 3.1);
+    EXPECT_EQ(knopf.wert(), 3.14159);
+    EXPECT_EQ(knopf.zahlenfeld()->text(), "3.1");
     knopf.setNachkommastellen(0);
-    EXPECT_DOUBLE_EQ(knopf.wert(), 3.0);
+    EXPECT_EQ(knopf.wert(), 3.14159);
+    EXPECT_EQ(knopf.zahlenfeld()->text(), "3");
+
+    // Turning gives values on the decimals' grid.
+    knopf.setNachkommastellen(2);
+    QSignalSpy spion(&knopf, &Drehknopf::wertGeaendert);
+    QTest::keyClick(knopf.rad(), Qt::Key_Up);
+    ASSERT_EQ(spion.count(), 1);
+    EXPECT_EQ(knopf.wert(), std::round(knopf.wert() * 100.0) / 100.0);
+
+    // Arrow keys in the field step from the exact value.
+    knopf.setWert(2.345);
+    QTest::keyClick(knopf.zahlenfeld(), Qt::Key_Up);
+    EXPECT_EQ(knopf.wert(), 2.445);
+    EXPECT_EQ(letzterWert(spion), 2.445);
 }
 
 TEST(Drehknopf, VerlassenDesFeldesUebernimmtDieEingabe) {
     QWidget fenster;
     auto* knopf = new Drehknopf(&fenster);
-    auto* anderes = new QDoubleSpinBox(&fenster);
+    auto* anderes = new QLineEdit(&fenster);
     anderes->move(0, 250);
     knopf->setGrenzen(0.0, 10.0);
     fenster.show();

@@ -176,6 +176,35 @@ TEST(Graph, PlotAenderungenZwischenZweiBildernGebenEinNeuzeichnen) {
     EXPECT_EQ(zaehler.n, 1);
 }
 
+TEST(Graph, ZusammengefassteLinienHaltenDieReihenfolge) {
+    const QRgb rot = qRgb(255, 0, 0), blau = qRgb(0, 0, 255);
+    // A marker on the row of a later line lies under it, on that of an earlier one above it.
+    for (bool markeZuletzt : {false, true}) {
+        Graph g;
+        Rohachsen(g, 4095.0);
+        g.setGitter(false);
+        g.Linie({0, 0}, {900, 1000}, QColor(rot));
+        if (!markeZuletzt) g.Punkt({1000, 1000}, QColor(blau));
+        g.Linie({900, 1000}, {2000, 1000}, QColor(rot));
+        if (markeZuletzt) g.Punkt({1000, 1000}, QColor(blau));
+        const QImage bild = Bild(g);
+        const QPointF m = g.ZuPixel({1000, 1000});
+        const QPoint rechterRand(int(std::floor(m.x())) + 2, int(std::floor(m.y())));
+        EXPECT_EQ(bild.pixel(rechterRand), markeZuletzt ? blau : rot);
+    }
+
+    // Markers between the lines of their own colour change no pixel.
+    Graph verschraenkt, getrennt;
+    for (Graph* g : {&verschraenkt, &getrennt}) Rohachsen(*g, 4095.0);
+    for (int i = 0; i < 50; ++i) {
+        verschraenkt.Linie({i * 80.0, (i % 7) * 500.0}, {(i + 1) * 80.0, ((i + 1) % 7) * 500.0}, QColor(rot));
+        verschraenkt.Punkt({i * 80.0, (i % 7) * 500.0}, QColor(rot));
+        getrennt.Linie({i * 80.0, (i % 7) * 500.0}, {(i + 1) * 80.0, ((i + 1) % 7) * 500.0}, QColor(rot));
+    }
+    for (int i = 0; i < 50; ++i) getrennt.Punkt({i * 80.0, (i % 7) * 500.0}, QColor(rot));
+    EXPECT_EQ(Bild(verschraenkt, 2), Bild(getrennt, 2));
+}
+
 TEST(Graph, EinGeraetepixelBreitAuchBeiSkalaZwei) {
     Graph g;
     Rohachsen(g, 4095.0);
@@ -270,6 +299,23 @@ TEST_P(GraphVerdichtung, WeichtHoechstensEinPromilleAb) {
     std::vector<int> zacken(8188);
     for (std::size_t i = 0; i < zacken.size(); ++i) zacken[i] = (i / 3) % 2 ? 4095 - int(i / 4) : int(i / 2);
     Vergleichen([&](Graph& g) { g.Stufen(0.0, 1.0, zacken, QColor(0, 0, 255)); }, 8188.0, "zigzag steps");
+
+    // Levels held over a few columns, dense all the same.
+    std::vector<int> plateaus(8188);
+    for (std::size_t i = 0; i < plateaus.size(); ++i) plateaus[i] = int((i / 23 * 7919) % 4000);
+    Vergleichen([&](Graph& g) { g.Stufen(0.0, 1.0, plateaus, QColor(0, 0, 255)); }, 8188.0, "plateaus");
+
+    // Generator curves: short ramps of steps, one plot per segment.
+    Vergleichen(
+        [&](Graph& g) {
+            for (int k = 0; k < 64; ++k) {
+                std::vector<int> rampe(128);
+                for (std::size_t l = 0; l < rampe.size(); ++l)
+                    rampe[l] = int(2048 + 1800 * std::sin(k * 0.9) + double(l) * (k % 5 - 2) * 7.3);
+                g.Stufen(k * 128.0, 1.0, std::move(rampe), QColor(0, 0, 255));
+            }
+        },
+        8192.0, "generator segments");
 
     // A view into the middle: the parts beside it are cut, the rest thinned.
     Vergleichen(

@@ -74,17 +74,20 @@ void KurvenPanel::KurveZeichnen(int k, bool hinten) {
     if (!hinten) {
         // One marker per device pixel: markers that would land on the same one
         // draw the same pixels, and a curve read back from the box has one per tick.
-        const double breite = std::max(1, graph_->plotGroesse().width()) * graph_->devicePixelRatioF();
-        const double proPixel = AnsichtSpanne(ansicht_) / breite;
+        const QSize flaeche = graph_->plotGroesse();
+        const double dpr = graph_->devicePixelRatioF();
+        const double proSpalte = AnsichtSpanne(ansicht_) / (std::max(1, flaeche.width()) * dpr);
+        const GraphAchse& y = graph_->achse(Graph::Y);
+        const double proZeile = (y.max - y.min) / (std::max(1, flaeche.height()) * dpr);
         double t = b.startErster;
-        double letzteSpalte = -1e300;
-        int letzterWert = -1;
+        double letzteSpalte = -1e300, letzteZeile = -1e300;
         for (int j = b.erster; j <= b.letzter; ++j) {
             const Kurvenpunkt& p = kurve.punkte[std::size_t(j)];
-            const double spalte = std::floor((t - ansicht_.start) / proPixel);
-            if (spalte != letzteSpalte || p.wert != letzterWert) graph_->Punkt(QPointF(t, p.wert), kRot);
+            const double spalte = std::floor((t - ansicht_.start) / proSpalte);
+            const double zeile = std::floor((p.wert - y.min) / proZeile);
+            if (spalte != letzteSpalte || zeile != letzteZeile) graph_->Punkt(QPointF(t, p.wert), kRot);
             letzteSpalte = spalte;
-            letzterWert = p.wert;
+            letzteZeile = zeile;
             t += GeradenDauer(p);
         }
     }
@@ -190,10 +193,12 @@ void KurvenPanel::SpeicheranzeigeAktualisieren() {
     speicher_->setValue(int(std::min(prozent, 100.0) * 10.0));
     speicher_->setFormat(QString::number(prozent, 'f', 1) + " %");
     const bool rot = bedarf > kBoxSpeicher;
-    if (speicher_->property("rot").toBool() != rot || speicher_->styleSheet().isEmpty()) {
+    if (speicher_->property("rot").toBool() != rot || !speicher_->property("rot").isValid()) {
+        // A palette, not a style sheet: style sheets make every repaint of the window slow.
         speicher_->setProperty("rot", rot);
-        speicher_->setStyleSheet(QString("QProgressBar { border: 1px solid #888; border-radius: 2px; background: "
-                                         "white; text-align: center; } QProgressBar::chunk { background: %1; }")
-                                     .arg(rot ? "#FF0000" : "#C0C0C0"));
+        QPalette p = speicher_->palette();
+        p.setColor(QPalette::Highlight, rot ? QColor(0xFF0000) : QColor(0xC0C0C0));
+        p.setColor(QPalette::HighlightedText, Qt::black);
+        speicher_->setPalette(p);
     }
 }

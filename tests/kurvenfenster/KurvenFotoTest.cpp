@@ -32,3 +32,50 @@ TEST(KurvenFotos, DISABLED_VierKurven) {
 }
 
 } // namespace
+
+#include "direkt/fenster/DirektPanel.h"
+#include "sim/SimUmgebung.h"
+
+#include <QDoubleSpinBox>
+#include <QPushButton>
+#include <QSpinBox>
+
+namespace {
+
+// Four curves sent to the simulated box, played, and seen on the direct
+// I/O window's chart (the simulator loops outputs back to the inputs).
+TEST(KurvenFotos, DISABLED_AbspielenImDirektfenster) {
+    SimUmgebung box(1);
+    ASSERT_TRUE(box.bereit());
+    FensterUmgebung u;
+    ASSERT_EQ(u.Starten(), 0);
+    Haupt()->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(Haupt()));
+    Dienst().Oeffnen(box.port);
+    Warten();
+    ZeigeChildpanel(FensterId::Kurven);
+    Kurvensatz& s = Kurven()->satz();
+    s.kurven[0].punkte = {{0, 100, 7}, {4095, 100, 7}, {0, 1, 7}};          // triangle, 2 s
+    s.kurven[1].punkte = {{3000, 50, 7}, {1000, 50, 7}, {3000, 100, 7}, {3000, 1, 7}}; // 2 s
+    s.kurven[2].punkte = {{500, 100, 7}, {500, 1, 7}, {3500, 99, 7}, {3500, 1, 7}};    // square, 2 s
+    s.kurven[3].punkte = {{2048, 200, 7}, {2048, 1, 7}};                               // constant
+    for (int k = 1; k < 4; ++k) Kurven()->hintergrundAktion(k)->trigger();
+    Kurven()->aktion(KurvenPanel::Befehl::ZoomGesamt)->trigger();
+    Kurven()->sendenKnopf()->click();
+    Warten();
+    Foto(Haupt(), "kurven_gesendet");
+    Kurven()->startKnopf()->click();
+    Warten();
+    ZeigeChildpanel(FensterId::Direkt);
+    Direkt()->ABTASTZEIT->setValue(0.05);
+    Direkt()->Abtastzeit_Callback();
+    Direkt()->ZOOMX->setValue(200);
+    Direkt()->DirektZoom_Callback();
+    Direkt()->ABFRAGEN->click();
+    QTest::qWait(11000);
+    Foto(Haupt(), "kurven_abgespielt");
+    Direkt()->ABFRAGEN->click();
+    Warten();
+}
+
+} // namespace

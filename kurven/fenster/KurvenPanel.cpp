@@ -78,6 +78,8 @@ int KurvenPanel::KurvenpanelClear() {
 }
 
 int KurvenPanel::AbbruchWeilKurvenNichtGespeichert() {
+    // The frame's flag and the curve set's are one: either may have been set.
+    satz_.geaendert = satz_.geaendert || geaendert();
     GeaendertSetzen(satz_.geaendert);
     bool ohneDatei = false;
     const int r = AbbruchFrage(Text(DateiName(satz_.dateiPfad)), [this, &ohneDatei] {
@@ -108,6 +110,7 @@ void KurvenPanel::WriteIniKurvenpanel(IniDatei& ini) {
 
 void KurvenPanel::FensterTitelSetzen(const std::string& pfad) {
     satz_.dateiPfad = pfad;
+    GeaendertSetzen(satz_.geaendert); // saving, loading and reading come by here
     TitelMitDatei(Text(DateiName(pfad)));
 }
 
@@ -195,7 +198,6 @@ void KurvenPanel::KurveWaehlen(int k) {
     yRaster_->Uebernehmen();
     YRasterUebernehmen();
     satz_.aktuelleKurve = k;
-    satz_.markierung.aktiv = false; // the mark belongs to the curve it was made on
     kurvenAktion(k)->setChecked(true);
     KurvenwerteAnzeigen();
     KurvenZeichnen();

@@ -26,7 +26,7 @@ void Geraetedienst::FehlerSetzen(int code) {
     emit fehlerGeaendert(code);
 }
 
-void Geraetedienst::AufGuiAusfuehren(bool mitKontext, QPointer<QObject> kontext, std::function<void()> f) {
+void Geraetedienst::AufGuiAusfuehren(bool mitKontext, const QPointer<QObject>& kontext, std::function<void()> f) {
     QMetaObject::invokeMethod(
         this,
         [mitKontext, kontext, f = std::move(f)] {
@@ -115,7 +115,7 @@ VorgangPtr Geraetedienst::Oeffnen(int gewuenscht, QObject* kontext, std::functio
             wPort_ = gewuenscht;
             return Ergebnis{0, gewuenscht, {}};
         },
-        [this, gewuenscht, fertig = std::move(fertig)](Ergebnis e) {
+        [this, gewuenscht, fertig = std::move(fertig)](const Ergebnis& e) {
             LinkMelden(e.port, gewuenscht, e.code);
             if (gewuenscht != -1) emit oeffnungsMeldung(QString::fromStdString(e.grund));
             if (fertig) fertig(e.code);

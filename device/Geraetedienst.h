@@ -120,7 +120,7 @@ signals:
 private:
     using Arbeit = std::function<std::function<void()>(Auftrag&)>;
     void Einreihen(QObject* kontext, const VorgangPtr& v, Arbeit arbeit);
-    void AufGuiAusfuehren(bool mitKontext, QPointer<QObject> kontext, std::function<void()> f);
+    void AufGuiAusfuehren(bool mitKontext, const QPointer<QObject>& kontext, std::function<void()> f);
     void Erledigt();
     void LinkMelden(int port, int gewuenscht, int code);
 

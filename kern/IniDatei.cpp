@@ -127,10 +127,19 @@ bool IniDatei::IntSetzen(std::string_view sektion, std::string_view schluessel, 
 
 bool IniDatei::DoubleSetzen(std::string_view sektion, std::string_view schluessel, double wert) {
     if (!std::isfinite(wert)) return false;
+    // "%.16g" as the Windows version writes it, unless that does not read
+    // back as the same double (0.1 + 0.2, the largest doubles): then 17
+    // digits, which always do.
     char puffer[64];
-    const auto r = std::to_chars(puffer, puffer + sizeof puffer, wert, std::chars_format::general, 16);
-    if (r.ec != std::errc()) return false;
-    return Ablegen(sektion, schluessel, std::string(puffer, r.ptr), false);
+    for (int stellen : {16, 17}) {
+        const auto r = std::to_chars(puffer, puffer + sizeof puffer, wert, std::chars_format::general, stellen);
+        if (r.ec != std::errc()) return false;
+        double zurueck = 0.0;
+        const auto z = std::from_chars(puffer, r.ptr, zurueck);
+        if (stellen == 17 || (z.ec == std::errc() && zurueck == wert))
+            return Ablegen(sektion, schluessel, std::string(puffer, r.ptr), false);
+    }
+    return false;
 }
 
 bool IniDatei::TextSetzen(std::string_view sektion, std::string_view schluessel, std::string_view utf8) {

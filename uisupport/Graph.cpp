@@ -3,11 +3,9 @@
 #include "uisupport/GraphPlot.h"
 
 #include <QMouseEvent>
-#include <QPainter>
 
 #include <algorithm>
 #include <cmath>
-#include <limits>
 
 namespace {
 

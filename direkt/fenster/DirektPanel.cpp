@@ -15,14 +15,13 @@
 #include "uisupport/Hilfemodus.h"
 #include "uisupport/Lampe.h"
 #include "uisupport/Streifenschreiber.h"
+#include "uisupport/Zahlfeld.h"
 #include "uisupport/Zeigerinstrument.h"
 
 #include <QCheckBox>
-#include <QDoubleSpinBox>
 #include <QFile>
 #include <QLayout>
 #include <QPushButton>
-#include <QSpinBox>
 #include <QTimer>
 
 #include <algorithm>
@@ -45,10 +44,9 @@ std::string Schluessel(const char* name, int kanal) {
     return name + std::to_string(kanal + 1);
 }
 
-void AnzeigefeldSkalieren(QDoubleSpinBox* f, PhysSpanne s, int stellen, double wert) {
-    f->setDecimals(stellen);
-    f->setRange(std::min(s.unten, s.oben), std::max(s.unten, s.oben));
-    f->setValue(wert);
+void AnzeigefeldSkalieren(Zahlfeld* f, int stellen, double wert) {
+    f->setStellen(stellen);
+    f->setWert(wert);
 }
 
 } // namespace
@@ -67,8 +65,7 @@ int DirektPanel::DirektpanelInit() {
     const int punkte = STRIPCHART->plotBreite() / 2;
     STRIPCHART->setPunkteProBreite(punkte);
     {
-        const QSignalBlocker sperre(ZOOMX);
-        ZOOMX->setValue(punkte);
+        ZOOMX->setWert(punkte);
     }
     Direktpanel_SkaliereElemente();
     return 0;
@@ -95,8 +92,8 @@ void DirektPanel::Direktpanel_SkaliereElemente() {
         EINGANG[kanal]->setWert(gueltig ? PhysAusProzent(k, Seite::Eingang, kanal, z_.sgEingangProzent[kanal])
                                         : kKeinWert);
         // The extremes seen so far, in the new unit.
-        AnzeigefeldSkalieren(MIN[kanal], s, stellen, PhysAusVolt(k, Seite::Eingang, kanal, z_.sgEingangMinVolt[kanal]));
-        AnzeigefeldSkalieren(MAX[kanal], s, stellen, PhysAusVolt(k, Seite::Eingang, kanal, z_.sgEingangMaxVolt[kanal]));
+        AnzeigefeldSkalieren(MIN[kanal], stellen, PhysAusVolt(k, Seite::Eingang, kanal, z_.sgEingangMinVolt[kanal]));
+        AnzeigefeldSkalieren(MAX[kanal], stellen, PhysAusVolt(k, Seite::Eingang, kanal, z_.sgEingangMaxVolt[kanal]));
     }
     for (int kanal = 0; kanal < kKanaele; ++kanal) {
         const PhysSpanne s = Spanne(k, Seite::Ausgang, kanal);
@@ -107,7 +104,7 @@ void DirektPanel::Direktpanel_SkaliereElemente() {
         AUSGANG[kanal]->setEinheit(QString::fromStdString(EinheitText(k, Seite::Ausgang, kanal)));
         // A channel without a usable scaling cannot be set.
         AUSGANG[kanal]->setEnabled(AusgangBeschreibbar(k, kanal));
-        BEGRENZUNG[kanal]->setDecimals(stellen);
+        BEGRENZUNG[kanal]->setStellen(stellen);  // display only: the limit keeps its exact value
     }
 }
 
@@ -130,7 +127,7 @@ void DirektPanel::AusgangSetzen(int kanal) {
         AusgangZuruecknehmen(kanal);
         return;
     }
-    AusgangAuf(kanal, Begrenzt(AUSGANG[kanal]->wert(), BEGRENZUNG[kanal]->value()));
+    AusgangAuf(kanal, Begrenzt(AUSGANG[kanal]->wert(), BEGRENZUNG[kanal]->wert()));
     if (!AusgangBeschreibbar(konfig_.daten(), kanal)) return;
     z_.sgAusgangProzent[kanal] = AusgangProzentAusPhys(konfig_.daten(), kanal, AUSGANG[kanal]->wert());
     AusgangSenden(kanal);
@@ -315,7 +312,7 @@ void DirektPanel::AusgaengeVorAbfrage(bool an) {
     const KonfigDaten& k = konfig_.daten();
     std::array<std::optional<double>, kKanaele> ziele;
     for (int kanal = 0; kanal < kKanaele; ++kanal) {
-        AusgangAuf(kanal, Begrenzt(AUSGANG[kanal]->wert(), BEGRENZUNG[kanal]->value()));
+        AusgangAuf(kanal, Begrenzt(AUSGANG[kanal]->wert(), BEGRENZUNG[kanal]->wert()));
         if (!AusgangBeschreibbar(k, kanal)) continue;
         z_.sgAusgangProzent[kanal] = AusgangProzentAusPhys(k, kanal, AUSGANG[kanal]->wert());
         ziele[kanal] = z_.sgAusgangProzent[kanal];
@@ -405,8 +402,8 @@ void DirektPanel::EingaengeVerarbeiten(const Kanalwerte& werte, int gelesen, int
         const bool gueltig = EingangUmrechenbar(k, kanal);
         EINGANG[kanal]->setWert(gueltig ? m.phys : kKeinWert);
         if (kanal == 3) ChartSchritt();
-        if (gueltig && m.neuesMaximum) MAX[kanal]->setValue(m.phys);
-        if (gueltig && m.neuesMinimum) MIN[kanal]->setValue(m.phys);
+        if (gueltig && m.neuesMaximum) MAX[kanal]->setWert(m.phys);
+        if (gueltig && m.neuesMinimum) MIN[kanal]->setWert(m.phys);
     }
     if (code != 0) {
         dienst_.FehlerSetzen(code);
@@ -425,9 +422,12 @@ void DirektPanel::EingaengeVerarbeiten(const Kanalwerte& werte, int gelesen, int
     }
 }
 
-void DirektPanel::Abtastzeit_Callback() {
+void DirektPanel::Abtastzeit_Callback(double getippt) {
     if (gHilfeAktiv) return;
-    TIMER->setInterval(static_cast<int>(std::lround(AbtastIntervall(ABTASTZEIT->value()) * 1000.0)));
+    // The field shows the interval in force, also where the minimum raised it.
+    const double sekunden = AbtastIntervall(getippt);
+    ABTASTZEIT->setWert(sekunden);
+    TIMER->setInterval(static_cast<int>(std::lround(sekunden * 1000.0)));
 }
 
 void DirektPanel::MinMaxReset_Callback() {
@@ -447,8 +447,13 @@ void DirektPanel::Traceauswahl_Callback(int kanal) {
 
 void DirektPanel::DirektZoom_Callback() {
     if (gHilfeAktiv) return;
-    STRIPCHART->setPunkteProBreite(ZoomXWert(ZOOMX->value()));
-    STRIPCHART->setYBereich(0.0, ZoomYWert(ZOOMY->value()));
+    // The fields show the zoom in force, not what was typed beyond its limits.
+    const int x = ZoomXWert(static_cast<int>(std::clamp(ZOOMX->wert(), -1e9, 1e9)));
+    const int y = ZoomYWert(static_cast<int>(std::clamp(ZOOMY->wert(), -1e9, 1e9)));
+    STRIPCHART->setPunkteProBreite(x);
+    ZOOMX->setWert(STRIPCHART->punkteProBreite());
+    STRIPCHART->setYBereich(0.0, y);
+    ZOOMY->setWert(y);
 }
 
 // ---- Menus, leaving, settings ----
@@ -468,7 +473,7 @@ void DirektPanel::WriteIniDirektpanel(IniDatei& ini) {
     for (int k = 0; k < kKanaele; ++k)
         ini.IntSetzen("direkt", Schluessel("kurve", k), PLOT[k]->isChecked() ? 1 : 0);
     for (int k = 0; k < kKanaele; ++k)
-        ini.DoubleSetzen("direkt", Schluessel("grenze", k), BEGRENZUNG[k]->value());
+        ini.DoubleSetzen("direkt", Schluessel("grenze", k), BEGRENZUNG[k]->wert());
 }
 
 void DirektPanel::ReadIniDirektpanel(const IniDatei& ini) {
@@ -482,6 +487,6 @@ void DirektPanel::ReadIniDirektpanel(const IniDatei& ini) {
     for (int k = 0; k < kKanaele; ++k) {
         double grenze = 0.0;
         if (ini.DoubleLesen("direkt", Schluessel("grenze", k), grenze) == IniDatei::Ergebnis::Vorhanden)
-            BEGRENZUNG[k]->setValue(grenze);
+            BEGRENZUNG[k]->setWert(grenze);
     }
 }

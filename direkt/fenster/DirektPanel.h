@@ -15,12 +15,11 @@ class IniDatei;
 class KonfigModell;
 class Lampe;
 class QCheckBox;
-class QDoubleSpinBox;
 class QPushButton;
-class QSpinBox;
 class QTimer;
 class QToolButton;
 class Streifenschreiber;
+class Zahlfeld;
 class Zeigerinstrument;
 
 class DirektPanel : public Werkzeugfenster {
@@ -37,19 +36,19 @@ class DirektPanel : public Werkzeugfenster {
 
     // Controls, named as in the window, for the tests.
     std::array<Drehknopf*, kKanaele> AUSGANG{};
-    std::array<QDoubleSpinBox*, kKanaele> BEGRENZUNG{};
+    std::array<Zahlfeld*, kKanaele> BEGRENZUNG{};
     QPushButton* AUSGAENGEAUFNULL = nullptr;
     std::array<Zeigerinstrument*, kKanaele> EINGANG{};
-    std::array<QDoubleSpinBox*, kKanaele> MIN{};
-    std::array<QDoubleSpinBox*, kKanaele> MAX{};
+    std::array<Zahlfeld*, kKanaele> MIN{};
+    std::array<Zahlfeld*, kKanaele> MAX{};
     QPushButton* MINMAXRESET = nullptr;
     QPushButton* ABFRAGEN = nullptr;
-    QDoubleSpinBox* ABTASTZEIT = nullptr;
+    Zahlfeld* ABTASTZEIT = nullptr;
     QTimer* TIMER = nullptr;
     std::array<QCheckBox*, kKanaele> PLOT{};
     Streifenschreiber* STRIPCHART = nullptr;
-    QSpinBox* ZOOMX = nullptr;
-    QSpinBox* ZOOMY = nullptr;
+    Zahlfeld* ZOOMX = nullptr;
+    Zahlfeld* ZOOMY = nullptr;
     QPushButton* DATEISPEICHERN = nullptr;
     Lampe* DATEISPEICHERNLED = nullptr;
     QToolButton* DIREKTHILFE = nullptr;
@@ -59,7 +58,7 @@ class DirektPanel : public Werkzeugfenster {
     void AusgaengeAufNull_Callback();
     void Abfragen_Callback();
     void DirektTimer_Callback();
-    void Abtastzeit_Callback();
+    void Abtastzeit_Callback(double getippt);
     void MinMaxReset_Callback();
     void Traceauswahl_Callback(int kanal);
     void DirektZoom_Callback();

@@ -9,11 +9,11 @@
 #include "uisupport/Lampe.h"
 #include "uisupport/Streifenschreiber.h"
 #include "uisupport/VerbindungsBild.h"
+#include "uisupport/Zahlfeld.h"
 #include "uisupport/Zeigerinstrument.h"
 
 #include <QCheckBox>
 #include <QDial>
-#include <QDoubleSpinBox>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -21,7 +21,6 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QShortcut>
-#include <QSpinBox>
 #include <QTimer>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -72,14 +71,24 @@ QString Q(const char* utf8) {
     return QString::fromUtf8(utf8);
 }
 
-QDoubleSpinBox* Anzeigefeld(QWidget* eltern, const QString& name) {
-    auto* f = new QDoubleSpinBox(eltern);
+Zahlfeld* Anzeigefeld(QWidget* eltern, const QString& name) {
+    auto* f = new Zahlfeld(eltern);
     f->setObjectName(name);
     f->setReadOnly(true);
-    f->setButtonSymbols(QAbstractSpinBox::NoButtons);
     f->setAlignment(Qt::AlignRight);
     f->setFocusPolicy(Qt::NoFocus);
     f->setMinimumWidth(60);
+    return f;
+}
+
+// A field whose typed value the window's own rule decides (limits, zoom ranges).
+Zahlfeld* Eingabefeld(QWidget* eltern, const QString& name, int stellen, double wert) {
+    auto* f = new Zahlfeld(eltern);
+    f->setObjectName(name);
+    f->setStellen(stellen);
+    f->setBegrenzen(false);
+    f->setAlignment(Qt::AlignRight);
+    f->setWert(wert);
     return f;
 }
 
@@ -124,12 +133,8 @@ void DirektPanel::Aufbauen() {
         AUSGANG[k]->rad()->setMinimumSize(72, 72);
         aRaster->addWidget(AUSGANG[k], 1, k);
         auto* grenze = new QHBoxLayout;
-        BEGRENZUNG[k] = new QDoubleSpinBox(ausgaenge);
-        BEGRENZUNG[k]->setObjectName(QString("BEGRENZUNG%1").arg(k + 1));
-        BEGRENZUNG[k]->setRange(-1e9, 1e9);
-        BEGRENZUNG[k]->setValue(10.0);
-        BEGRENZUNG[k]->setKeyboardTracking(false);
-        BEGRENZUNG[k]->setAlignment(Qt::AlignRight);
+        BEGRENZUNG[k] = Eingabefeld(ausgaenge, QString("BEGRENZUNG%1").arg(k + 1), 3, 10.0);
+        BEGRENZUNG[k]->setBegrenzen(true);  // any finite limit is taken as typed
         grenze->addWidget(new QLabel("Begrenzung", ausgaenge));
         grenze->addWidget(BEGRENZUNG[k], 1);
         aRaster->addLayout(grenze, 2, k);
@@ -170,13 +175,8 @@ void DirektPanel::Aufbauen() {
     ABFRAGEN->setMinimumSize(130, 40);
     MINMAXRESET = new QPushButton("min/max Reset", eingaenge);
     MINMAXRESET->setObjectName("MINMAXRESET");
-    ABTASTZEIT = new QDoubleSpinBox(eingaenge);
-    ABTASTZEIT->setObjectName("ABTASTZEIT");
-    ABTASTZEIT->setRange(0.0, 3600.0);
-    ABTASTZEIT->setDecimals(2);
-    ABTASTZEIT->setSingleStep(0.1);
-    ABTASTZEIT->setValue(1.0);
-    ABTASTZEIT->setKeyboardTracking(false);
+    ABTASTZEIT = Eingabefeld(eingaenge, "ABTASTZEIT", 2, 1.0);
+    ABTASTZEIT->setSchrittweite(0.1);
     auto* zeitZeile = new QHBoxLayout;
     zeitZeile->addWidget(new QLabel("Abtast-\nzeit [s]", eingaenge));
     zeitZeile->addWidget(ABTASTZEIT, 1);
@@ -207,15 +207,10 @@ void DirektPanel::Aufbauen() {
             QString("QCheckBox { color: %1; }").arg(Streifenschreiber::Spurfarbe(k).name()));
         wahl->addWidget(PLOT[k], k / 2, k % 2);
     }
-    ZOOMX = new QSpinBox(diagramm);
-    ZOOMX->setObjectName("ZOOMX");
-    ZOOMX->setRange(-100000, Streifenschreiber::Kapazitaet);
-    ZOOMX->setKeyboardTracking(false);
-    ZOOMY = new QSpinBox(diagramm);
-    ZOOMY->setObjectName("ZOOMY");
-    ZOOMY->setRange(-100000, 100000);
-    ZOOMY->setValue(100);
-    ZOOMY->setKeyboardTracking(false);
+    ZOOMX = Eingabefeld(diagramm, "ZOOMX", 0, 10);
+    ZOOMX->setSchrittweite(1);
+    ZOOMY = Eingabefeld(diagramm, "ZOOMY", 0, 100);
+    ZOOMY->setSchrittweite(1);
     wahl->addWidget(new QLabel("Zoom\n(X-Max)", diagramm), 2, 0);
     wahl->addWidget(ZOOMX, 2, 1);
     wahl->addWidget(new QLabel("Zoom\n(Y-Max)", diagramm), 3, 0);
@@ -280,9 +275,10 @@ void DirektPanel::Verbinden() {
     connect(ABFRAGEN, &QPushButton::clicked, this, [this] { Abfragen_Callback(); });
     connect(ABFRAGEN, &QPushButton::toggled, this, [this](bool an) { AbfragenAnzeigen(an); });
     connect(MINMAXRESET, &QPushButton::clicked, this, [this] { MinMaxReset_Callback(); });
-    connect(ABTASTZEIT, &QDoubleSpinBox::valueChanged, this, [this] { Abtastzeit_Callback(); });
-    connect(ZOOMX, &QSpinBox::valueChanged, this, [this] { DirektZoom_Callback(); });
-    connect(ZOOMY, &QSpinBox::valueChanged, this, [this] { DirektZoom_Callback(); });
+    // The window's rule decides the value in force, and the field shows it.
+    connect(ABTASTZEIT, &Zahlfeld::eingegeben, this, [this](double getippt) { Abtastzeit_Callback(getippt); });
+    connect(ZOOMX, &Zahlfeld::eingegeben, this, [this](double getippt) { ZOOMX->setWert(getippt); DirektZoom_Callback(); });
+    connect(ZOOMY, &Zahlfeld::eingegeben, this, [this](double getippt) { ZOOMY->setWert(getippt); DirektZoom_Callback(); });
     connect(TIMER, &QTimer::timeout, this, [this] { DirektTimer_Callback(); });
     connect(&konfig_, &KonfigModell::uebernommen, this, [this] { Direktpanel_SkaliereElemente(); });
 }

@@ -6,6 +6,7 @@
 #include "uisupport/Fehleranzeige.h"
 #include "uisupport/Lampe.h"
 #include "uisupport/Streifenschreiber.h"
+#include "uisupport/Zahlfeld.h"
 #include "uisupport/Zeigerinstrument.h"
 
 #include <QAction>
@@ -27,6 +28,24 @@ TEST_F(DirektFenster, KnopfUeberDerGrenzeSpringtZurueck) {
     // Below the limit the value goes through.
     d->AUSGANG[0]->zahlenfeld()->setValue(2.5);
     EXPECT_TRUE(Gesendet("#1V1W2.500\r"));
+}
+
+TEST_F(DirektFenster, GetippteWerteGehenUngerundetZurBox) {
+    auto tippen = [](Zahlfeld* feld, const QString& text) {
+        feld->setFocus();
+        feld->selectAll();
+        QTest::keyClicks(feld, text);
+        QTest::keyClick(feld, Qt::Key_Return);
+    };
+    tippen(d->AUSGANG[0]->zahlenfeld(), "2,5");
+    EXPECT_TRUE(Gesendet("#1V1W2.500\r"));
+    // Every key reaches the field; the limit rule decides, the field shows the value in force.
+    tippen(d->BEGRENZUNG[0], "4");
+    tippen(d->AUSGANG[0]->zahlenfeld(), "99999");
+    EXPECT_TRUE(Gesendet("#1V1W4.000\r"));
+    EXPECT_FALSE(Gesendet("#1V1W9.000\r"));
+    EXPECT_EQ(d->AUSGANG[0]->zahlenfeld()->text(), "4.000");
+    EXPECT_DOUBLE_EQ(d->AUSGANG[0]->wert(), 4.0);
 }
 
 TEST_F(DirektFenster, FuenfVoltBoxSendetDenAnteilDesBereichs) {
@@ -96,7 +115,7 @@ TEST_F(DirektFenster, FallendeSkalaAnKnopfUndInstrument) {
     Starten();
     Abfragen();
     EXPECT_NEAR(d->EINGANG[0]->wert(), 30.0, 0.05);
-    EXPECT_NEAR(d->MAX[0]->value(), 30.0, 0.05);
+    EXPECT_NEAR(d->MAX[0]->wert(), 30.0, 0.05);
 }
 
 TEST_F(DirektFenster, UngueltigerKanalWirdNieGeschrieben) {
@@ -187,16 +206,16 @@ TEST_F(DirektFenster, MinMaxResetNimmtDieNaechsteRunde) {
     s->sim.EingangSignal(1, SimSignal{SimSignal::Form::Konstant, 6.0, 0.0, 1.0});
     s->sim.EingangSignal(2, SimSignal{SimSignal::Form::Konstant, 2.0, 0.0, 1.0});
     Abfragen();
-    EXPECT_NEAR(d->MIN[0]->value(), 3.0, 0.01);
-    EXPECT_NEAR(d->MAX[0]->value(), 6.0, 0.01);
-    EXPECT_NEAR(d->MAX[1]->value(), 3.0, 0.01);
+    EXPECT_NEAR(d->MIN[0]->wert(), 3.0, 0.01);
+    EXPECT_NEAR(d->MAX[0]->wert(), 6.0, 0.01);
+    EXPECT_NEAR(d->MAX[1]->wert(), 3.0, 0.01);
     d->MINMAXRESET->click();
     s->sim.EingangSignal(1, SimSignal{SimSignal::Form::Konstant, 4.0, 0.0, 1.0});
     Abfragen();
     for (int k = 0; k < 4; ++k) {
         const double erwartet = k == 0 ? 4.0 : k == 1 ? 2.0 : 3.0;
-        EXPECT_NEAR(d->MIN[k]->value(), erwartet, 0.01) << k;
-        EXPECT_NEAR(d->MAX[k]->value(), erwartet, 0.01) << k;
+        EXPECT_NEAR(d->MIN[k]->wert(), erwartet, 0.01) << k;
+        EXPECT_NEAR(d->MAX[k]->wert(), erwartet, 0.01) << k;
     }
 }
 
@@ -318,7 +337,7 @@ TEST_F(DirektFenster, VolleFestplatteBeendetDieAbfrageMitMeldung) {
 TEST_F(DirektFenster, ZoomUndSpuren) {
     d->ZOOMY->setValue(5);
     EXPECT_DOUBLE_EQ(d->STRIPCHART->yMaximum(), 10.0);
-    EXPECT_EQ(d->ZOOMY->value(), 5) << "the field keeps what was typed";
+    EXPECT_EQ(d->ZOOMY->wert(), 10) << "the field shows the zoom in force";
     d->ZOOMY->setValue(250);
     EXPECT_DOUBLE_EQ(d->STRIPCHART->yMaximum(), 100.0);
     d->ZOOMY->setValue(40);
@@ -335,11 +354,11 @@ TEST_F(DirektFenster, ZoomUndSpuren) {
 
 TEST_F(DirektFenster, ChartBreiteUndAbtastzeitBeimStart) {
     // Half the plot width of the window as it sits in the main window.
-    EXPECT_GT(d->ZOOMX->value(), 100);
-    EXPECT_EQ(d->STRIPCHART->punkteProBreite(), d->ZOOMX->value());
+    EXPECT_GT(d->ZOOMX->wert(), 100);
+    EXPECT_EQ(d->STRIPCHART->punkteProBreite(), d->ZOOMX->wert());
     d->ABTASTZEIT->setValue(0.05);
     EXPECT_EQ(d->TIMER->interval(), 200);
-    EXPECT_DOUBLE_EQ(d->ABTASTZEIT->value(), 0.05);
+    EXPECT_DOUBLE_EQ(d->ABTASTZEIT->wert(), 0.2) << "the minimum in force, not the typed value";
     d->ABTASTZEIT->setValue(2.5);
     EXPECT_EQ(d->TIMER->interval(), 2500);
 }
@@ -408,8 +427,8 @@ TEST_F(DirektFenster, Einstellungen) {
     EXPECT_FALSE(d->STRIPCHART->spurSichtbar(0));
     EXPECT_TRUE(d->PLOT[1]->isChecked());
     EXPECT_TRUE(d->STRIPCHART->spurSichtbar(1));
-    EXPECT_DOUBLE_EQ(d->BEGRENZUNG[0]->value(), 2.25);
-    EXPECT_DOUBLE_EQ(d->BEGRENZUNG[3]->value(), 7.5) << "missing key keeps the value";
+    EXPECT_DOUBLE_EQ(d->BEGRENZUNG[0]->wert(), 2.25);
+    EXPECT_DOUBLE_EQ(d->BEGRENZUNG[3]->wert(), 7.5) << "missing key keeps the value";
 }
 
 // Not part of the regular run: the window while polling, for a look by eye.

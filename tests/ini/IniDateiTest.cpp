@@ -61,14 +61,25 @@ TEST(IniDatei, ExactBytesSortedWithCrLf) {
 }
 
 TEST(IniDatei, DoublesAreWrittenAsPrintfG16) {
-    const double werte[] = {0.0,    -0.0,  4.095, 1.0 / 3.0, 1e21, 123456789012345678.0,
-                            5e-324, -1e-5, 1e16,  1e15};
+    const double werte[] = {0.0, -0.0, 4.095, 1.0 / 3.0, 1e21, 5e-324, -1e-5, 1e16, 1e15};
     for (double w : werte) {
         IniDatei ini;
         ASSERT_TRUE(ini.DoubleSetzen("s", "k", w));
         char erwartet[64];
         std::snprintf(erwartet, sizeof erwartet, "%.16g", w);
         EXPECT_EQ(ini.Text(), std::string("[s]\r\nk = ") + erwartet + "\r\n\r\n");
+    }
+}
+
+TEST(IniDatei, DoublesThatNeedSeventeenDigitsReadBackExactly) {
+    for (double w : {0.1 + 0.2, 123456789012345678.0, 1.7976931348623157e308, -1.7976931348623157e308}) {
+        IniDatei ini;
+        ASSERT_TRUE(ini.DoubleSetzen("s", "k", w));
+        IniDatei zurueck;
+        zurueck.TextUebernehmen(ini.Text());
+        double gelesen = 0.0;
+        ASSERT_EQ(zurueck.DoubleLesen("s", "k", gelesen), IniDatei::Ergebnis::Vorhanden) << ini.Text();
+        EXPECT_EQ(gelesen, w);
     }
 }
 

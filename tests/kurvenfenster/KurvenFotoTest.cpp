@@ -36,9 +36,8 @@ TEST(KurvenFotos, DISABLED_VierKurven) {
 #include "direkt/fenster/DirektPanel.h"
 #include "sim/SimUmgebung.h"
 
-#include <QDoubleSpinBox>
 #include <QPushButton>
-#include <QSpinBox>
+#include "uisupport/Zahlfeld.h"
 
 namespace {
 
@@ -67,15 +66,46 @@ TEST(KurvenFotos, DISABLED_AbspielenImDirektfenster) {
     Kurven()->startKnopf()->click();
     Warten();
     ZeigeChildpanel(FensterId::Direkt);
-    Direkt()->ABTASTZEIT->setValue(0.05);
-    Direkt()->Abtastzeit_Callback();
+    Direkt()->ABTASTZEIT->setValue(0.05); // as if typed: the window's commit rules run
     Direkt()->ZOOMX->setValue(200);
-    Direkt()->DirektZoom_Callback();
     Direkt()->ABFRAGEN->click();
     QTest::qWait(11000);
     Foto(Haupt(), "kurven_abgespielt");
     Direkt()->ABFRAGEN->click();
     Warten();
+}
+
+} // namespace
+
+#include <QApplication>
+#include <QDialog>
+#include <QTimer>
+
+namespace {
+
+// The window's own dialogs, each grabbed while open and closed with OK.
+TEST(KurvenFotos, DISABLED_Dialoge) {
+    FensterUmgebung u;
+    ASSERT_EQ(u.Starten(), 0);
+    Haupt()->show();
+    ZeigeChildpanel(FensterId::Kurven);
+    auto eingaben = QtKurvenEingabenAnlegen();
+    int n = 0;
+    const auto greifen = [&n] {
+        QTimer::singleShot(100, [&n] {
+            auto* d = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+            ASSERT_NE(d, nullptr);
+            Foto(d, QString("kurven_dialog%1").arg(++n));
+            d->accept();
+        });
+    };
+    greifen();
+    eingaben->Kommentar(Kurven(), "Kommentar - Kurve 1", "Erste Zeile\nzweite Zeile");
+    greifen();
+    eingaben->Punkt(Kurven(), {}, "Punkt 2", {{0, 1, 2, 345.5}, 4.5}, "V");
+    greifen();
+    eingaben->Gerade(Kurven(), {}, "Gerade 3", {0, 0, 0, 10});
+    EXPECT_EQ(n, 3);
 }
 
 } // namespace

@@ -6,6 +6,7 @@
 //    box) in a few long segments, all others behind the current one, "Linien + Stufen".
 //  - Abgetastet: the same four curves as read back from the box, one point
 //    per tick, so 32 752 points with their markers and lines.
+//  - Leer: four fresh curves, the floor under every redraw.
 //  - LangeGerade: one segment of 65 535 ticks against one of 100 ticks:
 //    the steps cost the visible columns, not the ticks.
 #include "app/Anwendung.h"
@@ -48,7 +49,8 @@ KurvenPanel& Fenster() {
 
 void Neuzeichnen(benchmark::State& state, KurvenPanel& k) {
     const int dpr = int(state.range(0));
-    QImage bild(k.width() * dpr, k.height() * dpr, QImage::Format_ARGB32_Premultiplied);
+    // The format of an opaque window's backing store.
+    QImage bild(k.width() * dpr, k.height() * dpr, QImage::Format_RGB32);
     bild.setDevicePixelRatio(dpr);
     QApplication::processEvents(); // layout at the new size
     for (auto _ : state) {
@@ -82,6 +84,14 @@ void Abgetastet(benchmark::State& state) {
     Neuzeichnen(state, Fenster());
 }
 
+// Four fresh curves: what the widgets around the curves cost.
+void Leer(benchmark::State& state) {
+    KurvenPanel& k = Fenster();
+    KurvenInitialisieren(k.satz());
+    k.aktion(KurvenPanel::Befehl::ZoomGesamt)->trigger();
+    Neuzeichnen(state, k);
+}
+
 // Only the curve's steps: one ramp of state.range(0) ticks, shown whole.
 void LangeGerade(benchmark::State& state) {
     const Kurve k{{{0, int(state.range(0)), 1}, {4095, 1, 1}}, {}};
@@ -97,6 +107,7 @@ void LangeGerade(benchmark::State& state) {
 
 } // namespace
 
+BENCHMARK(Leer)->ArgsProduct({{1, 2}, {1, 0}})->Unit(benchmark::kMillisecond);
 // Arguments: device pixel ratio, whole window (1) or the main graph alone (0).
 BENCHMARK(Segmente)->ArgsProduct({{1, 2}, {1, 0}})->Unit(benchmark::kMillisecond);
 BENCHMARK(Abgetastet)->ArgsProduct({{1, 2}, {1, 0}})->Unit(benchmark::kMillisecond);

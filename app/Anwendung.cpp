@@ -22,6 +22,7 @@
 
 const char* const kProgrammVersion = "V 0.9.1";
 const char* const kProgrammDatum = "05/2011";
+const char* const kHauptfensterTitel = "DLM7D-Steuerung";
 const char* const kDirekthilfeEin = "Direkthilfe-Modus eingeschaltet!\nZum Beenden auf '?'-Icon klicken";
 
 Anwendung::Anwendung() : konfig_(std::make_unique<KonfigModell>()), dienst_(std::make_unique<Geraetedienst>()) {
@@ -63,6 +64,10 @@ void Anwendung::Verdrahten(Werkzeugfenster* f) {
     QObject::connect(f, &Werkzeugfenster::verbindungUmschalten, dienst_.get(), [this] { dienst_->Umschalten(); });
     QObject::connect(dienst_.get(), &Geraetedienst::linkGeaendert, f, &Werkzeugfenster::LinkAnzeigen);
     QObject::connect(dienst_.get(), &Geraetedienst::fehlerGeaendert, f, &Werkzeugfenster::FehlerAnzeigen);
+    // The shown tool window's title (with the file of a curve window) is the main window's.
+    QObject::connect(f, &QWidget::windowTitleChanged, haupt_, [this, f](const QString& titel) {
+        if (childpanel_ == f) haupt_->setWindowTitle(titel);
+    });
 }
 
 Werkzeugfenster* Anwendung::panel(FensterId id) const {
@@ -141,8 +146,10 @@ void Anwendung::ZeigeChildpanel(Werkzeugfenster* panel) {
         childpanel_->hide();
         childpanel_ = nullptr;
         haupt_->KnoepfeDimmen(false);
+        haupt_->setWindowTitle(kHauptfensterTitel);
     }
     if (!panel) return;
+    haupt_->setWindowTitle(panel->windowTitle());
     haupt_->KnoepfeDimmen(true);
     panel->setGeometry(haupt_->rect());
     panel->show();

@@ -141,6 +141,24 @@ Geradenstueck GeradeVonPunkt(const Kennlinienpunkte& punkte, int i) {
     return {x, y, kVoll, y, true};
 }
 
+std::vector<Geradenstueck> SichtbareGeradenstuecke(const Kennlinienpunkte& punkte, const Ansicht& a) {
+    std::vector<Geradenstueck> stuecke;
+    const auto sicht = SichtbareGeradenBestimmen(punkte, a);
+    if (!sicht) return stuecke;
+    const auto x = PunktPositionen(punkte);
+    stuecke.reserve(static_cast<std::size_t>(sicht->letzte) - static_cast<std::size_t>(sicht->erste) + 1);
+    for (int i = sicht->erste; i <= sicht->letzte; ++i) {
+        const auto k = static_cast<std::size_t>(i);
+        const double x1 = static_cast<double>(x[k]);
+        const double y1 = punkte[k].yWert;
+        if (k + 1 < punkte.size())
+            stuecke.push_back({x1, y1, x1 + punkte[k].laenge, static_cast<double>(punkte[k + 1].yWert), false});
+        else
+            stuecke.push_back({x1, y1, kVoll, y1, true});
+    }
+    return stuecke;
+}
+
 Achsenbeschriftung XAchse(const KonfigDaten& k) { return Achse(k, Seite::Eingang, 1); }
 Achsenbeschriftung YAchse(const KonfigDaten& k) { return Achse(k, Seite::Ausgang, 0); }
 

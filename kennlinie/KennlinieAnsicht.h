@@ -6,6 +6,7 @@
 
 #include <optional>
 #include <string>
+#include <vector>
 
 // Visible X range [min, max + 1] and Y range [yMin, yMax], all raw.
 struct Ansicht {
@@ -73,6 +74,9 @@ struct Geradenstueck {
     bool ergaenzung; // the last point's extension (drawn light)
 };
 Geradenstueck GeradeVonPunkt(const Kennlinienpunkte& punkte, int i);
+// Every line SichtbareGeradenBestimmen selects, in order; linear in the
+// number of points, for curves of thousands of them.
+std::vector<Geradenstueck> SichtbareGeradenstuecke(const Kennlinienpunkte& punkte, const Ansicht& a);
 
 // Axis labelling: shown value = roh * faktor + offset, with the unit's name.
 struct Achsenbeschriftung {

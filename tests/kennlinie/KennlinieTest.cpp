@@ -6,6 +6,7 @@
 
 #include <cmath>
 #include <cstring>
+#include <tuple>
 
 namespace {
 
@@ -180,6 +181,18 @@ TEST(KennlinieAnsicht, SichtbareGeradenVorschauUndBegrenzung) {
     EXPECT_EQ(g.x2, 4095);
     EXPECT_EQ(g.y2, 70);
     EXPECT_EQ(Stufen(0, 10, 4, 0), (std::vector<int>{10, 8, 5, 3}));
+    // All visible lines at once are the same lines one by one.
+    a.min = 30;
+    a.max = 120;
+    const auto stuecke = SichtbareGeradenstuecke(p, a);
+    s = SichtbareGeradenBestimmen(p, a);
+    ASSERT_EQ(stuecke.size(), std::size_t(s->letzte - s->erste + 1));
+    for (int i = s->erste; i <= s->letzte; ++i) {
+        const Geradenstueck e = GeradeVonPunkt(p, i), z = stuecke[std::size_t(i - s->erste)];
+        EXPECT_EQ(std::tie(e.x1, e.y1, e.x2, e.y2, e.ergaenzung), std::tie(z.x1, z.y1, z.x2, z.y2, z.ergaenzung));
+    }
+    a.min = 5000;
+    EXPECT_TRUE(SichtbareGeradenstuecke(p, a).empty());
 
     const std::string vierzig = "Äpfel und Birnen sind sehr gesund, sagt man"; // UTF-8, 43 characters
     EXPECT_EQ(KommentarVorschau(vierzig), "Äpfel und Birnen sind sehr ges");

@@ -1,0 +1,171 @@
+// Writing, reading and selecting slots through the window, against the
+// simulated box: progress dialogs, cancel, the codes on indicator and popup.
+#include "KennlinienUmgebung.h"
+
+#include "device/Blocktransfer.h"
+#include "sim/SimUmgebung.h"
+
+#include <QLineEdit>
+
+#include <chrono>
+
+namespace {
+
+const Kennlinienpunkte kKurve = {{0, 1000, 0}, {4000, 2000, 0}, {500, 1, 0}};
+
+} // namespace
+
+struct KennlinienTransfer : KennlinienFenster {
+    SimUmgebung s;
+
+    void SetUp() override {
+        KennlinienFenster::SetUp();
+        ASSERT_TRUE(s.bereit()) << s.fehler;
+        Dienst().Oeffnen(s.port);
+        Warten();
+        ASSERT_EQ(OffenerComPort(), s.port);
+        s.sim.ModusSetzen(0); // memory not yet holding curves
+    }
+    void Knopf(KennlinienPanel::Knopf b) { QTest::mouseClick(k->knopf(b), Qt::LeftButton); }
+};
+
+TEST_F(KennlinienTransfer, SchreibenUndZuruecklesen) {
+    k->editor().kurve.punkte = kKurve;
+    Eingeben(k->feld(Feld::KurvenNr), "2");
+    Eingeben(k->feld(Feld::Begrenzung), "5");
+    Eingeben(k->feld(Feld::Anstiegszeit), "409.5");
+    Knopf(KennlinienPanel::Knopf::Schreiben);
+    // The window stays usable while the box is written; only the button waits.
+    EXPECT_FALSE(k->knopf(KennlinienPanel::Knopf::Schreiben)->isEnabled());
+    Ausloesen(Befehl::ZoomPlus);
+    EXPECT_EQ(k->ansicht().min, 682.0);
+    Warten();
+    EXPECT_TRUE(k->knopf(KennlinienPanel::Knopf::Schreiben)->isEnabled());
+    EXPECT_EQ(Dienst().fehler(), 0);
+    ASSERT_EQ(u.dialoge.VonArt("Fortschritt").size(), 1u);
+    const auto fortschritt = u.dialoge.VonArt("Fortschritt")[0];
+    EXPECT_EQ(fortschritt.titel, "Daten senden");
+    EXPECT_EQ(fortschritt.text, "Daten senden");
+    EXPECT_TRUE(fortschritt.abbrechbar);
+    EXPECT_EQ(fortschritt.fortschritt.back(), 100);
+
+    SlotAbbild bild;
+    ASSERT_EQ(SlotAbbildErzeugen(kKurve, Konfig(), 5.0, 409.5, bild), 0);
+    EXPECT_EQ(s.sim.Speicher(SlotAdresse(2), kSlotGroesse), std::vector<unsigned char>(bild.begin(), bild.end()));
+    EXPECT_EQ(s.sim.Modus() & 0x06, 0x02);
+
+    // Read back into an edited curve: 4096 points of length 1 replace it.
+    k->editor().kurve.kommentar = "bleibt";
+    u.dialoge.DateiGewaehlt(u.Pfad("a.dle"));
+    Ausloesen(Befehl::Speichern);
+    Klicken({3000, 100});
+    Eingeben(k->feld(Feld::Begrenzung), "1");
+    Eingeben(k->feld(Feld::Anstiegszeit), "1");
+    Knopf(KennlinienPanel::Knopf::Lesen);
+    Warten();
+    EXPECT_EQ(Dienst().fehler(), 0);
+    EXPECT_EQ(u.dialoge.VonArt("Fortschritt").back().titel, "Daten lesen");
+    ASSERT_EQ(Punkte().size(), 4096u);
+    Kennlinientabelle tabelle;
+    ASSERT_EQ(Digitalisieren(kKurve, tabelle), 0);
+    for (int x = 0; x < 4096; ++x) {
+        ASSERT_EQ(Punkte()[std::size_t(x)].yWert, tabelle[std::size_t(x)]) << x;
+        ASSERT_EQ(Punkte()[std::size_t(x)].laenge, 1);
+    }
+    EXPECT_NEAR(k->feld(Feld::Begrenzung)->wert(), 2048 * 10.0 / 4095, 1e-12);
+    EXPECT_DOUBLE_EQ(k->feld(Feld::Anstiegszeit)->wert(), 409.5);
+    EXPECT_EQ(k->windowTitle(), "Kennlinienregler");
+    EXPECT_EQ(k->ansicht().min, 0.0);
+    EXPECT_EQ(k->editor().kurve.kommentar, "bleibt");
+    EXPECT_TRUE(k->ungespeichert()); // the drawn point before the read
+}
+
+TEST_F(KennlinienTransfer, AbgebrochenesSchreibenMeldetUnvollstaendigenSpeicherplatz) {
+    k->editor().kurve.punkte = kKurve;
+    // Slow enough that the cancel reaches the worker long before the last block.
+    s.sim.VerzoegerungSetzen(std::chrono::milliseconds(3));
+    u.dialoge.abbrechenBeiProzent = 30;
+    Knopf(KennlinienPanel::Knopf::Schreiben);
+    Warten();
+    EXPECT_EQ(Dienst().fehler(), kSendenAbgebrochen);
+    EXPECT_EQ(Punkte(), kKurve);
+    const auto f = u.dialoge.VonArt("Fortschritt").at(0).fortschritt;
+    EXPECT_LT(f.back(), 100);
+    EXPECT_TRUE(u.dialoge.VonArt("Meldung").empty());
+}
+
+TEST_F(KennlinienTransfer, AbgebrochenesLesenLaesstDenEditor) {
+    Knopf(KennlinienPanel::Knopf::Schreiben);
+    Warten();
+    k->editor().kurve.punkte = kKurve;
+    s.sim.VerzoegerungSetzen(std::chrono::milliseconds(3));
+    u.dialoge.abbrechenBeiProzent = 20;
+    Knopf(KennlinienPanel::Knopf::Lesen);
+    Warten();
+    EXPECT_EQ(Dienst().fehler(), kLesenAbgebrochen);
+    EXPECT_EQ(Punkte(), kKurve);
+}
+
+TEST_F(KennlinienTransfer, LeererSpeicherplatzUndPruefsummenfehler) {
+    // The first send prepares all seven slots; slot 3 then reads as empty.
+    Knopf(KennlinienPanel::Knopf::Schreiben);
+    Warten();
+    Eingeben(k->feld(Feld::KurvenNr), "3");
+    Knopf(KennlinienPanel::Knopf::Lesen);
+    Warten();
+    ASSERT_EQ(Punkte().size(), 1u);
+    EXPECT_EQ(Punkte()[0].yWert, 205);
+
+    k->editor().kurve.punkte = kKurve;
+    auto bild = s.sim.Speicher(SlotAdresse(3), kLeerslotGroesse);
+    bild[1] ^= 1;
+    s.sim.SpeicherSetzen(SlotAdresse(3), bild);
+    Knopf(KennlinienPanel::Knopf::Lesen);
+    Warten();
+    EXPECT_EQ(Dienst().fehler(), KennlFehler::Checksumme);
+    EXPECT_EQ(Punkte(), kKurve);
+}
+
+TEST_F(KennlinienTransfer, LesenOhneKennlinienspeicher) {
+    Knopf(KennlinienPanel::Knopf::Lesen);
+    Warten();
+    EXPECT_EQ(Dienst().fehler(), KennlFehler::LesenKeineKennlinien);
+    EXPECT_TRUE(u.dialoge.VonArt("Fortschritt").empty());
+    EXPECT_EQ(Punkte().size(), 1u);
+}
+
+TEST_F(KennlinienTransfer, Ausgang4WaehltDieKurve) {
+    Eingeben(k->feld(Feld::KurvenNr), "3");
+    Knopf(KennlinienPanel::Knopf::Ausgang4);
+    Warten();
+    EXPECT_EQ(Dienst().fehler(), 0);
+    EXPECT_NEAR(s.sim.Ausgang(4), 3.0 / 10.0 * 4095, 1.0);
+    // The slot field takes only 1..7.
+    Eingeben(k->feld(Feld::KurvenNr), "9");
+    EXPECT_EQ(k->feld(Feld::KurvenNr)->wert(), 7.0);
+}
+
+TEST_F(KennlinienTransfer, OhneOffenenPortNurDieAnzeige) {
+    Dienst().Schliessen();
+    Warten();
+    Knopf(KennlinienPanel::Knopf::Schreiben);
+    Warten();
+    EXPECT_EQ(Dienst().fehler(), KennlFehler::PruefenPort);
+    Knopf(KennlinienPanel::Knopf::Ausgang4);
+    Warten();
+    EXPECT_EQ(Dienst().fehler(), KennlFehler::Ausgang4Port);
+    // Reading reports the missing port in the popup.
+    Knopf(KennlinienPanel::Knopf::Lesen);
+    Warten();
+    EXPECT_EQ(u.dialoge.Letztes().titel, "Fehler #122509");
+    EXPECT_TRUE(u.dialoge.VonArt("Fortschritt").empty());
+}
+
+TEST_F(KennlinienTransfer, ZuVielePunkteGehenNichtAufDieLeitung) {
+    k->editor().kurve.punkte = {{0, 4097, 0}, {0, 1, 0}};
+    s.sim.AnfragenLoeschen();
+    Knopf(KennlinienPanel::Knopf::Schreiben);
+    Warten();
+    EXPECT_EQ(u.dialoge.Letztes().titel, "Fehler #1023505");
+    EXPECT_TRUE(s.sim.Anfragen().empty());
+}

@@ -5,6 +5,8 @@
 #include <algorithm>
 #include <new>
 
+namespace kurvengenerator {
+
 namespace {
 
 constexpr double kMarkeHinterEinfuegung = 0.05;
@@ -140,3 +142,5 @@ void AllesMarkieren(Kurvensatz& s) {
     s.markierung.ende = KurvenLaenge(s.Aktuelle());
     s.markierung.aktiv = true;
 }
+
+} // namespace kurvengenerator

@@ -5,6 +5,8 @@
 #include <utility>
 #include <vector>
 
+namespace kurvengenerator {
+
 struct Meldung {
     enum class Art {
         Popup,         // one-button popup with titel and text (UTF-8)
@@ -27,3 +29,5 @@ inline Meldung FehlerPopup(std::string text, int code = 0) {
 inline Meldung KatalogPopup(int code) { return {Meldung::Art::Katalog, code, {}, {}}; }
 // The error indicator (named apart from the indicator widget of the windows).
 inline Meldung AnzeigeMeldung(int code) { return {Meldung::Art::Fehleranzeige, code, {}, {}}; }
+
+} // namespace kurvengenerator

@@ -9,6 +9,8 @@
 #include <cmath>
 #include <new>
 
+namespace kurvengenerator {
+
 namespace {
 
 constexpr long kEndadressen = 2;
@@ -217,3 +219,5 @@ void GeleseneKurvenUebernehmen(Kurvensatz& s, GeleseneKurven&& g) {
     }
     s.dateiPfad.clear();
 }
+
+} // namespace kurvengenerator

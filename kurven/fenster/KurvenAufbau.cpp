@@ -19,6 +19,8 @@
 #include <QScrollBar>
 #include <QVBoxLayout>
 
+using namespace kurvengenerator;
+
 namespace {
 
 QLineEdit* Anzeigefeld(QWidget* eltern, const char* name) {

@@ -13,6 +13,8 @@
 #include <QFile>
 #include <QLineEdit>
 
+using namespace kurvengenerator;
+
 namespace {
 
 std::string Pfad(const QString& pfad) { return QFile::encodeName(pfad).toStdString(); }

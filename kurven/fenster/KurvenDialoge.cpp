@@ -15,6 +15,8 @@
 
 #include <array>
 
+using namespace kurvengenerator;
+
 namespace {
 
 // Closes only with its OK button: Escape and the close box do nothing.

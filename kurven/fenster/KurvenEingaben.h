@@ -8,6 +8,8 @@
 #include <QString>
 #include <memory>
 
+namespace kg = kurvengenerator;
+
 class QWidget;
 
 class KurvenEingaben {
@@ -18,14 +20,14 @@ class KurvenEingaben {
     virtual QString Kommentar(QWidget* eltern, const QString& titel, const QString& text) = 0;
 
     struct Punktwerte {
-        Zeitangabe zeit;
+        kg::Zeitangabe zeit;
         double wert = 0.0; // in the unit of the curve's output
     };
     // "Punkt n" opened 20 pixels below wo (global); closes only with OK.
     virtual Punktwerte Punkt(QWidget* eltern, QPoint wo, const QString& titel, const Punktwerte& p,
                              const QString& einheit) = 0;
     // "Gerade n": the segment's duration; closes only with OK.
-    virtual Zeitangabe Gerade(QWidget* eltern, QPoint wo, const QString& titel, const Zeitangabe& dauer) = 0;
+    virtual kg::Zeitangabe Gerade(QWidget* eltern, QPoint wo, const QString& titel, const kg::Zeitangabe& dauer) = 0;
     // Popup "Zeitbasis" at wo with the twelve labels, aktuell checked; 0 when nothing was chosen.
     virtual int Zeitbasis(QWidget* eltern, QPoint wo, int aktuell) = 0;
 };

@@ -15,6 +15,8 @@
 
 #include <cmath>
 
+using namespace kurvengenerator;
+
 namespace {
 
 const QColor kRot(0xFF0000), kBlau(0x0000FF), kHellrot(255, 150, 150), kHellblau(150, 150, 255);

@@ -14,6 +14,8 @@
 #include <QLineEdit>
 #include <QListWidget>
 
+using namespace kurvengenerator;
+
 namespace {
 QString Zahl(double v, int stellen) { return QString::number(v, 'f', stellen); }
 } // namespace

@@ -16,6 +16,8 @@
 #include <QMouseEvent>
 #include <QToolBar>
 
+using namespace kurvengenerator;
+
 static void KgBilderEinbinden() {
     // A static library would otherwise let the linker drop the pictures.
     Q_INIT_RESOURCE(kurvenbilder);

@@ -23,6 +23,8 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+using namespace kurvengenerator;
+
 namespace {
 const char* const kPinbelegung =
     "Pinbelegung für den Kurvengeneratorbetrieb\n\nPin 1:    UB +15V DC\nPin 2:    UB GND\nPin 3:    Ausgang Kurve "

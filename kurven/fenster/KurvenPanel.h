@@ -14,6 +14,8 @@
 #include <optional>
 #include <vector>
 
+namespace kg = kurvengenerator;
+
 class Geraetedienst;
 class Graph;
 class IniDatei;
@@ -63,13 +65,13 @@ class KurvenPanel : public Kurvenfenster {
     void EingabenSetzen(std::unique_ptr<KurvenEingaben> e);
 
     // What the window holds and shows.
-    Kurvensatz& satz() { return satz_; }
-    const Ansicht& ansicht() const { return ansicht_; }
-    void AnsichtSetzen(const Ansicht& a);
+    kg::Kurvensatz& satz() { return satz_; }
+    const kg::Ansicht& ansicht() const { return ansicht_; }
+    void AnsichtSetzen(const kg::Ansicht& a);
     Graph* graph() const { return graph_; }
     Graph* uebersicht() const { return uebersicht_; }
     QAction* aktion(Befehl b) const;
-    QAction* modusAktion(Bearbeitungsmodus m) const { return modi_[std::size_t(m)]; }
+    QAction* modusAktion(kg::Bearbeitungsmodus m) const { return modi_[std::size_t(m)]; }
     QAction* kurvenAktion(int k) const { return kurvenWahl_[std::size_t(k)]; }
     QAction* hintergrundAktion(int k) const { return hintergrundWahl_[std::size_t(k)]; }
     QAction* darstellungAktion(int d) const { return darstellungWahl_[std::size_t(d - 1)]; }
@@ -89,13 +91,13 @@ class KurvenPanel : public Kurvenfenster {
     QPushButton* kommentarKnopf() const { return kommentarKnopf_; }
     int darstellung() const { return darstellung_; }
     bool hintergrund(int k) const { return hintergrund_[std::size_t(k)]; }
-    Bearbeitungsmodus modus() const { return modus_; }
+    kg::Bearbeitungsmodus modus() const { return modus_; }
 
     // The buttons "zur DLM-7 schreiben" and "von DLM-7 lesen".
     void KurveSenden();
     void KurveLesen();
     void KurveWaehlen(int k);
-    void ModusWaehlen(Bearbeitungsmodus m);
+    void ModusWaehlen(kg::Bearbeitungsmodus m);
     void Ausfuehren(Befehl b);
 
   private:
@@ -133,9 +135,9 @@ class KurvenPanel : public Kurvenfenster {
     QPoint MausGlobal() const;
 
     // Results and state shown after an operation.
-    void MeldungenZeigen(const Meldungen& m);
+    void MeldungenZeigen(const kg::Meldungen& m);
     // After an edit: messages, redraw, scroll bar and the undo/redo enabling.
-    void Bearbeitet(const Bearbeitung& b, bool scrollen = true);
+    void Bearbeitet(const kg::Bearbeitung& b, bool scrollen = true);
     void UndoAnzeigen();
     void KurvenwerteAnzeigen();
     void KommentarAnzeigen();
@@ -151,11 +153,11 @@ class KurvenPanel : public Kurvenfenster {
     KonfigModell& konfig_;
     std::unique_ptr<KurvenEingaben> eingaben_;
 
-    Kurvensatz satz_;
-    Ansicht ansicht_;
+    kg::Kurvensatz satz_;
+    kg::Ansicht ansicht_;
     int darstellung_ = LinienUndStufen;
-    std::array<bool, kKurvenzahl> hintergrund_{};
-    Bearbeitungsmodus modus_ = Bearbeitungsmodus::Zeichnen;
+    std::array<bool, kg::kKurvenzahl> hintergrund_{};
+    kg::Bearbeitungsmodus modus_ = kg::Bearbeitungsmodus::Zeichnen;
     bool zeitbasisMarken_ = false;
 
     // Mouse state between press and release.
@@ -187,7 +189,7 @@ class KurvenPanel : public Kurvenfenster {
 
     std::vector<std::pair<Befehl, QAction*>> befehle_;
     std::array<QAction*, 9> modi_{};
-    std::array<QAction*, kKurvenzahl> kurvenWahl_{};
-    std::array<QAction*, kKurvenzahl> hintergrundWahl_{};
+    std::array<QAction*, kg::kKurvenzahl> kurvenWahl_{};
+    std::array<QAction*, kg::kKurvenzahl> hintergrundWahl_{};
     std::array<QAction*, 3> darstellungWahl_{};
 };

@@ -13,6 +13,8 @@
 
 #include <QPushButton>
 
+using namespace kurvengenerator;
+
 namespace {
 
 // A progress dialog whose "Abbrechen" stops the operation before its next block.

@@ -21,6 +21,8 @@
 #include <QPainter>
 #include <benchmark/benchmark.h>
 
+using namespace kurvengenerator;
+
 namespace {
 
 Anwendung* sgApp = nullptr;

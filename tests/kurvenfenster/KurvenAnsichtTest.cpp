@@ -49,7 +49,7 @@ TEST_F(KurvenAnsicht, ZoomGrenzen) {
     EXPECT_GT(Kurven()->ansicht().ende, 999.0);
 
     // Without a mark nothing changes; a mark of no width is only cleared.
-    const Ansicht vorher = Kurven()->ansicht();
+    const kg::Ansicht vorher = Kurven()->ansicht();
     Befehl(B::ZoomMarkierung);
     EXPECT_EQ(Kurven()->ansicht().ende, vorher.ende);
     Kurven()->satz().markierung = {300.0, 300.0, true, true};

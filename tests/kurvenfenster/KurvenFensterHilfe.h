@@ -10,6 +10,8 @@
 #include <QPainter>
 #include <deque>
 
+using namespace kurvengenerator;
+
 // Answers the comment, point and segment dialogs and the time-base popup from queues.
 struct SkriptEingaben : KurvenEingaben {
     std::deque<QString> kommentare;

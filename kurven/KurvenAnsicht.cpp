@@ -5,6 +5,8 @@
 #include <algorithm>
 #include <cmath>
 
+namespace kurvengenerator {
+
 namespace {
 
 // trunc(v) limited to lo..hi; NaN gives lo.
@@ -144,3 +146,5 @@ std::string UngespeichertFrage(const Kurvensatz& s) {
     const std::string name = s.dateiPfad.empty() ? kTitelKurvengenerator : DateiName(s.dateiPfad);
     return "Möchten Sie die Änderungen in " + name + " speichern?";
 }
+
+} // namespace kurvengenerator

@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+namespace kurvengenerator {
+
 // The main graph's time axis runs from start to ende + 1 microseconds.
 struct Ansicht {
     double start = 0.0;    // ansichtStart
@@ -76,3 +78,5 @@ std::string UngespeichertFrage(const Kurvensatz& s);
 
 inline constexpr const char* kTitelKurvengenerator = "Kurvengenerator";
 inline constexpr const char* kTitelWarnung = "Warnung";
+
+} // namespace kurvengenerator

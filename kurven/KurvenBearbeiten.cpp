@@ -5,6 +5,8 @@
 #include <algorithm>
 #include <new>
 
+namespace kurvengenerator {
+
 namespace {
 
 constexpr double kMarkeHinterEinfuegung = 0.05;
@@ -26,7 +28,7 @@ void RueckgaengigSichern(Kurvensatz& s, Meldungen& meldungen) {
     s.geaendert = true;
     Rueckgaengigring& r = s.AktuellerRing();
     try {
-        r.slots[static_cast<std::size_t>(r.naechster)] = s.Aktuelle().punkte;
+        r.ablagen[static_cast<std::size_t>(r.naechster)] = s.Aktuelle().punkte;
     } catch (const std::bad_alloc&) {
         meldungen.push_back(FehlerPopup(kTextKeinSpeicher));
         return;
@@ -41,7 +43,7 @@ Bearbeitung Rueckgaengig(Kurvensatz& s) {
     Rueckgaengigring& r = s.AktuellerRing();
     if (r.undoZahl < 1) return b;
     const int slot = r.naechster == 0 ? kUndoSlots - 1 : r.naechster - 1;
-    s.Aktuelle().punkte.swap(r.slots[static_cast<std::size_t>(slot)]);
+    s.Aktuelle().punkte.swap(r.ablagen[static_cast<std::size_t>(slot)]);
     r.naechster = slot;
     r.undoZahl -= 1;
     r.redoZahl = std::min(r.redoZahl + 1, kUndoSlots);
@@ -54,7 +56,7 @@ Bearbeitung Wiederherstellen(Kurvensatz& s) {
     Rueckgaengigring& r = s.AktuellerRing();
     if (r.redoZahl < 1) return b;
     const int slot = r.naechster;
-    s.Aktuelle().punkte.swap(r.slots[static_cast<std::size_t>(slot)]);
+    s.Aktuelle().punkte.swap(r.ablagen[static_cast<std::size_t>(slot)]);
     r.naechster = (slot + 1) % kUndoSlots;
     r.redoZahl -= 1;
     r.undoZahl = std::min(r.undoZahl + 1, kUndoSlots);
@@ -140,3 +142,5 @@ void AllesMarkieren(Kurvensatz& s) {
     s.markierung.ende = KurvenLaenge(s.Aktuelle());
     s.markierung.aktiv = true;
 }
+
+} // namespace kurvengenerator

@@ -5,6 +5,8 @@
 #include "kurven/KurvenMeldung.h"
 #include "kurven/KurvenModell.h"
 
+namespace kurvengenerator {
+
 struct Bearbeitung {
     bool neuZeichnen = false; // the curve changed: redraw (and update the scroll bar)
     Meldungen meldungen;      // to show in this order
@@ -33,3 +35,5 @@ Bearbeitung Ausschneiden(Kurvensatz& s);
 Bearbeitung Einfuegen(Kurvensatz& s);
 Bearbeitung Loeschen(Kurvensatz& s);
 void AllesMarkieren(Kurvensatz& s);
+
+} // namespace kurvengenerator

@@ -12,6 +12,8 @@
 #include <optional>
 #include <sys/stat.h>
 
+namespace kurvengenerator {
+
 namespace {
 
 constexpr std::size_t kVersion = 32;
@@ -196,3 +198,5 @@ LadeErgebnis KurvenLaden(Kurvensatz& s, const std::string& pfad, const KonfigDat
 LadeErgebnis KurvenAnhaengen(Kurvensatz& s, const std::string& pfad, const KonfigDaten& aktuell) {
     return Einlesen(s, pfad, aktuell, true);
 }
+
+} // namespace kurvengenerator

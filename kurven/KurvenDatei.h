@@ -10,6 +10,8 @@
 #include <cstdint>
 #include <string>
 
+namespace kurvengenerator {
+
 inline constexpr const char* kKurvenDateiTitel = "ksv5 Kurvengenerator Datei";
 inline constexpr std::int32_t kKurvenDateiVersion = 2;
 inline constexpr std::size_t kKurvenDateiKopf = 4472;
@@ -60,3 +62,5 @@ LadeErgebnis KurvenLaden(Kurvensatz& s, const std::string& pfad, const KonfigDat
 // the file cannot deliver whole keeps its points. The path becomes the file's
 // and geaendert is set.
 LadeErgebnis KurvenAnhaengen(Kurvensatz& s, const std::string& pfad, const KonfigDaten& aktuell);
+
+} // namespace kurvengenerator

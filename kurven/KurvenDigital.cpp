@@ -5,6 +5,8 @@
 #include <algorithm>
 #include <cmath>
 
+namespace kurvengenerator {
+
 std::int32_t FolgeWert(const Kurve& k, int i) {
     if (k.punkte.empty()) return 0;
     const std::size_t j = i + 1 < k.punktzahl() ? static_cast<std::size_t>(i + 1) : 0;
@@ -87,3 +89,5 @@ std::vector<Stufe> SichtbareStufen(const Kurve& k, double x0, double x1, double 
     }
     return aus;
 }
+
+} // namespace kurvengenerator

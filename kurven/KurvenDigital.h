@@ -6,6 +6,8 @@
 #include <cstdint>
 #include <vector>
 
+namespace kurvengenerator {
+
 // Value of the point after point i (point 0 after the last).
 std::int32_t FolgeWert(const Kurve& k, int i);
 
@@ -33,3 +35,5 @@ struct Stufe {
 // changes closer together than aufloesung microseconds (one pixel column) are
 // merged, so the cost follows the visible columns, never the tick count.
 std::vector<Stufe> SichtbareStufen(const Kurve& k, double x0, double x1, double aufloesung);
+
+} // namespace kurvengenerator

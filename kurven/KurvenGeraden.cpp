@@ -7,6 +7,8 @@
 #include <cmath>
 #include <new>
 
+namespace kurvengenerator {
+
 namespace {
 
 const char* const kErsterPunkt = "Der erste Punkt kann nicht auf der Zeitachse verschoben werden.";
@@ -232,3 +234,5 @@ Bearbeitung GeradenlaengeAendern(Kurvensatz& s, int g, const Zeitangabe& dauer) 
     }
     return b;
 }
+
+} // namespace kurvengenerator

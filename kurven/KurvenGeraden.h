@@ -6,6 +6,8 @@
 
 #include <string>
 
+namespace kurvengenerator {
+
 // "Punktkoordinaten zeigen/ändern": what the dialog "Punkt n" shows for point i.
 struct Punktdialog {
     std::string titel; // "Punkt %d"
@@ -40,3 +42,5 @@ struct Geradendialog {
 };
 Geradendialog GeradenlaengeDialog(const Kurvensatz& s, double x);
 Bearbeitung GeradenlaengeAendern(Kurvensatz& s, int gerade, const Zeitangabe& dauer);
+
+} // namespace kurvengenerator

@@ -7,6 +7,8 @@
 #include <limits>
 #include <new>
 
+namespace kurvengenerator {
+
 namespace {
 
 constexpr double kMikroProStunde = 1000.0 * 1000.0 * 60.0 * 60.0;
@@ -264,3 +266,5 @@ void MarkierenLoslassen(Kurvensatz& s, double x) {
     }
     m.frisch = true;
 }
+
+} // namespace kurvengenerator

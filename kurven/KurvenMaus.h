@@ -9,6 +9,8 @@
 
 #include <string>
 
+namespace kurvengenerator {
+
 enum class Bearbeitungsmodus { Markieren, Zeichnen, Verschieben, Koordinaten, Anzeigen, Aufloesen, Teilen, Zeitbasis, Laenge };
 
 const char* ModusText(Bearbeitungsmodus m);     // toolbar tooltip, e.g. "Punkt zeichnen"
@@ -65,3 +67,5 @@ Koordinatenanzeige KoordinatenAnzeigen(const Kurvensatz& s, double x, double y, 
 // "Markieren": every drag event, then the release.
 void MarkierenZiehen(Kurvensatz& s, double x);
 void MarkierenLoslassen(Kurvensatz& s, double x);
+
+} // namespace kurvengenerator

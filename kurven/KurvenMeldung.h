@@ -5,6 +5,8 @@
 #include <utility>
 #include <vector>
 
+namespace kurvengenerator {
+
 struct Meldung {
     enum class Art {
         Popup,         // one-button popup with titel and text (UTF-8)
@@ -25,4 +27,7 @@ inline Meldung FehlerPopup(std::string text, int code = 0) {
     return {Meldung::Art::Popup, code, kTitelFehler, std::move(text)};
 }
 inline Meldung KatalogPopup(int code) { return {Meldung::Art::Katalog, code, {}, {}}; }
-inline Meldung Fehleranzeige(int code) { return {Meldung::Art::Fehleranzeige, code, {}, {}}; }
+// The error indicator (named apart from the indicator widget of the windows).
+inline Meldung AnzeigeMeldung(int code) { return {Meldung::Art::Fehleranzeige, code, {}, {}}; }
+
+} // namespace kurvengenerator

@@ -8,6 +8,8 @@
 #include <new>
 #include <stdexcept>
 
+namespace kurvengenerator {
+
 namespace {
 
 struct Zeitbasis {
@@ -164,3 +166,5 @@ bool KommentarSetzen(Kurvensatz& s, int k, std::string_view utf8) {
 std::string KommentarZeile(std::string_view kommentar) {
     return std::string(kommentar.substr(0, Utf8Praefix(kommentar, 30)));
 }
+
+} // namespace kurvengenerator

@@ -14,6 +14,8 @@
 #include <string_view>
 #include <vector>
 
+namespace kurvengenerator {
+
 inline constexpr int kKurvenzahl = 4;
 inline constexpr int kZeitbasen = 12;
 inline constexpr std::int32_t kMaxLaenge = 65535;
@@ -50,11 +52,11 @@ struct Markierung {
 
 // Ten snapshots of a curve's points; undo and redo swap with them.
 struct Rueckgaengigring {
-    std::array<std::vector<Kurvenpunkt>, kUndoSlots> slots;
+    std::array<std::vector<Kurvenpunkt>, kUndoSlots> ablagen;
     int naechster = 0;
     int undoZahl = 0;
     int redoZahl = 0;
-    Rueckgaengigring() { slots.fill(std::vector<Kurvenpunkt>(1, kFrischerPunkt)); }
+    Rueckgaengigring() { ablagen.fill(std::vector<Kurvenpunkt>(1, kFrischerPunkt)); }
 };
 
 struct Kurvensatz {
@@ -130,3 +132,5 @@ bool KommentarGueltig(std::string_view utf8);
 bool KommentarSetzen(Kurvensatz& s, int k, std::string_view utf8);
 // The comment line of the window: the first 30 characters.
 std::string KommentarZeile(std::string_view kommentar);
+
+} // namespace kurvengenerator

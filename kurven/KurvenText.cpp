@@ -14,6 +14,8 @@
 #include <new>
 #include <sys/stat.h>
 
+namespace kurvengenerator {
+
 namespace {
 
 constexpr const char* kZeilenende = "\r\n";
@@ -101,14 +103,14 @@ struct Einlesen {
         int kurve = 0;
         if (felder.size() != 4 || !DezimalLesen(felder[0], t) || !DezimalLesen(felder[1], y) ||
             !GanzeZahl(felder[3], kurve))
-            return Fehler(f, KurvenFehler::ImportFelder, ::Zeile(nr) + "Falsche oder zu wenig Werte.");
+            return Fehler(f, KurvenFehler::ImportFelder, kurvengenerator::Zeile(nr) + "Falsche oder zu wenig Werte.");
         if (kurve < 1 || kurve > kKurvenzahl)
             return Fehler(f, KurvenFehler::ImportKurvennummer,
-                          ::Zeile(nr) + "Kurvennummer " + std::to_string(kurve) + " ist nicht erlaubt.");
+                          kurvengenerator::Zeile(nr) + "Kurvennummer " + std::to_string(kurve) + " ist nicht erlaubt.");
         const auto k = static_cast<std::size_t>(kurve - 1);
         if (geschlossen[k])
             return Fehler(f, KurvenFehler::ImportZusammenhang,
-                          ::Zeile(nr) + "Alle Punkte der Kurve " + std::to_string(kurve) +
+                          kurvengenerator::Zeile(nr) + "Alle Punkte der Kurve " + std::to_string(kurve) +
                               " müssen zusammenhängend sein.");
         if (kurve - 1 != aktuelle) {
             if (aktuelle >= 0) geschlossen[static_cast<std::size_t>(aktuelle)] = true;
@@ -123,35 +125,35 @@ struct Einlesen {
         const int code = ZeitbasisCode(felder[2]);
         if (code == 0)
             return Fehler(f, KurvenFehler::ImportZeitbasis,
-                          ::Zeile(nr) + "Unbekannte Zeitbasis '" + Text(felder[2]) + "'.");
+                          kurvengenerator::Zeile(nr) + "Unbekannte Zeitbasis '" + Text(felder[2]) + "'.");
         punkte.back().zeitbasis = static_cast<std::uint8_t>(code);
         if (y < 0.0 || y > 100.0)
             return Fehler(f, KurvenFehler::ImportYWert,
-                          ::Zeile(nr) + "Y-Wert von " + DezimalText(y, 3) + "% ist nicht erlaubt '" +
+                          kurvengenerator::Zeile(nr) + "Y-Wert von " + DezimalText(y, 3) + "% ist nicht erlaubt '" +
                               Text(felder[1]) + "'.");
         punkte.back().wert = static_cast<std::int32_t>(std::trunc(kMaxWert * y / 100.0));
         if (punkte.size() == 1) {
             if (std::fabs(t) > kNull)
-                return Fehler(f, KurvenFehler::ImportStart, ::Zeile(nr) + "Kurve muß bei Zeit=0 beginnen.");
+                return Fehler(f, KurvenFehler::ImportStart, kurvengenerator::Zeile(nr) + "Kurve muß bei Zeit=0 beginnen.");
         } else {
             const double d = t - tVorher;
             if (!(d > kNull))
-                return Fehler(f, KurvenFehler::ImportFortlaufend, ::Zeile(nr) + "Zeitangaben nicht fortlaufend.");
+                return Fehler(f, KurvenFehler::ImportFortlaufend, kurvengenerator::Zeile(nr) + "Zeitangaben nicht fortlaufend.");
             const double w = 1000.0 * (1000.0 * d) / ZeitbasisDauer(codeVorher);
             if (!(w < 65535.4))
                 return Fehler(f, KurvenFehler::ImportZuLang,
-                              ::Zeile(nr) +
+                              kurvengenerator::Zeile(nr) +
                                   "Kuvenabschnitt zu lang\n(muß kleiner sein als 65536 Zeiteinheiten).");
             const double n = std::floor(w + 0.00000005);
             if (!(std::fabs(w - n) < kNull))
                 return Fehler(f, KurvenFehler::ImportRaster,
-                              ::Zeile(nr) + "Zeitunterschied von " + DezimalText(d, 3) +
+                              kurvengenerator::Zeile(nr) + "Zeitunterschied von " + DezimalText(d, 3) +
                                   " Sekunden läßt sich nicht\ndurch die Zeitbasis " + ZeitbasisText(codeVorher) +
                                   " ausdrücken.");
             const double laenge = std::trunc(w + 0.5);
             if (laenge < 1.0)
                 return Fehler(f, KurvenFehler::ImportNull,
-                              ::Zeile(nr) + "Zeitunterschied zwischen zwei Punkten muß größer Null sein.");
+                              kurvengenerator::Zeile(nr) + "Zeitunterschied zwischen zwei Punkten muß größer Null sein.");
             punkte[punkte.size() - 2].laenge = static_cast<std::int32_t>(laenge);
         }
         tVorher = t;
@@ -249,3 +251,5 @@ ImportErgebnis KurvenImportieren(Kurvensatz& s, const std::string& pfad) {
     }
     return ImportAusStrom(s, ein);
 }
+
+} // namespace kurvengenerator

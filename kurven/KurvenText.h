@@ -8,6 +8,8 @@
 #include <string>
 #include <string_view>
 
+namespace kurvengenerator {
+
 inline constexpr const char* kDateimusterText = "*.txt";
 inline constexpr const char* kTitelKurvenExportieren = "Kurven exportieren";
 inline constexpr const char* kTitelKurvenImportieren = "Kurven importieren";
@@ -34,3 +36,5 @@ ImportErgebnis KurvenImportText(Kurvensatz& s, std::string_view text);
 // The same for a file; a file that cannot be opened as a regular file gives
 // KurvenFehler::ImportOeffnen, a read failure ImportLesen.
 ImportErgebnis KurvenImportieren(Kurvensatz& s, const std::string& pfad);
+
+} // namespace kurvengenerator

@@ -9,6 +9,8 @@
 #include <cmath>
 #include <new>
 
+namespace kurvengenerator {
+
 namespace {
 
 constexpr long kEndadressen = 2;
@@ -153,9 +155,9 @@ Sendeergebnis AbbildSenden(int port, char adresse, const Speicherabbild& bild, c
         e.code = bild.code;
         return e;
     }
-    e.meldungen.push_back(Fehleranzeige(0));
+    e.meldungen.push_back(AnzeigeMeldung(0));
     e.code = DatenSenden(port, adresse, bild.bytes.data(), static_cast<long>(bild.bytes.size()), r);
-    if (e.code != 0) e.meldungen.push_back(Fehleranzeige(e.code));
+    if (e.code != 0) e.meldungen.push_back(AnzeigeMeldung(e.code));
     return e;
 }
 
@@ -165,10 +167,10 @@ Sendeergebnis KurvenSenden(int port, char adresse, const Kurvensatz& s, const Bl
 
 Leseergebnis KurvenLesen(int port, char adresse, const Blockrueckmeldung& r) {
     Leseergebnis e;
-    e.meldungen.push_back(Fehleranzeige(0));
+    e.meldungen.push_back(AnzeigeMeldung(0));
     const auto fehler = [&e](int code, bool popup = false) {
         e.code = code;
-        e.meldungen.push_back(popup ? KatalogPopup(code) : Fehleranzeige(code));
+        e.meldungen.push_back(popup ? KatalogPopup(code) : AnzeigeMeldung(code));
         return std::move(e);
     };
     std::vector<unsigned char> bild;
@@ -217,3 +219,5 @@ void GeleseneKurvenUebernehmen(Kurvensatz& s, GeleseneKurven&& g) {
     }
     s.dateiPfad.clear();
 }
+
+} // namespace kurvengenerator

@@ -20,6 +20,8 @@
 #include <string>
 #include <vector>
 
+namespace kurvengenerator {
+
 inline constexpr const char* kTitelDatenSenden = "Daten senden"; // progress dialog, title and label
 inline constexpr const char* kTitelDatenLesen = "Daten lesen";
 inline constexpr const char* kTextSpeicherZuKlein =
@@ -88,3 +90,5 @@ Leseergebnis KurvenLesen(int port, char adresse, const Blockrueckmeldung& r);
 // Replaces points, cycles and rest values and clears the file path; comments,
 // undo rings and geaendert stay.
 void GeleseneKurvenUebernehmen(Kurvensatz& s, GeleseneKurven&& g);
+
+} // namespace kurvengenerator

@@ -8,6 +8,8 @@
 #include <ostream>
 #include <sys/stat.h>
 
+using namespace kurvengenerator;
+
 const char* const kKurvenBefehleHilfe =
     "    kurven-senden DATEI.dlr    Generatorkurven der Datei zur DLM-7 schreiben\n"
     "    kurven-lesen DATEI.dlr     Generatorkurven lesen und speichern (Konfiguration: --konfig DATEI.dlo)\n"

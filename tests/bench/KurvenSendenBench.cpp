@@ -12,6 +12,8 @@
 
 #include <chrono>
 
+using namespace kurvengenerator;
+
 namespace {
 
 constexpr int kBaud = 9600;

@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+using namespace kurvengenerator;
+
 namespace {
 
 // Seven points of 20 ms (two 10 ms ticks) with values 0, 100, .., 600; the

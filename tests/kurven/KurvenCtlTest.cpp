@@ -13,6 +13,8 @@
 
 #include <sstream>
 
+using namespace kurvengenerator;
+
 namespace {
 
 class KurvenCtl : public ::testing::Test {

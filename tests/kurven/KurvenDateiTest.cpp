@@ -9,6 +9,8 @@
 #include <cstring>
 #include <sys/stat.h>
 
+using namespace kurvengenerator;
+
 namespace {
 
 Kurvensatz Beispielsatz() {

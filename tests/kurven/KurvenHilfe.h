@@ -10,6 +10,8 @@
 #include <string>
 #include <unistd.h>
 
+using namespace kurvengenerator;
+
 inline Kurve KurveAus(std::initializer_list<Kurvenpunkt> punkte) {
     Kurve k;
     k.punkte.assign(punkte);

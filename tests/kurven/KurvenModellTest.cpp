@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+using namespace kurvengenerator;
+
 namespace {
 
 // Value of the step plot at time t, from the entries of its segment.

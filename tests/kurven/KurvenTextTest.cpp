@@ -8,6 +8,8 @@
 
 #include <clocale>
 
+using namespace kurvengenerator;
+
 namespace {
 
 const char* const kKopf = "# Kurven exportiert aus DLM7-Steuerung\r\n# Spalte 1 = Zeit in Sekunden\r\n"

@@ -9,6 +9,8 @@
 
 #include <gtest/gtest.h>
 
+using namespace kurvengenerator;
+
 namespace {
 
 unsigned Wort(const std::vector<unsigned char>& b, std::size_t pos) { return b[pos] * 256u + b[pos + 1]; }

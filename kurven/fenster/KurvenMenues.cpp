@@ -1,0 +1,240 @@
+// Menus and toolbar of the curve-generator window. Each toolbar button is
+// the QAction of its menu entry, so check marks and dimming never drift.
+#include "kurven/fenster/KurvenHilfe.h"
+#include "kurven/fenster/KurvenPanel.h"
+
+#include "uisupport/Bilder.h"
+#include "uisupport/Hilfemodus.h"
+#include "uisupport/ToolbarBindung.h"
+
+#include <QAction>
+#include <QActionGroup>
+#include <QComboBox>
+#include <QEvent>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMouseEvent>
+#include <QToolBar>
+
+using namespace kurvengenerator;
+
+static void KgBilderEinbinden() {
+    // A static library would otherwise let the linker drop the pictures.
+    Q_INIT_RESOURCE(kurvenbilder);
+}
+
+namespace {
+
+QIcon KgBild(const char* name) {
+    static const bool eingebunden = (KgBilderEinbinden(), true);
+    Q_UNUSED(eingebunden);
+    return QIcon(QStringLiteral(":/bilder/kg_%1.svg").arg(QLatin1String(name)));
+}
+
+// The toolbar's children are left alone by the help filter (their actions
+// test the mode); the ring is no action, so it shows its text itself.
+class RingHilfe : public QObject {
+  public:
+    RingHilfe(QObject* eltern, std::function<void()> zeigen) : QObject(eltern), zeigen_(std::move(zeigen)) {}
+    bool eventFilter(QObject*, QEvent* e) override {
+        if (!gHilfeAktiv) return false;
+        switch (e->type()) {
+        case QEvent::MouseButtonPress:
+            if (static_cast<QMouseEvent*>(e)->button() == Qt::LeftButton) zeigen_();
+            return true;
+        case QEvent::MouseButtonRelease:
+        case QEvent::MouseButtonDblClick:
+        case QEvent::Wheel:
+        case QEvent::KeyPress: return true;
+        default: return false;
+        }
+    }
+
+  private:
+    std::function<void()> zeigen_;
+};
+
+struct Eintrag {
+    KurvenPanel::Befehl befehl;
+    const char* text;
+    const char* bild; // nullptr: menu only
+    const char* tipp;
+    const char* hilfe;
+    QList<QKeySequence> tasten;
+};
+
+} // namespace
+
+QAction* KurvenPanel::aktion(Befehl b) const {
+    for (const auto& [befehl, a] : befehle_)
+        if (befehl == b) return a;
+    return nullptr;
+}
+
+void KurvenPanel::MenuesAnlegen() {
+    QToolBar* leiste = werkzeugleiste();
+    QAction* hilfe = direkthilfeAktion(); // the help button stays last
+    leiste->removeAction(hilfe);
+    const auto anlegen = [&](QMenu* menue, QAction* vor, const Eintrag& e) {
+        QAction* a = BefehlAnlegen(menue, nullptr, QString::fromUtf8(e.text), e.bild ? KgBild(e.bild) : QIcon(),
+                                   QString::fromUtf8(e.tipp));
+        if (vor) {
+            menue->removeAction(a);
+            menue->insertAction(vor, a);
+        }
+        if (e.bild) leiste->addAction(a);
+        a->setShortcuts(e.tasten);
+        befehle_.emplace_back(e.befehl, a);
+        connect(a, &QAction::triggered, this, [this, b = e.befehl, h = e.hilfe] {
+            if (!HilfeStatt(h)) Ausfuehren(b);
+        });
+        return a;
+    };
+
+    using B = Befehl;
+    const Eintrag datei[] = {
+        {B::Neu, "Neu", "neu", "Neu", KgHilfe::Neu, {QKeySequence::New}},
+        {B::Laden, "Kurven laden", "laden", "Kurven Laden", KgHilfe::Laden, {QKeySequence::Open}},
+        {B::Anhaengen, "Kurven anhängen", nullptr, "", KgHilfe::Anhaengen, {}},
+        {B::Speichern, "Kurven speichern", "speichern", "Kurven Speichern", KgHilfe::Speichern, {QKeySequence::Save}},
+        {B::SpeichernUnter, "Kurven speichern unter", nullptr, "", KgHilfe::SpeichernUnter, {}},
+        {B::Importieren, "Kurven importieren", nullptr, "", KgHilfe::Importieren, {}},
+        {B::Exportieren, "Kurven exportieren", nullptr, "", KgHilfe::Exportieren, {}},
+    };
+    for (const Eintrag& e : datei) anlegen(dateiMenue(), beendenAktion(), e);
+    dateiMenue()->insertSeparator(beendenAktion());
+    leiste->addSeparator();
+
+    QMenu* bearbeiten = new QMenu("&Bearbeiten", this);
+    menuBar()->insertMenu(fensterMenue()->menuAction(), bearbeiten);
+    const Eintrag befehle[] = {
+        {B::Ausschneiden, "Ausschneiden", "ausschneiden", "Ausschneiden", KgHilfe::Ausschneiden, {QKeySequence::Cut}},
+        {B::Kopieren, "Kopieren", "kopieren", "Kopieren", KgHilfe::Kopieren, {QKeySequence::Copy}},
+        {B::Einfuegen, "Einfügen", "einfuegen", "Einfügen", KgHilfe::Einfuegen, {QKeySequence::Paste}},
+        {B::Loeschen, "Löschen", "loeschen", "Löschen", KgHilfe::Loeschen, {QKeySequence(Qt::Key_Delete)}},
+        {B::AllesMarkieren, "Alles Markieren", nullptr, "", KgHilfe::AllesMarkieren, {QKeySequence::SelectAll}},
+        {B::Rueckgaengig, "Rückgängig", "rueckgaengig", "Rückgängig", KgHilfe::Rueckgaengig,
+         {QKeySequence(Qt::CTRL | Qt::Key_Z)}},
+        {B::Wiederherstellen, "Wiederherstellen", "wiederherstellen", "Wiederherstellen", KgHilfe::Wiederherstellen,
+         {QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)}},
+    };
+    for (const Eintrag& e : befehle) anlegen(bearbeiten, nullptr, e);
+    aktion(B::Rueckgaengig)->setEnabled(false);
+    aktion(B::Wiederherstellen)->setEnabled(false);
+    bearbeiten->addSeparator();
+    leiste->addSeparator();
+
+    struct ModusEintrag {
+        Bearbeitungsmodus m;
+        const char* bild;
+        const char* hilfe;
+    };
+    using M = Bearbeitungsmodus;
+    const ModusEintrag modi[] = {
+        {M::Markieren, "markieren", KgHilfe::Markieren},     {M::Zeichnen, "stift", KgHilfe::Zeichnen},
+        {M::Verschieben, "verschieben", KgHilfe::Verschieben}, {M::Koordinaten, "punktinfo", KgHilfe::KoordinatenAendern},
+        {M::Anzeigen, "xyzeigen", KgHilfe::Anzeigen},        {M::Aufloesen, "punktdel", KgHilfe::Aufloesen},
+        {M::Teilen, "geradeteilen", KgHilfe::Teilen},        {M::Zeitbasis, "zeitbasis", KgHilfe::Zeitbasis},
+        {M::Laenge, "geradenlaenge", KgHilfe::Laenge},
+    };
+    auto* modusGruppe = new QActionGroup(this);
+    for (const ModusEintrag& e : modi) {
+        QAction* a = AuswahlAnlegen(modusGruppe, bearbeiten, leiste, QString::fromUtf8(ModusMenuText(e.m)),
+                                    KgBild(e.bild), QString::fromUtf8(ModusText(e.m)));
+        modi_[std::size_t(e.m)] = a;
+        connect(a, &QAction::triggered, this, [this, m = e.m, h = e.hilfe] {
+            if (HilfeStatt(h)) {
+                modusAktion(modus_)->setChecked(true); // help mode changes nothing
+                return;
+            }
+            ModusWaehlen(m);
+        });
+    }
+    modusAktion(modus_)->setChecked(true);
+
+    ring_ = new QComboBox(leiste);
+    ring_->setObjectName("ZEITBASIS");
+    ring_->setToolTip("Zeitbasis");
+    for (int code = 1; code <= kZeitbasen; ++code) ring_->addItem(ZeitbasisRingText(code), code);
+    ring_->setFixedWidth(ring_->sizeHint().width());
+    ring_->installEventFilter(new RingHilfe(ring_, [this] { HilfeStatt(KgHilfe::Ring); }));
+    leiste->addWidget(ring_);
+    leiste->addSeparator();
+
+    AnsichtMenueAnlegen();
+    leiste->addSeparator();
+    leiste->addAction(hilfe);
+}
+
+void KurvenPanel::AnsichtMenueAnlegen() {
+    QToolBar* leiste = werkzeugleiste();
+    QMenu* ansicht = new QMenu("&Ansicht", this);
+    menuBar()->insertMenu(fensterMenue()->menuAction(), ansicht);
+    using B = Befehl;
+    const Eintrag zooms[] = {
+        {B::ZoomPlus, "Zoom +", "zoomplus", "Zoom +", KgHilfe::ZoomPlus, {QKeySequence::ZoomIn}},
+        {B::ZoomMinus, "Zoom -", "zoomminus", "Zoom -", KgHilfe::ZoomMinus, {QKeySequence::ZoomOut}},
+        {B::ZoomMarkierung, "Zoom Markierung", "zoommark", "Zoom Markierung", KgHilfe::ZoomMarkierung, {}},
+        {B::ZoomGesamt, "Zoom Gesammtkurve", "zoomvoll", "Zoom Gesammtkurve", KgHilfe::ZoomGesamt, {}},
+    };
+    for (const Eintrag& e : zooms) {
+        QAction* a = BefehlAnlegen(ansicht, leiste, QString::fromUtf8(e.text), KgBild(e.bild),
+                                   QString::fromUtf8(e.tipp));
+        a->setShortcuts(e.tasten);
+        befehle_.emplace_back(e.befehl, a);
+        connect(a, &QAction::triggered, this, [this, b = e.befehl, h = e.hilfe] {
+            if (!HilfeStatt(h)) Ausfuehren(b);
+        });
+    }
+    ansicht->addSeparator();
+    leiste->addSeparator();
+
+    QMenu* kurven = ansicht->addMenu("Kurve bearbeiten");
+    auto* kurvenGruppe = new QActionGroup(this);
+    const char* bilder[] = {"k1", "k2", "k3", "k4"};
+    for (int k = 0; k < kKurvenzahl; ++k) {
+        QAction* a = AuswahlAnlegen(kurvenGruppe, kurven, leiste, QString("Kurve %1").arg(k + 1), KgBild(bilder[k]),
+                                    QString("Kurve %1 bearbeiten").arg(k + 1));
+        kurvenWahl_[std::size_t(k)] = a;
+        connect(a, &QAction::triggered, this, [this, k] {
+            if (HilfeStatt(KgHilfe::KurveWaehlen)) {
+                kurvenAktion(satz_.aktuelleKurve)->setChecked(true);
+                return;
+            }
+            KurveWaehlen(k);
+        });
+    }
+    kurvenAktion(0)->setChecked(true);
+
+    // The background and display buttons of the toolbar are invisible: the menu is their only face.
+    QMenu* hinten = ansicht->addMenu("Im Hintergrund zeigen");
+    for (int k = 0; k < kKurvenzahl; ++k) {
+        QAction* a = UmschalterAnlegen(hinten, nullptr, QString("Kurve %1").arg(k + 1), {},
+                                       QString("Kurve %1 im Hintergrund").arg(k + 1));
+        hintergrundWahl_[std::size_t(k)] = a;
+        connect(a, &QAction::triggered, this, [this, k] {
+            if (HilfeStatt(KgHilfe::Hintergrund)) {
+                hintergrundAktion(k)->setChecked(hintergrund_[std::size_t(k)]);
+                return;
+            }
+            HintergrundUmschalten(k);
+        });
+    }
+    QMenu* darstellung = ansicht->addMenu("Kurvendarstellung");
+    auto* darstellungGruppe = new QActionGroup(this);
+    const std::pair<int, const char*> arten[] = {
+        {LinienUndStufen, "Linien + Stufen"}, {NurLinien, "Linien"}, {NurStufen, "Stufen"}};
+    const char* tipps[] = {"", "Kurven als Linien darstellen", "Kurven als Stufen darstellen",
+                           "Kurven als Linien + Stufen darstellen"};
+    for (const auto& [d, text] : arten) {
+        QAction* a = AuswahlAnlegen(darstellungGruppe, darstellung, nullptr, text, {}, tipps[d]);
+        darstellungWahl_[std::size_t(d - 1)] = a;
+        connect(a, &QAction::triggered, this, [this, d = d] {
+            if (HilfeStatt(KgHilfe::Darstellung)) {
+                darstellungAktion(darstellung_)->setChecked(true);
+                return;
+            }
+            DarstellungWaehlen(d);
+        });
+    }
+}

@@ -1,0 +1,129 @@
+// Redraw of the curve-generator window at 1280x800, device pixel ratio 1 and
+// 2: the curve plots rebuilt from the curve set, then every widget of the
+// window (or only the main graph, which is what an edit repaints) painted
+// offscreen into an image.
+//  - Segmente: four curves of 8188 ticks each (32 752 samples, the whole
+//    box) in a few long segments, all others behind the current one, "Linien + Stufen".
+//  - Abgetastet: the same four curves as read back from the box, one point
+//    per tick, so 32 752 points with their markers and lines.
+//  - Leer: four fresh curves, the floor under every redraw.
+//  - LangeGerade: one segment of 65 535 ticks against one of 100 ticks:
+//    the steps cost the visible columns, not the ticks.
+#include "app/Anwendung.h"
+#include "kurven/KurvenDigital.h"
+#include "kurven/fenster/KurvenPanel.h"
+#include "uisupport/Dialoge.h"
+#include "uisupport/Graph.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QImage>
+#include <QPainter>
+#include <benchmark/benchmark.h>
+
+using namespace kurvengenerator;
+
+namespace {
+
+Anwendung* sgApp = nullptr;
+
+void VierKurven(Kurvensatz& s, bool abgetastet) {
+    auto setzen = [&](int k, std::vector<Kurvenpunkt> p) { s.kurven[std::size_t(k)].punkte = std::move(p); };
+    setzen(0, {{0, 2000, 1}, {4000, 2000, 1}, {1000, 2000, 1}, {3000, 2187, 1}, {500, 1, 1}});
+    setzen(1, {{2048, 1000, 1}, {3500, 1000, 1}, {2048, 1000, 1}, {600, 1000, 1}, {2048, 4187, 1}, {2048, 1, 1}});
+    setzen(2, {{300, 2047, 1}, {300, 1, 1}, {3800, 2047, 1}, {3800, 1, 1}, {300, 2047, 1}, {300, 1, 1},
+               {3800, 2043, 1}, {3800, 1, 1}});
+    setzen(3, {{1000, 4094, 1}, {3000, 4093, 1}, {1000, 1, 1}});
+    if (!abgetastet) return;
+    for (Kurve& k : s.kurven) {
+        std::vector<Kurvenpunkt> p;
+        for (int w : KurveDigitalisieren(k)) p.push_back({w, 1, 1});
+        k.punkte = std::move(p);
+    }
+}
+
+KurvenPanel& Fenster() {
+    KurvenPanel& k = sgApp->kurven();
+    k.resize(1280, 800);
+    k.show();
+    return k;
+}
+
+void Neuzeichnen(benchmark::State& state, KurvenPanel& k) {
+    const int dpr = int(state.range(0));
+    // The format of an opaque window's backing store.
+    QImage bild(k.width() * dpr, k.height() * dpr, QImage::Format_RGB32);
+    bild.setDevicePixelRatio(dpr);
+    QApplication::processEvents(); // layout at the new size
+    for (auto _ : state) {
+        k.KurvenZeichnen();
+        QPainter p(&bild);
+        if (state.range(1))
+            k.render(&p);
+        else
+            k.graph()->render(&p); // what a change of the curves repaints
+        p.end();
+        benchmark::DoNotOptimize(bild.constBits());
+    }
+}
+
+void Aufbauen(bool abgetastet) {
+    KurvenPanel& k = Fenster();
+    VierKurven(k.satz(), abgetastet);
+    for (int n = 0; n < 4; ++n)
+        if (!k.hintergrundAktion(n)->isChecked()) k.hintergrundAktion(n)->trigger();
+    k.darstellungAktion(KurvenPanel::LinienUndStufen)->trigger();
+    k.aktion(KurvenPanel::Befehl::ZoomGesamt)->trigger();
+}
+
+void Segmente(benchmark::State& state) {
+    Aufbauen(false);
+    Neuzeichnen(state, Fenster());
+}
+
+void Abgetastet(benchmark::State& state) {
+    Aufbauen(true);
+    Neuzeichnen(state, Fenster());
+}
+
+// Four fresh curves: what the widgets around the curves cost.
+void Leer(benchmark::State& state) {
+    KurvenPanel& k = Fenster();
+    KurvenInitialisieren(k.satz());
+    k.aktion(KurvenPanel::Befehl::ZoomGesamt)->trigger();
+    Neuzeichnen(state, k);
+}
+
+// Only the curve's steps: one ramp of state.range(0) ticks, shown whole.
+void LangeGerade(benchmark::State& state) {
+    const Kurve k{{{0, int(state.range(0)), 1}, {4095, 1, 1}}, {}};
+    const double spanne = KurvenLaenge(k);
+    std::size_t ecken = 0;
+    for (auto _ : state) {
+        const std::vector<Stufe> s = SichtbareStufen(k, 0.0, spanne, spanne / 1000.0);
+        ecken = s.size();
+        benchmark::DoNotOptimize(s.data());
+    }
+    state.counters["Ecken"] = double(ecken);
+}
+
+} // namespace
+
+BENCHMARK(Leer)->ArgsProduct({{1, 2}, {1, 0}})->Unit(benchmark::kMillisecond);
+// Arguments: device pixel ratio, whole window (1) or the main graph alone (0).
+BENCHMARK(Segmente)->ArgsProduct({{1, 2}, {1, 0}})->Unit(benchmark::kMillisecond);
+BENCHMARK(Abgetastet)->ArgsProduct({{1, 2}, {1, 0}})->Unit(benchmark::kMillisecond);
+BENCHMARK(LangeGerade)->Arg(100)->Arg(65535)->Unit(benchmark::kMicrosecond);
+
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    Anwendung anwendung;
+    sgApp = &anwendung;
+    anwendung.InitialisierePanels();
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    sgApp = nullptr;
+    return 0;
+}

@@ -1,0 +1,248 @@
+// The graph of the curve-generator window: time axis, zooms, scroll bar,
+// curve selection, background curves, Y axis, cycles, rest value, memory
+// indicator, help mode and the settings section.
+#include "KurvenFensterHilfe.h"
+
+#include "uisupport/Zahlfeld.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QScrollBar>
+#include <cstdio>
+
+namespace {
+
+using B = KurvenPanel::Befehl;
+
+struct KurvenAnsicht : ::testing::Test {
+    FensterUmgebung u;
+    void SetUp() override {
+        ASSERT_EQ(u.Starten(), 0);
+        Haupt()->show();
+        ZeigeChildpanel(FensterId::Kurven);
+    }
+    static void Befehl(B b) { Kurven()->aktion(b)->trigger(); }
+    static GraphAchse X() { return Kurven()->graph()->achse(Graph::X); }
+};
+
+TEST_F(KurvenAnsicht, StartAchseUndGanzeKurve) {
+    EXPECT_EQ(X().min, 0.0);
+    EXPECT_EQ(X().max, 10001.0);
+    Befehl(B::ZoomGesamt);
+    EXPECT_EQ(Kurven()->ansicht().ende, 9999.0);
+    EXPECT_EQ(X().max, 10000.0);
+    // The overview always shows the whole current curve.
+    EXPECT_EQ(Kurven()->uebersicht()->achse(Graph::X).max, 10000.0);
+}
+
+TEST_F(KurvenAnsicht, ZoomGrenzen) {
+    Kurven()->AnsichtSetzen({500.0, 500.0});
+    Befehl(B::ZoomPlus);
+    EXPECT_EQ(AnsichtSpanne(Kurven()->ansicht()), 1.0);
+    EXPECT_EQ(X().max - X().min, 1.0);
+
+    Kurven()->AnsichtSetzen({0.0, 999.0});
+    Befehl(B::ZoomMinus);
+    EXPECT_EQ(Kurven()->ansicht().start, 0.0);
+    EXPECT_GT(Kurven()->ansicht().ende, 999.0);
+
+    // Without a mark nothing changes; a mark of no width is only cleared.
+    const kg::Ansicht vorher = Kurven()->ansicht();
+    Befehl(B::ZoomMarkierung);
+    EXPECT_EQ(Kurven()->ansicht().ende, vorher.ende);
+    Kurven()->satz().markierung = {300.0, 300.0, true, true};
+    Befehl(B::ZoomMarkierung);
+    EXPECT_FALSE(Kurven()->satz().markierung.aktiv);
+    EXPECT_EQ(Kurven()->ansicht().ende, vorher.ende);
+    Kurven()->satz().markierung = {2000.0, 4000.0, true, true};
+    Befehl(B::ZoomMarkierung);
+    EXPECT_EQ(X().min, 2000.0);
+    EXPECT_EQ(X().max, 4000.0);
+}
+
+TEST_F(KurvenAnsicht, ScrollbalkenVerschiebtDieAnsicht) {
+    VierKurven(Kurven()->satz());
+    Befehl(B::ZoomGesamt);
+    QScrollBar* s = Kurven()->scrollbalken();
+    EXPECT_EQ(s->maximum(), 0); // everything visible: nothing to scroll
+    for (int i = 0; i < 3; ++i) Befehl(B::ZoomPlus);
+    ASSERT_GT(s->maximum(), 0);
+    EXPECT_NEAR(s->value(), s->maximum() / 2, s->maximum() / 100 + 1); // zoomed around the middle
+    // The thumb covers the visible share of the track.
+    const double anteil = double(s->pageStep()) / (s->maximum() + s->pageStep());
+    EXPECT_NEAR(anteil, AnsichtSpanne(Kurven()->ansicht()) / KurvenLaenge(Kurven()->satz().kurven[0]), 0.01);
+    const double spanne = AnsichtSpanne(Kurven()->ansicht());
+    s->triggerAction(QAbstractSlider::SliderToMaximum);
+    EXPECT_EQ(AnsichtSpanne(Kurven()->ansicht()), spanne);
+    EXPECT_NEAR(Kurven()->ansicht().ende + 1.0, KurvenLaenge(Kurven()->satz().kurven[0]), 1.0);
+    EXPECT_EQ(X().min, Kurven()->ansicht().start);
+}
+
+TEST_F(KurvenAnsicht, KurvenwechselBehaeltRasterGrenzenUndZeigtUndo) {
+    KurvenPanel* k = Kurven();
+    k->yRasterFeld()->setValue(0.5);
+    k->yMaxFeld()->setValue(5.0);
+    EXPECT_EQ(k->satz().yMax[0], 2047);
+    Meldungen m;
+    RueckgaengigSichern(k->satz(), m);
+    k->kurvenAktion(1)->trigger();
+    EXPECT_EQ(k->satz().aktuelleKurve, 1);
+    EXPECT_EQ(k->yRasterFeld()->wert(), 0.0);
+    EXPECT_EQ(k->yMaxFeld()->wert(), 10.0);
+    EXPECT_EQ(k->graph()->achse(Graph::Y).max, 4095.0);
+    EXPECT_FALSE(k->aktion(B::Rueckgaengig)->isEnabled());
+    k->yRasterFeld()->setValue(2.0);
+    k->kurvenAktion(0)->trigger();
+    EXPECT_EQ(k->yRasterFeld()->wert(), 0.5);
+    EXPECT_EQ(k->graph()->achse(Graph::Y).max, 2047.0);
+    EXPECT_TRUE(k->aktion(B::Rueckgaengig)->isEnabled());
+    EXPECT_FALSE(k->aktion(B::Wiederherstellen)->isEnabled());
+    k->aktion(B::Rueckgaengig)->trigger();
+    EXPECT_FALSE(k->aktion(B::Rueckgaengig)->isEnabled());
+    EXPECT_TRUE(k->aktion(B::Wiederherstellen)->isEnabled());
+    k->kurvenAktion(1)->trigger();
+    EXPECT_EQ(k->yRasterFeld()->wert(), 2.0);
+    EXPECT_FALSE(k->aktion(B::Wiederherstellen)->isEnabled());
+    // The view range is kept across the switch.
+    EXPECT_EQ(X().max, 10001.0);
+}
+
+TEST_F(KurvenAnsicht, YZoomNurMitUntererUnterObererGrenze) {
+    KurvenPanel* k = Kurven();
+    k->yMinFeld()->setValue(8.0);
+    EXPECT_EQ(k->satz().yMin[0], 3276);
+    k->yMaxFeld()->setValue(7.0); // not above min: both show the stored bounds again
+    EXPECT_EQ(k->satz().yMax[0], 4095);
+    EXPECT_EQ(k->yMaxFeld()->wert(), 10.0);
+    EXPECT_NEAR(k->yMinFeld()->wert(), 8.0, 0.003);
+    k->yMinFeld()->setValue(-3.0); // below the range: 0
+    EXPECT_EQ(k->satz().yMin[0], 0);
+    EXPECT_EQ(k->graph()->achse(Graph::Y).min, 0.0);
+}
+
+TEST_F(KurvenAnsicht, HintergrundkurvenNurSoweitSieReichen) {
+    KurvenPanel* k = Kurven();
+    Kurvensatz& s = k->satz();
+    // Curve 2: 4000 us at full scale; curve 3 lies left of the view once it starts at 5000.
+    s.kurven[1].punkte = {{2000, 8, 1}};
+    s.kurven[2].punkte = {{2000, 4, 1}, {2000, 1, 1}};
+    k->darstellungAktion(KurvenPanel::NurLinien)->trigger();
+    k->hintergrundAktion(1)->trigger();
+    Graph* g = k->graph();
+    const QImage bild = GraphBild(g);
+    const std::vector<int> tuerkis = SpaltenMitFarbe(bild, 0x008080);
+    ASSERT_FALSE(tuerkis.empty());
+    const double ende = g->ZuPixel(QPointF(4000.0, 0)).x();
+    EXPECT_NEAR(tuerkis.back(), ende, 1.5);
+    EXPECT_LE(tuerkis.front(), g->ZuPixel(QPointF(0.0, 0)).x() + 1);
+
+    k->hintergrundAktion(1)->trigger();
+    k->hintergrundAktion(2)->trigger();
+    k->AnsichtSetzen({5000.0, 9999.0});
+    EXPECT_TRUE(SpaltenMitFarbe(GraphBild(g), 0x008080).empty());
+    k->AnsichtSetzen({0.0, 9999.0});
+    EXPECT_FALSE(SpaltenMitFarbe(GraphBild(g), 0x008080).empty());
+    // Drawn as steps in the other two modes.
+    k->darstellungAktion(KurvenPanel::NurStufen)->trigger();
+    EXPECT_FALSE(SpaltenMitFarbe(GraphBild(g), 0x008080).empty());
+}
+
+TEST_F(KurvenAnsicht, SchrittenFarbenDerAktuellenKurve) {
+    KurvenPanel* k = Kurven();
+    k->satz().kurven[0].punkte = {{0, 10, 1}, {4095, 1, 1}};
+    k->aktion(B::ZoomGesamt)->trigger();
+    const QImage beide = GraphBild(k->graph());
+    EXPECT_FALSE(SpaltenMitFarbe(beide, 0x0000FF).empty());        // steps
+    EXPECT_FALSE(SpaltenMitFarbe(beide, qRgb(150, 150, 255)).empty()); // closing steps
+    k->darstellungAktion(KurvenPanel::NurLinien)->trigger();
+    const QImage linien = GraphBild(k->graph());
+    EXPECT_TRUE(SpaltenMitFarbe(linien, 0x0000FF).empty());
+    EXPECT_FALSE(SpaltenMitFarbe(linien, 0xFF0000).empty());
+    EXPECT_FALSE(SpaltenMitFarbe(linien, qRgb(255, 150, 150)).empty());
+}
+
+TEST_F(KurvenAnsicht, KonfigurationSkaliertYAchseUndRuhewert) {
+    KonfigAendern([](KonfigDaten& c) {
+        c.outskalamax[2] = 100.0;
+        std::snprintf(c.outeinheit[2], sizeof c.outeinheit[2], "bar");
+    });
+    KurvenPanel* k = Kurven();
+    k->kurvenAktion(2)->trigger();
+    EXPECT_EQ(k->graph()->achse(Graph::Y).name, "bar");
+    EXPECT_EQ(k->ruheBeschriftung()->text(), "Ruhezustand [bar]");
+    EXPECT_EQ(k->yMaxFeld()->wert(), 100.0);
+    KonfigAendern([](KonfigDaten& c) { c.outskalamax[2] = 50.0; });
+    EXPECT_EQ(k->yMaxFeld()->wert(), 50.0);
+    EXPECT_DOUBLE_EQ(k->graph()->achse(Graph::Y).Einheit(4095), 50.0);
+}
+
+TEST_F(KurvenAnsicht, ZyklenUndRuhewert) {
+    KurvenPanel* k = Kurven();
+    k->ruheFeld()->setValue(-2.0);
+    EXPECT_EQ(k->satz().ruhewert[0], 0);
+    EXPECT_EQ(k->ruheFeld()->wert(), 0.0);
+    EXPECT_TRUE(k->satz().geaendert);
+    k->ruheFeld()->setValue(5.0);
+    EXPECT_EQ(k->satz().ruhewert[0], 2047);
+    EXPECT_NEAR(k->ruheFeld()->wert(), 4.9988, 0.0001); // what the box will use
+    k->zyklenFeld()->setValue(70000);
+    EXPECT_EQ(k->satz().zyklen[0], 65535);
+    k->zyklenFeld()->setValue(3);
+    k->kurvenAktion(1)->trigger();
+    EXPECT_EQ(k->zyklenFeld()->wert(), 0.0);
+    k->kurvenAktion(0)->trigger();
+    EXPECT_EQ(k->zyklenFeld()->wert(), 3.0);
+    EXPECT_EQ(k->satz().ruhewert[0], 2047);
+}
+
+TEST_F(KurvenAnsicht, SpeicheranzeigeRotErstUeberDemSpeicher) {
+    QProgressBar* s = Kurven()->speicheranzeige();
+    EXPECT_EQ(s->text(), "0.1 %");
+    VierKurven(Kurven()->satz());
+    Kurven()->KurvenZeichnen();
+    EXPECT_EQ(s->text(), "100.0 %"); // 65536 bytes still fit
+    EXPECT_FALSE(s->property("rot").toBool());
+    Kurven()->satz().kurven[3].punkte[0].laenge += 1;
+    Kurven()->KurvenZeichnen();
+    EXPECT_TRUE(s->property("rot").toBool());
+}
+
+TEST_F(KurvenAnsicht, HilfemodusZeigtNurTexte) {
+    KurvenPanel* k = Kurven();
+    k->satz().kurven[0].punkte = {{100, 5, 2}, {0, 1, 2}};
+    DirekthilfeSchalten(true);
+    u.dialoge.Leeren();
+    k->aktion(B::Neu)->trigger();
+    EXPECT_EQ(k->satz().kurven[0].punktzahl(), 2);
+    k->modusAktion(Bearbeitungsmodus::Markieren)->trigger();
+    EXPECT_EQ(k->modus(), Bearbeitungsmodus::Zeichnen);
+    EXPECT_TRUE(k->modusAktion(Bearbeitungsmodus::Zeichnen)->isChecked());
+    k->kurvenAktion(3)->trigger();
+    EXPECT_EQ(k->satz().aktuelleKurve, 0);
+    EXPECT_TRUE(k->kurvenAktion(0)->isChecked());
+    ASSERT_EQ(u.dialoge.VonArt("Hilfe").size(), 3u);
+    EXPECT_EQ(u.dialoge.VonArt("Hilfe")[0].text, "Löscht alle Kurven.");
+    EXPECT_EQ(u.dialoge.VonArt("Hilfe")[2].text, "Wählt eine Kurve zum bearbeiten aus.");
+    EXPECT_EQ(HilfetextVon(k->sendenKnopf()).left(31), "Überträgt die Kurven zur DLM-7.");
+}
+
+TEST(KurvenEinstellungen, AbschnittKurven) {
+    FensterUmgebung v("[kurven]\r\nhintergrund2 = 1\r\nhintergrund4 = 7\r\ndarstellung = 9\r\n");
+    ASSERT_EQ(v.Starten(), 0);
+    KurvenPanel* k = Kurven();
+    EXPECT_TRUE(k->darstellungAktion(KurvenPanel::LinienUndStufen)->isChecked());
+    EXPECT_FALSE(k->hintergrundAktion(0)->isChecked());
+    EXPECT_TRUE(k->hintergrundAktion(1)->isChecked());
+    EXPECT_TRUE(k->hintergrundAktion(3)->isChecked());
+    k->darstellungAktion(KurvenPanel::NurStufen)->trigger();
+    k->hintergrundAktion(3)->trigger();
+    ASSERT_EQ(WriteIni(), 0);
+    const QByteArray ini = v.IniLesen();
+    EXPECT_TRUE(ini.contains("darstellung = 2")) << ini.constData();
+    EXPECT_TRUE(ini.contains("hintergrund2 = 1"));
+    EXPECT_TRUE(ini.contains("hintergrund4 = 0"));
+}
+
+} // namespace

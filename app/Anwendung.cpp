@@ -18,6 +18,7 @@
 
 #include <QApplication>
 #include <QCursor>
+#include <QFileInfo>
 #include <QLineEdit>
 
 const char* const kProgrammVersion = "V 0.9.1";
@@ -164,6 +165,26 @@ void Anwendung::ZeigeInfopanel() {
     const QRect r = haupt_->rect();
     info_->move(haupt_->mapToGlobal(r.center()) - QPoint(info_->width() / 2, info_->height() / 2));
     info_->exec();
+}
+
+int Anwendung::DateiOeffnen(const QString& pfad) {
+    const QString endung = QFileInfo(pfad).suffix().toLower();
+    int r = 0;
+    if (endung == "dle") {
+        ZeigeChildpanel(FensterId::Kennlinie);
+        r = kennlinie_->DateiLaden(pfad);
+    } else if (endung == "dlr") {
+        ZeigeChildpanel(FensterId::Kurven);
+        r = kurven_->KurvenLadenMenue(pfad);
+    } else if (endung == "dlo") {
+        ZeigeChildpanel(FensterId::Konfig);
+        r = konfigPanel_->KonfigurationLaden(pfad);
+    } else {
+        dialoge().Meldung("Fehler", QString("Die Datei %1 ist keine DLM-7 Datei (.dlo, .dle oder .dlr).").arg(pfad));
+        return 0;
+    }
+    if (r != 0) QAV_Fehlerpopup(r, pfad);
+    return r;
 }
 
 int Anwendung::ProgrammendeFallsAllesGespeichert() {

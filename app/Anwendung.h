@@ -51,6 +51,10 @@ public:
     Werkzeugfenster* AktuellesChildpanel() const { return childpanel_; }
     void ZeigeInfopanel();
 
+    // A file named on the command line: shown in its window and loaded as
+    // that window's "laden" does, with the same questions and codes.
+    int DateiOeffnen(const QString& pfad);
+
     // Asks every window about unsaved work and ends the event loop unless one cancels.
     int ProgrammendeFallsAllesGespeichert();
     bool ProgrammendeAngefordert() const { return programmende_; }

@@ -45,6 +45,9 @@ int main(int argc, char** argv) {
     {
         Anwendung anwendung;
         if (anwendung.Starten() != 0) return -1;
+        // "dlm7dsteuerung DATEI" (a double-click on a .dlo, .dle or .dlr file).
+        const QStringList argumente = app.arguments();
+        if (argumente.size() > 1) anwendung.DateiOeffnen(argumente.at(1));
         app.exec();
         anwendung.Beenden();
     }

@@ -51,9 +51,10 @@ void KurvenPanel::NachDateiLaden() {
     UndoAnzeigen();
 }
 
-int KurvenPanel::KurvenLadenMenue() {
+int KurvenPanel::KurvenLadenMenue(const QString& pfad) {
     if (AbbruchWeilKurvenNichtGespeichert() != 0) return 0;
-    const Wahl w = Waehlen(kTitelKurveLaden, kDateimusterKurven, false, true, KurvenFehler::LadenOeffnen);
+    const Wahl w = pfad.isEmpty() ? Waehlen(kTitelKurveLaden, kDateimusterKurven, false, true, KurvenFehler::LadenOeffnen)
+                                  : Wahl{true, 0, Pfad(pfad)};
     if (!w.gewaehlt) return w.code;
     FensterTitelSetzen("");
     const LadeErgebnis e = KurvenLaden(satz_, w.pfad, konfig_.daten());

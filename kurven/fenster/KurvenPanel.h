@@ -55,7 +55,8 @@ class KurvenPanel : public Kurvenfenster {
     void FensterTitelSetzen(const std::string& pfad);
 
     // The file operations of the "Datei" menu: 0 or an error code.
-    int KurvenLadenMenue();
+    // With a path (from the command line) the file dialog is skipped.
+    int KurvenLadenMenue(const QString& pfad = {});
     int KurvenAnhaengenMenue();
     int KurvenSpeichernMenue(bool unter);
     int KurvenImportierenMenue();

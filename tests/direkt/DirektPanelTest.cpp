@@ -431,29 +431,3 @@ TEST_F(DirektFenster, Einstellungen) {
     EXPECT_DOUBLE_EQ(d->BEGRENZUNG[3]->wert(), 7.5) << "missing key keeps the value";
 }
 
-// Not part of the regular run: the window while polling, for a look by eye.
-// Run with --gtest_also_run_disabled_tests; writes /tmp/direkt.png.
-TEST_F(DirektFenster, DISABLED_Bildschirmfoto) {
-    s->sim.EingangSignal(1, SimSignal{SimSignal::Form::Sinus, 5.0, 4.0, 0.5});
-    s->sim.EingangSignal(2, SimSignal{SimSignal::Form::Dreieck, 3.0, 2.0, 0.3});
-    s->sim.EingangSignal(3, SimSignal{SimSignal::Form::Konstant, 7.2, 0.0, 1.0});
-    KonfigAendern([](KonfigDaten& k) {
-        k.inskalamax[1] = 250.0;
-        EinheitTextSetzen(k, Seite::Eingang, 1, "°C");
-        SkalierungSetzen(k, Seite::Ausgang, 2, {0, 10, 100, 0});
-        EinheitTextSetzen(k, Seite::Ausgang, 2, "bar");
-    });
-    d->Direktpanel_SkaliereElemente();
-    Haupt()->show();
-    ZeigeChildpanel(d);
-    d->AUSGANG[0]->zahlenfeld()->setValue(3.3);
-    d->AUSGANG[2]->zahlenfeld()->setValue(40.0);
-    d->ABTASTZEIT->setValue(0.2);
-    Starten();
-    for (int i = 0; i < 40; ++i) {
-        Abfragen();
-        QTest::qWait(25);
-    }
-    QTest::qWait(100);
-    EXPECT_TRUE(Haupt()->grab().save("/tmp/direkt.png"));
-}

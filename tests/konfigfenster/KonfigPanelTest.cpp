@@ -367,14 +367,4 @@ TEST_F(KonfigFenster, HilfemodusZeigtNurDenText) {
     EXPECT_TRUE(GleichWieStandard(Konfig()));
 }
 
-// Not a check: writes a picture of the window for a person to look at.
-TEST_F(KonfigFenster, Bildschirmfoto) {
-    const QByteArray ziel = qgetenv("KONFIG_BILD");
-    if (ziel.isEmpty()) GTEST_SKIP() << "KONFIG_BILD=<file.png> writes a picture of the window";
-    KonfigurationSetzen(Beispiel());
-    Haupt()->show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(Haupt()));
-    Haupt()->grab().save(QString::fromLocal8Bit(ziel));
-}
-
 } // namespace

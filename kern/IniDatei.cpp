@@ -84,40 +84,29 @@ std::atomic<unsigned> sgTempZaehler{0};
 
 } // namespace
 
-IniDatei::Sektion& IniDatei::SektionHolen(std::string_view name) {
-    auto it = std::lower_bound(
-        sektionen_.begin(), sektionen_.end(), name,
-        [](const Sektion& s, std::string_view n) { return VergleichOhneFall(s.name, n) < 0; });
-    if (it == sektionen_.end() || VergleichOhneFall(it->name, name) != 0)
-        it = sektionen_.insert(it, Sektion{std::string(name), {}});
-    return *it;
+bool IniDatei::OhneFall::operator()(std::string_view a, std::string_view b) const {
+    return VergleichOhneFall(a, b) < 0;
 }
 
 const IniDatei::Eintrag* IniDatei::Finden(std::string_view sektion, std::string_view schluessel) const {
     const auto s8 = NachCp1252(sektion);
     const auto k8 = NachCp1252(schluessel);
     if (!s8 || !k8) return nullptr;
-    for (const Sektion& s : sektionen_) {
-        if (VergleichOhneFall(s.name, *s8) != 0) continue;
-        for (const Eintrag& e : s.eintraege)
-            if (VergleichOhneFall(e.schluessel, *k8) == 0) return &e;
-    }
-    return nullptr;
+    const auto s = sektionen_.find(std::string_view(*s8));
+    if (s == sektionen_.end()) return nullptr;
+    const auto e = s->second.find(std::string_view(*k8));
+    return e == s->second.end() ? nullptr : &e->second;
 }
 
 bool IniDatei::Ablegen(std::string_view sektion, std::string_view schluessel, std::string wert, bool text) {
     const auto s8 = NachCp1252(sektion);
     const auto k8 = NachCp1252(schluessel);
     if (!s8 || !k8 || !SektionsnameGueltig(*s8) || !SchluesselGueltig(*k8)) return false;
-    auto& liste = SektionHolen(*s8).eintraege;
-    auto it = std::lower_bound(liste.begin(), liste.end(), *k8, [](const Eintrag& e, std::string_view k) {
-        return VergleichOhneFall(e.schluessel, k) < 0;
-    });
-    if (it == liste.end() || VergleichOhneFall(it->schluessel, *k8) != 0)
-        it = liste.insert(it, Eintrag{*k8, {}, false, 0});
-    it->wert = std::move(wert);
-    it->text = text;
-    it->fortsetzung = 0;
+    // A name already there keeps the spelling it was first given.
+    Eintrag& e = sektionen_.try_emplace(*s8).first->second.try_emplace(*k8).first->second;
+    e.wert = std::move(wert);
+    e.text = text;
+    e.fortsetzung = 0;
     return true;
 }
 
@@ -171,8 +160,7 @@ IniDatei::Ergebnis IniDatei::TextLesen(std::string_view sektion, std::string_vie
 bool IniDatei::SektionVorhanden(std::string_view sektion) const {
     const auto s8 = NachCp1252(sektion);
     if (!s8) return false;
-    return std::any_of(sektionen_.begin(), sektionen_.end(),
-                       [&](const Sektion& s) { return VergleichOhneFall(s.name, *s8) == 0; });
+    return sektionen_.find(std::string_view(*s8)) != sektionen_.end();
 }
 
 std::string IniDatei::Text() const {
@@ -184,18 +172,18 @@ std::string IniDatei::Text() const {
         if (text) aus += '"';
         aus.append("\r\n");
     };
-    for (const Sektion& s : sektionen_) {
-        aus.append("[").append(s.name).append("]\r\n");
-        for (const Eintrag& e : s.eintraege) {
+    for (const auto& [name, eintraege] : sektionen_) {
+        aus.append("[").append(name).append("]\r\n");
+        for (const auto& [schluessel, e] : eintraege) {
             if (!e.text || e.wert.size() <= kZeilenlaenge) {
-                zeile(e.schluessel, e.wert, e.text);
+                zeile(schluessel, e.wert, e.text);
                 continue;
             }
             int zaehler = 0;
             for (std::size_t pos = 0; pos < e.wert.size(); pos += kZeilenlaenge) {
                 char nummer[16];
                 std::snprintf(nummer, sizeof nummer, "%04d", ++zaehler);
-                zeile(e.schluessel + std::string(kFortsetzung) + nummer,
+                zeile(schluessel + std::string(kFortsetzung) + nummer,
                       std::string_view(e.wert).substr(pos, kZeilenlaenge), true);
             }
         }
@@ -206,7 +194,7 @@ std::string IniDatei::Text() const {
 
 void IniDatei::TextUebernehmen(std::string_view dateitext) {
     sektionen_.clear();
-    Sektion* aktuell = nullptr;
+    Eintraege* aktuell = nullptr;
     // A file saved by an editor may start with a UTF-8 byte order mark.
     if (dateitext.starts_with("\xEF\xBB\xBF")) dateitext.remove_prefix(3);
     while (!dateitext.empty()) {
@@ -221,7 +209,7 @@ void IniDatei::TextUebernehmen(std::string_view dateitext) {
             aktuell = nullptr;
             if (zeile.back() != ']' || zeile.size() < 2) continue;
             const std::string_view name = Trimmen(zeile.substr(1, zeile.size() - 2));
-            if (SektionsnameGueltig(name)) aktuell = &SektionHolen(name);
+            if (SektionsnameGueltig(name)) aktuell = &sektionen_.try_emplace(std::string(name)).first->second;
             continue;
         }
         const std::size_t gleich = zeile.find('=');
@@ -238,24 +226,21 @@ void IniDatei::TextUebernehmen(std::string_view dateitext) {
         const int zaehler = FortsetzungZerlegen(schluessel, basis);
         if (zaehler == 0) basis = schluessel;
 
-        auto& liste = aktuell->eintraege;
-        auto it =
-            std::lower_bound(liste.begin(), liste.end(), basis, [](const Eintrag& e, std::string_view k) {
-                return VergleichOhneFall(e.schluessel, k) < 0;
-            });
-        const bool da = it != liste.end() && VergleichOhneFall(it->schluessel, basis) == 0;
+        auto it = aktuell->lower_bound(basis);
+        const bool da = it != aktuell->end() && VergleichOhneFall(it->first, basis) == 0;
         if (zaehler > 1) {
             // Only the next piece of a value being continued; anything else is stray.
-            if (da && it->fortsetzung == zaehler - 1) {
-                it->wert.append(wert);
-                it->fortsetzung = zaehler;
+            if (da && it->second.fortsetzung == zaehler - 1) {
+                it->second.wert.append(wert);
+                it->second.fortsetzung = zaehler;
             }
             continue;
         }
-        if (!da) it = liste.insert(it, Eintrag{std::string(basis), {}, false, 0});
-        it->wert.assign(wert);
-        it->text = text || zaehler == 1;
-        it->fortsetzung = zaehler;
+        if (!da) it = aktuell->emplace_hint(it, std::string(basis), Eintrag{});
+        Eintrag& e = it->second;
+        e.wert.assign(wert);
+        e.text = text || zaehler == 1;
+        e.fortsetzung = zaehler;
     }
 }
 

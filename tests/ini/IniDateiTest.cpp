@@ -226,6 +226,26 @@ TEST(IniDatei, ContinuationPiecesMustFollowInOrder) {
     EXPECT_EQ(s, "x");
 }
 
+TEST(IniDatei, NamesInAnyOrderComeOutSortedAndKeepTheirFirstSpelling) {
+    // Descending and mixed case; '_' sorts before the letters because letters
+    // compare in lower case.
+    const IniDatei ini = AusText("[zeta]\r\nz = 1\r\n"
+                                 "[Beta]\r\nZwei = 2\r\nb_x = 3\r\nBA = 4\r\nb = 5\r\nZWEI = 6\r\n"
+                                 "[alpha]\r\nk = 7\r\n"
+                                 "[BETA]\r\na = 8\r\n");
+    EXPECT_EQ(ini.Text(), "[alpha]\r\nk = 7\r\n\r\n"
+                          "[Beta]\r\na = 8\r\nb = 5\r\nb_x = 3\r\nBA = 4\r\nZwei = 6\r\n\r\n"
+                          "[zeta]\r\nz = 1\r\n\r\n");
+    long i = 0;
+    EXPECT_EQ(ini.IntLesen("beta", "zwei", i), E::Vorhanden);
+    EXPECT_EQ(i, 6);
+    EXPECT_EQ(ini.IntLesen("BETA", "B_X", i), E::Vorhanden);
+    EXPECT_EQ(i, 3);
+    EXPECT_TRUE(ini.SektionVorhanden("ZETA"));
+    EXPECT_FALSE(ini.SektionVorhanden("gamma"));
+    EXPECT_EQ(ini.IntLesen("gamma", "z", i), E::NichtVorhanden);
+}
+
 TEST_F(IniDateiDatei, WriteAndReadFile) {
     const fs::path p = verzeichnis_ / "dlm7Steuerung.ini";
     IniDatei ini;

@@ -50,17 +50,7 @@ bool EnthaeltZeilenbruch(std::string_view s) {
     return s.find_first_of(std::string_view("\r\n\0", 3)) != s.npos;
 }
 
-// Names must survive the line syntax unchanged.
-bool SektionsnameGueltig(std::string_view s) {
-    return !EnthaeltZeilenbruch(s) && s.find(']') == s.npos;
-}
-
-bool SchluesselGueltig(std::string_view s) {
-    return !s.empty() && Trimmen(s) == s && !EnthaeltZeilenbruch(s) && s.find('=') == s.npos &&
-           s.front() != ';' && s.front() != '[';
-}
-
-// "key Line0007" -> key and 7; 0 if the key is no continuation line.
+// "key Line0007" -> key and 7; 0 (basis untouched) if the key is no continuation line.
 int FortsetzungZerlegen(std::string_view schluessel, std::string_view& basis) {
     const std::size_t n = kFortsetzung.size() + 4;
     if (schluessel.size() <= n) return 0;
@@ -71,8 +61,21 @@ int FortsetzungZerlegen(std::string_view schluessel, std::string_view& basis) {
         if (c < '0' || c > '9') return 0;
         zaehler = zaehler * 10 + (c - '0');
     }
-    basis = schluessel.substr(0, schluessel.size() - n);
+    if (zaehler > 0) basis = schluessel.substr(0, schluessel.size() - n);
     return zaehler;
+}
+
+// Names must survive the line syntax unchanged: a name with outer blanks
+// would lose them, one ending in " LineNNNN" would read back as a piece of
+// another key's value.
+bool SektionsnameGueltig(std::string_view s) {
+    return Trimmen(s) == s && !EnthaeltZeilenbruch(s) && s.find(']') == s.npos;
+}
+
+bool SchluesselGueltig(std::string_view s) {
+    std::string_view basis;
+    return !s.empty() && Trimmen(s) == s && !EnthaeltZeilenbruch(s) && s.find('=') == s.npos &&
+           s.front() != ';' && s.front() != '[' && FortsetzungZerlegen(s, basis) == 0;
 }
 
 std::string_view OhneVorzeichenPlus(std::string_view s) {
@@ -214,17 +217,19 @@ void IniDatei::TextUebernehmen(std::string_view dateitext) {
         }
         const std::size_t gleich = zeile.find('=');
         if (!aktuell || gleich == zeile.npos) continue;
-        std::string_view schluessel = Trimmen(zeile.substr(0, gleich));
+        const std::string_view schluessel = Trimmen(zeile.substr(0, gleich));
         std::string_view wert = Trimmen(zeile.substr(gleich + 1));
-        if (!SchluesselGueltig(schluessel)) continue;
         bool text = false;
         if (wert.size() >= 2 && wert.front() == '"' && wert.back() == '"') {
             wert = wert.substr(1, wert.size() - 2);
             text = true;
         }
-        std::string_view basis;
+        std::string_view basis = schluessel;
         const int zaehler = FortsetzungZerlegen(schluessel, basis);
-        if (zaehler == 0) basis = schluessel;
+        // Only a name that writes back as it stands is kept, so a hand-edited
+        // "a  Line0001" or "a Line0001 Line0001" cannot change name with every
+        // save and load.
+        if (!SchluesselGueltig(basis)) continue;
 
         auto it = aktuell->lower_bound(basis);
         const bool da = it != aktuell->end() && VergleichOhneFall(it->first, basis) == 0;

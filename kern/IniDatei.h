@@ -10,6 +10,9 @@
 // each and is read back joined. On reading, ';' starts a comment line, blanks
 // around "=" and a pair of quotes around the value are not part of it, a key
 // given twice keeps its last value, and lines that fit no rule are skipped.
+// A name must read back as written: no outer blanks, and no key ending in
+// " LineNNNN" (NNNN not 0000). Setters refuse other names, reading skips
+// their lines, so a load, save and load gives the same file again.
 //
 // The API speaks UTF-8; the file holds Windows-1252. A text that Windows-1252
 // cannot hold, or that contains a line break or NUL, is refused by the setter

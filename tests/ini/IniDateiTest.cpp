@@ -246,6 +246,27 @@ TEST(IniDatei, NamesInAnyOrderComeOutSortedAndKeepTheirFirstSpelling) {
     EXPECT_EQ(ini.IntLesen("gamma", "z", i), E::NichtVorhanden);
 }
 
+TEST(IniDatei, HandEditedNamesSurviveSaveAndLoadUnchanged) {
+    // Each of these lines would come back under another name after a save.
+    const std::string text = "[s]\r\n"
+                             "a  Line0001 = \"doppelt\"\r\n"
+                             "b Line0001 Line0001 = \"zweimal\"\r\n"
+                             "c Line0002 Line0001 = \"x\"\r\n"
+                             "d d Line0001 = \"innen\"\r\n"
+                             "e Line0000 = 5\r\n"
+                             "f Line0001 = 6\r\n";
+    const IniDatei einmal = AusText(text);
+    const IniDatei zweimal = AusText(einmal.Text());
+    EXPECT_EQ(zweimal.Text(), einmal.Text());
+    EXPECT_EQ(einmal.Text(), "[s]\r\nd d = \"innen\"\r\ne Line0000 = 5\r\nf = \"6\"\r\n\r\n");
+
+    IniDatei ini;
+    EXPECT_FALSE(ini.IntSetzen("s", "g Line0001", 1));
+    EXPECT_FALSE(ini.IntSetzen(" s", "g", 1));
+    EXPECT_TRUE(ini.IntSetzen("s", "g Line0000", 1));
+    EXPECT_EQ(AusText(ini.Text()).Text(), ini.Text());
+}
+
 TEST_F(IniDateiDatei, WriteAndReadFile) {
     const fs::path p = verzeichnis_ / "dlm7Steuerung.ini";
     IniDatei ini;

@@ -120,7 +120,13 @@ bool IniDatei::IntSetzen(std::string_view sektion, std::string_view schluessel, 
 bool IniDatei::DoubleSetzen(std::string_view sektion, std::string_view schluessel, double wert) {
     if (!std::isfinite(wert)) return false;
     char puffer[64];
-    const auto r = std::to_chars(puffer, puffer + sizeof puffer, wert, std::chars_format::general, 16);
+    auto r = std::to_chars(puffer, puffer + sizeof puffer, wert, std::chars_format::general, 16);
+    // Near +-DBL_MAX sixteen digits round up past the largest double and would
+    // read back as an error; the seventeenth digit keeps such a value finite.
+    double zurueck = 0.0;
+    const std::string_view text(puffer, static_cast<std::size_t>(r.ptr - puffer));
+    if (r.ec == std::errc() && !DezimalLesen(text, zurueck))
+        r = std::to_chars(puffer, puffer + sizeof puffer, wert, std::chars_format::general, 17);
     if (r.ec != std::errc()) return false;
     return Ablegen(sektion, schluessel, std::string(puffer, r.ptr), false);
 }

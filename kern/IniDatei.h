@@ -4,7 +4,8 @@
 // File layout: CR LF line ends; "[name]" starts a section; each value is one line
 // "key = value"; one empty line after every section. Sections and keys are kept
 // sorted ignoring letter case (ASCII) and are found in any case. Integers are
-// written "%ld", doubles "%.16g" (always with '.', whatever the C locale says),
+// written "%ld", doubles "%.16g" (always with '.', whatever the C locale says;
+// "%.17g" for the few values next to +-DBL_MAX that would otherwise overflow),
 // strings in double quotes without escapes; a string longer than 80 characters
 // becomes the lines "key Line0001", "key Line0002", ... of up to 80 characters
 // each and is read back joined. On reading, ';' starts a comment line, blanks

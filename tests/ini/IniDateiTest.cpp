@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cfloat>
 #include <cmath>
 #include <cstdio>
 #include <filesystem>
@@ -265,6 +266,21 @@ TEST(IniDatei, HandEditedNamesSurviveSaveAndLoadUnchanged) {
     EXPECT_FALSE(ini.IntSetzen(" s", "g", 1));
     EXPECT_TRUE(ini.IntSetzen("s", "g Line0000", 1));
     EXPECT_EQ(AusText(ini.Text()).Text(), ini.Text());
+}
+
+TEST(IniDatei, LargestDoublesReadBack) {
+    IniDatei ini;
+    for (double w : {DBL_MAX, -DBL_MAX, std::nextafter(DBL_MAX, 0.0), 1.797693134862315e308})
+        ASSERT_TRUE(ini.DoubleSetzen("s", std::to_string(w), w));
+    const IniDatei zurueck = AusText(ini.Text());
+    for (double w : {DBL_MAX, -DBL_MAX, std::nextafter(DBL_MAX, 0.0), 1.797693134862315e308}) {
+        double d = 0.0;
+        EXPECT_EQ(zurueck.DoubleLesen("s", std::to_string(w), d), E::Vorhanden) << w;
+        EXPECT_EQ(d, w);
+    }
+    // Only the values that would overflow get a seventeenth digit.
+    EXPECT_NE(ini.Text().find(" = 1.7976931348623157e+308\r\n"), std::string::npos);
+    EXPECT_NE(ini.Text().find(" = 1.797693134862315e+308\r\n"), std::string::npos);
 }
 
 TEST_F(IniDateiDatei, WriteAndReadFile) {

@@ -1,9 +1,11 @@
 #include "config/KonfigIni.h"
 
+#include "config/KonfigDatei.h"
 #include "kern/IniDatei.h"
 
 #include <gtest/gtest.h>
 
+#include <cfloat>
 #include <cmath>
 
 namespace {
@@ -83,4 +85,29 @@ TEST(KonfigIni, NonFiniteNumbersAreLeftOutAndReadBackAsStandard) {
     KonfigDaten gelesen{};
     KonfigAusIniLesen(ini, gelesen);
     EXPECT_EQ(gelesen.outmax[0], 10.0);
+}
+
+namespace {
+
+// A .dlo's configuration after the program saved its settings and started again.
+KonfigDaten NachEinstellungen(const KonfigDaten& k) {
+    IniDatei ini;
+    KonfigInIniSchreiben(ini, k);
+    IniDatei zurueck;
+    zurueck.TextUebernehmen(ini.Text());
+    KonfigDaten gelesen{};
+    KonfigAusIniLesen(zurueck, gelesen);
+    return gelesen;
+}
+
+} // namespace
+
+TEST(KonfigIni, LargestNumbersOfADloSurviveTheSettingsFile) {
+    KonfigDaten k = KonfigStandardwerte();
+    k.inskalamax[0] = DBL_MAX;
+    k.inskalamin[0] = -DBL_MAX;
+    k.outskalamax[3] = std::nextafter(DBL_MAX, 0.0);
+    KonfigDaten geladen{};
+    ASSERT_EQ(KonfigDateiAuswerten(KonfigDateiBytes(k), geladen), 0);
+    EXPECT_EQ(KonfigurationenVergleichen(NachEinstellungen(geladen), k), 1);
 }

@@ -7,6 +7,7 @@
 
 #include <cfloat>
 #include <cmath>
+#include <cstring>
 
 namespace {
 
@@ -101,6 +102,32 @@ KonfigDaten NachEinstellungen(const KonfigDaten& k) {
 }
 
 } // namespace
+
+TEST(KonfigIni, UnitsWithControlCharactersAreCleanedAlikeFromDloAndSettings) {
+    std::string dlo = KonfigDateiBytes(KonfigStandardwerte());
+    std::memcpy(dlo.data() + 40 + 312, "m\nV\0", 4);          // ineinheit[0]
+    std::memcpy(dlo.data() + 40 + 312 + 9, "\tk\x7FPa\r\x01", 8); // ineinheit[1], no NUL
+    KonfigDaten ausDlo{};
+    ASSERT_EQ(KonfigDateiAuswerten(dlo, ausDlo), 0);
+    EXPECT_STREQ(ausDlo.ineinheit[0], "mV");
+    EXPECT_STREQ(ausDlo.ineinheit[1], "kPa");
+
+    // A line cannot carry a line feed; the other control characters it can.
+    IniDatei ini;
+    ini.TextUebernehmen("[konfig]\r\nineinheit1 = \"\tk\x7FPa\r\x01\"\r\n");
+    KonfigDaten ausIni{};
+    KonfigAusIniLesen(ini, ausIni);
+    EXPECT_STREQ(ausIni.ineinheit[1], "kPa");
+
+    // Cleaned once, the units survive the settings file unchanged.
+    const KonfigDaten danach = NachEinstellungen(ausDlo);
+    EXPECT_STREQ(danach.ineinheit[0], "mV");
+    EXPECT_STREQ(danach.ineinheit[1], "kPa");
+    for (int i = 0; i < kKanaele; ++i) {
+        EXPECT_TRUE(EinheitGueltig(EinheitText(ausDlo, Seite::Eingang, i)));
+        EXPECT_TRUE(EinheitGueltig(EinheitText(ausIni, Seite::Eingang, i)));
+    }
+}
 
 TEST(KonfigIni, LargestNumbersOfADloSurviveTheSettingsFile) {
     KonfigDaten k = KonfigStandardwerte();

@@ -2,6 +2,7 @@
 
 #include "kern/Cp1252.h"
 #include "kern/Dezimal.h"
+#include "kern/RegulaereDatei.h"
 
 #include <algorithm>
 #include <atomic>
@@ -10,8 +11,6 @@
 #include <cmath>
 #include <cstdio>
 #include <fcntl.h>
-#include <fstream>
-#include <iterator>
 #include <sys/stat.h>
 #include <system_error>
 #include <unistd.h>
@@ -256,13 +255,8 @@ void IniDatei::TextUebernehmen(std::string_view dateitext) {
 }
 
 IniDatei::LeseErgebnis IniDatei::Lesen(const std::string& pfad) {
-    struct stat st {};
-    if (::stat(pfad.c_str(), &st) != 0 || !S_ISREG(st.st_mode)) return LeseErgebnis::Fehler;
-    if (static_cast<unsigned long long>(st.st_size) > kMaxDateigroesse) return LeseErgebnis::Fehler;
-    std::ifstream ein(pfad, std::ios::binary);
-    if (!ein) return LeseErgebnis::Fehler;
-    std::string inhalt((std::istreambuf_iterator<char>(ein)), std::istreambuf_iterator<char>());
-    if (ein.bad()) return LeseErgebnis::Fehler;
+    std::string inhalt;
+    if (!RegulaereDateiLesen(pfad, kMaxDateigroesse, inhalt)) return LeseErgebnis::Fehler;
     IniDatei neu;
     neu.TextUebernehmen(inhalt);
     sektionen_ = std::move(neu.sektionen_);

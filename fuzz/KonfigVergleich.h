@@ -30,7 +30,8 @@ inline bool SechzehnStellenGleich(double a, double b) {
 inline void NachEinstellungenPruefen(const KonfigDaten& vorher, const KonfigDaten& nachher) {
     const auto a = KonfigZahlen(vorher);
     const auto b = KonfigZahlen(nachher);
-    for (std::size_t i = 0; i < a.size(); ++i) FUZZ_PRUEFEN(SechzehnStellenGleich(a[i], b[i]));
+    for (std::size_t i = 0; i < a.size(); ++i)
+        FUZZ_PRUEFEN(SechzehnStellenGleich(a[i], b[i]));
     for (Seite seite : {Seite::Ausgang, Seite::Eingang})
         for (int kanal = 0; kanal < kKanaele; ++kanal) {
             FUZZ_PRUEFEN(EinheitGueltig(EinheitText(vorher, seite, kanal)));

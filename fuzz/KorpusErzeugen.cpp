@@ -45,7 +45,8 @@ void Einstellungen() {
     ini.IntSetzen("com", "port", 3);
     ini.IntSetzen("com", "lport", 3);
     ini.TextSetzen("ports", "com3", "/dev/pts/7");
-    ini.TextSetzen("ports", "com5", "/dev/serial/by-id/usb-FTDI_FT232R_USB_UART_A50285BI-if00-port0-und-noch-mehr");
+    ini.TextSetzen("ports", "com5",
+                   "/dev/serial/by-id/usb-FTDI_FT232R_USB_UART_A50285BI-if00-port0-und-noch-mehr");
     ini.DoubleSetzen("direkt", "grenze1", 7.5);
     ini.IntSetzen("direkt", "kurve2", 1);
     ini.IntSetzen("kennlinie", "darstellung", 2);
@@ -74,13 +75,16 @@ std::string Antwortzeile(SimGeraet& g, const std::string& rahmen) {
     return a.empty() ? a : a.substr(1);
 }
 
-std::string Wort(long w) { return {static_cast<char>(w >> 8), static_cast<char>(w & 0xFF)}; }
+std::string Wort(long w) {
+    return {static_cast<char>(w >> 8), static_cast<char>(w & 0xFF)};
+}
 
 void Antworten() {
     SimGeraet g;
     g.signale[1] = SimSignal{SimSignal::Form::Konstant, 4.321, 0.0, 1.0};
     std::vector<unsigned char> muster(64);
-    for (std::size_t i = 0; i < muster.size(); ++i) muster[i] = static_cast<unsigned char>(i * 37);
+    for (std::size_t i = 0; i < muster.size(); ++i)
+        muster[i] = static_cast<unsigned char>(i * 37);
     g.Bearbeiten(RahmenSpeicherSchreiben('1', 4, 0x3000, 64, muster.data()), 0.5);
     g.Bearbeiten(RahmenModusSchreiben('1', true, 0x06), 0.6);
 
@@ -121,8 +125,7 @@ void Antworten() {
         {"modus", 4, 0, 0, 0, g.Bearbeiten(RahmenModusLesen('1'), 1.0)},
         {"schreiben", 5, 0x40, 16, 0x5A, ack},
         {"modus_setzen", 6, 0, 0, 0x03, ack},
-        {"bloecke", 7, 0x3000, 63, 0,
-         g.Bearbeiten(RahmenSpeicherLesen('1', 4, 0x3000, 64), 1.0)},
+        {"bloecke", 7, 0x3000, 63, 0, g.Bearbeiten(RahmenSpeicherLesen('1', 4, 0x3000, 64), 1.0)},
         {"ausgang", 8, 0, 0, 0x02, g.Bearbeiten(RahmenAusgangSchreiben('1', '3', 2.0), 1.0)},
         {"nak", 0, 0, 0, 0, std::string(1, kNAK)},
     };
@@ -135,15 +138,15 @@ void Antworten() {
 void Anfragen() {
     // A session as the program holds it, frame after frame.
     std::vector<unsigned char> daten(40);
-    for (std::size_t i = 0; i < daten.size(); ++i) daten[i] = static_cast<unsigned char>(200 - 3 * i);
-    const std::string sitzung = RahmenIDLesen('1') + RahmenAusgangSchreiben('1', '1', 2.5) +
-                                RahmenEingangLesen('1', '1') + RahmenEingangLesen('1', '3') +
-                                RahmenSpeicherSchreiben('1', 4, 0x0100, 40, daten.data()) +
-                                RahmenSpeicherLesen('1', 4, 0x0100, 40) + RahmenModusLesen('1') +
-                                RahmenModusSchreiben('1', false, 0x02) + RahmenModusSchreiben('1', true, 0x04) +
-                                RahmenStatusLesen('1', '1') + RahmenStatusLesen('1', '2') +
-                                RahmenDeviceFunction('1', '1') + RahmenDeviceFunction('1', '2') +
-                                RahmenDeviceFunction('&', '2') + RahmenIDLesen('2');
+    for (std::size_t i = 0; i < daten.size(); ++i)
+        daten[i] = static_cast<unsigned char>(200 - 3 * i);
+    const std::string sitzung =
+        RahmenIDLesen('1') + RahmenAusgangSchreiben('1', '1', 2.5) + RahmenEingangLesen('1', '1') +
+        RahmenEingangLesen('1', '3') + RahmenSpeicherSchreiben('1', 4, 0x0100, 40, daten.data()) +
+        RahmenSpeicherLesen('1', 4, 0x0100, 40) + RahmenModusLesen('1') +
+        RahmenModusSchreiben('1', false, 0x02) + RahmenModusSchreiben('1', true, 0x04) +
+        RahmenStatusLesen('1', '1') + RahmenStatusLesen('1', '2') + RahmenDeviceFunction('1', '1') +
+        RahmenDeviceFunction('1', '2') + RahmenDeviceFunction('&', '2') + RahmenIDLesen('2');
     KorpusAblegen("sim_anfrage", "sitzung", "sinus:5:4:0.5\n" + sitzung);
     KorpusAblegen("sim_anfrage", "adresse_baud",
                   "konstant:3\n" + RahmenBaudrate(1, 19200) + RahmenAdresse(1, 4) + RahmenIDLesen('4'));
@@ -159,13 +162,16 @@ void Speicher() {
 }
 
 void Zeichen() {
-    for (const char* utf8 : {"mBär °C µA € Ä", "Grad°C äö", "Rampe\nmit Ärger €", "\xE2\x80\x9E" "Zitat\xE2\x80\x9C"}) {
+    for (const char* utf8 : {"mBär °C µA € Ä", "Grad°C äö", "Rampe\nmit Ärger €",
+                             "\xE2\x80\x9E"
+                             "Zitat\xE2\x80\x9C"}) {
         const auto roh = NachCp1252(utf8);
         KorpusAblegen("cp1252", std::string("utf8_") + std::to_string(std::strlen(utf8)), utf8);
         KorpusAblegen("cp1252", std::string("cp1252_") + std::to_string(roh->size()), *roh);
     }
     std::string alle;
-    for (int b = 0; b < 256; ++b) alle += static_cast<char>(b);
+    for (int b = 0; b < 256; ++b)
+        alle += static_cast<char>(b);
     KorpusAblegen("cp1252", "alle_bytes", alle);
 }
 
@@ -174,7 +180,8 @@ void Zahlen() {
         double wert;
         int stellen;
     };
-    const Fall faelle[] = {{4.095, 3}, {-0.001, 3}, {250.0, 2}, {0.0, 0}, {1e-7, 15}, {DBL_MAX, 0}, {-3.25, 20}};
+    const Fall faelle[] = {{4.095, 3}, {-0.001, 3},  {250.0, 2}, {0.0, 0},
+                           {1e-7, 15}, {DBL_MAX, 0}, {-3.25, 20}};
     int n = 0;
     for (const Fall& f : faelle) {
         // As text for the reader; as 8 bytes and a count of decimals for the writer.

@@ -49,7 +49,8 @@ void AntwortPruefen(const SimGeraet& g, const std::string& rahmen, const std::st
 
 void ZustandPruefen(const SimGeraet& g, double t) {
     for (int k = 0; k < 4; ++k) {
-        FUZZ_PRUEFEN(g.ausgaenge[static_cast<std::size_t>(k)] >= 0 && g.ausgaenge[static_cast<std::size_t>(k)] <= 4095);
+        FUZZ_PRUEFEN(g.ausgaenge[static_cast<std::size_t>(k)] >= 0 &&
+                     g.ausgaenge[static_cast<std::size_t>(k)] <= 4095);
         const double e = g.Eingang(k, t);
         FUZZ_PRUEFEN(e >= 0.0 && e <= 10.0);
     }

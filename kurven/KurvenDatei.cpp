@@ -93,11 +93,13 @@ int DateiAuswerten(std::string_view bytes, DateiInhalt& inhalt) {
     const auto* kopf = reinterpret_cast<const unsigned char*>(bytes.data());
     if (!DateiTitelPasst(kopf, kKurvenDateiTitel)) return KurvenFehler::LadenTitel;
     if (Int32Lesen(kopf + kVersion) != kKurvenDateiVersion) return KurvenFehler::LadenVersion;
-    KurvenAbgehen(kopf, bytes.size() - kKurvenDateiKopf, [&](std::size_t k, std::uint64_t offset, std::size_t n) {
-        std::vector<Kurvenpunkt> punkte(n);
-        for (std::size_t i = 0; i < n; ++i) punkte[i] = PunktLesen(kopf + offset + i * kPunktBytes);
-        inhalt.punkte[k] = std::move(punkte);
-    });
+    KurvenAbgehen(kopf, bytes.size() - kKurvenDateiKopf,
+                  [&](std::size_t k, std::uint64_t offset, std::size_t n) {
+                      std::vector<Kurvenpunkt> punkte(n);
+                      for (std::size_t i = 0; i < n; ++i)
+                          punkte[i] = PunktLesen(kopf + offset + i * kPunktBytes);
+                      inhalt.punkte[k] = std::move(punkte);
+                  });
     for (std::size_t k = 0; k < kKurvenzahl; ++k) {
         const auto* slot = reinterpret_cast<const char*>(kopf + kKommentare + k * kKommentarSlot);
         inhalt.kommentare[k] = VonCp1252(std::string_view(slot, strnlen(slot, kMaxKommentarZeichen)));
@@ -223,7 +225,7 @@ LadeErgebnis KurvenAnhaengen(Kurvensatz& s, const std::string& pfad, const Konfi
     return Einlesen(s, std::nullopt, pfad, aktuell, true);
 }
 
-LadeErgebnis KurvenAusBytes(Kurvensatz& s, std::string_view bytes, const std::string& pfad, const KonfigDaten& aktuell,
-                            bool anhaengen) {
+LadeErgebnis KurvenAusBytes(Kurvensatz& s, std::string_view bytes, const std::string& pfad,
+                            const KonfigDaten& aktuell, bool anhaengen) {
     return Einlesen(s, bytes, pfad, aktuell, anhaengen);
 }

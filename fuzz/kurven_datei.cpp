@@ -1,7 +1,7 @@
 // The curve-set file (.dlr) from bytes, loaded and appended: a refused file
 // changes nothing but the path; an accepted one leaves no curve empty, saves
 // to bytes that load to the same set, and the steps a user takes next (send,
-// export) run on it.
+// export and import again) run on it.
 #include "Pruefen.h"
 
 #include "kurven/KurvenDatei.h"
@@ -41,8 +41,18 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* daten, std::size_t gro
         FUZZ_PRUEFEN(s.kurven[k].punkte.size() == vorher[k].punkte.size() ||
                      s.kurven[k].punkte.size() == 2 * vorher[k].punkte.size());
 
+    // A set the box can take exports to text that imports to the same times.
     Speicherbedarf(wieder);
-    AbbildErstellen(wieder);
-    KurvenExportText(wieder);
+    if (AbbildErstellen(wieder).code == 0) {
+        Kurvensatz importiert;
+        FUZZ_PRUEFEN(KurvenImportText(importiert, KurvenExportText(wieder)).code == 0);
+        for (std::size_t k = 0; k < wieder.kurven.size(); ++k) {
+            const auto& a = wieder.kurven[k].punkte;
+            const auto& b = importiert.kurven[k].punkte;
+            FUZZ_PRUEFEN(a.size() == b.size());
+            for (std::size_t i = 0; i + 1 < a.size(); ++i)
+                FUZZ_PRUEFEN(a[i].laenge == b[i].laenge && a[i].zeitbasis == b[i].zeitbasis);
+        }
+    }
     return 0;
 }

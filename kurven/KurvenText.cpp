@@ -7,7 +7,9 @@
 #include "kurven/KurvenBearbeiten.h"
 #include "kurven/KurvenFehler.h"
 
+#include <algorithm>
 #include <array>
+#include <cfloat>
 #include <charconv>
 #include <cmath>
 #include <cstdio>
@@ -155,8 +157,14 @@ struct Einlesen {
                 return Fehler(f, KurvenFehler::ImportZuLang,
                               ::Zeile(nr) +
                                   "Kuvenabschnitt zu lang\n(muß kleiner sein als 65536 Zeiteinheiten).");
-            const double n = std::floor(w + 0.00000005);
-            if (!(std::fabs(w - n) < kNull))
+            // Both times carry the rounding of their binary form, which grows with
+            // their size: far out (1.8e6 s after a run of minute ticks) it alone
+            // exceeds kNull, and an exported set would no longer import.
+            const double rundung = 1e6 * 4.0 * DBL_EPSILON * std::max(std::fabs(t), std::fabs(tVorher)) /
+                                   ZeitbasisDauer(codeVorher);
+            const double schranke = kNull + rundung;
+            const double n = std::floor(w + std::max(0.00000005, schranke));
+            if (!(std::fabs(w - n) < schranke))
                 return Fehler(f, KurvenFehler::ImportRaster,
                               ::Zeile(nr) + "Zeitunterschied von " + DezimalText(d, 3) +
                                   " Sekunden läßt sich nicht\ndurch die Zeitbasis " + ZeitbasisText(codeVorher) +

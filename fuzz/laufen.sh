@@ -3,8 +3,8 @@
 #     fuzz/laufen.sh HARNESS SEKUNDEN      one harness
 #     fuzz/laufen.sh alle SEKUNDEN         every harness in turn, SEKUNDEN each
 #     fuzz/laufen.sh --korpus              rewrites fuzz/korpus with our writers (gcc build)
-# Works in build/fuzz: the seed corpus (fuzz/korpus) and the stored findings
-# (fuzz/funde) are read, never written. New inputs go to a scratch folder;
+# Works in build/fuzz: the seed corpus (fuzz/korpus), the stored findings
+# (fuzz/funde) and the dictionaries (fuzz/woerter) are read, never written. New inputs go to a scratch folder;
 # afterwards only those that add coverage are merged (minimised) into the
 # working corpus build/fuzz/arbeit/HARNESS, which later runs start from. A
 # crash is minimised into build/fuzz/artefakte/HARNESS; once mended, copy it
@@ -48,10 +48,13 @@ for h in "${harnesse[@]}"; do
   rm -rf "$neu"
   mkdir -p "$arbeit" "$neu" "$artefakte" "$(dirname "$log")" "fuzz/funde/$h"
   echo "== $h: $sekunden s"
-  # One process on one core; -timeout flags inputs that take over 10 s.
+  # One process on one core; -timeout flags inputs that take over 10 s. A
+  # dictionary of the format's words (fuzz/woerter) helps where there is one.
+  woerter=()
+  [ -f "fuzz/woerter/$h.dict" ] && woerter=(-dict="$wurzel/fuzz/woerter/$h.dict")
   status=0
   "$programm" -max_total_time="$sekunden" -timeout=10 -rss_limit_mb=2048 -use_value_profile=1 \
-    -print_final_stats=1 -artifact_prefix="$artefakte/" \
+    -print_final_stats=1 -artifact_prefix="$artefakte/" "${woerter[@]}" \
     "$neu" "$arbeit" "$wurzel/fuzz/korpus/$h" "$wurzel/fuzz/funde/$h" >"$log" 2>&1 || status=$?
   ausfuehrungen=$(sed -n 's/^stat::number_of_executed_units: *//p' "$log" | tail -1)
   stand=$(grep -E '^#[0-9]+' "$log" | grep -E 'cov: ' | tail -1 | sed -E 's/.*(cov: [0-9]+ ft: [0-9]+).*/\1/')

@@ -36,6 +36,10 @@ fi
 sekunden=$2
 
 bau=build/fuzz
+mkdir -p "$bau"
+# One run at a time: two would share the working corpus and the scratch folder.
+exec 9>"$bau/.laeuft"
+flock -n 9 || { echo "fuzz/laufen.sh läuft schon" >&2; exit 1; }
 CC=clang CXX=clang++ cmake -S . -B "$bau" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DDLM7_FUZZ=ON -DDLM7_TESTS=OFF >/dev/null
 cmake --build "$bau" -j2 --target "${harnesse[@]/#/fuzz_}"
 

@@ -1,12 +1,12 @@
 #include "config/KonfigDatei.h"
 
 #include "kern/IniDatei.h"
+#include "kern/RegulaereDatei.h"
 #include "config/KonfigRecord.h"
 
 #include <bit>
 #include <cstring>
-#include <fstream>
-#include <sys/stat.h>
+#include <cstdio>
 
 namespace {
 
@@ -80,12 +80,12 @@ int KonfigDateiSchreiben(const std::string& pfad, const KonfigDaten& k) {
 }
 
 int KonfigDateiLesen(const std::string& pfad, KonfigDaten& ziel) {
-    struct stat st {};
-    if (::stat(pfad.c_str(), &st) != 0 || S_ISDIR(st.st_mode)) return kKonfigLadenOeffnenFehler;
-    std::ifstream ein(pfad, std::ios::binary);
-    if (!ein) return kKonfigLadenOeffnenFehler;
+    std::FILE* datei = RegulaereDateiOeffnen(pfad);
+    if (!datei) return kKonfigLadenOeffnenFehler;
     std::string bytes(kKonfigDateiGroesse, '\0');
-    ein.read(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-    bytes.resize(static_cast<std::size_t>(ein.gcount()));
+    bytes.resize(std::fread(bytes.data(), 1, bytes.size(), datei));
+    const bool lesefehler = std::ferror(datei) != 0;
+    std::fclose(datei);
+    if (lesefehler) return kKonfigLadenLeseFehler;
     return KonfigDateiAuswerten(bytes, ziel);
 }

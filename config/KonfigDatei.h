@@ -32,7 +32,8 @@ int KonfigDateiAuswerten(std::string_view bytes, KonfigDaten& ziel);
 // save leaves an existing file as it was.
 int KonfigDateiSchreiben(const std::string& pfad, const KonfigDaten& k);
 
-// 0 or one of the loading codes; ziel is changed only on 0. A longer file is
+// 0 or one of the loading codes; ziel is changed only on 0. Anything but a
+// regular file (a FIFO would block for ever) cannot be opened. A longer file is
 // accepted. Non-finite numbers in the file become standard values (KonfigDeserialisieren);
 // a channel with an empty span is loaded as it is.
 int KonfigDateiLesen(const std::string& pfad, KonfigDaten& ziel);

@@ -2,6 +2,7 @@
 
 #include "kern/Cp1252.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstring>
 
@@ -38,10 +39,12 @@ bool Ersetzen(double& wert, double standard) {
 }
 
 void EinheitFeldGlaetten(char* feld) {
-    feld[kEinheitFeld - 1] = '\0';
-    const std::size_t n = std::strlen(feld);
-    std::memset(feld + n, 0, kEinheitFeld - n);
+    const std::string einheit = EinheitAusDatei(std::string_view(feld, strnlen(feld, kEinheitFeld)));
+    std::memset(feld, 0, kEinheitFeld);
+    std::memcpy(feld, einheit.data(), einheit.size());
 }
+
+bool Steuerzeichen(unsigned char b) { return b < 0x20 || b == 0x7F; }
 
 } // namespace
 
@@ -93,11 +96,17 @@ void SkalierungSetzen(KonfigDaten& k, Seite seite, int kanal, const KanalSkalier
 bool EinheitGueltig(std::string_view utf8) {
     const auto roh = NachCp1252(utf8);
     if (!roh || roh->size() > kMaxEinheitZeichen) return false;
-    for (char c : *roh) {
-        const auto b = static_cast<unsigned char>(c);
-        if (b < 0x20 || b == 0x7F) return false;
-    }
+    for (char c : *roh)
+        if (Steuerzeichen(static_cast<unsigned char>(c))) return false;
     return true;
+}
+
+std::string EinheitAusDatei(std::string_view roh) {
+    roh = roh.substr(0, std::min(roh.find('\0'), kMaxEinheitZeichen));
+    std::string einheit;
+    for (char c : roh)
+        if (!Steuerzeichen(static_cast<unsigned char>(c))) einheit += c;
+    return einheit;
 }
 
 std::string EinheitText(const KonfigDaten& k, Seite seite, int kanal) {

@@ -56,6 +56,11 @@ std::string EinheitText(const KonfigDaten& k, Seite seite, int kanal);
 bool EinheitTextSetzen(KonfigDaten& k, Seite seite, int kanal, std::string_view utf8);
 // The raw field (Windows-1252, NUL-terminated within its 9 bytes).
 const char* EinheitFeld(const KonfigDaten& k, Seite seite, int kanal);
+// The one rule for a unit read from a file (.dlo record or settings file):
+// Windows-1252 bytes up to a NUL, the first 8 of them, with control characters
+// dropped (a line feed would split a log's header line, and the unit field
+// refuses them). The result always passes EinheitGueltig.
+std::string EinheitAusDatei(std::string_view roh);
 
 // 1 if equal, 0 otherwise: every number exactly (two NaNs count as equal, so a
 // record always equals itself), unit texts case-sensitively up to the NUL.
@@ -63,6 +68,6 @@ const char* EinheitFeld(const KonfigDaten& k, Seite seite, int kanal);
 int KonfigurationenVergleichen(KonfigDaten a, KonfigDaten b);
 
 // Replaces every non-finite number by its standard value and makes every unit
-// field NUL-terminated with zeros after the text; padding becomes zero.
-// Returns true if a number had to be replaced.
+// field hold EinheitAusDatei of itself with zeros after the text; padding
+// becomes zero. Returns true if a number had to be replaced.
 bool KonfigBereinigen(KonfigDaten& k);

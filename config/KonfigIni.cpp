@@ -22,9 +22,9 @@ void EinheitLesen(const IniDatei& ini, const std::string& schluessel, char* feld
     std::string utf8;
     if (ini.TextLesen(kKonfigSektion, schluessel, utf8, kMaxEinheitZeichen) != IniDatei::Ergebnis::Vorhanden)
         return;
-    // Back to the bytes of the file; a NUL cannot come from a line, but stop there anyway.
-    const std::string roh = NachCp1252(utf8).value_or(std::string());
-    std::strncpy(feld, roh.c_str(), kMaxEinheitZeichen);
+    // Back to the bytes of the file, then the rule every unit from a file obeys.
+    const std::string einheit = EinheitAusDatei(NachCp1252(utf8).value_or(std::string()));
+    std::memcpy(feld, einheit.data(), einheit.size());
 }
 
 } // namespace

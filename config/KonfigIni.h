@@ -13,5 +13,6 @@ inline constexpr const char* kKonfigSektion = "konfig";
 void KonfigInIniSchreiben(IniDatei& ini, const KonfigDaten& k);
 
 // Standard values first; a missing or unreadable number keeps its standard
-// value, a missing unit gives an empty unit, a unit is taken up to 8 characters.
+// value, a missing unit gives an empty unit, a unit is taken as EinheitAusDatei
+// takes it (8 characters, no control characters), as from a .dlo.
 void KonfigAusIniLesen(const IniDatei& ini, KonfigDaten& k);

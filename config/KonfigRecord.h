@@ -12,7 +12,8 @@ inline constexpr std::size_t kKonfigRecordGroesse = 352;
 void KonfigSerialisieren(const KonfigDaten& k, unsigned char* ziel);
 
 // Reads exactly kKonfigRecordGroesse bytes. Undefined bytes (padding, bytes after
-// a unit's NUL) are ignored; a unit field without NUL keeps its first 8 bytes;
+// a unit's NUL) are ignored; a unit becomes EinheitAusDatei of its field
+// (first 8 bytes, control characters dropped);
 // a non-finite number is replaced by its standard value (KonfigBereinigen), so
 // no NaN or infinity enters the program through a file.
 KonfigDaten KonfigDeserialisieren(const unsigned char* quelle);

@@ -9,6 +9,7 @@
 #include <charconv>
 #include <cmath>
 #include <cstdio>
+#include <memory>
 #include <string_view>
 
 namespace {
@@ -53,14 +54,29 @@ std::string Bereichsmeldung(int zeile, char achse, double wert, std::string_view
            VonCp1252(text) + "'.";
 }
 
+// Byte sources: Zeichen() gives the next byte or EOF.
+struct TextQuelle {
+    std::string_view text;
+    std::size_t pos = 0;
+    int Zeichen() { return pos < text.size() ? static_cast<unsigned char>(text[pos++]) : EOF; }
+    bool Fehler() const { return false; }
+};
+
+struct DateiQuelle {
+    std::FILE* datei;
+    int Zeichen() { return std::getc(datei); }
+    bool Fehler() const { return std::ferror(datei) != 0; }
+};
+
 // Next line without its CR LF, at most kZeilenMax characters (the rest of a
 // longer line is skipped). false at the end of the file or on a read error.
-bool ZeileLesen(std::FILE* datei, std::string& zeile) {
+template <class Quelle>
+bool ZeileLesen(Quelle& quelle, std::string& zeile) {
     zeile.clear();
     bool gelesen = false;
     bool abgeschnitten = false;
     int c;
-    while ((c = std::getc(datei)) != EOF) {
+    while ((c = quelle.Zeichen()) != EOF) {
         gelesen = true;
         if (c == '\n') break;
         if (zeile.size() <= kZeilenMax)
@@ -108,19 +124,15 @@ int KennlinieExportieren(const std::string& pfad, const Kennlinienpunkte& punkte
     return KennlFehler::ExportSchreiben;
 }
 
-ImportErgebnis KennlinieImportieren(const std::string& pfad) {
-    std::FILE* datei = RegulaereDateiOeffnen(pfad);
-    if (!datei) return Fehler(KennlFehler::ImportOeffnen);
-    struct Schliessen {
-        std::FILE* d;
-        ~Schliessen() { std::fclose(d); }
-    } schliessen{datei};
+namespace {
 
+template <class Quelle>
+ImportErgebnis ImportAus(Quelle& quelle) {
     Kennlinienpunkte punkte;
     std::string zeile;
     int nummer = 0;
     double vorigesX = 0.0;
-    while (ZeileLesen(datei, zeile)) {
+    while (ZeileLesen(quelle, zeile)) {
         ++nummer;
         if (Ueberspringen(zeile)) continue;
         double x = 0.0, y = 0.0;
@@ -145,10 +157,25 @@ ImportErgebnis KennlinieImportieren(const std::string& pfad) {
         vorigesX = x;
         punkte.push_back(p);
     }
-    if (std::ferror(datei)) return Fehler(KennlFehler::ImportLesen);
+    if (quelle.Fehler()) return Fehler(KennlFehler::ImportLesen);
     if (punkte.empty()) return Fehler(KennlFehler::ImportKeineDaten, "Keine Kurvendaten gefunden.");
     punkte.back().laenge = 0;
     ImportErgebnis e;
     e.punkte = std::move(punkte);
     return e;
+}
+
+} // namespace
+
+ImportErgebnis KennlinieImportText(std::string_view text) {
+    TextQuelle quelle{text};
+    return ImportAus(quelle);
+}
+
+ImportErgebnis KennlinieImportieren(const std::string& pfad) {
+    std::FILE* datei = RegulaereDateiOeffnen(pfad);
+    if (!datei) return Fehler(KennlFehler::ImportOeffnen);
+    const std::unique_ptr<std::FILE, int (*)(std::FILE*)> schliessen(datei, &std::fclose);
+    DateiQuelle quelle{datei};
+    return ImportAus(quelle);
 }

@@ -4,6 +4,7 @@
 #include "kennlinie/Kennlinie.h"
 
 #include <string>
+#include <string_view>
 
 // The exported text: four header lines, one "X\tY" line per point (percent of
 // the range, two decimals), a final empty line. The last point's length and
@@ -25,3 +26,5 @@ struct ImportErgebnis {
 // hold X, blanks or tabs, Y (text after Y is ignored). The first faulty line
 // ends the import with its message.
 ImportErgebnis KennlinieImportieren(const std::string& pfad);
+// The same on the text of a file.
+ImportErgebnis KennlinieImportText(std::string_view text);

@@ -62,6 +62,10 @@ std::optional<char32_t> Utf8Lesen(std::string_view s, std::size_t& i) {
         if ((b & 0xC0) != 0x80) return std::nullopt;
         c = (c << 6) | (b & 0x3F);
     }
+    // Overlong forms would smuggle in bytes such as a line feed (C0 8A);
+    // surrogates and code points past U+10FFFF are no characters at all.
+    static constexpr char32_t kKleinstes[] = {0, 0, 0x80, 0x800, 0x10000};
+    if (c < kKleinstes[laenge] || (c >= 0xD800 && c <= 0xDFFF) || c > 0x10FFFF) return std::nullopt;
     i += laenge;
     return c;
 }

@@ -2,6 +2,7 @@
 
 #include "kern/Cp1252.h"
 #include "kern/Dezimal.h"
+#include "kern/RegulaereDatei.h"
 
 #include <algorithm>
 #include <atomic>
@@ -10,8 +11,6 @@
 #include <cmath>
 #include <cstdio>
 #include <fcntl.h>
-#include <fstream>
-#include <iterator>
 #include <sys/stat.h>
 #include <system_error>
 #include <unistd.h>
@@ -50,17 +49,7 @@ bool EnthaeltZeilenbruch(std::string_view s) {
     return s.find_first_of(std::string_view("\r\n\0", 3)) != s.npos;
 }
 
-// Names must survive the line syntax unchanged.
-bool SektionsnameGueltig(std::string_view s) {
-    return !EnthaeltZeilenbruch(s) && s.find(']') == s.npos;
-}
-
-bool SchluesselGueltig(std::string_view s) {
-    return !s.empty() && Trimmen(s) == s && !EnthaeltZeilenbruch(s) && s.find('=') == s.npos &&
-           s.front() != ';' && s.front() != '[';
-}
-
-// "key Line0007" -> key and 7; 0 if the key is no continuation line.
+// "key Line0007" -> key and 7; 0 (basis untouched) if the key is no continuation line.
 int FortsetzungZerlegen(std::string_view schluessel, std::string_view& basis) {
     const std::size_t n = kFortsetzung.size() + 4;
     if (schluessel.size() <= n) return 0;
@@ -71,8 +60,21 @@ int FortsetzungZerlegen(std::string_view schluessel, std::string_view& basis) {
         if (c < '0' || c > '9') return 0;
         zaehler = zaehler * 10 + (c - '0');
     }
-    basis = schluessel.substr(0, schluessel.size() - n);
+    if (zaehler > 0) basis = schluessel.substr(0, schluessel.size() - n);
     return zaehler;
+}
+
+// Names must survive the line syntax unchanged: a name with outer blanks
+// would lose them, one ending in " LineNNNN" would read back as a piece of
+// another key's value.
+bool SektionsnameGueltig(std::string_view s) {
+    return Trimmen(s) == s && !EnthaeltZeilenbruch(s) && s.find(']') == s.npos;
+}
+
+bool SchluesselGueltig(std::string_view s) {
+    std::string_view basis;
+    return !s.empty() && Trimmen(s) == s && !EnthaeltZeilenbruch(s) && s.find('=') == s.npos &&
+           s.front() != ';' && s.front() != '[' && FortsetzungZerlegen(s, basis) == 0;
 }
 
 std::string_view OhneVorzeichenPlus(std::string_view s) {
@@ -84,40 +86,29 @@ std::atomic<unsigned> sgTempZaehler{0};
 
 } // namespace
 
-IniDatei::Sektion& IniDatei::SektionHolen(std::string_view name) {
-    auto it = std::lower_bound(
-        sektionen_.begin(), sektionen_.end(), name,
-        [](const Sektion& s, std::string_view n) { return VergleichOhneFall(s.name, n) < 0; });
-    if (it == sektionen_.end() || VergleichOhneFall(it->name, name) != 0)
-        it = sektionen_.insert(it, Sektion{std::string(name), {}});
-    return *it;
+bool IniDatei::OhneFall::operator()(std::string_view a, std::string_view b) const {
+    return VergleichOhneFall(a, b) < 0;
 }
 
 const IniDatei::Eintrag* IniDatei::Finden(std::string_view sektion, std::string_view schluessel) const {
     const auto s8 = NachCp1252(sektion);
     const auto k8 = NachCp1252(schluessel);
     if (!s8 || !k8) return nullptr;
-    for (const Sektion& s : sektionen_) {
-        if (VergleichOhneFall(s.name, *s8) != 0) continue;
-        for (const Eintrag& e : s.eintraege)
-            if (VergleichOhneFall(e.schluessel, *k8) == 0) return &e;
-    }
-    return nullptr;
+    const auto s = sektionen_.find(std::string_view(*s8));
+    if (s == sektionen_.end()) return nullptr;
+    const auto e = s->second.find(std::string_view(*k8));
+    return e == s->second.end() ? nullptr : &e->second;
 }
 
 bool IniDatei::Ablegen(std::string_view sektion, std::string_view schluessel, std::string wert, bool text) {
     const auto s8 = NachCp1252(sektion);
     const auto k8 = NachCp1252(schluessel);
     if (!s8 || !k8 || !SektionsnameGueltig(*s8) || !SchluesselGueltig(*k8)) return false;
-    auto& liste = SektionHolen(*s8).eintraege;
-    auto it = std::lower_bound(liste.begin(), liste.end(), *k8, [](const Eintrag& e, std::string_view k) {
-        return VergleichOhneFall(e.schluessel, k) < 0;
-    });
-    if (it == liste.end() || VergleichOhneFall(it->schluessel, *k8) != 0)
-        it = liste.insert(it, Eintrag{*k8, {}, false, 0});
-    it->wert = std::move(wert);
-    it->text = text;
-    it->fortsetzung = 0;
+    // A name already there keeps the spelling it was first given.
+    Eintrag& e = sektionen_.try_emplace(*s8).first->second.try_emplace(*k8).first->second;
+    e.wert = std::move(wert);
+    e.text = text;
+    e.fortsetzung = 0;
     return true;
 }
 
@@ -180,8 +171,7 @@ IniDatei::Ergebnis IniDatei::TextLesen(std::string_view sektion, std::string_vie
 bool IniDatei::SektionVorhanden(std::string_view sektion) const {
     const auto s8 = NachCp1252(sektion);
     if (!s8) return false;
-    return std::any_of(sektionen_.begin(), sektionen_.end(),
-                       [&](const Sektion& s) { return VergleichOhneFall(s.name, *s8) == 0; });
+    return sektionen_.find(std::string_view(*s8)) != sektionen_.end();
 }
 
 std::string IniDatei::Text() const {
@@ -193,18 +183,18 @@ std::string IniDatei::Text() const {
         if (text) aus += '"';
         aus.append("\r\n");
     };
-    for (const Sektion& s : sektionen_) {
-        aus.append("[").append(s.name).append("]\r\n");
-        for (const Eintrag& e : s.eintraege) {
+    for (const auto& [name, eintraege] : sektionen_) {
+        aus.append("[").append(name).append("]\r\n");
+        for (const auto& [schluessel, e] : eintraege) {
             if (!e.text || e.wert.size() <= kZeilenlaenge) {
-                zeile(e.schluessel, e.wert, e.text);
+                zeile(schluessel, e.wert, e.text);
                 continue;
             }
             int zaehler = 0;
             for (std::size_t pos = 0; pos < e.wert.size(); pos += kZeilenlaenge) {
                 char nummer[16];
                 std::snprintf(nummer, sizeof nummer, "%04d", ++zaehler);
-                zeile(e.schluessel + std::string(kFortsetzung) + nummer,
+                zeile(schluessel + std::string(kFortsetzung) + nummer,
                       std::string_view(e.wert).substr(pos, kZeilenlaenge), true);
             }
         }
@@ -215,7 +205,7 @@ std::string IniDatei::Text() const {
 
 void IniDatei::TextUebernehmen(std::string_view dateitext) {
     sektionen_.clear();
-    Sektion* aktuell = nullptr;
+    Eintraege* aktuell = nullptr;
     // A file saved by an editor may start with a UTF-8 byte order mark.
     if (dateitext.starts_with("\xEF\xBB\xBF")) dateitext.remove_prefix(3);
     while (!dateitext.empty()) {
@@ -230,52 +220,46 @@ void IniDatei::TextUebernehmen(std::string_view dateitext) {
             aktuell = nullptr;
             if (zeile.back() != ']' || zeile.size() < 2) continue;
             const std::string_view name = Trimmen(zeile.substr(1, zeile.size() - 2));
-            if (SektionsnameGueltig(name)) aktuell = &SektionHolen(name);
+            if (SektionsnameGueltig(name)) aktuell = &sektionen_.try_emplace(std::string(name)).first->second;
             continue;
         }
         const std::size_t gleich = zeile.find('=');
         if (!aktuell || gleich == zeile.npos) continue;
-        std::string_view schluessel = Trimmen(zeile.substr(0, gleich));
+        const std::string_view schluessel = Trimmen(zeile.substr(0, gleich));
         std::string_view wert = Trimmen(zeile.substr(gleich + 1));
-        if (!SchluesselGueltig(schluessel)) continue;
         bool text = false;
         if (wert.size() >= 2 && wert.front() == '"' && wert.back() == '"') {
             wert = wert.substr(1, wert.size() - 2);
             text = true;
         }
-        std::string_view basis;
+        std::string_view basis = schluessel;
         const int zaehler = FortsetzungZerlegen(schluessel, basis);
-        if (zaehler == 0) basis = schluessel;
+        // Only a name that writes back as it stands is kept, so a hand-edited
+        // "a  Line0001" or "a Line0001 Line0001" cannot change name with every
+        // save and load.
+        if (!SchluesselGueltig(basis)) continue;
 
-        auto& liste = aktuell->eintraege;
-        auto it =
-            std::lower_bound(liste.begin(), liste.end(), basis, [](const Eintrag& e, std::string_view k) {
-                return VergleichOhneFall(e.schluessel, k) < 0;
-            });
-        const bool da = it != liste.end() && VergleichOhneFall(it->schluessel, basis) == 0;
+        auto it = aktuell->lower_bound(basis);
+        const bool da = it != aktuell->end() && VergleichOhneFall(it->first, basis) == 0;
         if (zaehler > 1) {
             // Only the next piece of a value being continued; anything else is stray.
-            if (da && it->fortsetzung == zaehler - 1) {
-                it->wert.append(wert);
-                it->fortsetzung = zaehler;
+            if (da && it->second.fortsetzung == zaehler - 1) {
+                it->second.wert.append(wert);
+                it->second.fortsetzung = zaehler;
             }
             continue;
         }
-        if (!da) it = liste.insert(it, Eintrag{std::string(basis), {}, false, 0});
-        it->wert.assign(wert);
-        it->text = text || zaehler == 1;
-        it->fortsetzung = zaehler;
+        if (!da) it = aktuell->emplace_hint(it, std::string(basis), Eintrag{});
+        Eintrag& e = it->second;
+        e.wert.assign(wert);
+        e.text = text || zaehler == 1;
+        e.fortsetzung = zaehler;
     }
 }
 
 IniDatei::LeseErgebnis IniDatei::Lesen(const std::string& pfad) {
-    struct stat st {};
-    if (::stat(pfad.c_str(), &st) != 0 || !S_ISREG(st.st_mode)) return LeseErgebnis::Fehler;
-    if (static_cast<unsigned long long>(st.st_size) > kMaxDateigroesse) return LeseErgebnis::Fehler;
-    std::ifstream ein(pfad, std::ios::binary);
-    if (!ein) return LeseErgebnis::Fehler;
-    std::string inhalt((std::istreambuf_iterator<char>(ein)), std::istreambuf_iterator<char>());
-    if (ein.bad()) return LeseErgebnis::Fehler;
+    std::string inhalt;
+    if (!RegulaereDateiLesen(pfad, kMaxDateigroesse, inhalt)) return LeseErgebnis::Fehler;
     IniDatei neu;
     neu.TextUebernehmen(inhalt);
     sektionen_ = std::move(neu.sektionen_);

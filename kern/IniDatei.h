@@ -11,14 +11,17 @@
 // each and is read back joined. On reading, ';' starts a comment line, blanks
 // around "=" and a pair of quotes around the value are not part of it, a key
 // given twice keeps its last value, and lines that fit no rule are skipped.
+// A name must read back as written: no outer blanks, and no key ending in
+// " LineNNNN" (NNNN not 0000). Setters refuse other names, reading skips
+// their lines, so a load, save and load gives the same file again.
 //
 // The API speaks UTF-8; the file holds Windows-1252. A text that Windows-1252
 // cannot hold, or that contains a line break or NUL, is refused by the setter
 // (return value false, nothing stored) rather than written mangled.
 #include <cstddef>
+#include <map>
 #include <string>
 #include <string_view>
-#include <vector>
 
 class IniDatei {
   public:
@@ -54,23 +57,24 @@ class IniDatei {
     bool Leer() const { return sektionen_.empty(); }
 
   private:
+    // ASCII letters compare without case; lookups take string_views.
+    struct OhneFall {
+        using is_transparent = void;
+        bool operator()(std::string_view a, std::string_view b) const;
+    };
     // Names and values are held as they appear in the file (Windows-1252).
+    // Ordered maps keep loading at n log n even for a file of descending names.
     struct Eintrag {
-        std::string schluessel;
         std::string wert;
         bool text = false;   // written in quotes
         int fortsetzung = 0; // last " LineNNNN" counter seen while reading
     };
-    struct Sektion {
-        std::string name;
-        std::vector<Eintrag> eintraege;
-    };
+    using Eintraege = std::map<std::string, Eintrag, OhneFall>;
 
-    Sektion& SektionHolen(std::string_view name);
     const Eintrag* Finden(std::string_view sektion, std::string_view schluessel) const;
     bool Ablegen(std::string_view sektion, std::string_view schluessel, std::string wert, bool text);
 
-    std::vector<Sektion> sektionen_;
+    std::map<std::string, Eintraege, OhneFall> sektionen_;
 };
 
 // Result of DateiErsetzen, so callers can tell an open failure from a write failure.

@@ -2,15 +2,16 @@
 
 #include "kern/Cp1252.h"
 #include "kern/IniDatei.h"
+#include "kern/RegulaereDatei.h"
 #include "config/KonfigDatei.h"
 #include "config/KonfigRecord.h"
 #include "kurven/KurvenFehler.h"
 
 #include <array>
+#include <cstdio>
 #include <cstring>
-#include <fstream>
+#include <memory>
 #include <optional>
-#include <sys/stat.h>
 
 namespace kurvengenerator {
 
@@ -65,56 +66,83 @@ Kurvenpunkt PunktLesen(const unsigned char* q) {
     return {Int32Lesen(q), Int32Lesen(q + 4), q[8]};
 }
 
-int DateiLesen(const std::string& pfad, DateiInhalt& inhalt) {
-    struct stat st {};
-    if (::stat(pfad.c_str(), &st) != 0 || !S_ISREG(st.st_mode)) return KurvenFehler::LadenOeffnen;
-    std::ifstream ein(pfad, std::ios::binary);
-    if (!ein) return KurvenFehler::LadenOeffnen;
-    std::array<unsigned char, kKurvenDateiKopf> kopf{};
-    ein.read(reinterpret_cast<char*>(kopf.data()), static_cast<std::streamsize>(kopf.size()));
-    if (static_cast<std::size_t>(ein.gcount()) != kopf.size()) return KurvenFehler::LadenKopf;
-    if (!DateiTitelPasst(kopf.data(), kKurvenDateiTitel)) return KurvenFehler::LadenTitel;
-    if (Int32Lesen(kopf.data() + kVersion) != kKurvenDateiVersion) return KurvenFehler::LadenVersion;
-
-    // Counts are checked against the bytes the file still holds before anything
-    // is allocated, so no stored count can demand unbounded memory.
-    long long rest = static_cast<long long>(st.st_size) - static_cast<long long>(kKurvenDateiKopf);
+// Walks the count table as a load does: a curve whose points the bytes after
+// the header cannot hold whole (or with a negative count) is lost, and so is
+// the place of every later one. Calls punkte(k, offset, anzahl) for each
+// curve that can be read and returns the bytes the points take in all.
+template <class Punkte>
+std::uint64_t KurvenAbgehen(const unsigned char* kopf, std::uint64_t restBytes, Punkte punkte) {
+    std::uint64_t rest = restBytes;
+    std::uint64_t offset = kKurvenDateiKopf;
     for (std::size_t k = 0; k < kKurvenzahl; ++k) {
-        const std::int32_t anzahl = Int32Lesen(kopf.data() + kKurventabelle + k * kKurveneintrag);
-        const long long bytes = static_cast<long long>(anzahl) * static_cast<long long>(kPunktBytes);
-        if (anzahl < 0 || bytes > rest) {
+        const std::int32_t anzahl = Int32Lesen(kopf + kKurventabelle + k * kKurveneintrag);
+        if (anzahl < 0 || static_cast<std::uint64_t>(anzahl) * kPunktBytes > rest) {
             rest = 0; // where the later curves start is unknown
             continue;
         }
-        if (anzahl == 0) continue;
-        std::vector<unsigned char> roh(static_cast<std::size_t>(bytes));
-        ein.read(reinterpret_cast<char*>(roh.data()), static_cast<std::streamsize>(bytes));
-        if (ein.gcount() != bytes) {
-            rest = 0;
-            continue;
-        }
+        const std::uint64_t bytes = static_cast<std::uint64_t>(anzahl) * kPunktBytes;
+        if (anzahl > 0) punkte(k, offset, static_cast<std::size_t>(anzahl));
+        offset += bytes;
         rest -= bytes;
-        std::vector<Kurvenpunkt> punkte(static_cast<std::size_t>(anzahl));
-        for (std::size_t i = 0; i < punkte.size(); ++i) punkte[i] = PunktLesen(roh.data() + i * kPunktBytes);
-        inhalt.punkte[k] = std::move(punkte);
     }
+    return offset - kKurvenDateiKopf;
+}
+
+// Counts are checked against the bytes there are before anything is
+// allocated, so no stored count can demand unbounded memory.
+int DateiAuswerten(std::string_view bytes, DateiInhalt& inhalt) {
+    if (bytes.size() < kKurvenDateiKopf) return KurvenFehler::LadenKopf;
+    const auto* kopf = reinterpret_cast<const unsigned char*>(bytes.data());
+    if (!DateiTitelPasst(kopf, kKurvenDateiTitel)) return KurvenFehler::LadenTitel;
+    if (Int32Lesen(kopf + kVersion) != kKurvenDateiVersion) return KurvenFehler::LadenVersion;
+    KurvenAbgehen(kopf, bytes.size() - kKurvenDateiKopf,
+                  [&](std::size_t k, std::uint64_t offset, std::size_t n) {
+                      std::vector<Kurvenpunkt> punkte(n);
+                      for (std::size_t i = 0; i < n; ++i)
+                          punkte[i] = PunktLesen(kopf + offset + i * kPunktBytes);
+                      inhalt.punkte[k] = std::move(punkte);
+                  });
     for (std::size_t k = 0; k < kKurvenzahl; ++k) {
-        const auto* slot = reinterpret_cast<const char*>(kopf.data() + kKommentare + k * kKommentarSlot);
+        const auto* slot = reinterpret_cast<const char*>(kopf + kKommentare + k * kKommentarSlot);
         inhalt.kommentare[k] = VonCp1252(std::string_view(slot, strnlen(slot, kMaxKommentarZeichen)));
-        inhalt.zyklen[k] = Int32Lesen(kopf.data() + kZyklen + 4 * k);
-        inhalt.ruhewert[k] = Int32Lesen(kopf.data() + kRuhewerte + 4 * k);
+        inhalt.zyklen[k] = Int32Lesen(kopf + kZyklen + 4 * k);
+        inhalt.ruhewert[k] = Int32Lesen(kopf + kRuhewerte + 4 * k);
     }
-    inhalt.konfig = KonfigDeserialisieren(kopf.data() + kKonfig);
+    inhalt.konfig = KonfigDeserialisieren(kopf + kKonfig);
     return 0;
 }
 
-LadeErgebnis Einlesen(Kurvensatz& s, const std::string& pfad, const KonfigDaten& aktuell, bool anhaengen) {
+// Reads the header and only the points its counts announce and the file
+// really holds; a file shorter than its header gives LadenKopf.
+int DateiLesen(const std::string& pfad, std::string& bytes) {
+    const std::unique_ptr<std::FILE, int (*)(std::FILE*)> datei(RegulaereDateiOeffnen(pfad), &std::fclose);
+    if (!datei) return KurvenFehler::LadenOeffnen;
+    const std::uint64_t groesse = DateiGroesse(datei.get());
+    bytes.assign(kKurvenDateiKopf, '\0');
+    bytes.resize(std::fread(bytes.data(), 1, bytes.size(), datei.get()));
+    if (bytes.size() == kKurvenDateiKopf && groesse > kKurvenDateiKopf) {
+        const auto* kopf = reinterpret_cast<const unsigned char*>(bytes.data());
+        const std::uint64_t punkte = KurvenAbgehen(kopf, groesse - kKurvenDateiKopf, [](auto...) {});
+        bytes.resize(kKurvenDateiKopf + static_cast<std::size_t>(punkte));
+        bytes.resize(kKurvenDateiKopf + std::fread(bytes.data() + kKurvenDateiKopf, 1, punkte, datei.get()));
+    }
+    return std::ferror(datei.get()) ? KurvenFehler::LadenKopf : 0;
+}
+
+// Without bytes the file is read from pfad.
+LadeErgebnis Einlesen(Kurvensatz& s, std::optional<std::string_view> bytes, const std::string& pfad,
+                      const KonfigDaten& aktuell, bool anhaengen) {
     LadeErgebnis e;
     s.dateiPfad.clear();
     DateiInhalt inhalt;
     std::array<std::vector<Kurvenpunkt>, kKurvenzahl> neu;
     try {
-        e.code = DateiLesen(pfad, inhalt);
+        std::string gelesen;
+        if (!bytes) {
+            e.code = DateiLesen(pfad, gelesen);
+            bytes = gelesen;
+        }
+        if (e.code == 0) e.code = DateiAuswerten(*bytes, inhalt);
         if (e.code != 0) return e;
         for (std::size_t k = 0; k < kKurvenzahl; ++k) {
             if (anhaengen) {
@@ -192,11 +220,16 @@ int KurvenSpeichern(Kurvensatz& s, const std::string& pfad, const KonfigDaten& k
 }
 
 LadeErgebnis KurvenLaden(Kurvensatz& s, const std::string& pfad, const KonfigDaten& aktuell) {
-    return Einlesen(s, pfad, aktuell, false);
+    return Einlesen(s, std::nullopt, pfad, aktuell, false);
 }
 
 LadeErgebnis KurvenAnhaengen(Kurvensatz& s, const std::string& pfad, const KonfigDaten& aktuell) {
-    return Einlesen(s, pfad, aktuell, true);
+    return Einlesen(s, std::nullopt, pfad, aktuell, true);
+}
+
+LadeErgebnis KurvenAusBytes(Kurvensatz& s, std::string_view bytes, const std::string& pfad,
+                            const KonfigDaten& aktuell, bool anhaengen) {
+    return Einlesen(s, bytes, pfad, aktuell, anhaengen);
 }
 
 } // namespace kurvengenerator

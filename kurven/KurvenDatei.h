@@ -9,6 +9,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 namespace kurvengenerator {
 
@@ -55,6 +56,7 @@ int KurvenSpeichern(Kurvensatz& s, const std::string& pfad, const KonfigDaten& k
 // nothing else changes. A curve whose points cannot be read whole (stored
 // count not positive, or more points than the file holds) becomes the fresh
 // curve, and so does every later curve, since their place in the file is lost.
+// Anything but a regular file gives KurvenFehler::LadenOeffnen.
 LadeErgebnis KurvenLaden(Kurvensatz& s, const std::string& pfad, const KonfigDaten& aktuell);
 
 // Adds the file's points behind each curve's points (the old closing segment
@@ -62,5 +64,10 @@ LadeErgebnis KurvenLaden(Kurvensatz& s, const std::string& pfad, const KonfigDat
 // the file cannot deliver whole keeps its points. The path becomes the file's
 // and geaendert is set.
 LadeErgebnis KurvenAnhaengen(Kurvensatz& s, const std::string& pfad, const KonfigDaten& aktuell);
+
+// Either of the two on bytes already read (the whole file, or at least its
+// header and the points its counts announce); pfad only names the file.
+LadeErgebnis KurvenAusBytes(Kurvensatz& s, std::string_view bytes, const std::string& pfad,
+                            const KonfigDaten& aktuell, bool anhaengen);
 
 } // namespace kurvengenerator

@@ -3,16 +3,18 @@
 #include "kern/Cp1252.h"
 #include "kern/Dezimal.h"
 #include "kern/IniDatei.h"
+#include "kern/RegulaereDatei.h"
 #include "kurven/KurvenBearbeiten.h"
 #include "kurven/KurvenFehler.h"
 
+#include <algorithm>
 #include <array>
+#include <cfloat>
 #include <charconv>
 #include <cmath>
-#include <fstream>
-#include <sstream>
+#include <cstdio>
+#include <memory>
 #include <new>
-#include <sys/stat.h>
 
 namespace kurvengenerator {
 
@@ -27,20 +29,20 @@ const char* const kKopf[] = {
     "# Spalte 3 = Zeitbasis", "# Spalte 4 = Kuvennummer", "",
 };
 
-// Yields the lines of a stream without the line break (LF or CR LF), cut to
-// 95 characters; the rest of a longer line is read and dropped, so no line
-// can demand more memory.
+// Yields the lines of a byte source (Zeichen(): the next byte or EOF) without
+// the line break (LF or CR LF), cut to 95 characters; the rest of a longer
+// line is read and dropped, so no line can demand more memory.
+template <class Quelle>
 class Zeilenleser {
   public:
-    explicit Zeilenleser(std::istream& ein) : ein_(ein) {}
+    explicit Zeilenleser(Quelle& quelle) : quelle_(quelle) {}
     bool Naechste(std::string& zeile) {
         zeile.clear();
-        std::streambuf* puffer = ein_.rdbuf();
         bool gelesen = false;
         char letztes = 0;
         for (;;) {
-            const int c = puffer->sbumpc();
-            if (c == std::char_traits<char>::eof()) break;
+            const int c = quelle_.Zeichen();
+            if (c == EOF) break;
             gelesen = true;
             if (c == '\n') break;
             letztes = static_cast<char>(c);
@@ -52,7 +54,20 @@ class Zeilenleser {
     }
 
   private:
-    std::istream& ein_;
+    Quelle& quelle_;
+};
+
+struct TextQuelle {
+    std::string_view text;
+    std::size_t pos = 0;
+    int Zeichen() { return pos < text.size() ? static_cast<unsigned char>(text[pos++]) : EOF; }
+    bool Fehler() const { return false; }
+};
+
+struct DateiQuelle {
+    std::FILE* datei;
+    int Zeichen() { return std::getc(datei); }
+    bool Fehler() const { return std::ferror(datei) != 0; }
 };
 
 bool Ueberspringen(std::string_view zeile) {
@@ -144,8 +159,14 @@ struct Einlesen {
                 return Fehler(f, KurvenFehler::ImportZuLang,
                               kurvengenerator::Zeile(nr) +
                                   "Kuvenabschnitt zu lang\n(muß kleiner sein als 65536 Zeiteinheiten).");
-            const double n = std::floor(w + 0.00000005);
-            if (!(std::fabs(w - n) < kNull))
+            // Both times carry the rounding of their binary form, which grows with
+            // their size: far out (1.8e6 s after a run of minute ticks) it alone
+            // exceeds kNull, and an exported set would no longer import.
+            const double rundung = 1e6 * 4.0 * DBL_EPSILON * std::max(std::fabs(t), std::fabs(tVorher)) /
+                                   ZeitbasisDauer(codeVorher);
+            const double schranke = kNull + rundung;
+            const double n = std::floor(w + std::max(0.00000005, schranke));
+            if (!(std::fabs(w - n) < schranke))
                 return Fehler(f, KurvenFehler::ImportRaster,
                               kurvengenerator::Zeile(nr) + "Zeitunterschied von " + DezimalText(d, 3) +
                                   " Sekunden läßt sich nicht\ndurch die Zeitbasis " + ZeitbasisText(codeVorher) +
@@ -174,20 +195,17 @@ ImportErgebnis Abbruch(const Importfehler& f) {
     return e;
 }
 
-ImportErgebnis ImportAusStrom(Kurvensatz& s, std::istream& strom) {
+template <class Quelle>
+ImportErgebnis ImportAus(Kurvensatz& s, Quelle& quelle) {
     Einlesen ein;
     Importfehler f{0, {}};
-    Zeilenleser leser(strom);
+    Zeilenleser<Quelle> leser(quelle);
     std::string zeile;
-    try {
-        for (int nr = 1; leser.Naechste(zeile); ++nr) {
-            if (Ueberspringen(zeile)) continue;
-            if (ein.Zeile(nr, zeile, f) != 0) return Abbruch(f);
-        }
-    } catch (const std::ios_base::failure&) {
-        return Abbruch({KurvenFehler::ImportLesen, {}});
+    for (int nr = 1; leser.Naechste(zeile); ++nr) {
+        if (Ueberspringen(zeile)) continue;
+        if (ein.Zeile(nr, zeile, f) != 0) return Abbruch(f);
     }
-    if (strom.bad()) return Abbruch({KurvenFehler::ImportLesen, {}});
+    if (quelle.Fehler()) return Abbruch({KurvenFehler::ImportLesen, {}});
     bool gefunden = false;
     for (auto& punkte : ein.kurven) {
         if (punkte.empty()) continue;
@@ -236,20 +254,19 @@ int KurvenExportieren(const Kurvensatz& s, const std::string& pfad) {
 }
 
 ImportErgebnis KurvenImportText(Kurvensatz& s, std::string_view text) {
-    std::istringstream strom{std::string(text)};
-    return ImportAusStrom(s, strom);
+    TextQuelle quelle{text};
+    return ImportAus(s, quelle);
 }
 
 ImportErgebnis KurvenImportieren(Kurvensatz& s, const std::string& pfad) {
-    struct stat st {};
-    std::ifstream ein;
-    if (::stat(pfad.c_str(), &st) == 0 && S_ISREG(st.st_mode)) ein.open(pfad, std::ios::binary);
-    if (!ein.is_open()) {
+    const std::unique_ptr<std::FILE, int (*)(std::FILE*)> datei(RegulaereDateiOeffnen(pfad), &std::fclose);
+    if (!datei) {
         ImportErgebnis e;
         e.code = KurvenFehler::ImportOeffnen;
         return e;
     }
-    return ImportAusStrom(s, ein);
+    DateiQuelle quelle{datei.get()};
+    return ImportAus(s, quelle);
 }
 
 } // namespace kurvengenerator

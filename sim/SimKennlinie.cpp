@@ -36,7 +36,8 @@ unsigned char SimKennlinie::Fortschreiben(double t, const SimSpeicher& speicher,
     double dt = std::max(0.0, t - letzteZeit_);
     letzteZeit_ = t;
     double wahl = std::floor(eingang3 + 0.5);
-    if (wahl < 1.0 || wahl > 7.0) return 0x10;
+    // Written so that NaN selects no slot as well.
+    if (!(wahl >= 1.0 && wahl <= 7.0)) return 0x10;
     auto slot = static_cast<std::size_t>(wahl) - 1;
     const auto& m = speicher.Bytes();
     std::size_t basis = slot * kSlotGroesse;
@@ -45,7 +46,9 @@ unsigned char SimKennlinie::Fortschreiben(double t, const SimSpeicher& speicher,
     int fest = m[basis + 4] * 256 + m[basis + 5];
     ausgaenge[1] = std::clamp(fest, 0, 4095);
     long code = (static_cast<long>(m[basis + 6]) << 16) | (m[basis + 7] << 8) | m[basis + 8];
-    int x = std::clamp(static_cast<int>(std::trunc(eingang2 * 4095.0 / 10.0 + 0.5)), 0, 4095);
+    // Limited before the conversion: a value outside int (or NaN) has no defined int.
+    const double roh = std::trunc(eingang2 * 4095.0 / 10.0 + 0.5);
+    int x = roh >= 0.0 && roh <= 4095.0 ? static_cast<int>(roh) : (roh > 4095.0 ? 4095 : 0);
     std::size_t pos = basis + 32 + 2 * static_cast<std::size_t>(x);
     double ziel = std::min(4095, m[pos] * 256 + m[pos + 1]);
     double schritt = 4095.0 * (dt * 1000.0) / Anstiegszeit(code);

@@ -1,26 +1,51 @@
 #include "sim/SimSpeicher.h"
 
+#include "kern/RegulaereDatei.h"
+
+#include <cerrno>
 #include <cstdio>
 #include <cstring>
 #include <fcntl.h>
-#include <fstream>
-#include <iterator>
+#include <memory>
 #include <unistd.h>
 #include <vector>
 
 SimSpeicher::SimSpeicher() { bytes_.fill(0xFF); }
 
 bool SimSpeicher::DateiVerwenden(const std::string& pfad, std::string& fehler) {
-    datei_ = pfad;
-    std::ifstream ein(pfad, std::ios::binary);
-    if (!ein) {
+    std::FILE* datei = RegulaereDateiOeffnen(pfad);
+    if (!datei) {
+        // Only a missing file starts erased: anything else there is never replaced.
+        if (errno != ENOENT) {
+            fehler = "EEPROM-Datei " + pfad + " ist keine lesbare reguläre Datei";
+            return false;
+        }
+        datei_ = pfad;
         geaendert_ = true;
         return true;
     }
-    std::vector<char> inhalt((std::istreambuf_iterator<char>(ein)), std::istreambuf_iterator<char>());
+    const std::unique_ptr<std::FILE, int (*)(std::FILE*)> schliessen(datei, &std::fclose);
+    std::string inhalt;
+    if (DateiGroesse(datei) == kGroesse + 1) {
+        // One byte more than needed would show a file that grew meanwhile.
+        inhalt.resize(kGroesse + 2);
+        inhalt.resize(std::fread(inhalt.data(), 1, inhalt.size(), datei));
+        if (std::ferror(datei)) {
+            fehler = "EEPROM-Datei " + pfad + " kann nicht gelesen werden";
+            return false;
+        }
+    }
+    if (!InhaltUebernehmen(inhalt, fehler)) {
+        fehler = "EEPROM-Datei " + pfad + " " + fehler;
+        return false;
+    }
+    datei_ = pfad;
+    return true;
+}
+
+bool SimSpeicher::InhaltUebernehmen(std::string_view inhalt, std::string& fehler) {
     if (inhalt.size() != kGroesse + 1) {
-        fehler = "EEPROM-Datei " + pfad + " hat nicht 65537 Bytes";
-        datei_.clear();
+        fehler = "hat nicht 65537 Bytes";
         return false;
     }
     std::memcpy(bytes_.data(), inhalt.data(), kGroesse);

@@ -4,6 +4,7 @@
 #include <array>
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 class SimSpeicher {
 public:
@@ -14,8 +15,12 @@ public:
 
     // Binds the memory to a file: loads it if it exists (65536 memory bytes
     // followed by the mode byte), otherwise starts erased. False with a
-    // message when the file exists but cannot be used.
+    // message when the file exists but cannot be used: not a regular file,
+    // unreadable, or of another size (checked before anything is read).
     bool DateiVerwenden(const std::string& pfad, std::string& fehler);
+    // Takes the memory and the mode from the content of such a file; false
+    // with a message (and nothing changed) if it has another size.
+    bool InhaltUebernehmen(std::string_view inhalt, std::string& fehler);
     // Writes the file if something changed since the last call. The file is
     // replaced by a renamed temporary, so a crash leaves the old or the new
     // contents, never a mixture. False if writing failed.

@@ -32,7 +32,8 @@ void Verwendung(std::ostream& aus) {
            "  --eeprom DATEI         Kurvenspeicher und Modusregister in DATEI aufbewahren\n"
            "  --eingang N=SIGNAL     Eingang N (1..4) statt Rückführung von Ausgang N:\n"
            "                         konstant:W | sinus:MITTE:AMPLITUDE:HZ | dreieck:MITTE:AMPLITUDE:HZ\n"
-           "                         (Werte 0..10 wie vom Gerät gemeldet)\n"
+           "                         (Werte 0..10 wie vom Gerät gemeldet; Beträge bis 1000,\n"
+           "                         Frequenz bis 1000 Hz)\n"
            "  --takt                 Übertragung im Takt der Baudrate (10 Bit je Zeichen)\n"
            "  --trace                jede Anfrage und Antwort mit Zeitstempel auf stderr\n"
            "  --verzoegerung MS      jede Antwort um MS Millisekunden verzögern\n"
@@ -101,8 +102,9 @@ int main(int argc, char** argv) {
             std::string s = wert();
             auto gleich = s.find('=');
             std::optional<SimSignal> sig;
-            if (gleich == 1 && s[0] >= '1' && s[0] <= '4') sig = SimSignal::Lesen(s.substr(2));
-            if (!sig) falsch(s);
+            std::string grund = "erwartet N=SIGNAL mit N 1..4";
+            if (gleich == 1 && s[0] >= '1' && s[0] <= '4') sig = SimSignal::Lesen(s.substr(2), &grund);
+            if (!sig) falsch(s + " (" + grund + ")");
             signale.push_back({s[0] - '0', *sig});
         } else if (o == "--takt") {
             e.takt = true;

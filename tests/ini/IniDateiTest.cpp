@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cfloat>
 #include <cmath>
 #include <cstdio>
 #include <filesystem>
@@ -235,6 +236,62 @@ TEST(IniDatei, ContinuationPiecesMustFollowInOrder) {
     EXPECT_EQ(ini.TextLesen("s", "b", s, 100), E::NichtVorhanden);
     EXPECT_EQ(ini.TextLesen("s", "c", s, 100), E::Vorhanden);
     EXPECT_EQ(s, "x");
+}
+
+TEST(IniDatei, NamesInAnyOrderComeOutSortedAndKeepTheirFirstSpelling) {
+    // Descending and mixed case; '_' sorts before the letters because letters
+    // compare in lower case.
+    const IniDatei ini = AusText("[zeta]\r\nz = 1\r\n"
+                                 "[Beta]\r\nZwei = 2\r\nb_x = 3\r\nBA = 4\r\nb = 5\r\nZWEI = 6\r\n"
+                                 "[alpha]\r\nk = 7\r\n"
+                                 "[BETA]\r\na = 8\r\n");
+    EXPECT_EQ(ini.Text(), "[alpha]\r\nk = 7\r\n\r\n"
+                          "[Beta]\r\na = 8\r\nb = 5\r\nb_x = 3\r\nBA = 4\r\nZwei = 6\r\n\r\n"
+                          "[zeta]\r\nz = 1\r\n\r\n");
+    long i = 0;
+    EXPECT_EQ(ini.IntLesen("beta", "zwei", i), E::Vorhanden);
+    EXPECT_EQ(i, 6);
+    EXPECT_EQ(ini.IntLesen("BETA", "B_X", i), E::Vorhanden);
+    EXPECT_EQ(i, 3);
+    EXPECT_TRUE(ini.SektionVorhanden("ZETA"));
+    EXPECT_FALSE(ini.SektionVorhanden("gamma"));
+    EXPECT_EQ(ini.IntLesen("gamma", "z", i), E::NichtVorhanden);
+}
+
+TEST(IniDatei, HandEditedNamesSurviveSaveAndLoadUnchanged) {
+    // Each of these lines would come back under another name after a save.
+    const std::string text = "[s]\r\n"
+                             "a  Line0001 = \"doppelt\"\r\n"
+                             "b Line0001 Line0001 = \"zweimal\"\r\n"
+                             "c Line0002 Line0001 = \"x\"\r\n"
+                             "d d Line0001 = \"innen\"\r\n"
+                             "e Line0000 = 5\r\n"
+                             "f Line0001 = 6\r\n";
+    const IniDatei einmal = AusText(text);
+    const IniDatei zweimal = AusText(einmal.Text());
+    EXPECT_EQ(zweimal.Text(), einmal.Text());
+    EXPECT_EQ(einmal.Text(), "[s]\r\nd d = \"innen\"\r\ne Line0000 = 5\r\nf = \"6\"\r\n\r\n");
+
+    IniDatei ini;
+    EXPECT_FALSE(ini.IntSetzen("s", "g Line0001", 1));
+    EXPECT_FALSE(ini.IntSetzen(" s", "g", 1));
+    EXPECT_TRUE(ini.IntSetzen("s", "g Line0000", 1));
+    EXPECT_EQ(AusText(ini.Text()).Text(), ini.Text());
+}
+
+TEST(IniDatei, LargestDoublesReadBack) {
+    IniDatei ini;
+    for (double w : {DBL_MAX, -DBL_MAX, std::nextafter(DBL_MAX, 0.0), 1.797693134862315e308})
+        ASSERT_TRUE(ini.DoubleSetzen("s", std::to_string(w), w));
+    const IniDatei zurueck = AusText(ini.Text());
+    for (double w : {DBL_MAX, -DBL_MAX, std::nextafter(DBL_MAX, 0.0), 1.797693134862315e308}) {
+        double d = 0.0;
+        EXPECT_EQ(zurueck.DoubleLesen("s", std::to_string(w), d), E::Vorhanden) << w;
+        EXPECT_EQ(d, w);
+    }
+    // Only the values that would overflow get a seventeenth digit.
+    EXPECT_NE(ini.Text().find(" = 1.7976931348623157e+308\r\n"), std::string::npos);
+    EXPECT_NE(ini.Text().find(" = 1.797693134862315e+308\r\n"), std::string::npos);
 }
 
 TEST_F(IniDateiDatei, WriteAndReadFile) {

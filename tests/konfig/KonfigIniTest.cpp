@@ -1,10 +1,13 @@
 #include "config/KonfigIni.h"
 
+#include "config/KonfigDatei.h"
 #include "kern/IniDatei.h"
 
 #include <gtest/gtest.h>
 
+#include <cfloat>
 #include <cmath>
+#include <cstring>
 
 namespace {
 
@@ -83,4 +86,55 @@ TEST(KonfigIni, NonFiniteNumbersAreLeftOutAndReadBackAsStandard) {
     KonfigDaten gelesen{};
     KonfigAusIniLesen(ini, gelesen);
     EXPECT_EQ(gelesen.outmax[0], 10.0);
+}
+
+namespace {
+
+// A .dlo's configuration after the program saved its settings and started again.
+KonfigDaten NachEinstellungen(const KonfigDaten& k) {
+    IniDatei ini;
+    KonfigInIniSchreiben(ini, k);
+    IniDatei zurueck;
+    zurueck.TextUebernehmen(ini.Text());
+    KonfigDaten gelesen{};
+    KonfigAusIniLesen(zurueck, gelesen);
+    return gelesen;
+}
+
+} // namespace
+
+TEST(KonfigIni, UnitsWithControlCharactersAreCleanedAlikeFromDloAndSettings) {
+    std::string dlo = KonfigDateiBytes(KonfigStandardwerte());
+    std::memcpy(dlo.data() + 40 + 312, "m\nV\0", 4);          // ineinheit[0]
+    std::memcpy(dlo.data() + 40 + 312 + 9, "\tk\x7FPa\r\x01", 8); // ineinheit[1], no NUL
+    KonfigDaten ausDlo{};
+    ASSERT_EQ(KonfigDateiAuswerten(dlo, ausDlo), 0);
+    EXPECT_STREQ(ausDlo.ineinheit[0], "mV");
+    EXPECT_STREQ(ausDlo.ineinheit[1], "kPa");
+
+    // A line cannot carry a line feed; the other control characters it can.
+    IniDatei ini;
+    ini.TextUebernehmen("[konfig]\r\nineinheit1 = \"\tk\x7FPa\r\x01\"\r\n");
+    KonfigDaten ausIni{};
+    KonfigAusIniLesen(ini, ausIni);
+    EXPECT_STREQ(ausIni.ineinheit[1], "kPa");
+
+    // Cleaned once, the units survive the settings file unchanged.
+    const KonfigDaten danach = NachEinstellungen(ausDlo);
+    EXPECT_STREQ(danach.ineinheit[0], "mV");
+    EXPECT_STREQ(danach.ineinheit[1], "kPa");
+    for (int i = 0; i < kKanaele; ++i) {
+        EXPECT_TRUE(EinheitGueltig(EinheitText(ausDlo, Seite::Eingang, i)));
+        EXPECT_TRUE(EinheitGueltig(EinheitText(ausIni, Seite::Eingang, i)));
+    }
+}
+
+TEST(KonfigIni, LargestNumbersOfADloSurviveTheSettingsFile) {
+    KonfigDaten k = KonfigStandardwerte();
+    k.inskalamax[0] = DBL_MAX;
+    k.inskalamin[0] = -DBL_MAX;
+    k.outskalamax[3] = std::nextafter(DBL_MAX, 0.0);
+    KonfigDaten geladen{};
+    ASSERT_EQ(KonfigDateiAuswerten(KonfigDateiBytes(k), geladen), 0);
+    EXPECT_EQ(KonfigurationenVergleichen(NachEinstellungen(geladen), k), 1);
 }

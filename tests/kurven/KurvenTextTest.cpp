@@ -82,6 +82,27 @@ TEST(KurvenText, ImportBautSegmenteAusZeitabstaenden) {
     EXPECT_EQ(Text(e), "Fehler in Zeile 3:\nAlle Punkte der Kurve 3 müssen zusammenhängend sein.");
 }
 
+TEST(KurvenText, ExportLangerKurvenLaesstSichWiederImportieren) {
+    // 30000 one-minute ticks (a set that fits the box), then 500 us steps: at
+    // 1.8e6 s the times carry binary rounding far above a billionth of a tick.
+    Kurvensatz s;
+    s.kurven[0] = KurveAus({{0, 30000, 12}, {100, 1, 1}, {4095, 3, 1}, {0, 1, 1}});
+    s.kurven[3] = KurveAus({{2000, 65535, 12}, {10, 7, 1}, {20, 1, 3}});
+    Kurvensatz zurueck;
+    const ImportErgebnis e = KurvenImportText(zurueck, KurvenExportText(s));
+    ASSERT_EQ(e.code, 0) << Text(e);
+    for (std::size_t k = 0; k < 4; ++k) {
+        ASSERT_EQ(zurueck.kurven[k].punktzahl(), s.kurven[k].punktzahl());
+        for (std::size_t i = 0; i < s.kurven[k].punkte.size(); ++i) {
+            EXPECT_EQ(zurueck.kurven[k].punkte[i].laenge, s.kurven[k].punkte[i].laenge) << k << " " << i;
+            EXPECT_EQ(zurueck.kurven[k].punkte[i].zeitbasis, s.kurven[k].punkte[i].zeitbasis);
+        }
+    }
+    // Off the grid stays an error, far out as well.
+    EXPECT_EQ(Import(s, "0\t0\t1min\t1\r\n1800000\t0\t500us\t1\r\n1800000.0007\t0\t500us\t1\r\n").code,
+              KurvenFehler::ImportRaster);
+}
+
 TEST(KurvenText, ImportPrueftJedeZeile) {
     Kurvensatz s;
     const std::pair<const char*, int> faelle[] = {

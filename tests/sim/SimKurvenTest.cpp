@@ -8,6 +8,9 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
+#include <cstdio>
+#include <string>
+#include <sys/wait.h>
 #include <thread>
 
 namespace {
@@ -174,4 +177,47 @@ TEST(SimSignal, FormenUndEingabe) {
     EXPECT_EQ(konstant->Wert(3.0), 10.0); // limited to the input range
     for (const char* falsch : {"", "sinus", "sinus:5:4", "sinus:5:4:0", "rechteck:1:1:1", "konstant:x", "konstant:"})
         EXPECT_FALSE(SimSignal::Lesen(falsch)) << falsch;
+}
+
+TEST(SimSignal, AbsurdeParameterWerdenAbgelehnt) {
+    std::string grund;
+    EXPECT_FALSE(SimSignal::Lesen("sinus:5:5:1e308", &grund));
+    EXPECT_NE(grund.find("Frequenz"), std::string::npos);
+    for (const char* falsch : {"dreieck:5:5:1000.5", "sinus:5:1e300:1", "sinus:-2000:1:1", "konstant:1e300"})
+        EXPECT_FALSE(SimSignal::Lesen(falsch)) << falsch;
+    for (const char* gut : {"sinus:5:5:1000", "dreieck:-1000:1000:0.001", "konstant:-3"})
+        EXPECT_TRUE(SimSignal::Lesen(gut)) << gut;
+}
+
+TEST(SimSignal, NaNWaehltNieEinenSlot) {
+    // Built directly, past the command line: the phase of such a frequency is
+    // NaN, and input 3 selects the controller's slot.
+    SimGeraet g;
+    g.signale[2] = SimSignal{SimSignal::Form::Sinus, 5.0, 5.0, 1e308};
+    g.signale[1] = SimSignal{SimSignal::Form::Dreieck, 5.0, 5.0, 1e308};
+    for (double t : {0.5, 2.0, 1e6}) {
+        EXPECT_GE(g.Eingang(2, t), 0.0);
+        EXPECT_LE(g.Eingang(2, t), 10.0);
+    }
+    g.speicher.ModusSetzen(SimGeraet::kModusKennlinie);
+    g.Starten(2.0);
+    g.Fortschreiben(3.0);
+    EXPECT_EQ(g.Laufzustand(), SimGeraet::Lauf::Kennlinie);
+    EXPECT_EQ(g.fehlerbits & 0x10, 0x10);
+}
+
+TEST(SimSignal, KommandozeileLehntAbsurdeFrequenzMitStatus2Ab) {
+    // A simulator that accepted it would run until the time-out ends it (124).
+    const std::string befehl =
+        std::string("timeout 5 ") + DLM7SIM + " --eingang 3=sinus:5:5:1e308 2>&1 </dev/null";
+    FILE* rohr = ::popen(befehl.c_str(), "r");
+    ASSERT_NE(rohr, nullptr);
+    std::string ausgabe;
+    char puffer[256];
+    while (std::fgets(puffer, sizeof puffer, rohr)) ausgabe += puffer;
+    const int status = ::pclose(rohr);
+    ASSERT_TRUE(WIFEXITED(status)) << ausgabe;
+    EXPECT_EQ(WEXITSTATUS(status), 2) << ausgabe;
+    EXPECT_NE(ausgabe.find("--eingang"), std::string::npos) << ausgabe;
+    EXPECT_NE(ausgabe.find("Frequenz"), std::string::npos) << ausgabe;
 }

@@ -3,8 +3,11 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <sys/resource.h>
+#include <unistd.h>
 
 namespace fs = std::filesystem;
 
@@ -65,4 +68,29 @@ TEST(SimEeprom, UnbeschreibbaresZielLaesstDieAlteDateiStehen) {
     s.Schreiben(0, &b, 1);
     EXPECT_FALSE(s.Sichern());
     EXPECT_TRUE(s.Geaendert());
+}
+
+TEST(SimEeprom, GroesseWirdVorDemLesenGeprueft) {
+    // 1 GiB (sparse) with the address space limited to 256 MiB more than now:
+    // a reader that takes the file in before checking its size runs out of memory.
+    GTEST_FLAG_SET(death_test_style, "threadsafe");
+    TempVerzeichnis dir;
+    const fs::path gross = dir.pfad / "gross.bin";
+    std::ofstream(gross).close();
+    fs::resize_file(gross, 1ull << 30);
+    EXPECT_EXIT(
+        {
+            long seiten = 0;
+            std::ifstream("/proc/self/statm") >> seiten;
+            const rlim_t grenze = static_cast<rlim_t>(seiten) * ::sysconf(_SC_PAGESIZE) + (256ull << 20);
+            rlimit r;
+            r.rlim_cur = r.rlim_max = grenze;
+            ::setrlimit(RLIMIT_AS, &r);
+            SimSpeicher s;
+            std::string fehler;
+            const bool abgelehnt =
+                !s.DateiVerwenden(gross.string(), fehler) && fehler.find("65537") != fehler.npos;
+            std::_Exit(abgelehnt ? 0 : 1);
+        },
+        ::testing::ExitedWithCode(0), "");
 }

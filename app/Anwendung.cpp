@@ -43,19 +43,21 @@ Anwendung::Anwendung() : konfig_(std::make_unique<KonfigModell>()), dienst_(std:
     QObject::connect(haupt_, &Hauptfenster::fensterGewuenscht, haupt_, [this](FensterId id) { ZeigeChildpanel(id); });
     QObject::connect(haupt_, &Hauptfenster::infoGewuenscht, haupt_, [this] { ZeigeInfopanel(); });
     QObject::connect(haupt_, &Hauptfenster::beendenGewuenscht, haupt_, [this] { ProgrammendeFallsAllesGespeichert(); });
-    QObject::connect(haupt_, &Hauptfenster::direkthilfeGeschaltet, haupt_, [this](bool an) { DirekthilfeSchalten(an); });
+    QObject::connect(haupt_, &Hauptfenster::direkthilfeGeschaltet, haupt_,
+                     [this](bool an) { DirekthilfeSchalten(an); });
     QObject::connect(haupt_->verbindungsBild(), &VerbindungsBild::geklickt, haupt_, [this] {
         if (!gHilfeAktiv) dienst_->Umschalten();
     });
     HilfetextSetzen(haupt_->verbindungsBild(), QString::fromUtf8(kVerbindungsBildHilfe));
-    QObject::connect(dienst_.get(), &Geraetedienst::linkGeaendert, haupt_->verbindungsBild(), &VerbindungsBild::setWert);
+    QObject::connect(dienst_.get(), &Geraetedienst::linkGeaendert, haupt_->verbindungsBild(),
+                     &VerbindungsBild::setWert);
     HilfemodusInstallieren([this](const QString& text) { Hilfetext(text); });
 }
 
 Anwendung::~Anwendung() {
     HilfemodusSetzen(false);
     dienst_->Beenden();
-    delete haupt_;  // owns every other window
+    delete haupt_; // owns every other window
 }
 
 void Anwendung::Verdrahten(Werkzeugfenster* f) {

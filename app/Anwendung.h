@@ -20,12 +20,12 @@ class KonfigModell;
 class KonfigPanel;
 class KurvenPanel;
 
-extern const char* const kProgrammVersion;  // "V 0.9.1"
-extern const char* const kProgrammDatum;    // "05/2011"
+extern const char* const kProgrammVersion; // "V 0.9.1"
+extern const char* const kProgrammDatum;   // "05/2011"
 extern const char* const kDirekthilfeEin;
 
 class Anwendung {
-public:
+  public:
     // Loads the main window and its children and fills the info window.
     Anwendung();
     ~Anwendung();
@@ -80,12 +80,12 @@ public:
     Infofenster& info() { return *info_; }
     Werkzeugfenster* panel(FensterId id) const;
 
-private:
+  private:
     void Verdrahten(Werkzeugfenster* f);
 
     std::unique_ptr<KonfigModell> konfig_;
     std::unique_ptr<Geraetedienst> dienst_;
-    Hauptfenster* haupt_ = nullptr;  // owns every window below
+    Hauptfenster* haupt_ = nullptr; // owns every window below
     ComPanel* com_ = nullptr;
     KonfigPanel* konfigPanel_ = nullptr;
     DirektPanel* direkt_ = nullptr;

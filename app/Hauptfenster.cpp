@@ -128,7 +128,7 @@ Hauptfenster::Hauptfenster(QWidget* eltern) : QWidget(eltern) {
 }
 
 void Hauptfenster::Mainbuttons_Callback(Knopf k) {
-    if (gHilfeAktiv) return;  // help texts come through the mode's click handling
+    if (gHilfeAktiv) return; // help texts come through the mode's click handling
     switch (k) {
     case COM: emit fensterGewuenscht(FensterId::Com); break;
     case KONFIG: emit fensterGewuenscht(FensterId::Konfig); break;

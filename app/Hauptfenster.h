@@ -12,7 +12,7 @@ class VerbindungsBild;
 // tool windows are shown inside it, one at a time.
 class Hauptfenster : public QWidget {
     Q_OBJECT
-public:
+  public:
     enum Knopf { COM, KONFIG, DIREKT, KURVEN, KENNLINIE, INFO, ENDE };
 
     explicit Hauptfenster(QWidget* eltern = nullptr);
@@ -27,17 +27,17 @@ public:
     void PanelgroesseAendern(bool merken);
     QSize startGroesse() const { return {sgStartBreite, sgStartHoehe}; }
 
-signals:
+  signals:
     void fensterGewuenscht(FensterId id);
     void infoGewuenscht();
     void beendenGewuenscht();
     void direkthilfeGeschaltet(bool an);
 
-protected:
+  protected:
     void resizeEvent(QResizeEvent* e) override;
     void closeEvent(QCloseEvent* e) override;
 
-private:
+  private:
     void Mainbuttons_Callback(Knopf k);
 
     std::map<Knopf, QPushButton*> knoepfe_;

@@ -6,12 +6,12 @@ class QLineEdit;
 // "Info": program name, version and date.
 class Infofenster : public QDialog {
     Q_OBJECT
-public:
+  public:
     explicit Infofenster(QWidget* eltern);
     QLineEdit* version() const { return version_; }
     QLineEdit* datum() const { return datum_; }
 
-private:
+  private:
     QLineEdit* version_;
     QLineEdit* datum_;
 };

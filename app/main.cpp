@@ -34,7 +34,7 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     qInstallMessageHandler(sgQtMeldungen);
     for (const QString& m : std::as_const(sgStartmeldungen)) qWarning("%s", qUtf8Printable(m));
-    app.setQuitOnLastWindowClosed(false);  // only the exit path ends the loop
+    app.setQuitOnLastWindowClosed(false); // only the exit path ends the loop
     // A German program: the toolkit's own dialogs and buttons speak German too.
     QTranslator deutsch;
     if (deutsch.load(QLocale(QLocale::German), "qtbase", "_", QLibraryInfo::path(QLibraryInfo::TranslationsPath)))

@@ -121,7 +121,7 @@ void Abspielen(Anwendung& a) {
 void Fensterfotos(bool abspielen) {
     Dlm7Simulator::Einstellungen e;
     e.weitereGeraete = {{'4', "QAV-PLN6-V2.1"}};
-    e.takt = abspielen;  // the real line rate while a transfer is photographed
+    e.takt = abspielen; // the real line rate while a transfer is photographed
     SimUmgebung box(1, e);
     if (!box.bereit()) {
         std::fprintf(stderr, "Simulator: %s\n", box.fehler.c_str());
@@ -130,7 +130,7 @@ void Fensterfotos(bool abspielen) {
     box.sim.EingangSignal(2, SimSignal{SimSignal::Form::Sinus, 5.0, 4.0, 0.5});
     box.sim.EingangSignal(3, SimSignal{SimSignal::Form::Dreieck, 3.0, 2.0, 0.3});
 
-    QTemporaryDir arbeit;  // settings file and chosen files stay out of the user's folders
+    QTemporaryDir arbeit; // settings file and chosen files stay out of the user's folders
     const QString vorher = QDir::currentPath();
     QDir::setCurrent(arbeit.path());
     qputenv("XDG_CONFIG_HOME", arbeit.filePath("xdg").toUtf8());
@@ -145,7 +145,7 @@ void Fensterfotos(bool abspielen) {
         Foto(&a.haupt(), "hauptfenster");
 
         a.ZeigeChildpanel(FensterId::Com);
-        QAVKSV5_Timeout(1, 0.05);  // the silent addresses of the scan
+        QAVKSV5_Timeout(1, 0.05); // the silent addresses of the scan
         a.com().Scann_Callback();
         a.com().Fehlerabfrage_Callback();
         a.dienst().Abwarten();

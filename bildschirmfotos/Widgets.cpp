@@ -106,8 +106,7 @@ void Widgets() {
     Streifenschreiber schreiber;
     schreiber.setPunkteProBreite(200);
     for (int t = 0; t < 300; ++t)
-        schreiber.PunktAnhaengen(
-            {50 + 40 * std::sin(t / 15.0), 20.0 + t % 50, 80.0, 10 + 5 * std::cos(t / 4.0)});
+        schreiber.PunktAnhaengen({50 + 40 * std::sin(t / 15.0), 20.0 + t % 50, 80.0, 10 + 5 * std::cos(t / 4.0)});
     speichern(schreiber, QStringLiteral("streifenschreiber"), {520, 240});
     schreiber.setPunkteProBreite(20000);
     for (int t = 0; t < 20000; ++t)
@@ -180,8 +179,8 @@ void Graphen() {
         const QColor linie = k == 0 ? QColor(0xFF0000) : QColor(0x008080);
         std::vector<int> proben(10001);
         for (std::size_t t = 0; t < proben.size(); ++t)
-            proben[t] = int(2047 + 1700 * std::sin(double(t) / (900.0 + 300 * k) + k) +
-                            (k == 0 ? 250 * ((t / 50) % 2) : 0));
+            proben[t] =
+                int(2047 + 1700 * std::sin(double(t) / (900.0 + 300 * k) + k) + (k == 0 ? 250 * ((t / 50) % 2) : 0));
         if (k == 0) {
             for (int t = 0; t < 10000; t += 1000) generator.Punkt({double(t), double(proben[std::size_t(t)])}, linie);
             generator.Stufen(0, 1, proben, QColor(0x0000FF));

@@ -12,9 +12,7 @@ constexpr double kStandardVoll = 10.0;
 constexpr double kStandardMin = 0.0;
 constexpr double kStandardMax = 10.0;
 
-bool KanalImBereich(int kanal) {
-    return kanal >= 0 && kanal < kKanaele;
-}
+bool KanalImBereich(int kanal) { return kanal >= 0 && kanal < kKanaele; }
 
 char* Feld(KonfigDaten& k, Seite seite, int kanal) {
     return seite == Seite::Ausgang ? k.outeinheit[kanal] : k.ineinheit[kanal];
@@ -24,13 +22,9 @@ const char* Feld(const KonfigDaten& k, Seite seite, int kanal) {
     return seite == Seite::Ausgang ? k.outeinheit[kanal] : k.ineinheit[kanal];
 }
 
-bool GleicheZahl(double a, double b) {
-    return a == b || (std::isnan(a) && std::isnan(b));
-}
+bool GleicheZahl(double a, double b) { return a == b || (std::isnan(a) && std::isnan(b)); }
 
-bool GleicheEinheit(const char* a, const char* b) {
-    return std::strncmp(a, b, kEinheitFeld) == 0;
-}
+bool GleicheEinheit(const char* a, const char* b) { return std::strncmp(a, b, kEinheitFeld) == 0; }
 
 bool Ersetzen(double& wert, double standard) {
     if (std::isfinite(wert)) return false;
@@ -63,9 +57,7 @@ KonfigDaten KonfigStandardwerte() {
     return k;
 }
 
-double Vollausschlag(const KonfigDaten& k, Seite seite) {
-    return seite == Seite::Ausgang ? k.voutmax : k.vinmax;
-}
+double Vollausschlag(const KonfigDaten& k, Seite seite) { return seite == Seite::Ausgang ? k.voutmax : k.vinmax; }
 
 void VollausschlagSetzen(KonfigDaten& k, Seite seite, double volt) {
     (seite == Seite::Ausgang ? k.voutmax : k.vinmax) = volt;
@@ -73,8 +65,7 @@ void VollausschlagSetzen(KonfigDaten& k, Seite seite, double volt) {
 
 KanalSkalierung Skalierung(const KonfigDaten& k, Seite seite, int kanal) {
     if (!KanalImBereich(kanal)) return {};
-    if (seite == Seite::Ausgang)
-        return {k.outmin[kanal], k.outmax[kanal], k.outskalamin[kanal], k.outskalamax[kanal]};
+    if (seite == Seite::Ausgang) return {k.outmin[kanal], k.outmax[kanal], k.outskalamin[kanal], k.outskalamax[kanal]};
     return {k.inmin[kanal], k.inmax[kanal], k.inskalamin[kanal], k.inskalamax[kanal]};
 }
 
@@ -131,13 +122,12 @@ const char* EinheitFeld(const KonfigDaten& k, Seite seite, int kanal) {
 int KonfigurationenVergleichen(KonfigDaten a, KonfigDaten b) {
     for (int i = 0; i < kKanaele; ++i) {
         if (!GleicheZahl(a.outmin[i], b.outmin[i]) || !GleicheZahl(a.outmax[i], b.outmax[i]) ||
-            !GleicheZahl(a.outskalamin[i], b.outskalamin[i]) ||
-            !GleicheZahl(a.outskalamax[i], b.outskalamax[i]) ||
+            !GleicheZahl(a.outskalamin[i], b.outskalamin[i]) || !GleicheZahl(a.outskalamax[i], b.outskalamax[i]) ||
             !GleicheEinheit(a.outeinheit[i], b.outeinheit[i]))
             return 0;
         if (!GleicheZahl(a.inmin[i], b.inmin[i]) || !GleicheZahl(a.inmax[i], b.inmax[i]) ||
-            !GleicheZahl(a.inskalamin[i], b.inskalamin[i]) ||
-            !GleicheZahl(a.inskalamax[i], b.inskalamax[i]) || !GleicheEinheit(a.ineinheit[i], b.ineinheit[i]))
+            !GleicheZahl(a.inskalamin[i], b.inskalamin[i]) || !GleicheZahl(a.inskalamax[i], b.inskalamax[i]) ||
+            !GleicheEinheit(a.ineinheit[i], b.ineinheit[i]))
             return 0;
     }
     return GleicheZahl(a.voutmax, b.voutmax) && GleicheZahl(a.vinmax, b.vinmax) ? 1 : 0;

@@ -8,9 +8,7 @@
 
 namespace {
 
-std::string Schluessel(const char* name, int kanal) {
-    return name + std::to_string(kanal);
-}
+std::string Schluessel(const char* name, int kanal) { return name + std::to_string(kanal); }
 
 void ZahlLesen(const IniDatei& ini, const std::string& schluessel, double& feld) {
     double wert = 0.0;
@@ -20,8 +18,7 @@ void ZahlLesen(const IniDatei& ini, const std::string& schluessel, double& feld)
 void EinheitLesen(const IniDatei& ini, const std::string& schluessel, char* feld) {
     std::memset(feld, 0, kEinheitFeld);
     std::string utf8;
-    if (ini.TextLesen(kKonfigSektion, schluessel, utf8, kMaxEinheitZeichen) != IniDatei::Ergebnis::Vorhanden)
-        return;
+    if (ini.TextLesen(kKonfigSektion, schluessel, utf8, kMaxEinheitZeichen) != IniDatei::Ergebnis::Vorhanden) return;
     // Back to the bytes of the file, then the rule every unit from a file obeys.
     const std::string einheit = EinheitAusDatei(NachCp1252(utf8).value_or(std::string()));
     std::memcpy(feld, einheit.data(), einheit.size());

@@ -10,7 +10,7 @@
 
 class KonfigModell : public QObject {
     Q_OBJECT
-public:
+  public:
     explicit KonfigModell(QObject* eltern = nullptr);
 
     const KonfigDaten& daten() const { return daten_; }
@@ -21,10 +21,10 @@ public:
     // Replaces the record and lets every window rescale.
     void Uebernehmen(const KonfigDaten& k);
 
-signals:
+  signals:
     void ersetzt();
     void uebernommen();
 
-private:
+  private:
     KonfigDaten daten_;
 };

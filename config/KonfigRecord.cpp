@@ -11,12 +11,10 @@ class Schreiber {
     explicit Schreiber(unsigned char* ziel) : p_(ziel) {}
     void Zahl(double d) {
         const auto bits = std::bit_cast<std::uint64_t>(d);
-        for (int i = 0; i < 8; ++i)
-            *p_++ = static_cast<unsigned char>(bits >> (8 * i));
+        for (int i = 0; i < 8; ++i) *p_++ = static_cast<unsigned char>(bits >> (8 * i));
     }
     void Zahlen(const double (&d)[kKanaele]) {
-        for (double x : d)
-            Zahl(x);
+        for (double x : d) Zahl(x);
     }
     void Einheiten(const char (&e)[kKanaele][kEinheitFeld]) {
         for (const auto& feld : e) {
@@ -40,13 +38,11 @@ class Leser {
     explicit Leser(const unsigned char* quelle) : p_(quelle) {}
     double Zahl() {
         std::uint64_t bits = 0;
-        for (int i = 0; i < 8; ++i)
-            bits |= static_cast<std::uint64_t>(*p_++) << (8 * i);
+        for (int i = 0; i < 8; ++i) bits |= static_cast<std::uint64_t>(*p_++) << (8 * i);
         return std::bit_cast<double>(bits);
     }
     void Zahlen(double (&d)[kKanaele]) {
-        for (double& x : d)
-            x = Zahl();
+        for (double& x : d) x = Zahl();
     }
     void Einheiten(char (&e)[kKanaele][kEinheitFeld]) {
         for (auto& feld : e) {

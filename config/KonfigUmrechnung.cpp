@@ -9,17 +9,11 @@ constexpr int kMaxNachkommastellen = 15;
 // Absorbs rounding in log10 for spans that are exact powers of ten of a count step.
 constexpr double kLogToleranz = 1e-9;
 
-double Endlich(double wert, double ersatz) {
-    return std::isfinite(wert) ? wert : ersatz;
-}
+double Endlich(double wert, double ersatz) { return std::isfinite(wert) ? wert : ersatz; }
 
 // Lower end used in place of an undefined result.
-double PhysErsatz(const KanalSkalierung& s) {
-    return Endlich(s.skalamin, 0.0);
-}
-double VoltErsatz(const KanalSkalierung& s) {
-    return Endlich(s.min, 0.0);
-}
+double PhysErsatz(const KanalSkalierung& s) { return Endlich(s.skalamin, 0.0); }
+double VoltErsatz(const KanalSkalierung& s) { return Endlich(s.min, 0.0); }
 
 } // namespace
 
@@ -31,8 +25,7 @@ bool VollausschlagGueltig(const KonfigDaten& k, Seite seite) {
 bool KanalGueltig(const KonfigDaten& k, Seite seite, int kanal) {
     if (kanal < 0 || kanal >= kKanaele) return false;
     const KanalSkalierung s = Skalierung(k, seite, kanal);
-    if (!std::isfinite(s.min) || !std::isfinite(s.max) || !std::isfinite(s.skalamin) ||
-        !std::isfinite(s.skalamax))
+    if (!std::isfinite(s.min) || !std::isfinite(s.max) || !std::isfinite(s.skalamin) || !std::isfinite(s.skalamax))
         return false;
     if (s.min == s.max || s.skalamin == s.skalamax) return false;
     const double g = (s.skalamax - s.skalamin) / (s.max - s.min);
@@ -73,9 +66,7 @@ double VoltAusGeraetewert(const KonfigDaten& k, Seite seite, double geraetewert)
     return Endlich(geraetewert / 10.0 * Vollausschlag(k, seite), 0.0);
 }
 
-double GeraetewertAusProzent(double prozent) {
-    return Endlich(0.1 * prozent, 0.0);
-}
+double GeraetewertAusProzent(double prozent) { return Endlich(0.1 * prozent, 0.0); }
 
 double PhysAusCounts(const KonfigDaten& k, Seite seite, int kanal, double counts) {
     return PhysAusVolt(k, seite, kanal, VoltAusCounts(k, seite, counts));

@@ -8,8 +8,7 @@
 #include <QThread>
 #include <QTimer>
 
-Geraetedienst::Geraetedienst(QObject* eltern)
-    : QObject(eltern), faden_(new QThread), arbeiter_(new QObject) {
+Geraetedienst::Geraetedienst(QObject* eltern) : QObject(eltern), faden_(new QThread), arbeiter_(new QObject) {
     faden_->setObjectName("Geraetedienst");
     arbeiter_->moveToThread(faden_);
     connect(faden_, &QThread::finished, arbeiter_, &QObject::deleteLater);
@@ -48,7 +47,9 @@ void Geraetedienst::Einreihen(QObject* kontext, const VorgangPtr& v, Arbeit arbe
             Auftrag a;
             a.port = wPort_;
             a.adresse = adresse_.load();
-            a.aufGui = [this, mitKontext, k](std::function<void()> f) { AufGuiAusfuehren(mitKontext, k, std::move(f)); };
+            a.aufGui = [this, mitKontext, k](std::function<void()> f) {
+                AufGuiAusfuehren(mitKontext, k, std::move(f));
+            };
             a.rueckmeldung.abbrechen = &v->abbrechen_;
             // Percentages reach the GUI thread in order with everything else.
             a.rueckmeldung.fortschritt = [this, v, mitKontext, k](int prozent) {
@@ -110,7 +111,8 @@ VorgangPtr Geraetedienst::Oeffnen(int gewuenscht, QObject* kontext, std::functio
             if (wPort_ != -1) QAVKSV5_Close(wPort_);
             wPort_ = -1;
             if (gewuenscht == -1) return Ergebnis{0, -1, {}};
-            if (const int r = QAVKSV5_Open(gewuenscht, kBaud); r != 0) return Ergebnis{r, -1, PortFehlerText(gewuenscht)};
+            if (const int r = QAVKSV5_Open(gewuenscht, kBaud); r != 0)
+                return Ergebnis{r, -1, PortFehlerText(gewuenscht)};
             QAVKSV5_Timeout(gewuenscht, kEmpfangsZeitlimit);
             wPort_ = gewuenscht;
             return Ergebnis{0, gewuenscht, {}};

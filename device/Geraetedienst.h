@@ -25,7 +25,7 @@ constexpr int kComStoppOhnePort = -122235;
 
 // Handle of one submitted operation.
 class Vorgang {
-public:
+  public:
     // Thread-safe; a block transfer stops before its next block.
     void Abbrechen() { abbrechen_ = true; }
     bool abgebrochen() const { return abbrechen_; }
@@ -36,7 +36,7 @@ public:
     // Kept alive until the result has been handled (progress dialog, busy marker).
     void Begleiten(std::shared_ptr<void> b) { begleiter_.push_back(std::move(b)); }
 
-private:
+  private:
     friend class Geraetedienst;
     std::atomic<bool> abbrechen_{false};
     bool fertig_ = false;
@@ -46,7 +46,7 @@ using VorgangPtr = std::shared_ptr<Vorgang>;
 
 // What an operation sees on the worker thread.
 struct Auftrag {
-    int port = -1;  // the open port when the operation runs, or -1
+    int port = -1; // the open port when the operation runs, or -1
     char adresse = '1';
     // Progress and cancel of this operation, ready for the block transfer.
     Blockrueckmeldung rueckmeldung;
@@ -57,7 +57,7 @@ struct Auftrag {
 
 class Geraetedienst : public QObject {
     Q_OBJECT
-public:
+  public:
     static constexpr double kEmpfangsZeitlimit = 0.5;
     static constexpr int kBaud = 9600;
 
@@ -77,16 +77,15 @@ public:
 
     // Runs arbeit(Auftrag&) on the worker and then fertig(result) on the GUI
     // thread. With a kontext, fertig (and aufGui) are dropped once it is gone.
-    template <class Arbeit, class Fertig>
-    VorgangPtr Ausfuehren(QObject* kontext, Arbeit arbeit, Fertig fertig) {
+    template <class Arbeit, class Fertig> VorgangPtr Ausfuehren(QObject* kontext, Arbeit arbeit, Fertig fertig) {
         using T = std::invoke_result_t<Arbeit&, Auftrag&>;
         auto v = std::make_shared<Vorgang>();
-        Einreihen(kontext, v,
-                  [arbeit = std::move(arbeit), fertig = std::move(fertig)](Auftrag& a) mutable
-                  -> std::function<void()> {
-                      auto ergebnis = std::make_shared<T>(arbeit(a));
-                      return [fertig, ergebnis]() mutable { fertig(std::move(*ergebnis)); };
-                  });
+        Einreihen(
+            kontext, v,
+            [arbeit = std::move(arbeit), fertig = std::move(fertig)](Auftrag& a) mutable -> std::function<void()> {
+                auto ergebnis = std::make_shared<T>(arbeit(a));
+                return [fertig, ergebnis]() mutable { fertig(std::move(*ergebnis)); };
+            });
         return v;
     }
 
@@ -110,14 +109,14 @@ public:
     // closes the port and stops the worker. Nothing submitted afterwards runs.
     void Beenden();
 
-signals:
+  signals:
     void linkGeaendert(int port);
     // After a failed open: the device path and the cause ("" after a good open).
     void oeffnungsMeldung(const QString& text);
     void fehlerGeaendert(int code);
     void beschaeftigtGeaendert(bool beschaeftigt);
 
-private:
+  private:
     using Arbeit = std::function<std::function<void()>(Auftrag&)>;
     void Einreihen(QObject* kontext, const VorgangPtr& v, Arbeit arbeit);
     void AufGuiAusfuehren(bool mitKontext, const QPointer<QObject>& kontext, std::function<void()> f);

@@ -5,7 +5,7 @@
 #include <vector>
 
 class PosixSeriellerPort : public SeriellerPort {
-public:
+  public:
     PosixSeriellerPort() = default;
     ~PosixSeriellerPort() override;
     PosixSeriellerPort(const PosixSeriellerPort&) = delete;
@@ -25,7 +25,7 @@ public:
     // simulator uses it for its pseudo-terminal.
     static int LeitungEinstellen(int fd, int baud);
 
-private:
+  private:
     int fd_ = -1;
     int zeitlimitMs_ = 500;
     // Bytes already taken from the kernel but not yet handed out.

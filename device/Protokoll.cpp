@@ -2,7 +2,6 @@
 
 #include "kern/Dezimal.h"
 
-
 #include <cctype>
 #include <cmath>
 #include <cstdio>
@@ -130,8 +129,8 @@ StatusBefund StatusZeilePruefen(const std::string& zeile, char a, char reg, unsi
         return StatusBefund::Fehlerhaft;
     long v = HexLesen(zeile, 6, 2);
     if (v < 0) return StatusBefund::Fehlerhaft;
-    if (zeile[3] != reg) return (zeile[3] == '1' || zeile[3] == '2') ? StatusBefund::AnderesRegister
-                                                                      : StatusBefund::Fehlerhaft;
+    if (zeile[3] != reg)
+        return (zeile[3] == '1' || zeile[3] == '2') ? StatusBefund::AnderesRegister : StatusBefund::Fehlerhaft;
     wert = static_cast<unsigned char>(v);
     return StatusBefund::Gut;
 }

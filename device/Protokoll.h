@@ -29,7 +29,6 @@ std::string Hex(unsigned long wert, int stellen);
 // Reads a hex field; -1 if a character is not a hex digit.
 long HexLesen(const std::string& s, std::size_t pos, std::size_t stellen);
 
-
 // 1 plus the sum of the bytes, low 16 bits.
 std::uint16_t Pruefsumme(const unsigned char* daten, std::size_t anzahl);
 

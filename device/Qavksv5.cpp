@@ -28,8 +28,7 @@ constexpr Codes kSpL{0, SpL_Schreiben, SpL_Kurz, SpL_Nak, SpL_Can, SpL_KeineAntw
 constexpr Codes kSpS{0, SpS_Schreiben, SpS_Kurz, SpS_Nak, SpS_Can, SpS_KeineAntwort, SpS_AnderesByte};
 constexpr Codes kSt{0, St_Schreiben, St_Kurz, St_Nak, St_Can, St_KeineAntwort, St_AnderesByte};
 constexpr Codes kModL{0, ModL_Schreiben, ModL_Kurz, ModL_Nak, ModL_Can, ModL_KeineAntwort, ModL_AnderesByte};
-constexpr Codes kModS{ModS_Leeren, ModS_Schreiben, ModS_Kurz,        ModS_Nak,
-                      ModS_Can,    ModS_KeineAntwort, ModS_AnderesByte};
+constexpr Codes kModS{ModS_Leeren, ModS_Schreiben, ModS_Kurz, ModS_Nak, ModS_Can, ModS_KeineAntwort, ModS_AnderesByte};
 
 // Channel digit of "e1".."e4" / "a1".."a4", 0 for any other name.
 char Kanalziffer(const std::string& kanal, char buchstabe) {
@@ -70,8 +69,7 @@ int QAVKSV5_EingangLesen(int port, char adresse, const std::string& kanal, doubl
     if (!AdresseErlaubt(adresse, false)) return Ein_Adresse;
     char n = Kanalziffer(kanal, 'e');
     if (!n) return Ein_Kanal;
-    if (int rc = Verbindung::Anfrage(port, Protokoll::RahmenEingangLesen(adresse, n), true, kEin); rc != 0)
-        return rc;
+    if (int rc = Verbindung::Anfrage(port, Protokoll::RahmenEingangLesen(adresse, n), true, kEin); rc != 0) return rc;
     std::string zeile;
     if (!Verbindung::ZeileLesen(port, Protokoll::kKurzeZeileMax, zeile)) return Ein_ZeileZeitlimit;
     if (!Protokoll::EingangZeilePruefen(zeile, adresse, n, wert)) return Ein_ZeileFehlerhaft;
@@ -102,9 +100,7 @@ int QAVKSV5_SpeicherLesen(int port, char adresse, int bereich, long start, long 
     std::vector<unsigned char> gelesen;
     try {
         zeile.reserve(Protokoll::SpeicherZeileLaenge(anzahl) + 1);
-    } catch (const std::bad_alloc&) {
-        return SpL_KeinSpeicher;
-    }
+    } catch (const std::bad_alloc&) { return SpL_KeinSpeicher; }
     if (!Verbindung::ZeileLesen(port, Protokoll::SpeicherZeileLaenge(anzahl), zeile)) return SpL_ZeileZeitlimit;
     using B = Protokoll::SpeicherBefund;
     switch (Protokoll::SpeicherZeilePruefen(zeile, adresse, bereich, start, anzahl, gelesen)) {
@@ -140,8 +136,7 @@ int QAVKSV5_StatusLesen(int port, char adresse, int registerNr, unsigned char& w
     if (!AdresseErlaubt(adresse, false)) return St_Adresse;
     if (registerNr != 1 && registerNr != 2) return St_Register;
     char reg = static_cast<char>('0' + registerNr);
-    if (int rc = Verbindung::Anfrage(port, Protokoll::RahmenStatusLesen(adresse, reg), true, kSt); rc != 0)
-        return rc;
+    if (int rc = Verbindung::Anfrage(port, Protokoll::RahmenStatusLesen(adresse, reg), true, kSt); rc != 0) return rc;
     std::string zeile;
     if (!Verbindung::ZeileLesen(port, Protokoll::kKurzeZeileMax, zeile)) return St_ZeileZeitlimit;
     switch (Protokoll::StatusZeilePruefen(zeile, adresse, reg, wert)) {
@@ -164,8 +159,7 @@ int QAVKSV5_ModusLesen(int port, char adresse, unsigned char& modus) {
 
 int QAVKSV5_ModusSchreiben(int port, char adresse, bool setzen, unsigned char maske) {
     if (!AdresseErlaubt(adresse, true)) return ModS_Adresse;
-    return Verbindung::Anfrage(port, Protokoll::RahmenModusSchreiben(adresse, setzen, maske), adresse != '&',
-                               kModS);
+    return Verbindung::Anfrage(port, Protokoll::RahmenModusSchreiben(adresse, setzen, maske), adresse != '&', kModS);
 }
 
 int QAVPLN6_BaudrateSchreiben(int port, int adressziffer, int baud) {

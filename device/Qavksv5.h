@@ -22,8 +22,7 @@ int QAVKSV5_AusgangSchreiben(int port, char adresse, const std::string& kanal, d
 // bereich 4; start 0..65535; anzahl 1..65535 (the count field has four hex digits).
 int QAVKSV5_SpeicherLesen(int port, char adresse, int bereich, long start, long anzahl, unsigned char* daten);
 // bereich 4; start 0..65535; anzahl 0..64.
-int QAVKSV5_SpeicherSchreiben(int port, char adresse, int bereich, long start, long anzahl,
-                              const unsigned char* daten);
+int QAVKSV5_SpeicherSchreiben(int port, char adresse, int bereich, long start, long anzahl, const unsigned char* daten);
 // registerNr 1 (status) or 2 (error bits).
 int QAVKSV5_StatusLesen(int port, char adresse, int registerNr, unsigned char& wert);
 int QAVKSV5_ModusLesen(int port, char adresse, unsigned char& modus);

@@ -8,7 +8,7 @@
 #include <string>
 
 class SeriellerPort {
-public:
+  public:
     virtual ~SeriellerPort() = default;
 
     // Opens the device with the box's fixed line settings (7 data bits, odd

@@ -13,7 +13,7 @@ namespace Verbindung {
 namespace {
 std::array<std::unique_ptr<SeriellerPort>, 9> sgPorts;
 std::array<int, 9> sgOeffnungsfehler{};
-}
+} // namespace
 
 bool BaudGueltig(int baud) { return baud == 4800 || baud == 9600 || baud == 19200 || baud == 38400; }
 

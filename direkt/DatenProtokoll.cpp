@@ -1,8 +1,8 @@
 #include "direkt/DatenProtokoll.h"
 
-#include "kern/Cp1252.h"
 #include "config/KonfigUmrechnung.h"
 #include "direkt/DirektFehler.h"
+#include "kern/Cp1252.h"
 
 #include <cerrno>
 #include <cstdio>
@@ -38,9 +38,7 @@ std::string Zeit(const std::tm& t) {
     return puffer;
 }
 
-const char* SeitenName(Seite seite) {
-    return seite == Seite::Eingang ? "Eingang" : "Ausgang";
-}
+const char* SeitenName(Seite seite) { return seite == Seite::Eingang ? "Eingang" : "Ausgang"; }
 
 bool Umrechenbar(const KonfigDaten& k, Seite seite, int kanal) {
     return seite == Seite::Eingang ? EingangUmrechenbar(k, kanal) : AusgangBeschreibbar(k, kanal);
@@ -94,11 +92,7 @@ std::string TextNachCp1252(std::string_view utf8) {
     std::size_t i = 0;
     while (i < utf8.size()) {
         const auto c = static_cast<unsigned char>(utf8[i]);
-        std::size_t laenge = c < 0x80           ? 1
-                             : (c >> 5) == 0x6  ? 2
-                             : (c >> 4) == 0xE  ? 3
-                             : (c >> 3) == 0x1E ? 4
-                                                : 1;
+        std::size_t laenge = c < 0x80 ? 1 : (c >> 5) == 0x6 ? 2 : (c >> 4) == 0xE ? 3 : (c >> 3) == 0x1E ? 4 : 1;
         laenge = std::min(laenge, utf8.size() - i);
         const std::string_view zeichen = utf8.substr(i, laenge);
         i += laenge;
@@ -125,9 +119,7 @@ Zeitstempel ZeitstempelLesen(Uhr& uhr) {
 
 DatenProtokoll::DatenProtokoll(Uhr* uhr) : uhr_(uhr ? uhr : &gSystemUhr), schreiben_(::write) {}
 
-DatenProtokoll::~DatenProtokoll() {
-    Schliessen();
-}
+DatenProtokoll::~DatenProtokoll() { Schliessen(); }
 
 off_t DatenProtokoll::Groesse() const {
     struct stat st {};

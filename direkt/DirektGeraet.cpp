@@ -8,9 +8,7 @@
 
 namespace {
 constexpr unsigned char kModusEingang4Belegt = 0x01;
-std::string Kommando(char art, int kanal) {
-    return std::string{art, char('1' + kanal)};
-}
+std::string Kommando(char art, int kanal) { return std::string{art, char('1' + kanal)}; }
 } // namespace
 
 int AusgangProzentSenden(int port, char adresse, int kanal, double prozent) {

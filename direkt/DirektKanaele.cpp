@@ -1,7 +1,7 @@
 #include "direkt/DirektKanaele.h"
 
-#include "kern/Dezimal.h"
 #include "config/KonfigUmrechnung.h"
+#include "kern/Dezimal.h"
 
 #include <algorithm>
 #include <cmath>
@@ -64,17 +64,11 @@ std::string ZahlText(double wert, int stellen) {
     return text.empty() ? "-----" : text;
 }
 
-int ZoomXWert(int eingabe) {
-    return eingabe <= 0 ? 10 : eingabe;
-}
+int ZoomXWert(int eingabe) { return eingabe <= 0 ? 10 : eingabe; }
 
-int ZoomYWert(int eingabe) {
-    return std::clamp(eingabe, 10, 100);
-}
+int ZoomYWert(int eingabe) { return std::clamp(eingabe, 10, 100); }
 
-double AbtastIntervall(double eingabe) {
-    return std::isfinite(eingabe) ? std::max(eingabe, 0.2) : 1.0;
-}
+double AbtastIntervall(double eingabe) { return std::isfinite(eingabe) ? std::max(eingabe, 0.2) : 1.0; }
 
 int AnzeigeStellen(const KonfigDaten& k, Seite seite, int kanal) {
     const PhysSpanne s = Spanne(k, seite, kanal);

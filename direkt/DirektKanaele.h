@@ -25,9 +25,7 @@ bool AusgangBeschreibbar(const KonfigDaten& k, int kanal);
 bool EingangUmrechenbar(const KonfigDaten& k, int kanal);
 
 // The knob value after the limit: the limit wins when it is smaller. No lower limit.
-inline double Begrenzt(double wert, double grenze) {
-    return grenze < wert ? grenze : wert;
-}
+inline double Begrenzt(double wert, double grenze) { return grenze < wert ? grenze : wert; }
 
 // Physical zero pulled into the channel's span (either direction of scale).
 double NullZiel(const KonfigDaten& k, int kanal);

@@ -21,8 +21,7 @@ inline std::array<double, 34> KonfigZahlen(const KonfigDaten& k) {
 
 // Both finite and equal in the sixteen digits the settings file keeps.
 inline bool SechzehnStellenGleich(double a, double b) {
-    return std::isfinite(a) && std::isfinite(b) &&
-           std::fabs(a - b) <= 1e-15 * std::fmax(std::fabs(a), std::fabs(b));
+    return std::isfinite(a) && std::isfinite(b) && std::fabs(a - b) <= 1e-15 * std::fmax(std::fabs(a), std::fabs(b));
 }
 
 // The configuration as the settings file gives it back after a save: numbers
@@ -30,8 +29,7 @@ inline bool SechzehnStellenGleich(double a, double b) {
 inline void NachEinstellungenPruefen(const KonfigDaten& vorher, const KonfigDaten& nachher) {
     const auto a = KonfigZahlen(vorher);
     const auto b = KonfigZahlen(nachher);
-    for (std::size_t i = 0; i < a.size(); ++i)
-        FUZZ_PRUEFEN(SechzehnStellenGleich(a[i], b[i]));
+    for (std::size_t i = 0; i < a.size(); ++i) FUZZ_PRUEFEN(SechzehnStellenGleich(a[i], b[i]));
     for (Seite seite : {Seite::Ausgang, Seite::Eingang})
         for (int kanal = 0; kanal < kKanaele; ++kanal) {
             FUZZ_PRUEFEN(EinheitGueltig(EinheitText(vorher, seite, kanal)));

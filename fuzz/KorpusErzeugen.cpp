@@ -45,8 +45,7 @@ void Einstellungen() {
     ini.IntSetzen("com", "port", 3);
     ini.IntSetzen("com", "lport", 3);
     ini.TextSetzen("ports", "com3", "/dev/pts/7");
-    ini.TextSetzen("ports", "com5",
-                   "/dev/serial/by-id/usb-FTDI_FT232R_USB_UART_A50285BI-if00-port0-und-noch-mehr");
+    ini.TextSetzen("ports", "com5", "/dev/serial/by-id/usb-FTDI_FT232R_USB_UART_A50285BI-if00-port0-und-noch-mehr");
     ini.DoubleSetzen("direkt", "grenze1", 7.5);
     ini.IntSetzen("direkt", "kurve2", 1);
     ini.IntSetzen("kennlinie", "darstellung", 2);
@@ -75,16 +74,13 @@ std::string Antwortzeile(SimGeraet& g, const std::string& rahmen) {
     return a.empty() ? a : a.substr(1);
 }
 
-std::string Wort(long w) {
-    return {static_cast<char>(w >> 8), static_cast<char>(w & 0xFF)};
-}
+std::string Wort(long w) { return {static_cast<char>(w >> 8), static_cast<char>(w & 0xFF)}; }
 
 void Antworten() {
     SimGeraet g;
     g.signale[1] = SimSignal{SimSignal::Form::Konstant, 4.321, 0.0, 1.0};
     std::vector<unsigned char> muster(64);
-    for (std::size_t i = 0; i < muster.size(); ++i)
-        muster[i] = static_cast<unsigned char>(i * 37);
+    for (std::size_t i = 0; i < muster.size(); ++i) muster[i] = static_cast<unsigned char>(i * 37);
     g.Bearbeiten(RahmenSpeicherSchreiben('1', 4, 0x3000, 64, muster.data()), 0.5);
     g.Bearbeiten(RahmenModusSchreiben('1', true, 0x06), 0.6);
 
@@ -104,8 +100,7 @@ void Antworten() {
     };
     for (const Fall& f : faelle) {
         const std::string zeile = Antwortzeile(g, f.rahmen);
-        KorpusAblegen("protokoll", f.name,
-                      std::string{'1', f.kanal, f.reg} + Wort(f.start) + Wort(f.anzahl) + zeile);
+        KorpusAblegen("protokoll", f.name, std::string{'1', f.kanal, f.reg} + Wort(f.start) + Wort(f.anzahl) + zeile);
     }
 
     // treiber: operation, address index, start, count, mask, then what the box sends.
@@ -138,15 +133,14 @@ void Antworten() {
 void Anfragen() {
     // A session as the program holds it, frame after frame.
     std::vector<unsigned char> daten(40);
-    for (std::size_t i = 0; i < daten.size(); ++i)
-        daten[i] = static_cast<unsigned char>(200 - 3 * i);
+    for (std::size_t i = 0; i < daten.size(); ++i) daten[i] = static_cast<unsigned char>(200 - 3 * i);
     const std::string sitzung =
         RahmenIDLesen('1') + RahmenAusgangSchreiben('1', '1', 2.5) + RahmenEingangLesen('1', '1') +
         RahmenEingangLesen('1', '3') + RahmenSpeicherSchreiben('1', 4, 0x0100, 40, daten.data()) +
-        RahmenSpeicherLesen('1', 4, 0x0100, 40) + RahmenModusLesen('1') +
-        RahmenModusSchreiben('1', false, 0x02) + RahmenModusSchreiben('1', true, 0x04) +
-        RahmenStatusLesen('1', '1') + RahmenStatusLesen('1', '2') + RahmenDeviceFunction('1', '1') +
-        RahmenDeviceFunction('1', '2') + RahmenDeviceFunction('&', '2') + RahmenIDLesen('2');
+        RahmenSpeicherLesen('1', 4, 0x0100, 40) + RahmenModusLesen('1') + RahmenModusSchreiben('1', false, 0x02) +
+        RahmenModusSchreiben('1', true, 0x04) + RahmenStatusLesen('1', '1') + RahmenStatusLesen('1', '2') +
+        RahmenDeviceFunction('1', '1') + RahmenDeviceFunction('1', '2') + RahmenDeviceFunction('&', '2') +
+        RahmenIDLesen('2');
     KorpusAblegen("sim_anfrage", "sitzung", "sinus:5:4:0.5\n" + sitzung);
     KorpusAblegen("sim_anfrage", "adresse_baud",
                   "konstant:3\n" + RahmenBaudrate(1, 19200) + RahmenAdresse(1, 4) + RahmenIDLesen('4'));
@@ -170,8 +164,7 @@ void Zeichen() {
         KorpusAblegen("cp1252", std::string("cp1252_") + std::to_string(roh->size()), *roh);
     }
     std::string alle;
-    for (int b = 0; b < 256; ++b)
-        alle += static_cast<char>(b);
+    for (int b = 0; b < 256; ++b) alle += static_cast<char>(b);
     KorpusAblegen("cp1252", "alle_bytes", alle);
 }
 
@@ -180,8 +173,7 @@ void Zahlen() {
         double wert;
         int stellen;
     };
-    const Fall faelle[] = {{4.095, 3}, {-0.001, 3},  {250.0, 2}, {0.0, 0},
-                           {1e-7, 15}, {DBL_MAX, 0}, {-3.25, 20}};
+    const Fall faelle[] = {{4.095, 3}, {-0.001, 3}, {250.0, 2}, {0.0, 0}, {1e-7, 15}, {DBL_MAX, 0}, {-3.25, 20}};
     int n = 0;
     for (const Fall& f : faelle) {
         // As text for the reader; as 8 bytes and a count of decimals for the writer.

@@ -7,12 +7,12 @@
 #include <cstdlib>
 #include <string_view>
 
-#define FUZZ_PRUEFEN(bedingung)                                                                              \
-    do {                                                                                                     \
-        if (!(bedingung)) {                                                                                  \
-            std::fprintf(stderr, "%s:%d: Eigenschaft verletzt: %s\n", __FILE__, __LINE__, #bedingung);       \
-            std::abort();                                                                                    \
-        }                                                                                                    \
+#define FUZZ_PRUEFEN(bedingung)                                                                                        \
+    do {                                                                                                               \
+        if (!(bedingung)) {                                                                                            \
+            std::fprintf(stderr, "%s:%d: Eigenschaft verletzt: %s\n", __FILE__, __LINE__, #bedingung);                 \
+            std::abort();                                                                                              \
+        }                                                                                                              \
     } while (0)
 
 // Takes the input apart from the front: control bytes first, the rest as data.

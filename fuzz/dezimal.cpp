@@ -17,8 +17,7 @@ namespace {
 
 bool Ziffern(std::string_view s, std::size_t& i) {
     const std::size_t anfang = i;
-    while (i < s.size() && std::isdigit(static_cast<unsigned char>(s[i])))
-        ++i;
+    while (i < s.size() && std::isdigit(static_cast<unsigned char>(s[i]))) ++i;
     return i > anfang;
 }
 

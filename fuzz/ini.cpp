@@ -43,8 +43,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* daten, std::size_t gro
     std::string s;
     for (const char* sektion : {"konfig", "com", "ports"}) {
         ini.IntLesen(sektion, schluessel, l);
-        if (ini.DoubleLesen(sektion, schluessel, d) == IniDatei::Ergebnis::Vorhanden)
-            FUZZ_PRUEFEN(std::isfinite(d));
+        if (ini.DoubleLesen(sektion, schluessel, d) == IniDatei::Ergebnis::Vorhanden) FUZZ_PRUEFEN(std::isfinite(d));
         ini.TextLesen(sektion, schluessel, s, 80);
         ini.SektionVorhanden(sektion);
     }

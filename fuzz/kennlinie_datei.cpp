@@ -34,8 +34,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* daten, std::size_t gro
 
     Kennlinientabelle tabelle{};
     if (Digitalisieren(d.kurve.punkte, tabelle) == 0)
-        for (std::uint16_t y : tabelle)
-            FUZZ_PRUEFEN(y <= kRohMax);
+        for (std::uint16_t y : tabelle) FUZZ_PRUEFEN(y <= kRohMax);
     SlotAbbild bild{};
     const double begrenzung = BegrenzungAusDatei(d.konfig, d.begrenzungRoh);
     FUZZ_PRUEFEN(std::isfinite(begrenzung));

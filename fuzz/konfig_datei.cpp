@@ -24,8 +24,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* daten, std::size_t gro
         FUZZ_PRUEFEN(std::memcmp(&k, &vorher, sizeof k) == 0);
         return 0;
     }
-    for (double d : KonfigZahlen(k))
-        FUZZ_PRUEFEN(std::isfinite(d));
+    for (double d : KonfigZahlen(k)) FUZZ_PRUEFEN(std::isfinite(d));
 
     KonfigDaten wieder{};
     FUZZ_PRUEFEN(KonfigDateiAuswerten(KonfigDateiBytes(k), wieder) == 0);
@@ -41,8 +40,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* daten, std::size_t gro
 
     // What the windows compute from a loaded configuration: always finite.
     for (Seite seite : {Seite::Ausgang, Seite::Eingang}) {
-        for (double counts : {0.0, 2047.5, 4095.0})
-            FUZZ_PRUEFEN(std::isfinite(VoltAusCounts(k, seite, counts)));
+        for (double counts : {0.0, 2047.5, 4095.0}) FUZZ_PRUEFEN(std::isfinite(VoltAusCounts(k, seite, counts)));
         for (int kanal = 0; kanal < kKanaele; ++kanal) {
             const PhysSpanne spanne = Spanne(k, seite, kanal);
             FUZZ_PRUEFEN(std::isfinite(spanne.unten) && std::isfinite(spanne.oben));

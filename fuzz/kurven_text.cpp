@@ -26,16 +26,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* daten, std::size_t gro
     const auto vorher = s.kurven;
     const ImportErgebnis e = KurvenImportText(s, text);
     if (e.code != 0) {
-        for (std::size_t k = 0; k < s.kurven.size(); ++k)
-            FUZZ_PRUEFEN(s.kurven[k].punkte == vorher[k].punkte);
-        for (const Meldung& m : e.meldungen)
-            FUZZ_PRUEFEN(InCp1252Darstellbar(m.text));
+        for (std::size_t k = 0; k < s.kurven.size(); ++k) FUZZ_PRUEFEN(s.kurven[k].punkte == vorher[k].punkte);
+        for (const Meldung& m : e.meldungen) FUZZ_PRUEFEN(InCp1252Darstellbar(m.text));
         return 0;
     }
     for (const Kurve& k : s.kurven) {
         FUZZ_PRUEFEN(!k.punkte.empty());
-        for (const Kurvenpunkt& p : k.punkte)
-            FUZZ_PRUEFEN(Spielbar(p));
+        for (const Kurvenpunkt& p : k.punkte) FUZZ_PRUEFEN(Spielbar(p));
     }
 
     Kurvensatz wieder;

@@ -57,10 +57,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* daten, std::size_t gro
     // The box's own line for the input's bytes as memory content.
     if (!zeile.empty() && zeile.size() <= 65535 && EinzeladresseGueltig(a)) {
         const auto* d = reinterpret_cast<const unsigned char*>(zeile.data());
-        std::string box = std::string{kStart, a} + "BDR4" + Hex(static_cast<unsigned long>(start), 4) +
-                          Hex(zeile.size(), 4);
-        for (unsigned char b : zeile)
-            box += Hex(b, 2);
+        std::string box =
+            std::string{kStart, a} + "BDR4" + Hex(static_cast<unsigned long>(start), 4) + Hex(zeile.size(), 4);
+        for (unsigned char b : zeile) box += Hex(b, 2);
         box += Hex(Pruefsumme(d, zeile.size()), 4) + kCR;
         std::vector<unsigned char> daten;
         FUZZ_PRUEFEN(SpeicherZeilePruefen(box, a, 4, start, static_cast<long>(zeile.size()), daten) ==
@@ -68,8 +67,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* daten, std::size_t gro
         FUZZ_PRUEFEN(daten == std::vector<unsigned char>(d, d + zeile.size()));
     }
     for (int stellen = 1; stellen <= 7; ++stellen) {
-        const unsigned long v =
-            static_cast<unsigned long>(start * 65536 + anzahl) & ((1ul << (4 * stellen)) - 1);
+        const unsigned long v = static_cast<unsigned long>(start * 65536 + anzahl) & ((1ul << (4 * stellen)) - 1);
         FUZZ_PRUEFEN(HexLesen(Hex(v, stellen), 0, static_cast<std::size_t>(stellen)) == static_cast<long>(v));
     }
     return 0;

@@ -49,8 +49,7 @@ void AntwortPruefen(const SimGeraet& g, const std::string& rahmen, const std::st
 
 void ZustandPruefen(const SimGeraet& g, double t) {
     for (int k = 0; k < 4; ++k) {
-        FUZZ_PRUEFEN(g.ausgaenge[static_cast<std::size_t>(k)] >= 0 &&
-                     g.ausgaenge[static_cast<std::size_t>(k)] <= 4095);
+        FUZZ_PRUEFEN(g.ausgaenge[static_cast<std::size_t>(k)] >= 0 && g.ausgaenge[static_cast<std::size_t>(k)] <= 4095);
         const double e = g.Eingang(k, t);
         FUZZ_PRUEFEN(e >= 0.0 && e <= 10.0);
     }
@@ -66,8 +65,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* daten, std::size_t gro
 
     SimGeraet g;
     if (const auto s = SimSignal::Lesen(signal)) {
-        for (double t : {0.0, 0.3, 1e3, 1e9})
-            FUZZ_PRUEFEN(s->Wert(t) >= 0.0 && s->Wert(t) <= 10.0);
+        for (double t : {0.0, 0.3, 1e3, 1e9}) FUZZ_PRUEFEN(s->Wert(t) >= 0.0 && s->Wert(t) <= 10.0);
         g.signale[2] = s;
     }
     double t = 0.0;

@@ -41,8 +41,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* daten, std::size_t gro
     g.Starten(1.0);
     for (double t : {1.0, 1.0005, 1.3, 2.0, 61.0, 3600.0, 1e6}) {
         g.Fortschreiben(t);
-        for (int a : g.ausgaenge)
-            FUZZ_PRUEFEN(a >= 0 && a <= 4095);
+        for (int a : g.ausgaenge) FUZZ_PRUEFEN(a >= 0 && a <= 4095);
         g.Status1(t);
     }
     g.Stoppen(1e6 + 1);

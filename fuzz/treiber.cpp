@@ -106,8 +106,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* daten, std::size_t gro
     }
     case 5: {
         std::vector<unsigned char> bytes(static_cast<std::size_t>(anzahl % 65), maske);
-        rc = QAVKSV5_SpeicherSchreiben(kPort, adresse, 4, start, static_cast<long>(bytes.size()),
-                                       bytes.data());
+        rc = QAVKSV5_SpeicherSchreiben(kPort, adresse, 4, start, static_cast<long>(bytes.size()), bytes.data());
         hoechstens = 1;
         break;
     }
@@ -126,8 +125,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* daten, std::size_t gro
         break;
     }
     default:
-        rc =
-            QAVKSV5_AusgangSchreiben(kPort, adresse, "a" + std::to_string(1 + maske % 4), (maske % 11) * 1.0);
+        rc = QAVKSV5_AusgangSchreiben(kPort, adresse, "a" + std::to_string(1 + maske % 4), (maske % 11) * 1.0);
         hoechstens = 1;
         break;
     }

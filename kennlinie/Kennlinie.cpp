@@ -26,8 +26,7 @@ Kennlinie NeueKennlinie() { return Kennlinie{NeuePunkte(), {}}; }
 long long PunktPosition(const Kennlinienpunkte& punkte, int k) {
     long long x = 0;
     const int ende = std::min(k, static_cast<int>(punkte.size()));
-    for (int i = 0; i < ende; ++i)
-        x += punkte[static_cast<std::size_t>(i)].laenge;
+    for (int i = 0; i < ende; ++i) x += punkte[static_cast<std::size_t>(i)].laenge;
     return x;
 }
 
@@ -41,15 +40,11 @@ std::vector<long long> PunktPositionen(const Kennlinienpunkte& punkte) {
     return x;
 }
 
-double AusgangRohZuEinheit(const KonfigDaten& k, int c, double roh) {
-    return PhysAusCounts(k, Seite::Ausgang, c, roh);
-}
+double AusgangRohZuEinheit(const KonfigDaten& k, int c, double roh) { return PhysAusCounts(k, Seite::Ausgang, c, roh); }
 double AusgangEinheitZuRoh(const KonfigDaten& k, int c, double einheit) {
     return CountsAusPhys(k, Seite::Ausgang, c, einheit);
 }
-double EingangRohZuEinheit(const KonfigDaten& k, int i, double roh) {
-    return PhysAusCounts(k, Seite::Eingang, i, roh);
-}
+double EingangRohZuEinheit(const KonfigDaten& k, int i, double roh) { return PhysAusCounts(k, Seite::Eingang, i, roh); }
 double EingangEinheitZuRoh(const KonfigDaten& k, int i, double einheit) {
     return CountsAusPhys(k, Seite::Eingang, i, einheit);
 }
@@ -70,8 +65,7 @@ int Digitalisieren(const Kennlinienpunkte& punkte, Kennlinientabelle& tabelle) {
             t[n++] = static_cast<std::uint16_t>(letzter);
         }
     }
-    for (; n < t.size(); ++n)
-        t[n] = static_cast<std::uint16_t>(letzter);
+    for (; n < t.size(); ++n) t[n] = static_cast<std::uint16_t>(letzter);
     tabelle = t;
     return 0;
 }

@@ -13,8 +13,8 @@
 
 inline constexpr int kRohMax = 4095;
 inline constexpr int kTabellenGroesse = 4096;
-inline constexpr int kMaxLaenge = 65535;      // longest line any operation accepts
-inline constexpr std::size_t kPunktGroesse = 12; // one point in files
+inline constexpr int kMaxLaenge = 65535;          // longest line any operation accepts
+inline constexpr std::size_t kPunktGroesse = 12;  // one point in files
 inline constexpr double kStartAnstiegszeit = 0.1; // ms, the fastest setting
 
 struct KennlinienPunkt {

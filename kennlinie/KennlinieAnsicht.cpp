@@ -124,12 +124,10 @@ std::optional<SichtbareGeraden> SichtbareGeradenBestimmen(const Kennlinienpunkte
         return i == n - 1 ? std::max(e, static_cast<long long>(kRohMax)) : e;
     };
     int erste = 0;
-    while (erste < n && static_cast<double>(ende(erste)) < a.min)
-        ++erste;
+    while (erste < n && static_cast<double>(ende(erste)) < a.min) ++erste;
     if (erste == n) return std::nullopt;
     int letzte = erste;
-    while (letzte < n - 1 && !(static_cast<double>(ende(letzte)) > a.max + 1.0))
-        ++letzte;
+    while (letzte < n - 1 && !(static_cast<double>(ende(letzte)) > a.max + 1.0)) ++letzte;
     return SichtbareGeraden{erste, letzte};
 }
 
@@ -177,8 +175,8 @@ std::string FensterTitel(const std::string& pfad) {
 }
 
 std::string SpeichernFrage(const std::string& pfad) {
-    const std::string name = pfad.empty() ? std::string("Kennlinienregler")
-                                          : std::filesystem::path(pfad).filename().string();
+    const std::string name =
+        pfad.empty() ? std::string("Kennlinienregler") : std::filesystem::path(pfad).filename().string();
     return "Möchten Sie die Änderungen in " + name + " speichern?";
 }
 
@@ -186,8 +184,7 @@ std::string KommentarVorschau(const std::string& kommentar) {
     std::size_t zeichen = 0;
     for (std::size_t i = 0; i < kommentar.size(); ++i) {
         // Every byte that does not continue a UTF-8 sequence starts a character.
-        if ((static_cast<unsigned char>(kommentar[i]) & 0xC0) != 0x80 && zeichen++ == 30)
-            return kommentar.substr(0, i);
+        if ((static_cast<unsigned char>(kommentar[i]) & 0xC0) != 0x80 && zeichen++ == 30) return kommentar.substr(0, i);
     }
     return kommentar;
 }

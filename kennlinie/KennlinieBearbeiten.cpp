@@ -27,8 +27,8 @@ double XAbstand(const KonfigDaten& k, const Raster& r) {
 int LetzterIndex(const Kennlinienpunkte& p) { return static_cast<int>(p.size()) - 1; }
 
 std::int32_t AlsLaenge(double v) {
-    return static_cast<std::int32_t>(std::clamp(std::trunc(v), static_cast<double>(INT32_MIN),
-                                                static_cast<double>(INT32_MAX)));
+    return static_cast<std::int32_t>(
+        std::clamp(std::trunc(v), static_cast<double>(INT32_MIN), static_cast<double>(INT32_MAX)));
 }
 
 Bearbeitung Meldung(const char* text) {

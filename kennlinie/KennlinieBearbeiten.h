@@ -66,9 +66,9 @@ Koordinaten KoordinatenAnzeigen(const KonfigDaten& k, double x, double y);
 // What an edit did: the curve changed (redraw), and a message to show.
 struct Bearbeitung {
     bool geaendert = false;
-    std::string meldung;                  // empty: nothing to show
+    std::string meldung; // empty: nothing to show
     std::string titel = KennlMeldung::Titel;
-    int fehlercode = 0;                   // for the error popup after the message
+    int fehlercode = 0; // for the error popup after the message
 };
 
 // Ten saved point lists with undo and redo counts.
@@ -110,9 +110,9 @@ struct Verschiebung {
 // "Punktkoordinaten ändern" dialog contents.
 struct PunktDialog {
     int punkt;
-    std::string titel;   // "Punkt %d"
-    double xFeld;        // input 2's unit
-    double yFeld;        // output 1's unit
+    std::string titel; // "Punkt %d"
+    double xFeld;      // input 2's unit
+    double yFeld;      // output 1's unit
 };
 
 // The curve under edit with its undo ring and edit state; what the window owns.

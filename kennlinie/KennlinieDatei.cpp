@@ -2,10 +2,10 @@
 
 #include "config/KonfigDatei.h"
 #include "config/KonfigRecord.h"
+#include "kennlinie/KennlinieFehler.h"
 #include "kern/Cp1252.h"
 #include "kern/IniDatei.h"
 #include "kern/RegulaereDatei.h"
-#include "kennlinie/KennlinieFehler.h"
 
 #include <cmath>
 #include <cstring>
@@ -98,12 +98,9 @@ int KennlinieSpeichern(const std::string& pfad, const KennlinienDatei& d) {
     const std::string bytes = KennlinieDateiBytes(d);
     if (bytes.empty()) return KennlFehler::SpeichernKopf;
     switch (DateiErsetzen(pfad, bytes)) {
-    case ErsetzenErgebnis::Ok:
-        return 0;
-    case ErsetzenErgebnis::OeffnenFehlgeschlagen:
-        return KennlFehler::SpeichernOeffnen;
-    case ErsetzenErgebnis::SchreibenFehlgeschlagen:
-        break;
+    case ErsetzenErgebnis::Ok: return 0;
+    case ErsetzenErgebnis::OeffnenFehlgeschlagen: return KennlFehler::SpeichernOeffnen;
+    case ErsetzenErgebnis::SchreibenFehlgeschlagen: break;
     }
     return KennlFehler::SpeichernKopf;
 }

@@ -56,9 +56,8 @@ int Uebertragung::Fehlercode() const {
     return 0;
 }
 
-Uebertragung KennlinieSenden(int port, char adresse, int slot, const Kennlinienpunkte& punkte,
-                             const KonfigDaten& k, double begrenzung, double anstiegszeit,
-                             const Blockrueckmeldung& r) {
+Uebertragung KennlinieSenden(int port, char adresse, int slot, const Kennlinienpunkte& punkte, const KonfigDaten& k,
+                             double begrenzung, double anstiegszeit, const Blockrueckmeldung& r) {
     Verlauf p;
     SlotAbbild bild;
     if (const int rc = SlotAbbildErzeugen(punkte, k, begrenzung, anstiegszeit, bild); rc != 0) return p.Popup(rc);
@@ -84,8 +83,8 @@ Uebertragung KennlinieSenden(int port, char adresse, int slot, const Kennlinienp
     return p.u;
 }
 
-Uebertragung KennlinieLesen(int port, char adresse, int slot, const KonfigDaten& k,
-                            std::optional<GelesenerSlot>& ziel, const Blockrueckmeldung& r) {
+Uebertragung KennlinieLesen(int port, char adresse, int slot, const KonfigDaten& k, std::optional<GelesenerSlot>& ziel,
+                            const Blockrueckmeldung& r) {
     ziel.reset();
     Verlauf p;
     if (!SlotGueltig(slot)) return p.Popup(KennlFehler::LesenKurvennummer);

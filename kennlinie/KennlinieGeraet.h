@@ -38,9 +38,8 @@ struct Uebertragung {
 // memory with seven empty slots unless it holds characteristic curves, write
 // the image with progress, set the mode bits. A cancel between blocks shows
 // kSendenAbgebrochen (the slot is incomplete) and leaves the mode bits alone.
-Uebertragung KennlinieSenden(int port, char adresse, int slot, const Kennlinienpunkte& punkte,
-                             const KonfigDaten& k, double begrenzung, double anstiegszeit,
-                             const Blockrueckmeldung& r = {});
+Uebertragung KennlinieSenden(int port, char adresse, int slot, const Kennlinienpunkte& punkte, const KonfigDaten& k,
+                             double begrenzung, double anstiegszeit, const Blockrueckmeldung& r = {});
 
 // What a slot brought: the points replace the curve's points; the fixed value
 // (output 2's unit) is missing when the slot's value was out of range.
@@ -52,8 +51,8 @@ struct GelesenerSlot {
 
 // "von DLM-7 lesen": ziel is set only when the slot was read and checked; a
 // failed or cancelled read leaves it empty (the caller's curve unchanged).
-Uebertragung KennlinieLesen(int port, char adresse, int slot, const KonfigDaten& k,
-                            std::optional<GelesenerSlot>& ziel, const Blockrueckmeldung& r = {});
+Uebertragung KennlinieLesen(int port, char adresse, int slot, const KonfigDaten& k, std::optional<GelesenerSlot>& ziel,
+                            const Blockrueckmeldung& r = {});
 
 // "über Ausg.4 anwählen": output 4 to the slot number in volts.
 Uebertragung Ausgang4Setzen(int port, char adresse, int slot);

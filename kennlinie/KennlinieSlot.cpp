@@ -28,13 +28,12 @@ std::uint16_t SlotPruefsumme(const std::uint8_t* bild) {
     return Protokoll::Pruefsumme(bild + 2, ende - 2);
 }
 
-int SlotAbbildErzeugen(const Kennlinienpunkte& punkte, const KonfigDaten& k, double begrenzung,
-                       double anstiegszeit, SlotAbbild& bild) {
+int SlotAbbildErzeugen(const Kennlinienpunkte& punkte, const KonfigDaten& k, double begrenzung, double anstiegszeit,
+                       SlotAbbild& bild) {
     Kennlinientabelle tabelle;
     if (const int rc = Digitalisieren(punkte, tabelle); rc != 0) return rc;
     SlotAbbild b{};
-    for (std::size_t x = 0; x < tabelle.size(); ++x)
-        Wort(b.data() + kTabelleOffset + 2 * x, tabelle[x]);
+    for (std::size_t x = 0; x < tabelle.size(); ++x) Wort(b.data() + kTabelleOffset + 2 * x, tabelle[x]);
 
     double v = begrenzung;
     if (!(v >= AusgangRohZuEinheit(k, 1, 0.0))) v = AusgangRohZuEinheit(k, 1, 0.0);

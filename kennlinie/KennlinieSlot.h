@@ -26,8 +26,8 @@ std::uint16_t SlotPruefsumme(const std::uint8_t* bild);
 // The image of the points, the fixed value of output 2 (its unit, limited to
 // the channel's range) and the rise time (ms), with its checksum.
 // 0, or KennlFehler::ZuVieleEintraege (bild unchanged).
-int SlotAbbildErzeugen(const Kennlinienpunkte& punkte, const KonfigDaten& k, double begrenzung,
-                       double anstiegszeit, SlotAbbild& bild);
+int SlotAbbildErzeugen(const Kennlinienpunkte& punkte, const KonfigDaten& k, double begrenzung, double anstiegszeit,
+                       SlotAbbild& bild);
 
 // Empty slot: byte 1 = 0xCF, byte 9 = 1, byte 33 = 0xCD, checksum 0x00CF.
 LeerslotAbbild LeerslotAbbildErzeugen();

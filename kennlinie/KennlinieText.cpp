@@ -1,10 +1,10 @@
 #include "kennlinie/KennlinieText.h"
 
+#include "kennlinie/KennlinieFehler.h"
 #include "kern/Cp1252.h"
 #include "kern/Dezimal.h"
 #include "kern/IniDatei.h"
 #include "kern/RegulaereDatei.h"
-#include "kennlinie/KennlinieFehler.h"
 
 #include <charconv>
 #include <cmath>
@@ -38,20 +38,18 @@ bool ZahlLesen(std::string_view z, std::size_t& pos, double& wert) {
 
 bool ZweiZahlen(std::string_view z, double& x, double& y) {
     std::size_t pos = 0;
-    while (pos < z.size() && Leerzeichen(z[pos]))
-        ++pos;
+    while (pos < z.size() && Leerzeichen(z[pos])) ++pos;
     if (!ZahlLesen(z, pos, x)) return false;
     const std::size_t trenner = pos;
-    while (pos < z.size() && Leerzeichen(z[pos]))
-        ++pos;
+    while (pos < z.size() && Leerzeichen(z[pos])) ++pos;
     return pos > trenner && ZahlLesen(z, pos, y);
 }
 
 std::string Zeilenkopf(int zeile) { return "Fehler in Zeile " + std::to_string(zeile) + ":\n"; }
 
 std::string Bereichsmeldung(int zeile, char achse, double wert, std::string_view text) {
-    return Zeilenkopf(zeile) + achse + "-Wert von " + DezimalText(wert, 3) + "% ist nicht erlaubt '" +
-           VonCp1252(text) + "'.";
+    return Zeilenkopf(zeile) + achse + "-Wert von " + DezimalText(wert, 3) + "% ist nicht erlaubt '" + VonCp1252(text) +
+           "'.";
 }
 
 // Byte sources: Zeichen() gives the next byte or EOF.
@@ -70,8 +68,7 @@ struct DateiQuelle {
 
 // Next line without its CR LF, at most kZeilenMax characters (the rest of a
 // longer line is skipped). false at the end of the file or on a read error.
-template <class Quelle>
-bool ZeileLesen(Quelle& quelle, std::string& zeile) {
+template <class Quelle> bool ZeileLesen(Quelle& quelle, std::string& zeile) {
     zeile.clear();
     bool gelesen = false;
     bool abgeschnitten = false;
@@ -114,20 +111,16 @@ std::string KennlinieExportText(const Kennlinienpunkte& punkte) {
 
 int KennlinieExportieren(const std::string& pfad, const Kennlinienpunkte& punkte) {
     switch (DateiErsetzen(pfad, KennlinieExportText(punkte))) {
-    case ErsetzenErgebnis::Ok:
-        return 0;
-    case ErsetzenErgebnis::OeffnenFehlgeschlagen:
-        return KennlFehler::ExportOeffnen;
-    case ErsetzenErgebnis::SchreibenFehlgeschlagen:
-        break;
+    case ErsetzenErgebnis::Ok: return 0;
+    case ErsetzenErgebnis::OeffnenFehlgeschlagen: return KennlFehler::ExportOeffnen;
+    case ErsetzenErgebnis::SchreibenFehlgeschlagen: break;
     }
     return KennlFehler::ExportSchreiben;
 }
 
 namespace {
 
-template <class Quelle>
-ImportErgebnis ImportAus(Quelle& quelle) {
+template <class Quelle> ImportErgebnis ImportAus(Quelle& quelle) {
     Kennlinienpunkte punkte;
     std::string zeile;
     int nummer = 0;

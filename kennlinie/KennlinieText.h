@@ -16,8 +16,8 @@ std::string KennlinieExportText(const Kennlinienpunkte& punkte);
 int KennlinieExportieren(const std::string& pfad, const Kennlinienpunkte& punkte);
 
 struct ImportErgebnis {
-    int code = 0;         // 0 or a KennlFehler::Import... code
-    std::string meldung;  // for a popup titled "Importfehler"; empty if none
+    int code = 0;            // 0 or a KennlFehler::Import... code
+    std::string meldung;     // for a popup titled "Importfehler"; empty if none
     Kennlinienpunkte punkte; // the imported points, only when code == 0
 };
 

@@ -4,7 +4,7 @@
 #include <cmath>
 
 std::string DezimalText(double wert, int stellen) {
-    char zahl[400];  // fixed notation of the largest double needs 309 digits
+    char zahl[400]; // fixed notation of the largest double needs 309 digits
     const auto [ende, ec] = std::to_chars(zahl, zahl + sizeof zahl, wert, std::chars_format::fixed, stellen);
     return ec == std::errc{} ? std::string(zahl, ende) : std::string();
 }

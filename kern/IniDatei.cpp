@@ -21,9 +21,7 @@ constexpr std::size_t kZeilenlaenge = 80;
 constexpr std::size_t kMaxDateigroesse = 16u << 20; // far beyond any settings file
 constexpr std::string_view kFortsetzung = " Line";
 
-char Klein(char c) {
-    return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
-}
+char Klein(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
 
 int VergleichOhneFall(std::string_view a, std::string_view b) {
     const std::size_t n = std::min(a.size(), b.size());
@@ -38,16 +36,12 @@ int VergleichOhneFall(std::string_view a, std::string_view b) {
 
 std::string_view Trimmen(std::string_view s) {
     const auto leer = [](char c) { return c == ' ' || c == '\t'; };
-    while (!s.empty() && leer(s.front()))
-        s.remove_prefix(1);
-    while (!s.empty() && leer(s.back()))
-        s.remove_suffix(1);
+    while (!s.empty() && leer(s.front())) s.remove_prefix(1);
+    while (!s.empty() && leer(s.back())) s.remove_suffix(1);
     return s;
 }
 
-bool EnthaeltZeilenbruch(std::string_view s) {
-    return s.find_first_of(std::string_view("\r\n\0", 3)) != s.npos;
-}
+bool EnthaeltZeilenbruch(std::string_view s) { return s.find_first_of(std::string_view("\r\n\0", 3)) != s.npos; }
 
 // "key Line0007" -> key and 7; 0 (basis untouched) if the key is no continuation line.
 int FortsetzungZerlegen(std::string_view schluessel, std::string_view& basis) {
@@ -73,8 +67,8 @@ bool SektionsnameGueltig(std::string_view s) {
 
 bool SchluesselGueltig(std::string_view s) {
     std::string_view basis;
-    return !s.empty() && Trimmen(s) == s && !EnthaeltZeilenbruch(s) && s.find('=') == s.npos &&
-           s.front() != ';' && s.front() != '[' && FortsetzungZerlegen(s, basis) == 0;
+    return !s.empty() && Trimmen(s) == s && !EnthaeltZeilenbruch(s) && s.find('=') == s.npos && s.front() != ';' &&
+           s.front() != '[' && FortsetzungZerlegen(s, basis) == 0;
 }
 
 std::string_view OhneVorzeichenPlus(std::string_view s) {
@@ -139,8 +133,7 @@ bool IniDatei::TextSetzen(std::string_view sektion, std::string_view schluessel,
     return Ablegen(sektion, schluessel, std::move(*roh), true);
 }
 
-IniDatei::Ergebnis IniDatei::IntLesen(std::string_view sektion, std::string_view schluessel,
-                                      long& wert) const {
+IniDatei::Ergebnis IniDatei::IntLesen(std::string_view sektion, std::string_view schluessel, long& wert) const {
     const Eintrag* e = Finden(sektion, schluessel);
     if (!e) return Ergebnis::NichtVorhanden;
     const std::string_view s = OhneVorzeichenPlus(Trimmen(e->wert));
@@ -151,16 +144,15 @@ IniDatei::Ergebnis IniDatei::IntLesen(std::string_view sektion, std::string_view
     return Ergebnis::Vorhanden;
 }
 
-IniDatei::Ergebnis IniDatei::DoubleLesen(std::string_view sektion, std::string_view schluessel,
-                                         double& wert) const {
+IniDatei::Ergebnis IniDatei::DoubleLesen(std::string_view sektion, std::string_view schluessel, double& wert) const {
     const Eintrag* e = Finden(sektion, schluessel);
     if (!e) return Ergebnis::NichtVorhanden;
     if (!DezimalLesen(Trimmen(e->wert), wert)) return Ergebnis::Fehler;
     return Ergebnis::Vorhanden;
 }
 
-IniDatei::Ergebnis IniDatei::TextLesen(std::string_view sektion, std::string_view schluessel,
-                                       std::string& wert, std::size_t maxZeichen) const {
+IniDatei::Ergebnis IniDatei::TextLesen(std::string_view sektion, std::string_view schluessel, std::string& wert,
+                                       std::size_t maxZeichen) const {
     const Eintrag* e = Finden(sektion, schluessel);
     if (!e) return Ergebnis::NichtVorhanden;
     // One Windows-1252 byte is one character.
@@ -266,9 +258,7 @@ IniDatei::LeseErgebnis IniDatei::Lesen(const std::string& pfad) {
     return LeseErgebnis::Ok;
 }
 
-bool IniDatei::Schreiben(const std::string& pfad) const {
-    return DateiErsetzen(pfad, Text()) == ErsetzenErgebnis::Ok;
-}
+bool IniDatei::Schreiben(const std::string& pfad) const { return DateiErsetzen(pfad, Text()) == ErsetzenErgebnis::Ok; }
 
 namespace {
 

@@ -64,13 +64,9 @@ Bearbeitung Wiederherstellen(Kurvensatz& s) {
     return b;
 }
 
-bool RueckgaengigMoeglich(const Kurvensatz& s) {
-    return s.AktuellerRing().undoZahl >= 1;
-}
+bool RueckgaengigMoeglich(const Kurvensatz& s) { return s.AktuellerRing().undoZahl >= 1; }
 
-bool WiederherstellenMoeglich(const Kurvensatz& s) {
-    return s.AktuellerRing().redoZahl >= 1;
-}
+bool WiederherstellenMoeglich(const Kurvensatz& s) { return s.AktuellerRing().redoZahl >= 1; }
 
 MarkierteSpanne MarkiertePunkte(const Kurvensatz& s) {
     const Kurve& k = s.Aktuelle();
@@ -87,9 +83,7 @@ int Kopieren(Kurvensatz& s) {
     const auto& p = s.Aktuelle().punkte;
     try {
         s.zwischenspeicher.assign(p.begin() + m.erster, p.begin() + m.ende);
-    } catch (const std::bad_alloc&) {
-        return KurvenFehler::ZwischenspeicherSpeicher;
-    }
+    } catch (const std::bad_alloc&) { return KurvenFehler::ZwischenspeicherSpeicher; }
     return 0;
 }
 

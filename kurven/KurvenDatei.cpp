@@ -1,10 +1,10 @@
 #include "kurven/KurvenDatei.h"
 
+#include "config/KonfigDatei.h"
+#include "config/KonfigRecord.h"
 #include "kern/Cp1252.h"
 #include "kern/IniDatei.h"
 #include "kern/RegulaereDatei.h"
-#include "config/KonfigDatei.h"
-#include "config/KonfigRecord.h"
 #include "kurven/KurvenFehler.h"
 
 #include <array>
@@ -62,16 +62,13 @@ struct DateiInhalt {
     KonfigDaten konfig{};
 };
 
-Kurvenpunkt PunktLesen(const unsigned char* q) {
-    return {Int32Lesen(q), Int32Lesen(q + 4), q[8]};
-}
+Kurvenpunkt PunktLesen(const unsigned char* q) { return {Int32Lesen(q), Int32Lesen(q + 4), q[8]}; }
 
 // Walks the count table as a load does: a curve whose points the bytes after
 // the header cannot hold whole (or with a negative count) is lost, and so is
 // the place of every later one. Calls punkte(k, offset, anzahl) for each
 // curve that can be read and returns the bytes the points take in all.
-template <class Punkte>
-std::uint64_t KurvenAbgehen(const unsigned char* kopf, std::uint64_t restBytes, Punkte punkte) {
+template <class Punkte> std::uint64_t KurvenAbgehen(const unsigned char* kopf, std::uint64_t restBytes, Punkte punkte) {
     std::uint64_t rest = restBytes;
     std::uint64_t offset = kKurvenDateiKopf;
     for (std::size_t k = 0; k < kKurvenzahl; ++k) {
@@ -95,13 +92,11 @@ int DateiAuswerten(std::string_view bytes, DateiInhalt& inhalt) {
     const auto* kopf = reinterpret_cast<const unsigned char*>(bytes.data());
     if (!DateiTitelPasst(kopf, kKurvenDateiTitel)) return KurvenFehler::LadenTitel;
     if (Int32Lesen(kopf + kVersion) != kKurvenDateiVersion) return KurvenFehler::LadenVersion;
-    KurvenAbgehen(kopf, bytes.size() - kKurvenDateiKopf,
-                  [&](std::size_t k, std::uint64_t offset, std::size_t n) {
-                      std::vector<Kurvenpunkt> punkte(n);
-                      for (std::size_t i = 0; i < n; ++i)
-                          punkte[i] = PunktLesen(kopf + offset + i * kPunktBytes);
-                      inhalt.punkte[k] = std::move(punkte);
-                  });
+    KurvenAbgehen(kopf, bytes.size() - kKurvenDateiKopf, [&](std::size_t k, std::uint64_t offset, std::size_t n) {
+        std::vector<Kurvenpunkt> punkte(n);
+        for (std::size_t i = 0; i < n; ++i) punkte[i] = PunktLesen(kopf + offset + i * kPunktBytes);
+        inhalt.punkte[k] = std::move(punkte);
+    });
     for (std::size_t k = 0; k < kKurvenzahl; ++k) {
         const auto* slot = reinterpret_cast<const char*>(kopf + kKommentare + k * kKommentarSlot);
         inhalt.kommentare[k] = VonCp1252(std::string_view(slot, strnlen(slot, kMaxKommentarZeichen)));
@@ -206,9 +201,7 @@ int KurvenSpeichern(Kurvensatz& s, const std::string& pfad, const KonfigDaten& k
     std::string bytes;
     try {
         bytes = KurvenDateiBytes(s, konfig);
-    } catch (const std::bad_alloc&) {
-        return KurvenFehler::SpeichernKopf;
-    }
+    } catch (const std::bad_alloc&) { return KurvenFehler::SpeichernKopf; }
     switch (DateiErsetzen(pfad, bytes)) {
     case ErsetzenErgebnis::Ok: break;
     case ErsetzenErgebnis::OeffnenFehlgeschlagen: return KurvenFehler::SpeichernOeffnen;
@@ -227,8 +220,8 @@ LadeErgebnis KurvenAnhaengen(Kurvensatz& s, const std::string& pfad, const Konfi
     return Einlesen(s, std::nullopt, pfad, aktuell, true);
 }
 
-LadeErgebnis KurvenAusBytes(Kurvensatz& s, std::string_view bytes, const std::string& pfad,
-                            const KonfigDaten& aktuell, bool anhaengen) {
+LadeErgebnis KurvenAusBytes(Kurvensatz& s, std::string_view bytes, const std::string& pfad, const KonfigDaten& aktuell,
+                            bool anhaengen) {
     return Einlesen(s, bytes, pfad, aktuell, anhaengen);
 }
 

@@ -67,7 +67,7 @@ LadeErgebnis KurvenAnhaengen(Kurvensatz& s, const std::string& pfad, const Konfi
 
 // Either of the two on bytes already read (the whole file, or at least its
 // header and the points its counts announce); pfad only names the file.
-LadeErgebnis KurvenAusBytes(Kurvensatz& s, std::string_view bytes, const std::string& pfad,
-                            const KonfigDaten& aktuell, bool anhaengen);
+LadeErgebnis KurvenAusBytes(Kurvensatz& s, std::string_view bytes, const std::string& pfad, const KonfigDaten& aktuell,
+                            bool anhaengen);
 
 } // namespace kurvengenerator

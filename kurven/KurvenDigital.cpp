@@ -49,8 +49,7 @@ long long NaechsterWechsel(const Kurvenpunkt& p, std::int32_t w1, long long i) {
     return oben;
 }
 
-void SegmentStufen(const Kurve& k, int j, double t0, double x0, double x1, double aufloesung,
-                   std::vector<Stufe>& aus) {
+void SegmentStufen(const Kurve& k, int j, double t0, double x0, double x1, double aufloesung, std::vector<Stufe>& aus) {
     const Kurvenpunkt& p = k.punkte[static_cast<std::size_t>(j)];
     const double h = ZeitbasisDauer(p.zeitbasis);
     const long long n = p.laenge;

@@ -174,8 +174,8 @@ Verschiebung VerschiebenVorschau(const Kurvensatz& s, int punkt, double x, doubl
     const int letzter = k.punktzahl() - 1;
     if (punkt != 0) {
         v.linksLinie = true;
-        v.links = {StartzeitPunkt(k, punkt - 1), static_cast<double>(k.punkte[static_cast<std::size_t>(punkt - 1)].wert),
-                   v.x, v.y};
+        v.links = {StartzeitPunkt(k, punkt - 1),
+                   static_cast<double>(k.punkte[static_cast<std::size_t>(punkt - 1)].wert), v.x, v.y};
     }
     if (punkt != letzter) {
         v.rechtsLinie = true;

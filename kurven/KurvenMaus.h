@@ -11,7 +11,17 @@
 
 namespace kurvengenerator {
 
-enum class Bearbeitungsmodus { Markieren, Zeichnen, Verschieben, Koordinaten, Anzeigen, Aufloesen, Teilen, Zeitbasis, Laenge };
+enum class Bearbeitungsmodus {
+    Markieren,
+    Zeichnen,
+    Verschieben,
+    Koordinaten,
+    Anzeigen,
+    Aufloesen,
+    Teilen,
+    Zeitbasis,
+    Laenge
+};
 
 const char* ModusText(Bearbeitungsmodus m);     // toolbar tooltip, e.g. "Punkt zeichnen"
 const char* ModusMenuText(Bearbeitungsmodus m); // menu item, e.g. "Punktkoordinaten ändern"
@@ -46,8 +56,8 @@ Bearbeitung PunktZeichnen(Kurvensatz& s, double x, double y, int zeitbasis, cons
 // "Punkt verschieben": point punkt was picked with NaechsterPunkt on the first
 // drag. Snapped target, and the red preview lines to the neighbours.
 struct Verschiebung {
-    double x = 0.0; // snapped time
-    double y = 0.0; // snapped value (counts)
+    double x = 0.0;          // snapped time
+    double y = 0.0;          // snapped value (counts)
     bool linksLinie = false; // line from the previous point (not for point 0)
     Linie links{};
     bool rechtsLinie = false; // line to the next point (not for the last point)

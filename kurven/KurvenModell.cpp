@@ -1,7 +1,7 @@
 #include "kurven/KurvenModell.h"
 
-#include "kern/Cp1252.h"
 #include "config/KonfigUmrechnung.h"
+#include "kern/Cp1252.h"
 #include "kurven/KurvenFehler.h"
 
 #include <cmath>
@@ -119,9 +119,7 @@ int PunkteAnzahlSetzen(Kurve& k, int n) {
     if (n < 0) return KurvenFehler::PunkteSpeicher;
     try {
         k.punkte.resize(static_cast<std::size_t>(n), kFrischerPunkt);
-    } catch (const std::bad_alloc&) {
-        return KurvenFehler::PunkteSpeicher;
-    } catch (const std::length_error&) {
+    } catch (const std::bad_alloc&) { return KurvenFehler::PunkteSpeicher; } catch (const std::length_error&) {
         return KurvenFehler::PunkteSpeicher;
     }
     return 0;
@@ -130,9 +128,7 @@ int PunkteAnzahlSetzen(Kurve& k, int n) {
 int KurvenInitialisieren(Kurvensatz& s) {
     try {
         s = Kurvensatz{};
-    } catch (const std::bad_alloc&) {
-        return KurvenFehler::InitSpeicher;
-    }
+    } catch (const std::bad_alloc&) { return KurvenFehler::InitSpeicher; }
     return 0;
 }
 

@@ -25,15 +25,18 @@ constexpr std::size_t kMaxZeile = 95;
 constexpr double kNull = 0.00000001;
 
 const char* const kKopf[] = {
-    "# Kurven exportiert aus DLM7-Steuerung", "# Spalte 1 = Zeit in Sekunden", "# Spalte 2 = Y-Wert in Prozent",
-    "# Spalte 3 = Zeitbasis", "# Spalte 4 = Kuvennummer", "",
+    "# Kurven exportiert aus DLM7-Steuerung",
+    "# Spalte 1 = Zeit in Sekunden",
+    "# Spalte 2 = Y-Wert in Prozent",
+    "# Spalte 3 = Zeitbasis",
+    "# Spalte 4 = Kuvennummer",
+    "",
 };
 
 // Yields the lines of a byte source (Zeichen(): the next byte or EOF) without
 // the line break (LF or CR LF), cut to 95 characters; the rest of a longer
 // line is read and dropped, so no line can demand more memory.
-template <class Quelle>
-class Zeilenleser {
+template <class Quelle> class Zeilenleser {
   public:
     explicit Zeilenleser(Quelle& quelle) : quelle_(quelle) {}
     bool Naechste(std::string& zeile) {
@@ -134,9 +137,7 @@ struct Einlesen {
         auto& punkte = kurven[k];
         try {
             punkte.emplace_back();
-        } catch (const std::bad_alloc&) {
-            return Fehler(f, KurvenFehler::ImportSpeicher, {});
-        }
+        } catch (const std::bad_alloc&) { return Fehler(f, KurvenFehler::ImportSpeicher, {}); }
         const int code = ZeitbasisCode(felder[2]);
         if (code == 0)
             return Fehler(f, KurvenFehler::ImportZeitbasis,
@@ -149,11 +150,13 @@ struct Einlesen {
         punkte.back().wert = static_cast<std::int32_t>(std::trunc(kMaxWert * y / 100.0));
         if (punkte.size() == 1) {
             if (std::fabs(t) > kNull)
-                return Fehler(f, KurvenFehler::ImportStart, kurvengenerator::Zeile(nr) + "Kurve muß bei Zeit=0 beginnen.");
+                return Fehler(f, KurvenFehler::ImportStart,
+                              kurvengenerator::Zeile(nr) + "Kurve muß bei Zeit=0 beginnen.");
         } else {
             const double d = t - tVorher;
             if (!(d > kNull))
-                return Fehler(f, KurvenFehler::ImportFortlaufend, kurvengenerator::Zeile(nr) + "Zeitangaben nicht fortlaufend.");
+                return Fehler(f, KurvenFehler::ImportFortlaufend,
+                              kurvengenerator::Zeile(nr) + "Zeitangaben nicht fortlaufend.");
             const double w = 1000.0 * (1000.0 * d) / ZeitbasisDauer(codeVorher);
             if (!(w < 65535.4))
                 return Fehler(f, KurvenFehler::ImportZuLang,
@@ -162,8 +165,8 @@ struct Einlesen {
             // Both times carry the rounding of their binary form, which grows with
             // their size: far out (1.8e6 s after a run of minute ticks) it alone
             // exceeds kNull, and an exported set would no longer import.
-            const double rundung = 1e6 * 4.0 * DBL_EPSILON * std::max(std::fabs(t), std::fabs(tVorher)) /
-                                   ZeitbasisDauer(codeVorher);
+            const double rundung =
+                1e6 * 4.0 * DBL_EPSILON * std::max(std::fabs(t), std::fabs(tVorher)) / ZeitbasisDauer(codeVorher);
             const double schranke = kNull + rundung;
             const double n = std::floor(w + std::max(0.00000005, schranke));
             if (!(std::fabs(w - n) < schranke))
@@ -174,7 +177,8 @@ struct Einlesen {
             const double laenge = std::trunc(w + 0.5);
             if (laenge < 1.0)
                 return Fehler(f, KurvenFehler::ImportNull,
-                              kurvengenerator::Zeile(nr) + "Zeitunterschied zwischen zwei Punkten muß größer Null sein.");
+                              kurvengenerator::Zeile(nr) +
+                                  "Zeitunterschied zwischen zwei Punkten muß größer Null sein.");
             punkte[punkte.size() - 2].laenge = static_cast<std::int32_t>(laenge);
         }
         tVorher = t;
@@ -195,8 +199,7 @@ ImportErgebnis Abbruch(const Importfehler& f) {
     return e;
 }
 
-template <class Quelle>
-ImportErgebnis ImportAus(Kurvensatz& s, Quelle& quelle) {
+template <class Quelle> ImportErgebnis ImportAus(Kurvensatz& s, Quelle& quelle) {
     Einlesen ein;
     Importfehler f{0, {}};
     Zeilenleser<Quelle> leser(quelle);

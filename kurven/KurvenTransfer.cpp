@@ -1,8 +1,8 @@
 #include "kurven/KurvenTransfer.h"
 
-#include "kern/Dezimal.h"
 #include "device/Protokoll.h"
 #include "device/Qavksv5.h"
+#include "kern/Dezimal.h"
 #include "kurven/KurvenDigital.h"
 #include "kurven/KurvenFehler.h"
 
@@ -141,9 +141,7 @@ int KurveDekodieren(const unsigned char* bild, long erstes, long letztes, std::v
             if (nibble > 0xB) return KurvenFehler::DekodierenZeitbasis;
             neu.push_back({static_cast<std::int32_t>(wort & 0x0FFF), 1, static_cast<std::uint8_t>(nibble + 1)});
         }
-    } catch (const std::bad_alloc&) {
-        return KurvenFehler::DekodierenSpeicher1;
-    }
+    } catch (const std::bad_alloc&) { return KurvenFehler::DekodierenSpeicher1; }
     punkte.swap(neu);
     return 0;
 }
@@ -176,18 +174,14 @@ Leseergebnis KurvenLesen(int port, char adresse, const Blockrueckmeldung& r) {
     std::vector<unsigned char> bild;
     try {
         bild.resize(kAbbildKopf);
-    } catch (const std::bad_alloc&) {
-        return fehler(KurvenFehler::LesenKopfSpeicher, true);
-    }
+    } catch (const std::bad_alloc&) { return fehler(KurvenFehler::LesenKopfSpeicher, true); }
     Blockrueckmeldung still = r;
     still.fortschritt = nullptr;
     if (const int rc = DatenLesen(port, adresse, 0, kAbbildKopf, bild.data(), still); rc != 0) return fehler(rc);
     const long letztes = static_cast<long>(WortLesen(bild.data() + kEndadressen + 6));
     try {
         bild.resize(static_cast<std::size_t>(letztes + 1));
-    } catch (const std::bad_alloc&) {
-        return fehler(KurvenFehler::LesenSpeicher, true);
-    }
+    } catch (const std::bad_alloc&) { return fehler(KurvenFehler::LesenSpeicher, true); }
     if (const int rc = DatenLesen(port, adresse, 0, letztes + 1, bild.data(), r); rc != 0) return fehler(rc);
     if (Pruefsumme(bild.data(), letztes) != WortLesen(bild.data())) return fehler(KurvenFehler::LesenPruefsumme);
 

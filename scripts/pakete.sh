@@ -3,7 +3,7 @@
 set -euo pipefail
 pakete=(build-essential cmake pkg-config qt6-base-dev qt6-svg-dev libqt6svg6 libgl-dev
         libgtest-dev libgmock-dev googletest libbenchmark-dev
-        qt6-translations-l10n desktop-file-utils appstream shared-mime-info
+        qt6-translations-l10n clang-format desktop-file-utils appstream shared-mime-info
         xvfb xauth fonts-dejavu-core locales)
 fehlt=()
 for p in "${pakete[@]}"; do

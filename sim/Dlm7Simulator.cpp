@@ -158,8 +158,7 @@ void Dlm7Simulator::Schleife() {
         if (r < 0 && errno != EINTR) break;
         if (p[1].revents & POLLIN) {
             char puffer[64];
-            while (::read(weckRohr_[0], puffer, sizeof puffer) > 0) {
-            }
+            while (::read(weckRohr_[0], puffer, sizeof puffer) > 0) {}
         }
         if (p[0].revents & POLLIN) {
             unsigned char puffer[4096];

@@ -15,7 +15,7 @@
 #include <vector>
 
 class Dlm7Simulator {
-public:
+  public:
     // What the box does instead of its normal answer.
     enum class Stoerung { Keine, Nak, Can, Stille, Streubyte };
     // How the answer line (after the ACK) of a read request is broken.
@@ -76,7 +76,7 @@ public:
     // Writes the EEPROM file if anything changed.
     bool Sichern();
 
-private:
+  private:
     using Uhr = std::chrono::steady_clock;
     double Jetzt() const;
     void Schleife();

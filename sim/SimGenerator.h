@@ -6,7 +6,7 @@
 #include <vector>
 
 class SimGenerator {
-public:
+  public:
     // Takes the curves from the memory image. Returns the error bits of
     // status register 2: 0x02 checksum, 0x08 nonsensical data; 0 if usable.
     unsigned char Laden(const SimSpeicher::Abbild& m);
@@ -18,7 +18,7 @@ public:
     // Tick length in seconds of a sample word's time-base nibble; 0 if invalid.
     static double Tick(unsigned nibble);
 
-private:
+  private:
     struct Kurve {
         std::vector<int> werte;
         std::vector<double> ende; // end time of each sample, seconds

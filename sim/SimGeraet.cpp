@@ -1,7 +1,7 @@
 #include "sim/SimGeraet.h"
 
-#include "kern/Dezimal.h"
 #include "device/Protokoll.h"
+#include "kern/Dezimal.h"
 
 #include <cctype>
 #include <cmath>
@@ -104,8 +104,7 @@ std::string SimGeraet::Bearbeiten(const std::string& rahmen, double t) {
         bool alle = a == '9' && rumpf[0] == 'B';
         if (a != adresse && !alle) return {};
         std::string zahl = rumpf.substr(3);
-        bool gut = !zahl.empty() && zahl.size() <= 5 &&
-                   zahl.find_first_not_of("0123456789") == std::string::npos;
+        bool gut = !zahl.empty() && zahl.size() <= 5 && zahl.find_first_not_of("0123456789") == std::string::npos;
         int n = gut ? std::stoi(zahl) : -1;
         if (rumpf[0] == 'B') {
             gut = n == 4800 || n == 9600 || n == 19200 || n == 38400;

@@ -12,7 +12,7 @@
 #include <string>
 
 class SimGeraet {
-public:
+  public:
     // Mode register bits.
     static constexpr unsigned char kModusStartEingang = 0x01;
     static constexpr unsigned char kModusKennlinie = 0x02;
@@ -47,7 +47,7 @@ public:
     // Input k (0..3) as the box reads it: 0..10 over the full range.
     double Eingang(int k, double t) const;
 
-private:
+  private:
     std::string Befehl(const std::string& rahmen, double t, bool& antworten);
 
     Lauf lauf_ = Lauf::Gestoppt;

@@ -7,7 +7,7 @@
 #include <array>
 
 class SimKennlinie {
-public:
+  public:
     static constexpr std::size_t kSlotGroesse = 8224;
 
     void Starten(double t, int ausgang1);
@@ -19,7 +19,7 @@ public:
     // Milliseconds from 0 to 100 % for a stored rise-time code.
     static double Anstiegszeit(long code);
 
-private:
+  private:
     bool SlotGueltig(const SimSpeicher& speicher, std::size_t slot);
 
     double ausgang1_ = 0.0;

@@ -45,8 +45,7 @@ std::optional<SimSignal> SimSignal::Lesen(const std::string& text, std::string* 
     SimSignal s;
     s.mitte = zahlen[0];
     if (konstant) return s;
-    if (!(zahlen[2] > 0.0 && zahlen[2] <= kMaxFrequenz))
-        return falsch("Frequenz größer 0 und höchstens 1000 Hz");
+    if (!(zahlen[2] > 0.0 && zahlen[2] <= kMaxFrequenz)) return falsch("Frequenz größer 0 und höchstens 1000 Hz");
     s.form = teile[0] == "sinus" ? Form::Sinus : Form::Dreieck;
     s.amplitude = zahlen[1];
     s.frequenz = zahlen[2];

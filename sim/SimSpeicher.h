@@ -7,7 +7,7 @@
 #include <string_view>
 
 class SimSpeicher {
-public:
+  public:
     static constexpr std::size_t kGroesse = 65536;
     using Abbild = std::array<std::uint8_t, kGroesse>;
 
@@ -34,7 +34,7 @@ public:
     unsigned long Version() const { return version_; }
     bool Geaendert() const { return geaendert_; }
 
-private:
+  private:
     Abbild bytes_;
     std::uint8_t modus_ = 0;
     std::string datei_;

@@ -23,8 +23,7 @@ struct SimUmgebung {
     int port;
     std::string fehler;
 
-    explicit SimUmgebung(int comNummer = 8, Dlm7Simulator::Einstellungen e = {})
-        : sim(std::move(e)), port(comNummer) {
+    explicit SimUmgebung(int comNummer = 8, Dlm7Simulator::Einstellungen e = {}) : sim(std::move(e)), port(comNummer) {
         if (sim.Starten(fehler)) PortPfadSetzen(port, sim.SlavePfad());
     }
     ~SimUmgebung() {

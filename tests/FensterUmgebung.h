@@ -63,8 +63,7 @@ inline void DirekthilfeSchalten(bool an) { App().DirekthilfeSchalten(an); }
 inline void Warten() { ASSERT_TRUE(Dienst().Abwarten(10000)) << "Geräteauftrag nicht fertig"; }
 
 // Changes the configuration in force as a file or the configuration window would.
-template <class F>
-void KonfigAendern(F aendern) {
+template <class F> void KonfigAendern(F aendern) {
     KonfigDaten k = Konfig();
     aendern(k);
     App().konfig().Uebernehmen(k);
@@ -86,7 +85,7 @@ struct FensterUmgebung {
         anwendung->haupt().resize(1000, 720);
     }
     ~FensterUmgebung() {
-        anwendung->DeinitialisierePanels();  // closes the port
+        anwendung->DeinitialisierePanels(); // closes the port
         anwendung.reset();
         sgTestAnwendung = nullptr;
         HilfemodusSetzen(false);

@@ -1,11 +1,11 @@
 #include "tools/Dlm7Ctl.h"
 
-#include "kern/Dezimal.h"
-#include "kern/Fehlermeldungen.h"
+#include "device/Blocktransfer.h"
 #include "device/PortTabelle.h"
 #include "device/Protokoll.h"
-#include "device/Blocktransfer.h"
 #include "device/Qavksv5.h"
+#include "kern/Dezimal.h"
+#include "kern/Fehlermeldungen.h"
 #include "tools/KennlinieBefehle.h"
 #include "tools/KurvenBefehle.h"
 
@@ -237,7 +237,7 @@ int Dlm7CtlAusfuehren(const std::vector<std::string>& argumente, std::ostream& a
             if (*kurven == kKurvenBefehlVerwendung) throw Verwendungsfehler{};
             rc = *kurven;
         } else {
-            if (!konfig.empty()) throw Verwendungsfehler{};  // only the curve commands take a configuration
+            if (!konfig.empty()) throw Verwendungsfehler{}; // only the curve commands take a configuration
             rc = mitGeraet([&](int port, char a) { return Befehl(port, a, befehl, arg, aus); });
         }
         if (rc != 0) {

@@ -75,9 +75,8 @@ int Lesen(const std::string& slotText, const std::string& datei, const CtlOption
         if (const int rc = KonfigDateiLesen(o.konfig, d.konfig); rc != 0) return Fehler(err, rc);
     if (!SlotGueltig(slot)) return Fehler(err, KennlFehler::LesenKurvennummer);
     std::optional<GelesenerSlot> gelesen;
-    const int rc = MitPort(o, [&](int port) {
-        return KennlinieLesen(port, o.adresse, slot, d.konfig, gelesen).Fehlercode();
-    });
+    const int rc =
+        MitPort(o, [&](int port) { return KennlinieLesen(port, o.adresse, slot, d.konfig, gelesen).Fehlercode(); });
     if (rc != 0) return Fehler(err, rc);
     d.kurve.punkte = std::move(gelesen->punkte);
     d.begrenzungRoh = BegrenzungZuDatei(d.konfig, *gelesen->begrenzung);

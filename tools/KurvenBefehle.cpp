@@ -90,9 +90,9 @@ int Importieren(const std::string& txt, const std::string& dlr, const std::strin
 
 std::optional<int> KurvenBefehl(const std::string& befehl, const std::vector<std::string>& arg,
                                 const std::string& konfigPfad, const MitGeraet& mitGeraet, std::ostream& err) {
-    const std::size_t anzahl = befehl == "kurven-senden" || befehl == "kurven-lesen"     ? 1
+    const std::size_t anzahl = befehl == "kurven-senden" || befehl == "kurven-lesen"    ? 1
                                : befehl == "kurven-export" || befehl == "kurven-import" ? 2
-                                                                                          : 0;
+                                                                                        : 0;
     if (anzahl == 0) return std::nullopt;
     if (arg.size() != anzahl) return kKurvenBefehlVerwendung;
     if (befehl == "kurven-senden") return Senden(arg[0], mitGeraet, err);

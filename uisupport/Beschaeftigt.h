@@ -6,13 +6,13 @@
 #include <QWidget>
 
 class Beschaeftigt {
-public:
+  public:
     explicit Beschaeftigt(QWidget* fenster, QWidget* knopf = nullptr);
     ~Beschaeftigt();
     Beschaeftigt(const Beschaeftigt&) = delete;
     Beschaeftigt& operator=(const Beschaeftigt&) = delete;
 
-private:
+  private:
     QPointer<QWidget> fenster_;
     QPointer<QWidget> knopf_;
 };

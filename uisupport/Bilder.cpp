@@ -2,9 +2,7 @@
 
 #include <QtGlobal>
 
-static void ressourcenEinbinden() {
-    Q_INIT_RESOURCE(ressourcen);
-}
+static void ressourcenEinbinden() { Q_INIT_RESOURCE(ressourcen); }
 
 void Bilder::Laden() {
     static const bool geladen = (ressourcenEinbinden(), true);
@@ -31,10 +29,6 @@ QString Bilder::PfadVerbindungGetrennt() {
     return QStringLiteral(":/bilder/verbindung_getrennt.svg");
 }
 
-QIcon Bilder::Hilfe() {
-    return QIcon(PfadHilfe());
-}
+QIcon Bilder::Hilfe() { return QIcon(PfadHilfe()); }
 
-QIcon Bilder::Programm() {
-    return QIcon(PfadProgramm());
-}
+QIcon Bilder::Programm() { return QIcon(PfadProgramm()); }

@@ -11,11 +11,11 @@ class QWidget;
 
 struct DateiAuswahl {
     QString titel;
-    QString muster;            // "*.dlo"
-    QString startVerzeichnis;  // empty: the current directory
+    QString muster;           // "*.dlo"
+    QString startVerzeichnis; // empty: the current directory
     bool speichern = false;
-    bool endungErzwingen = true;  // only files matching the pattern; a typed name gets the extension
-    bool ueberschreibenFragen = true;  // false where the file is extended, not replaced
+    bool endungErzwingen = true;      // only files matching the pattern; a typed name gets the extension
+    bool ueberschreibenFragen = true; // false where the file is extended, not replaced
 };
 
 struct DateiErgebnis {
@@ -28,13 +28,13 @@ struct DateiErgebnis {
 // never waits itself: the work runs elsewhere and reports percentages. With
 // a cancel function it has an "Abbrechen" button; destroying it closes it.
 class Fortschritt {
-public:
+  public:
     virtual ~Fortschritt() = default;
     virtual void Setzen(int prozent) = 0;
 };
 
 class Dialoge {
-public:
+  public:
     virtual ~Dialoge() = default;
     // One button ("OK").
     virtual void Meldung(const QString& titel, const QString& text) = 0;

@@ -60,8 +60,8 @@ class KnopfRad : public QDial {
         }
 
         const double zeiger = 240.0 - 300.0 * anteil;
-        p.setPen(QPen(aktiv ? QColor(255, 160, 0) : QColor(230, 230, 230), std::max(2.0, r * 0.07),
-                      Qt::SolidLine, Qt::RoundCap));
+        p.setPen(QPen(aktiv ? QColor(255, 160, 0) : QColor(230, 230, 230), std::max(2.0, r * 0.07), Qt::SolidLine,
+                      Qt::RoundCap));
         p.drawLine(punkt(knopf * 0.35, zeiger), punkt(knopf * 0.88, zeiger));
 
         if (r >= 30) {
@@ -79,8 +79,7 @@ class KnopfRad : public QDial {
 };
 
 Drehknopf::Drehknopf(QWidget* parent)
-    : QWidget(parent), m_einheit(new QLabel(this)), m_rad(new KnopfRad(this)),
-      m_zahl(new Zahlfeld(this)) {
+    : QWidget(parent), m_einheit(new QLabel(this)), m_rad(new KnopfRad(this)), m_zahl(new Zahlfeld(this)) {
     m_einheit->setAlignment(Qt::AlignCenter);
     m_rad->setWrapping(false);
     m_rad->setTracking(true);
@@ -99,17 +98,11 @@ Drehknopf::Drehknopf(QWidget* parent)
     bereichEinrichten();
 }
 
-QDial* Drehknopf::rad() const {
-    return m_rad;
-}
+QDial* Drehknopf::rad() const { return m_rad; }
 
-QString Drehknopf::einheit() const {
-    return m_einheit->text();
-}
+QString Drehknopf::einheit() const { return m_einheit->text(); }
 
-void Drehknopf::setEinheit(const QString& einheit) {
-    m_einheit->setText(einheit);
-}
+void Drehknopf::setEinheit(const QString& einheit) { m_einheit->setText(einheit); }
 
 void Drehknopf::setGrenzen(double unten, double oben) {
     if (!std::isfinite(unten) || !std::isfinite(oben)) return;

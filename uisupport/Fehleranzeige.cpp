@@ -22,8 +22,7 @@ Fehleranzeige::Fehleranzeige(QWidget* parent)
     }
     m_nummerFeld->setAlignment(Qt::AlignRight);
     // Room for the six digits of a device code plus a little air.
-    m_nummerFeld->setFixedWidth(m_nummerFeld->fontMetrics().horizontalAdvance(QStringLiteral("0000000")) +
-                                12);
+    m_nummerFeld->setFixedWidth(m_nummerFeld->fontMetrics().horizontalAdvance(QStringLiteral("0000000")) + 12);
     m_text->setMinimumWidth(m_text->fontMetrics().horizontalAdvance(QLatin1Char('x')) * 28);
 
     auto* zeile = new QHBoxLayout(this);
@@ -57,17 +56,12 @@ void Fehleranzeige::Loeschen() {
     m_nummerFeld->setText(QStringLiteral("0"));
 }
 
-bool Fehleranzeige::lampeAn() const {
-    return m_lampe->an();
-}
+bool Fehleranzeige::lampeAn() const { return m_lampe->an(); }
 
-QString Fehleranzeige::text() const {
-    return m_text->text();
-}
+QString Fehleranzeige::text() const { return m_text->text(); }
 
 bool Fehleranzeige::eventFilter(QObject* objekt, QEvent* event) {
-    if (event->type() == QEvent::MouseButtonPress &&
-        static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton)
+    if (event->type() == QEvent::MouseButtonPress && static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton)
         emit geklickt();
     return QGroupBox::eventFilter(objekt, event);
 }

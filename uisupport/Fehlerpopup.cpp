@@ -18,6 +18,8 @@ int Zeigen(int code, const QString& titelAnfang, const QString& zusatz = {}) {
 
 int QAV_Fehlerpopup(int code) { return Zeigen(code, sgSprache == 2 ? "Error" : "Fehler"); }
 
-int QAV_Fehlerpopup(int code, const QString& zusatz) { return Zeigen(code, sgSprache == 2 ? "Error" : "Fehler", zusatz); }
+int QAV_Fehlerpopup(int code, const QString& zusatz) {
+    return Zeigen(code, sgSprache == 2 ? "Error" : "Fehler", zusatz);
+}
 
 int QAV_Fehlerpopup2(int code, const QString& titel) { return Zeigen(code, titel); }

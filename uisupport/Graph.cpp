@@ -9,9 +9,7 @@
 
 namespace {
 
-bool Gueltig(double a, double b) {
-    return std::isfinite(a) && std::isfinite(b) && a != b && std::isfinite(b - a);
-}
+bool Gueltig(double a, double b) { return std::isfinite(a) && std::isfinite(b) && a != b && std::isfinite(b - a); }
 
 } // namespace
 
@@ -141,20 +139,15 @@ int Graph::Text(QPointF wo, const QString& text, const QColor& farbe, const QFon
 namespace {
 
 template <class Plots> auto Finden(Plots& plots, int nummer) {
-    auto it = std::lower_bound(plots.begin(), plots.end(), nummer,
-                               [](const auto& p, int n) { return p.nummer < n; });
+    auto it = std::lower_bound(plots.begin(), plots.end(), nummer, [](const auto& p, int n) { return p.nummer < n; });
     return (it != plots.end() && it->nummer == nummer) ? it : plots.end();
 }
 
 } // namespace
 
-int Graph::anzahlPlots() const {
-    return int(m_plots.size());
-}
+int Graph::anzahlPlots() const { return int(m_plots.size()); }
 
-bool Graph::hatPlot(int plot) const {
-    return Finden(m_plots, plot) != m_plots.end();
-}
+bool Graph::hatPlot(int plot) const { return Finden(m_plots, plot) != m_plots.end(); }
 
 bool Graph::Loeschen(int plot) {
     const auto it = Finden(m_plots, plot);
@@ -172,9 +165,7 @@ void Graph::AllesLoeschen() {
     update();
 }
 
-QRect Graph::plotBereich() const {
-    return aufteilen().flaeche;
-}
+QRect Graph::plotBereich() const { return aufteilen().flaeche; }
 
 QPointF Graph::ZuGraph(QPointF pixel) const {
     const QRect f = plotBereich();

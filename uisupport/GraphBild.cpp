@@ -55,10 +55,10 @@ void Graph::Zeichnen(QPainter& p) const {
     const QRect& f = a.flaeche;
     const double dpr = p.device() ? p.device()->devicePixelRatio() : 1.0;
     // The first and last device column of the plot area are the ends of the X axis.
-    const GraphAbbildung abb{m_x.min,          m_x.max,
-                             m_y.min,          m_y.max,
-                             dpr * f.left(),   dpr * (f.left() + f.width() - 1),
-                             dpr * f.top(),    dpr * (f.top() + f.height() - 1)};
+    const GraphAbbildung abb{m_x.min,        m_x.max,
+                             m_y.min,        m_y.max,
+                             dpr * f.left(), dpr * (f.left() + f.width() - 1),
+                             dpr * f.top(),  dpr * (f.top() + f.height() - 1)};
     // Every pixel is filled once: at scale 2 a second full fill costs as much
     // as all the plots of a dense curve.
     const QColor rand = palette().color(QPalette::Window);
@@ -184,8 +184,7 @@ void Graph::PlotsZeichnen(QPainter& p, const GraphAbbildung& abb) const {
         if (qAlpha(plot.rgba) == 0 || plot.xBis < m_x.min || plot.xVon > m_x.max) continue;
         const std::span<const QPointF> punkte = plot.punkte();
         if (plot.art == Plot::Art::Linienzug && plot.sortiert && !punkte.empty()) {
-            const bool anschluss =
-                !kette.empty() && kettenPlot->rgba == plot.rgba && kette.back() == punkte.front();
+            const bool anschluss = !kette.empty() && kettenPlot->rgba == plot.rgba && kette.back() == punkte.front();
             if (!anschluss) {
                 ketteAusgeben();
                 kettenPlot = &plot;
@@ -211,8 +210,9 @@ void Graph::PlotsZeichnen(QPainter& p, const GraphAbbildung& abb) const {
         case Plot::Art::Kurve: zeichner.Kurve(plot.x0, plot.dx, plot.werte); break;
         case Plot::Art::Stufen: zeichner.Stufen(plot.x0, plot.dx, plot.stufen); break;
         case Plot::Art::Rechteck:
-            p.drawRect(QRectF(zeichner.Punkt(punkte[0].x(), punkte[0].y()), zeichner.Punkt(punkte[1].x(), punkte[1].y()))
-                           .normalized());
+            p.drawRect(
+                QRectF(zeichner.Punkt(punkte[0].x(), punkte[0].y()), zeichner.Punkt(punkte[1].x(), punkte[1].y()))
+                    .normalized());
             break;
         case Plot::Art::Text: {
             const QPointF wo = zeichner.Punkt(punkte[0].x(), punkte[0].y()) / dpr;

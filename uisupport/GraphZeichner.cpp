@@ -23,9 +23,7 @@ double Abrunden(double v) {
     return ganz > v ? ganz - 1.0 : ganz;
 }
 
-double Mitte(double v) {
-    return Abrunden(v) + 0.5;
-}
+double Mitte(double v) { return Abrunden(v) + 0.5; }
 
 // Index into 0..n; doubles are clamped before the cast so that a far-off view
 // cannot overflow.
@@ -37,20 +35,17 @@ std::size_t Index(double i, std::size_t n) {
 } // namespace
 
 GraphZeichner::GraphZeichner(QPainter& p, const GraphAbbildung& a, bool verdichten, Puffer& puffer)
-    : m_p(p), m_a(a), m_verdichten(verdichten), m_zug(puffer.zug), m_linien(puffer.linien),
-      m_spalten(puffer.spalten), m_flaechen(puffer.flaechen) {}
+    : m_p(p), m_a(a), m_verdichten(verdichten), m_zug(puffer.zug), m_linien(puffer.linien), m_spalten(puffer.spalten),
+      m_flaechen(puffer.flaechen) {}
 
 bool GraphZeichner::Dicht(std::size_t proben, double von, double bis) const {
     if (!m_verdichten) return false;
     // Only the columns inside the plot count; samples beyond it are few.
-    const double spalten =
-        std::clamp(bis, m_a.links, m_a.rechts) - std::clamp(von, m_a.links, m_a.rechts) + 1.0;
+    const double spalten = std::clamp(bis, m_a.links, m_a.rechts) - std::clamp(von, m_a.links, m_a.rechts) + 1.0;
     return double(proben) > spalten;
 }
 
-QPointF GraphZeichner::Punkt(double x, double y) const {
-    return {Mitte(m_a.px(x)), Mitte(m_a.py(y))};
-}
+QPointF GraphZeichner::Punkt(double x, double y) const { return {Mitte(m_a.px(x)), Mitte(m_a.py(y))}; }
 
 bool GraphZeichner::Gedeckt(const Spalte& a, const Spalte& b) const {
     if (b.c != a.c + 1) return false;
@@ -115,8 +110,7 @@ template <class X, class Y> void GraphZeichner::Zug(std::size_t von, std::size_t
     if (von >= bis) return;
     if (!Dicht(bis - von, m_a.px(x(von)), m_a.px(x(bis - 1)))) {
         m_zug.reserve(bis - von);
-        for (std::size_t i = von; i < bis; ++i)
-            m_zug.push_back(Punkt(x(i), y(i)));
+        for (std::size_t i = von; i < bis; ++i) m_zug.push_back(Punkt(x(i), y(i)));
         Ausgeben();
         return;
     }
@@ -159,7 +153,8 @@ void GraphZeichner::Linienzug(std::span<const QPointF> punkte, bool sortiert) {
     }
     const bool verdichten = m_verdichten;
     m_verdichten = verdichten && sortiert; // columns need x in order
-    Zug(von, bis, [&](std::size_t i) { return punkte[i].x(); }, [&](std::size_t i) { return punkte[i].y(); });
+    Zug(
+        von, bis, [&](std::size_t i) { return punkte[i].x(); }, [&](std::size_t i) { return punkte[i].y(); });
     m_verdichten = verdichten;
 }
 
@@ -168,7 +163,8 @@ void GraphZeichner::Kurve(double x0, double dx, const std::vector<double>& werte
     const std::size_t n = werte.size();
     const std::size_t von = Index(std::floor((m_a.xMin - x0) / dx), n);
     const std::size_t bis = Index(std::ceil((m_a.xMax - x0) / dx) + 1.0, n);
-    Zug(von, bis, [&](std::size_t i) { return x0 + double(i) * dx; }, [&](std::size_t i) { return werte[i]; });
+    Zug(
+        von, bis, [&](std::size_t i) { return x0 + double(i) * dx; }, [&](std::size_t i) { return werte[i]; });
 }
 
 void GraphZeichner::Stufen(double x0, double dx, const std::vector<int>& werte) {

@@ -36,9 +36,9 @@ class GraphZeichner {
   public:
     // Samples falling into one device pixel column.
     struct Spalte {
-        double c;                 // column
-        QPointF erster, letzter;  // first and last vertex in it
-        double oben, unten;       // highest and lowest device y
+        double c;                // column
+        QPointF erster, letzter; // first and last vertex in it
+        double oben, unten;      // highest and lowest device y
     };
     // Working memory kept between redraws, so that a redraw allocates nothing.
     struct Puffer {

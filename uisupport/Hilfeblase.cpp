@@ -11,7 +11,7 @@ namespace {
 constexpr int kRand = 5;
 
 class Blase : public QLabel {
-public:
+  public:
     Blase(QWidget* eltern, const QString& text) : QLabel(text, eltern, Qt::Popup | Qt::FramelessWindowHint) {
         setAttribute(Qt::WA_NoMouseReplay);
         setMargin(kRand);
@@ -19,7 +19,7 @@ public:
     }
     QEventLoop schleife;
 
-protected:
+  protected:
     // Only the left button closes it, as it only opens on a left click.
     void mousePressEvent(QMouseEvent* e) override {
         if (e->button() == Qt::LeftButton) close();

@@ -17,10 +17,10 @@ constexpr const char* kDurchlassenProp = "dlm7HilfeDurchlassen";
 constexpr const char* kFensterProp = "dlm7Programmfenster";
 
 class HilfeFilter : public QObject {
-public:
+  public:
     explicit HilfeFilter(std::function<void(const QString&)> zeigen) : zeigen_(std::move(zeigen)) {}
 
-protected:
+  protected:
     bool eventFilter(QObject* obj, QEvent* ev) override {
         if (!gHilfeAktiv) return false;
         const auto typ = ev->type();
@@ -34,7 +34,7 @@ protected:
         for (QWidget* p = w; p; p = p->parentWidget()) {
             if (p->property(kDurchlassenProp).toBool()) return false;
             if (qobject_cast<QMenuBar*>(p) || qobject_cast<QMenu*>(p) || qobject_cast<QToolBar*>(p))
-                return false;  // their actions test the mode themselves
+                return false; // their actions test the mode themselves
             const QVariant v = p->property(kTextProp);
             if (v.isValid()) {
                 text = v.toString();
@@ -45,10 +45,10 @@ protected:
         if (typ == QEvent::MouseButtonPress && static_cast<QMouseEvent*>(ev)->button() == Qt::LeftButton &&
             !text.isEmpty())
             zeigen_(text);
-        return true;  // in help mode controls never act on the mouse
+        return true; // in help mode controls never act on the mouse
     }
 
-private:
+  private:
     std::function<void(const QString&)> zeigen_;
 };
 

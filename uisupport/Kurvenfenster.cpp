@@ -1,11 +1,11 @@
 #include "uisupport/Kurvenfenster.h"
 
-#include "uisupport/Ungespeichert.h"
 #include "uisupport/Bilder.h"
 #include "uisupport/Dialoge.h"
 #include "uisupport/Fehleranzeige.h"
 #include "uisupport/Hilfemodus.h"
 #include "uisupport/ToolbarBindung.h"
+#include "uisupport/Ungespeichert.h"
 #include "uisupport/VerbindungsBild.h"
 
 #include <QFrame>

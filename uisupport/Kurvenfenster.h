@@ -11,7 +11,7 @@ class QVBoxLayout;
 
 class Kurvenfenster : public Werkzeugfenster {
     Q_OBJECT
-public:
+  public:
     Kurvenfenster(const QString& name, const QString& pinbelegung, const QString& zurueckText, QWidget* eltern);
 
     QAction* direkthilfeAktion() const { return direkthilfe_; }
@@ -25,12 +25,12 @@ public:
     bool geaendert() const { return geaendert_; }
     void GeaendertSetzen(bool g) { geaendert_ = g; }
 
-protected:
+  protected:
     // The exit question; speichern saves to the current file.
     int AbbruchFrage(const QString& dateiname, const std::function<int()>& speichern);
     QVBoxLayout* arbeitsflaeche() const { return flaeche_; }
 
-private:
+  private:
     void HilfeUmschalten();
 
     QToolBar* leiste_;

@@ -4,9 +4,7 @@
 #include <QPainter>
 #include <QRadialGradient>
 
-Lampe::Lampe(QWidget* parent) : QWidget(parent) {
-    setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
-}
+Lampe::Lampe(QWidget* parent) : QWidget(parent) { setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed); }
 
 void Lampe::setAn(bool an) {
     if (an == m_an) return;

@@ -3,20 +3,20 @@
 #include "uisupport/Hilfeblase.h"
 
 #include <QApplication>
-#include <algorithm>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMessageBox>
 #include <QProgressDialog>
 #include <QPushButton>
+#include <algorithm>
 
 namespace {
 
 QWidget* AktivesFenster() { return QApplication::activeWindow(); }
 
 class QtFortschritt : public Fortschritt {
-public:
+  public:
     QtFortschritt(const QString& titel, const QString& text, std::function<void()> abbrechen)
         : dialog_(text, abbrechen ? QStringLiteral("Abbrechen") : QString(), 0, 100, AktivesFenster()) {
         dialog_.setWindowTitle(titel);
@@ -40,7 +40,7 @@ public:
         if (!dialog_.wasCanceled()) dialog_.setValue(std::clamp(prozent, 0, 100));
     }
 
-private:
+  private:
     QProgressDialog dialog_;
 };
 

@@ -2,7 +2,7 @@
 #include "uisupport/Dialoge.h"
 
 class QtDialoge : public Dialoge {
-public:
+  public:
     void Meldung(const QString& titel, const QString& text) override;
     int Frage(const QString& titel, const QString& text, const QStringList& knoepfe, int enterKnopf,
               int escKnopf) override;

@@ -3,7 +3,7 @@
 namespace {
 
 class SkriptFortschritt : public Fortschritt {
-public:
+  public:
     SkriptFortschritt(std::vector<int>& werte, int abbrechenBei, std::function<void()> abbrechen)
         : werte_(werte), abbrechenBei_(abbrechenBei), abbrechen_(std::move(abbrechen)) {}
     void Setzen(int prozent) override {
@@ -15,7 +15,7 @@ public:
         }
     }
 
-private:
+  private:
     std::vector<int>& werte_;
     int abbrechenBei_;
     std::function<void()> abbrechen_;

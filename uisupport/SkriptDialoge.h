@@ -6,23 +6,23 @@
 #include <vector>
 
 class SkriptDialoge : public Dialoge {
-public:
+  public:
     struct Popup {
-        QString art;  // "Meldung", "Frage", "Datei", "Fortschritt", "Hilfe"
+        QString art; // "Meldung", "Frage", "Datei", "Fortschritt", "Hilfe"
         QString titel;
         QString text;
         QStringList knoepfe;
         int enterKnopf = 0;
         int escKnopf = 0;
-        QRect platz;          // help bubble
-        DateiAuswahl datei;   // file selection
+        QRect platz;        // help bubble
+        DateiAuswahl datei; // file selection
         std::vector<int> fortschritt;
         bool abbrechbar = false;
     };
 
-    std::deque<int> antworten;              // for Frage; empty -> the Escape button
-    std::deque<DateiErgebnis> dateien;      // for Datei; empty -> cancelled
-    std::deque<Popup> protokoll;  // deque: progress values are recorded into an entry by reference
+    std::deque<int> antworten;         // for Frage; empty -> the Escape button
+    std::deque<DateiErgebnis> dateien; // for Datei; empty -> cancelled
+    std::deque<Popup> protokoll;       // deque: progress values are recorded into an entry by reference
     // The next progress dialog is cancelled ("Abbrechen") once it reaches this percentage; -1 never.
     int abbrechenBeiProzent = -1;
 
@@ -42,7 +42,7 @@ public:
 
 // Installs a SkriptDialoge as the dialog service for the lifetime of the object.
 class SkriptDialogeAktiv : public SkriptDialoge {
-public:
+  public:
     SkriptDialogeAktiv() { DialogeSetzen(this); }
     ~SkriptDialogeAktiv() override { DialogeSetzen(nullptr); }
 };

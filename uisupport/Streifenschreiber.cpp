@@ -18,8 +18,7 @@ Streifenschreiber::Streifenschreiber(QWidget* parent) : QWidget(parent) {
 
 void Streifenschreiber::PunktAnhaengen(const Punkt& punkt) {
     m_punkte.push_back(punkt);
-    while (m_punkte.size() > static_cast<size_t>(Kapazitaet))
-        m_punkte.pop_front();
+    while (m_punkte.size() > static_cast<size_t>(Kapazitaet)) m_punkte.pop_front();
     // Collect bursts of points into one repaint.
     if (!m_neuzeichnen.isActive()) m_neuzeichnen.start();
 }
@@ -35,13 +34,11 @@ void Streifenschreiber::SpurZeigen(int spur, bool zeigen) {
     update();
 }
 
-bool Streifenschreiber::spurSichtbar(int spur) const {
-    return spur >= 0 && spur < SpurAnzahl && m_sichtbar[spur];
-}
+bool Streifenschreiber::spurSichtbar(int spur) const { return spur >= 0 && spur < SpurAnzahl && m_sichtbar[spur]; }
 
 QColor Streifenschreiber::Spurfarbe(int spur) {
-    static const std::array<QColor, SpurAnzahl> farben{QColor(215, 25, 28), QColor(0, 150, 0),
-                                                       QColor(30, 90, 220), QColor(190, 0, 190)};
+    static const std::array<QColor, SpurAnzahl> farben{QColor(215, 25, 28), QColor(0, 150, 0), QColor(30, 90, 220),
+                                                       QColor(190, 0, 190)};
     return (spur >= 0 && spur < SpurAnzahl) ? farben[spur] : QColor(Qt::black);
 }
 
@@ -81,16 +78,14 @@ void Streifenschreiber::paintEvent(QPaintEvent*) {
     const int hoechstens = std::clamp(flaeche.height() / (fm.height() * 2), 2, 11);
     const QVector<double> werte = Zeigerinstrument::Skalenwerte(m_yMin, m_yMax, hoechstens);
     const int stellen = Zeigerinstrument::Skalenstellen(werte);
-    auto yVon = [&](double v) {
-        return flaeche.bottom() - (v - m_yMin) / (m_yMax - m_yMin) * flaeche.height();
-    };
+    auto yVon = [&](double v) { return flaeche.bottom() - (v - m_yMin) / (m_yMax - m_yMin) * flaeche.height(); };
     for (double v : werte) {
         const double y = yVon(v);
         p.setPen(QPen(gitter, 1, Qt::DotLine));
         p.drawLine(QPointF(flaeche.left(), y), QPointF(flaeche.right(), y));
         p.setPen(tinte);
-        const QRectF text(flaeche.left() - 6 - fm.horizontalAdvance(QStringLiteral("-100.0")),
-                          y - fm.height() / 2.0, fm.horizontalAdvance(QStringLiteral("-100.0")), fm.height());
+        const QRectF text(flaeche.left() - 6 - fm.horizontalAdvance(QStringLiteral("-100.0")), y - fm.height() / 2.0,
+                          fm.horizontalAdvance(QStringLiteral("-100.0")), fm.height());
         p.drawText(text, Qt::AlignRight | Qt::AlignVCenter, QString::number(v, 'f', stellen));
     }
     p.setPen(QPen(gitter, 1, Qt::DotLine));

@@ -21,8 +21,8 @@ QAction* UmschalterAnlegen(QMenu* menue, QToolBar* leiste, const QString& text, 
     return a;
 }
 
-QAction* AuswahlAnlegen(QActionGroup* gruppe, QMenu* menue, QToolBar* leiste, const QString& text,
-                        const QIcon& bild, const QString& tipp) {
+QAction* AuswahlAnlegen(QActionGroup* gruppe, QMenu* menue, QToolBar* leiste, const QString& text, const QIcon& bild,
+                        const QString& tipp) {
     auto* a = UmschalterAnlegen(menue, leiste, text, bild, tipp);
     gruppe->setExclusive(true);
     gruppe->addAction(a);

@@ -1,7 +1,7 @@
 #include "uisupport/Ungespeichert.h"
 
-#include "uisupport/Fehlerpopup.h"
 #include "uisupport/Dialoge.h"
+#include "uisupport/Fehlerpopup.h"
 
 int AenderungenSpeichernFragen(bool geaendert, const QString& name, const std::function<int()>& speichern) {
     if (!geaendert) return 0;

@@ -34,8 +34,8 @@ void VerbindungsBild::paintEvent(QPaintEvent*) {
     QSizeF bild(bildFlaeche.width(), bildFlaeche.width() / seitenverhaeltnis);
     if (bild.height() > bildFlaeche.height())
         bild = QSizeF(bildFlaeche.height() * seitenverhaeltnis, bildFlaeche.height());
-    const QRectF ziel(bildFlaeche.center().x() - bild.width() / 2,
-                      bildFlaeche.center().y() - bild.height() / 2, bild.width(), bild.height());
+    const QRectF ziel(bildFlaeche.center().x() - bild.width() / 2, bildFlaeche.center().y() - bild.height() / 2,
+                      bild.width(), bild.height());
     (m_wert == -1 ? m_getrennt : m_offen)->render(&p, ziel);
 
     QFont schrift = font();
@@ -57,8 +57,7 @@ void VerbindungsBild::mousePressEvent(QMouseEvent* event) {
 }
 
 void VerbindungsBild::mouseReleaseEvent(QMouseEvent* event) {
-    const bool klick =
-        m_gedrueckt && event->button() == Qt::LeftButton && rect().contains(event->position().toPoint());
+    const bool klick = m_gedrueckt && event->button() == Qt::LeftButton && rect().contains(event->position().toPoint());
     m_gedrueckt = false;
     event->accept();
     if (klick) emit geklickt();

@@ -23,17 +23,14 @@ const char* const kVerbindungsBildHilfe = "Öffnet bzw. trennt die serielle Verb
 
 Werkzeugfenster::Werkzeugfenster(const QString& name, QWidget* eltern) : QMainWindow(eltern), name_(name) {
     setWindowFlags(Qt::Widget);
-    setAutoFillBackground(true);  // covers the main window's buttons while shown
+    setAutoFillBackground(true); // covers the main window's buttons while shown
     setWindowTitle(name);
     datei_ = menuBar()->addMenu("&Datei");
     fenster_ = menuBar()->addMenu("&Fenster");
     const std::pair<FensterId, const char*> eintraege[] = {
-        {FensterId::Haupt, "Hauptfenster"},
-        {FensterId::Com, "COM-Einstellung"},
-        {FensterId::Konfig, "Konfiguration"},
-        {FensterId::Direkt, "Direkte Ein-/Ausgabe"},
-        {FensterId::Kurven, "Kurvengenerator"},
-        {FensterId::Kennlinie, "Kennlinienregler"},
+        {FensterId::Haupt, "Hauptfenster"},     {FensterId::Com, "COM-Einstellung"},
+        {FensterId::Konfig, "Konfiguration"},   {FensterId::Direkt, "Direkte Ein-/Ausgabe"},
+        {FensterId::Kurven, "Kurvengenerator"}, {FensterId::Kennlinie, "Kennlinienregler"},
     };
     for (const auto& [id, text] : eintraege) {
         QAction* a = fenster_->addAction(text);

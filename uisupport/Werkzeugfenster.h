@@ -18,7 +18,7 @@ enum class FensterId { Haupt = -1, Com, Konfig, Direkt, Kurven, Kennlinie };
 
 class Werkzeugfenster : public QMainWindow {
     Q_OBJECT
-public:
+  public:
     Werkzeugfenster(const QString& name, QWidget* eltern);
 
     QMenu* dateiMenue() const { return datei_; }
@@ -37,19 +37,19 @@ public:
     // first override it and call the frame's version.
     virtual void FensterWechseln(FensterId ziel);
 
-public slots:
+  public slots:
     // The link in force (port number or -1) on this window's picture.
     virtual void LinkAnzeigen(int port);
     // A device code on this window's indicator; 0 clears it.
     void FehlerAnzeigen(int code);
 
-signals:
+  signals:
     void fensterGewuenscht(FensterId ziel);
     void beendenGewuenscht();
     void direkthilfeGeschaltet(bool an);
     void verbindungUmschalten();
 
-protected:
+  protected:
     // Appends "Beenden" (after a separator if the menu has entries of its own).
     void DateiMenueAbschliessen(bool trennlinie);
 
@@ -59,7 +59,7 @@ protected:
     VerbindungsBild* VerbindungsBildAnlegen();
     Fehleranzeige* FehleranzeigeAnlegen();
 
-private:
+  private:
     QString name_;
     QMenu* datei_;
     QMenu* fenster_;

@@ -104,9 +104,7 @@ void Zahlfeld::setExakt(bool an) {
     Zeigen();
 }
 
-void Zahlfeld::setSchrittweite(double schritt) {
-    m_schritt = std::isfinite(schritt) && schritt > 0 ? schritt : 0.0;
-}
+void Zahlfeld::setSchrittweite(double schritt) { m_schritt = std::isfinite(schritt) && schritt > 0 ? schritt : 0.0; }
 
 void Zahlfeld::Zeigen() {
     const QString soll = m_exakt ? ExaktText(m_wert, m_stellen) : FestText(m_wert, m_stellen);
@@ -147,9 +145,7 @@ void Zahlfeld::Schritt(int schritte) {
 void Zahlfeld::keyPressEvent(QKeyEvent* event) {
     switch (event->key()) {
     case Qt::Key_Return:
-    case Qt::Key_Enter:
-        Uebernehmen();
-        break; // QLineEdit still reports returnPressed and leaves Enter to the dialog
+    case Qt::Key_Enter: Uebernehmen(); break; // QLineEdit still reports returnPressed and leaves Enter to the dialog
     case Qt::Key_Up:
     case Qt::Key_Down:
     case Qt::Key_PageUp:
@@ -190,9 +186,9 @@ QSize Zahlfeld::sizeHint() const {
     if (!std::isfinite(m_min) || !std::isfinite(m_max)) return qt;
     // Room for both ends of the range, as a spin box would leave.
     const QFontMetrics fm(font());
-    const int text = std::max(fm.horizontalAdvance(FestText(m_min, m_stellen)),
-                              fm.horizontalAdvance(FestText(m_max, m_stellen))) +
-                     fm.horizontalAdvance(QLatin1Char('0'));
+    const int text =
+        std::max(fm.horizontalAdvance(FestText(m_min, m_stellen)), fm.horizontalAdvance(FestText(m_max, m_stellen))) +
+        fm.horizontalAdvance(QLatin1Char('0'));
     const QMargins rand = textMargins() + contentsMargins();
     QStyleOptionFrame option;
     initStyleOption(&option);

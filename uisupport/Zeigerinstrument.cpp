@@ -49,8 +49,7 @@ QString Zeigerinstrument::wertText() const {
 }
 
 double Zeigerinstrument::Anteil(double wert, double minimum, double maximum) {
-    if (std::isnan(wert) || !std::isfinite(minimum) || !std::isfinite(maximum) || minimum == maximum)
-        return 0.0;
+    if (std::isnan(wert) || !std::isfinite(minimum) || !std::isfinite(maximum) || minimum == maximum) return 0.0;
     if (std::isinf(wert)) return ((wert > 0) == (maximum > minimum)) ? 1.0 : 0.0;
     return std::clamp((wert - minimum) / (maximum - minimum), 0.0, 1.0);
 }
@@ -120,8 +119,7 @@ void Zeigerinstrument::paintEvent(QPaintEvent*) {
     // Scale arc.
     p.setBrush(Qt::NoBrush);
     p.setPen(QPen(tinte, std::max(1.0, radius * 0.012)));
-    const QRectF bogen(mitte.x() - skalenRadius, mitte.y() - skalenRadius, 2 * skalenRadius,
-                       2 * skalenRadius);
+    const QRectF bogen(mitte.x() - skalenRadius, mitte.y() - skalenRadius, 2 * skalenRadius, 2 * skalenRadius);
     p.drawArc(bogen, qRound((StartWinkel - Schwenkbereich) * 16), qRound(Schwenkbereich * 16));
 
     // Labels: as many as fit without touching.
@@ -140,12 +138,10 @@ void Zeigerinstrument::paintEvent(QPaintEvent*) {
         stellen = Skalenstellen(werte);
         double breitester = 0.0;
         for (double w : werte)
-            breitester =
-                std::max(breitester, massSchrift.horizontalAdvance(QString::number(w, 'f', stellen)));
+            breitester = std::max(breitester, massSchrift.horizontalAdvance(QString::number(w, 'f', stellen)));
         const double winkelAbstand = qDegreesToRadians(
             Schwenkbereich * std::abs(Anteil(werte[1], m_min, m_max) - Anteil(werte[0], m_min, m_max)));
-        if (!mitBeschriftung ||
-            winkelAbstand * beschriftungsRadius > breitester * 1.25 + massSchrift.height() * 0.3)
+        if (!mitBeschriftung || winkelAbstand * beschriftungsRadius > breitester * 1.25 + massSchrift.height() * 0.3)
             break;
     }
 
@@ -155,8 +151,8 @@ void Zeigerinstrument::paintEvent(QPaintEvent*) {
         const double fein = schritt / 5.0;
         const double lo = std::min(m_min, m_max), hi = std::max(m_min, m_max);
         p.setPen(QPen(tinte, std::max(0.8, radius * 0.01)));
-        for (double w = werte.first() - std::floor((werte.first() - lo) / fein + 1e-9) * fein;
-             w <= hi + fein * 1e-6; w += fein) {
+        for (double w = werte.first() - std::floor((werte.first() - lo) / fein + 1e-9) * fein; w <= hi + fein * 1e-6;
+             w += fein) {
             const double winkel = ZeigerWinkel(w, m_min, m_max);
             p.drawLine(punktAufKreis(mitte, skalenRadius, winkel),
                        punktAufKreis(mitte, skalenRadius - radius * 0.06, winkel));
@@ -171,8 +167,8 @@ void Zeigerinstrument::paintEvent(QPaintEvent*) {
             const QString text = QString::number(w, 'f', stellen);
             const QPointF ort = punktAufKreis(mitte, beschriftungsRadius, winkel);
             const QSizeF groesse(massSchrift.horizontalAdvance(text) + 2, massSchrift.height());
-            p.drawText(QRectF(ort - QPointF(groesse.width() / 2, groesse.height() / 2), groesse),
-                       Qt::AlignCenter, text);
+            p.drawText(QRectF(ort - QPointF(groesse.width() / 2, groesse.height() / 2), groesse), Qt::AlignCenter,
+                       text);
         }
     }
 
@@ -205,8 +201,7 @@ void Zeigerinstrument::paintEvent(QPaintEvent*) {
 
     // Needle and hub.
     const double winkel = ZeigerWinkel(m_wert, m_min, m_max);
-    const QColor zeigerFarbe =
-        aktiv ? QColor(200, 30, 30) : palette().color(QPalette::Disabled, QPalette::Text);
+    const QColor zeigerFarbe = aktiv ? QColor(200, 30, 30) : palette().color(QPalette::Disabled, QPalette::Text);
     p.setPen(QPen(zeigerFarbe, std::max(1.5, radius * 0.025), Qt::SolidLine, Qt::RoundCap));
     p.drawLine(punktAufKreis(mitte, -radius * 0.12, winkel),
                punktAufKreis(mitte, skalenRadius - radius * 0.04, winkel));

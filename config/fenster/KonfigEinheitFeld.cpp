@@ -16,6 +16,4 @@ class EinheitValidator : public QValidator {
 
 } // namespace
 
-KonfigEinheitFeld::KonfigEinheitFeld(QWidget* eltern) : QLineEdit(eltern) {
-    setValidator(new EinheitValidator(this));
-}
+KonfigEinheitFeld::KonfigEinheitFeld(QWidget* eltern) : QLineEdit(eltern) { setValidator(new EinheitValidator(this)); }

@@ -1,10 +1,10 @@
 #include "config/fenster/KonfigPanel.h"
 
 #include "config/KonfigDatei.h"
-#include "config/fenster/KonfigEinheitFeld.h"
 #include "config/KonfigIni.h"
-#include "config/KonfigUmrechnung.h"
 #include "config/KonfigModell.h"
+#include "config/KonfigUmrechnung.h"
+#include "config/fenster/KonfigEinheitFeld.h"
 #include "config/fenster/KonfigZahlFeld.h"
 #include "uisupport/Dialoge.h"
 #include "uisupport/Fehlerpopup.h"
@@ -62,13 +62,10 @@ constexpr double kBereiche[] = {4.095, 5.0, 10.0};
 constexpr const char* kBereichTexte[] = {"0 - 4.095 V", "0 - 5 V", "0 - 10 V"};
 constexpr int kStandardBereiche = 3;
 
-QString Q(const char* utf8) {
-    return QString::fromUtf8(utf8);
-}
+QString Q(const char* utf8) { return QString::fromUtf8(utf8); }
 
 void BereichSetzen(QComboBox* ring, double volt) {
-    while (ring->count() > kStandardBereiche)
-        ring->removeItem(kStandardBereiche);
+    while (ring->count() > kStandardBereiche) ring->removeItem(kStandardBereiche);
     int i = -1;
     for (int n = 0; n < kStandardBereiche; ++n)
         if (kBereiche[n] == volt) i = n;
@@ -87,9 +84,8 @@ QString KanalName(Seite seite, int kanal) {
 QString Einwand(const KonfigDaten& k) {
     for (Seite seite : {Seite::Ausgang, Seite::Eingang}) {
         if (!VollausschlagGueltig(k, seite))
-            return Q(seite == Seite::Ausgang
-                         ? "Ausgangsbereich: Der Spannungsbereich der DLM-7 ist ungültig."
-                         : "Eingangsbereich: Der Spannungsbereich der DLM-7 ist ungültig.");
+            return Q(seite == Seite::Ausgang ? "Ausgangsbereich: Der Spannungsbereich der DLM-7 ist ungültig."
+                                             : "Eingangsbereich: Der Spannungsbereich der DLM-7 ist ungültig.");
         for (int i = 0; i < kKanaele; ++i) {
             if (KanalGueltig(k, seite, i)) continue;
             const KanalSkalierung s = Skalierung(k, seite, i);
@@ -119,9 +115,7 @@ int GemeinsameBreite(const QLabel* l, const QString& a, const QString& b) {
     return std::max(l->fontMetrics().horizontalAdvance(a), l->fontMetrics().horizontalAdvance(b)) + 4;
 }
 
-std::string Dateipfad(const QString& pfad) {
-    return QFile::encodeName(pfad).toStdString();
-}
+std::string Dateipfad(const QString& pfad) { return QFile::encodeName(pfad).toStdString(); }
 
 } // namespace
 
@@ -162,8 +156,7 @@ KonfigPanel::KonfigPanel(KonfigModell& konfig, QWidget* eltern)
 
     connect(STANDARDWERTE, &QPushButton::clicked, this, [this] { Standardwerte_Callback(); });
     connect(HAUPTFENSTER, &QPushButton::clicked, this, [this] { Hauptfenster_Callback(); });
-    connect(ladenAktion, &QAction::triggered, this,
-            [this] { DateiAktion([this] { return KonfigurationLaden(); }); });
+    connect(ladenAktion, &QAction::triggered, this, [this] { DateiAktion([this] { return KonfigurationLaden(); }); });
     connect(speichernAktion, &QAction::triggered, this,
             [this] { DateiAktion([this] { return KonfigurationSpeichern(); }); });
     // A record brought by a file or the standard values shows at once.
@@ -180,12 +173,11 @@ QWidget* KonfigPanel::SeiteAnlegen(Seite seite, QWidget* eltern) {
 
     auto* ring = new QComboBox(gruppe);
     ring->setObjectName(aus ? "AUSGANGSBEREICH" : "EINGANGSBEREICH");
-    for (int n = 0; n < kStandardBereiche; ++n)
-        ring->addItem(kBereichTexte[n], kBereiche[n]);
+    for (int n = 0; n < kStandardBereiche; ++n) ring->addItem(kBereichTexte[n], kBereiche[n]);
     HilfetextSetzen(ring, Q(aus ? hilfe::AUSGANGSBEREICH : hilfe::EINGANGSBEREICH));
     (aus ? AUSGANGSBEREICH : EINGANGSBEREICH) = ring;
-    auto* ringText = new QLabel(
-        Q(aus ? "Spannungsbereich der DLM-7 Ausgänge:" : "Spannungsbereich der DLM-7 Eingänge:"), gruppe);
+    auto* ringText =
+        new QLabel(Q(aus ? "Spannungsbereich der DLM-7 Ausgänge:" : "Spannungsbereich der DLM-7 Eingänge:"), gruppe);
     ringText->setMinimumWidth(GemeinsameBreite(ringText, Q("Spannungsbereich der DLM-7 Ausgänge:"),
                                                Q("Spannungsbereich der DLM-7 Eingänge:")));
     auto* ringZeile = new QHBoxLayout;
@@ -226,8 +218,7 @@ QWidget* KonfigPanel::SeiteAnlegen(Seite seite, QWidget* eltern) {
         (*f.einheit)[i] = e;
         raster->addWidget(e, zeile, 8);
     }
-    for (int c : {1, 3, 5, 7})
-        raster->setColumnStretch(c, 2);
+    for (int c : {1, 3, 5, 7}) raster->setColumnStretch(c, 2);
     raster->setColumnStretch(8, 1);
     return gruppe;
 }
@@ -244,11 +235,10 @@ KonfigDaten KonfigPanel::AusPanel() {
         const Seitenfelder f = Felder(seite);
         VollausschlagSetzen(k, seite, f.bereich->currentData().toDouble());
         for (int i = 0; i < kKanaele; ++i) {
-            for (auto* feld : {(*f.min)[i], (*f.max)[i], (*f.skalamin)[i], (*f.skalamax)[i]})
-                feld->Normalisieren();
-            SkalierungSetzen(k, seite, i,
-                             {(*f.min)[i]->wert(), (*f.max)[i]->wert(), (*f.skalamin)[i]->wert(),
-                              (*f.skalamax)[i]->wert()});
+            for (auto* feld : {(*f.min)[i], (*f.max)[i], (*f.skalamin)[i], (*f.skalamax)[i]}) feld->Normalisieren();
+            SkalierungSetzen(
+                k, seite, i,
+                {(*f.min)[i]->wert(), (*f.max)[i]->wert(), (*f.skalamin)[i]->wert(), (*f.skalamax)[i]->wert()});
             // A unit the field shows but the record cannot hold (control bytes from a
             // file) stays as the record has it.
             EinheitTextSetzen(k, seite, i, (*f.einheit)[i]->text().toUtf8().toStdString());
@@ -274,8 +264,7 @@ void KonfigPanel::InPanel(const KonfigDaten& k) {
 
 int KonfigPanel::InitialisiereKonfigPanel() {
     for (auto* felder : {&EINHEITOUT, &EINHEITIN})
-        for (auto* e : *felder)
-            e->setMaxLength(int(kMaxEinheitZeichen));
+        for (auto* e : *felder) e->setMaxLength(int(kMaxEinheitZeichen));
     return 0;
 }
 
@@ -319,9 +308,9 @@ void KonfigPanel::FensterWechseln(FensterId ziel) {
 
 void KonfigPanel::Standardwerte_Callback() {
     if (gHilfeAktiv) return;
-    const int knopf = dialoge().Frage(Q("Werte zurücksetzen"),
-                                      Q("Wollen Sie alle Werte löschen und\nauf Standardwerte zurücksetzen?"),
-                                      {"Ja", "Nein"}, 1, 2);
+    const int knopf =
+        dialoge().Frage(Q("Werte zurücksetzen"),
+                        Q("Wollen Sie alle Werte löschen und\nauf Standardwerte zurücksetzen?"), {"Ja", "Nein"}, 1, 2);
     // The record is reset at once; the other windows follow when this one is left.
     if (knopf == 1) konfig_.StandardwerteSetzen();
 }

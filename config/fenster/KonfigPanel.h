@@ -2,8 +2,8 @@
 // "Konfiguration": full-scale range of each side and, per channel, the voltage
 // span with the physical span and unit it maps onto. The fields are only an
 // edit copy; gKonfig takes them over when the window is left.
-#include "uisupport/Werkzeugfenster.h"
 #include "config/KonfigDaten.h"
+#include "uisupport/Werkzeugfenster.h"
 
 #include <array>
 #include <functional>

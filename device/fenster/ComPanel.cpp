@@ -1,9 +1,9 @@
 #include "device/fenster/ComPanel.h"
 
-#include "kern/IniDatei.h"
 #include "device/Geraetedienst.h"
 #include "device/PortTabelle.h"
 #include "device/Qavksv5.h"
+#include "kern/IniDatei.h"
 #include "uisupport/Beschaeftigt.h"
 #include "uisupport/Dialoge.h"
 #include "uisupport/Fehleranzeige.h"
@@ -237,8 +237,7 @@ void ComPanel::PortSetzen(int wert) {
 void ComPanel::PfadAnzeigen() {
     const int nr = PORT->currentData().toInt();
     pfad_->setText(nr >= 1 ? QString::fromStdString(PortPfad(nr)) : QString());
-    for (int i = 1; i < PORT->count(); ++i)
-        PORT->setItemData(i, QString::fromStdString(PortPfad(i)), Qt::ToolTipRole);
+    for (int i = 1; i < PORT->count(); ++i) PORT->setItemData(i, QString::fromStdString(PortPfad(i)), Qt::ToolTipRole);
 }
 
 void ComPanel::LinkAnzeigen(int port) {

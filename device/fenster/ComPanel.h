@@ -26,7 +26,7 @@ constexpr int kComFehlerabfrageOhnePort = -122237;
 
 class ComPanel : public Werkzeugfenster {
     Q_OBJECT
-public:
+  public:
     ComPanel(Geraetedienst& dienst, QWidget* eltern);
 
     int CompanelInit();
@@ -65,7 +65,7 @@ public:
     // PORT, the picture and the link-dependent dimming.
     void LinkAnzeigen(int port) override;
 
-private:
+  private:
     void PortSetzen(int wert);
     void PfadAnzeigen();
     void ScanLampe(char adresse, int code, const std::string& kennung);

@@ -10,8 +10,8 @@
 #include "kern/IniDatei.h"
 #include "uisupport/Beschaeftigt.h"
 #include "uisupport/Dialoge.h"
-#include "uisupport/Fehlerpopup.h"
 #include "uisupport/Drehknopf.h"
+#include "uisupport/Fehlerpopup.h"
 #include "uisupport/Hilfemodus.h"
 #include "uisupport/Lampe.h"
 #include "uisupport/Streifenschreiber.h"
@@ -40,9 +40,7 @@ const char* const kPinbelegung =
     "Eingang 1\nPin 11:  GND\nPin 12:  Eingang 2\nPin 13:  GND\nPin 14:  Eingang 3\nPin 15:  GND\nPin 16:  "
     "Eingang 4";
 
-std::string Schluessel(const char* name, int kanal) {
-    return name + std::to_string(kanal + 1);
-}
+std::string Schluessel(const char* name, int kanal) { return name + std::to_string(kanal + 1); }
 
 void AnzeigefeldSkalieren(Zahlfeld* f, int stellen, double wert) {
     f->setStellen(stellen);
@@ -64,9 +62,7 @@ int DirektPanel::DirektpanelInit() {
         if (w->layout()) w->layout()->setGeometry(w->rect());
     const int punkte = STRIPCHART->plotBreite() / 2;
     STRIPCHART->setPunkteProBreite(punkte);
-    {
-        ZOOMX->setWert(punkte);
-    }
+    { ZOOMX->setWert(punkte); }
     Direktpanel_SkaliereElemente();
     return 0;
 }
@@ -76,9 +72,7 @@ int DirektPanel::DirektpanelClear() {
     return 0;
 }
 
-int DirektPanel::AbbruchWeilDirektpanelNichtGespeichert() {
-    return 0;
-}
+int DirektPanel::AbbruchWeilDirektpanelNichtGespeichert() { return 0; }
 
 void DirektPanel::Direktpanel_SkaliereElemente() {
     const KonfigDaten& k = konfig_.daten();
@@ -104,7 +98,7 @@ void DirektPanel::Direktpanel_SkaliereElemente() {
         AUSGANG[kanal]->setEinheit(QString::fromStdString(EinheitText(k, Seite::Ausgang, kanal)));
         // A channel without a usable scaling cannot be set.
         AUSGANG[kanal]->setEnabled(AusgangBeschreibbar(k, kanal));
-        BEGRENZUNG[kanal]->setStellen(stellen);  // display only: the limit keeps its exact value
+        BEGRENZUNG[kanal]->setStellen(stellen); // display only: the limit keeps its exact value
     }
 }
 
@@ -216,14 +210,11 @@ void DirektPanel::AusgaengeAufNull_Callback() {
 
 // ---- Inputs and polling ----
 
-void DirektPanel::ChartSchritt() {
-    STRIPCHART->PunktAnhaengen(z_.sgEingangProzent);
-}
+void DirektPanel::ChartSchritt() { STRIPCHART->PunktAnhaengen(z_.sgEingangProzent); }
 
 void DirektPanel::Eingang4Freigeben(bool frei) {
     if (!frei) PLOT[3]->setChecked(false);
-    for (QWidget* w : std::initializer_list<QWidget*>{PLOT[3], MIN[3], MAX[3], EINGANG[3]})
-        w->setEnabled(frei);
+    for (QWidget* w : std::initializer_list<QWidget*>{PLOT[3], MIN[3], MAX[3], EINGANG[3]}) w->setEnabled(frei);
 }
 
 int DirektPanel::ProtokollOeffnen() {
@@ -237,7 +228,7 @@ int DirektPanel::ProtokollOeffnen() {
     auswahl.muster = "*.txt";
     auswahl.speichern = true;
     auswahl.endungErzwingen = true;
-    auswahl.ueberschreibenFragen = false;  // the log is appended to an existing file
+    auswahl.ueberschreibenFragen = false; // the log is appended to an existing file
     const DateiErgebnis e = dialoge().Datei(auswahl);
     if (e.art == DateiErgebnis::Art::Fehler) return DirektFehler::Dateiauswahl;
     protokoll_.Schliessen();
@@ -258,7 +249,7 @@ void DirektPanel::AbfrageStarten() {
             return e;
         },
         [this, nr = abfrageNr_](std::pair<int, bool> e) {
-            if (nr != abfrageNr_) return;  // the window was left meanwhile
+            if (nr != abfrageNr_) return; // the window was left meanwhile
             if (e.first != 0) {
                 dienst_.FehlerSetzen(e.first);
                 AbfrageBeenden();
@@ -338,7 +329,7 @@ void DirektPanel::AusgaengeVorAbfrage(bool an) {
                 else
                     AusgangZuruecknehmen(kanal);
             }
-            if (nr != abfrageNr_) return;  // the window was left meanwhile
+            if (nr != abfrageNr_) return; // the window was left meanwhile
             if (r != 0) {
                 dienst_.FehlerSetzen(r);
                 AbfrageBeenden();
@@ -361,7 +352,7 @@ void DirektPanel::DirektTimer_Callback() {
     const bool eingang4 = z_.sgEingang4Verfuegbar;
     struct Lesung {
         Kanalwerte werte{};
-        int gelesen = 0;  // channels read before a failure
+        int gelesen = 0; // channels read before a failure
         int code = 0;
     };
     dienst_.Ausfuehren(
@@ -382,7 +373,7 @@ void DirektPanel::DirektTimer_Callback() {
             return l;
         },
         [this, nr = abfrageNr_](Lesung l) {
-            if (nr != abfrageNr_) return;  // polling ended meanwhile
+            if (nr != abfrageNr_) return; // polling ended meanwhile
             abfrageLaeuft_ = false;
             EingaengeVerarbeiten(l.werte, l.gelesen, l.code);
         });
@@ -470,10 +461,8 @@ void DirektPanel::FensterWechseln(FensterId ziel) {
 }
 
 void DirektPanel::WriteIniDirektpanel(IniDatei& ini) {
-    for (int k = 0; k < kKanaele; ++k)
-        ini.IntSetzen("direkt", Schluessel("kurve", k), PLOT[k]->isChecked() ? 1 : 0);
-    for (int k = 0; k < kKanaele; ++k)
-        ini.DoubleSetzen("direkt", Schluessel("grenze", k), BEGRENZUNG[k]->wert());
+    for (int k = 0; k < kKanaele; ++k) ini.IntSetzen("direkt", Schluessel("kurve", k), PLOT[k]->isChecked() ? 1 : 0);
+    for (int k = 0; k < kKanaele; ++k) ini.DoubleSetzen("direkt", Schluessel("grenze", k), BEGRENZUNG[k]->wert());
 }
 
 void DirektPanel::ReadIniDirektpanel(const IniDatei& ini) {

@@ -3,9 +3,9 @@
 // as gauges, extremes and a strip chart, and optionally logged to a file.
 // The rules live in DirektKanaele, DirektGeraet and DatenProtokoll; this class
 // only ties them to the controls.
-#include "uisupport/Werkzeugfenster.h"
 #include "direkt/DatenProtokoll.h"
 #include "direkt/DirektKanaele.h"
+#include "uisupport/Werkzeugfenster.h"
 
 #include <array>
 

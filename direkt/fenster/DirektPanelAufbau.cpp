@@ -28,48 +28,39 @@
 namespace {
 
 namespace hilfe {
-const char* const AUSGANG =
-    "Die vier Ausgänge der DLM-7 können mit\nden Drehreglern oder durch Eingabe eines\n"
-    "Zahlenwertes eingestellt werden.\nDie Einheit der Zahlenwerte entspricht der\n"
-    "Einheit, die im Fenster 'Konfiguration'\neingestellt wurde.";
-const char* const BEGRENZUNG =
-    "Die Ausgänge werden auf den hier eingestellten Wert begrenzt.\nSo kann vermieden "
-    "werden, dass versehentlich ein gefährlich hoher\nWert eingestellt wird.";
+const char* const AUSGANG = "Die vier Ausgänge der DLM-7 können mit\nden Drehreglern oder durch Eingabe eines\n"
+                            "Zahlenwertes eingestellt werden.\nDie Einheit der Zahlenwerte entspricht der\n"
+                            "Einheit, die im Fenster 'Konfiguration'\neingestellt wurde.";
+const char* const BEGRENZUNG = "Die Ausgänge werden auf den hier eingestellten Wert begrenzt.\nSo kann vermieden "
+                               "werden, dass versehentlich ein gefährlich hoher\nWert eingestellt wird.";
 const char* const AUSGAENGEAUFNULL = "Setzt alle vier Ausgänge auf Null. Null bezieht sich hier auf die\n"
                                      "physikalische Einheit nach der Umrechnung und entspricht nicht\n"
                                      "unbedingt Null Volt am Ausgang der DLM-7.";
-const char* const EINGANG =
-    "Analogeingang der DLM-7, dargestellt mit einem\nnachgebildeten Zeigerinstrument sowie "
-    "einem\nZahlenwert. Die Eingänge werden gelesen, wenn\nder Knopf 'Eingänge lesen' "
-    "aktiviert wurde.\nDie Einheit der Zahlenwerte entspricht der Einheit,\ndie im Fenster "
-    "'Konfiguration' eingestellt wurde.";
-const char* const MIN =
-    "Kleinster aufgetretener Wert für diesen Eingang.\nDer Wert kann mit dem Knopf 'min/max "
-    "Reset' zurück-\ngesetzt werden.";
-const char* const MAX =
-    "Größter aufgetretener Wert für diesen Eingang.\nDer Wert kann mit dem Knopf 'min/max "
-    "Reset'\nzurückgesetzt werden.";
+const char* const EINGANG = "Analogeingang der DLM-7, dargestellt mit einem\nnachgebildeten Zeigerinstrument sowie "
+                            "einem\nZahlenwert. Die Eingänge werden gelesen, wenn\nder Knopf 'Eingänge lesen' "
+                            "aktiviert wurde.\nDie Einheit der Zahlenwerte entspricht der Einheit,\ndie im Fenster "
+                            "'Konfiguration' eingestellt wurde.";
+const char* const MIN = "Kleinster aufgetretener Wert für diesen Eingang.\nDer Wert kann mit dem Knopf 'min/max "
+                        "Reset' zurück-\ngesetzt werden.";
+const char* const MAX = "Größter aufgetretener Wert für diesen Eingang.\nDer Wert kann mit dem Knopf 'min/max "
+                        "Reset'\nzurückgesetzt werden.";
 const char* const MINMAXRESET = "Setzt alle Min- und Max-Werte zurück.";
 const char* const ABFRAGEN = "Schaltet die laufende Abfrage der\nEingänge ein und aus.";
 const char* const ABTASTZEIT = "Das Zeitintervall mit dem die Eingänge\nder DLM-7 abgefragt werden, wenn "
                                "'Eingänge\nabfragen' aktiv ist.";
 const char* const STRIPCHART = "Graphische Darstellung der Eingänge.\nSkala: 0 bis 100%";
 const char* const PLOT = "Bestimmt, ob dieser Eingang als Kurvendiagramm\ndargestellt werden soll.";
-const char* const ZOOMX =
-    "Wieviel Abtastpunkte sollen im Diagramm pro\nDiagrammbreite dargestellt werden?\nDurch "
-    "größere Werte kann ein größerer Zeitraum\ndargestellt werden, kleinere Werte "
-    "bewirken,\ndaß das Diagramm in X-Richtung vergrößert wird.";
-const char* const ZOOMY =
-    "Der Maximalwert des Diagramms in Prozent.\nDer Wert 100 zeigt den gesammten Eingangs-\n"
-    "spannungsbereich. Durch kleinere Werte können\nkleine Spannungen vergrößert "
-    "dargestellt werden.";
+const char* const ZOOMX = "Wieviel Abtastpunkte sollen im Diagramm pro\nDiagrammbreite dargestellt werden?\nDurch "
+                          "größere Werte kann ein größerer Zeitraum\ndargestellt werden, kleinere Werte "
+                          "bewirken,\ndaß das Diagramm in X-Richtung vergrößert wird.";
+const char* const ZOOMY = "Der Maximalwert des Diagramms in Prozent.\nDer Wert 100 zeigt den gesammten Eingangs-\n"
+                          "spannungsbereich. Durch kleinere Werte können\nkleine Spannungen vergrößert "
+                          "dargestellt werden.";
 const char* const DATEISPEICHERN = "Protokollieren der Ein- und Ausgänge in eine Textdatei.";
 const char* const DATEISPEICHERNLED = "LED grün -> speichern in eine Datei ist aktiv.";
 } // namespace hilfe
 
-QString Q(const char* utf8) {
-    return QString::fromUtf8(utf8);
-}
+QString Q(const char* utf8) { return QString::fromUtf8(utf8); }
 
 Zahlfeld* Anzeigefeld(QWidget* eltern, const QString& name) {
     auto* f = new Zahlfeld(eltern);
@@ -134,7 +125,7 @@ void DirektPanel::Aufbauen() {
         aRaster->addWidget(AUSGANG[k], 1, k);
         auto* grenze = new QHBoxLayout;
         BEGRENZUNG[k] = Eingabefeld(ausgaenge, QString("BEGRENZUNG%1").arg(k + 1), 3, 10.0);
-        BEGRENZUNG[k]->setBegrenzen(true);  // any finite limit is taken as typed
+        BEGRENZUNG[k]->setBegrenzen(true); // any finite limit is taken as typed
         grenze->addWidget(new QLabel("Begrenzung", ausgaenge));
         grenze->addWidget(BEGRENZUNG[k], 1);
         aRaster->addLayout(grenze, 2, k);
@@ -203,8 +194,7 @@ void DirektPanel::Aufbauen() {
         PLOT[k] = new QCheckBox(QString("Eingang %1").arg(k + 1), diagramm);
         PLOT[k]->setObjectName(QString("PLOT%1").arg(k + 1));
         PLOT[k]->setChecked(true);
-        PLOT[k]->setStyleSheet(
-            QString("QCheckBox { color: %1; }").arg(Streifenschreiber::Spurfarbe(k).name()));
+        PLOT[k]->setStyleSheet(QString("QCheckBox { color: %1; }").arg(Streifenschreiber::Spurfarbe(k).name()));
         wahl->addWidget(PLOT[k], k / 2, k % 2);
     }
     ZOOMX = Eingabefeld(diagramm, "ZOOMX", 0, 10);
@@ -277,12 +267,16 @@ void DirektPanel::Verbinden() {
     connect(MINMAXRESET, &QPushButton::clicked, this, [this] { MinMaxReset_Callback(); });
     // The window's rule decides the value in force, and the field shows it.
     connect(ABTASTZEIT, &Zahlfeld::eingegeben, this, [this](double getippt) { Abtastzeit_Callback(getippt); });
-    connect(ZOOMX, &Zahlfeld::eingegeben, this, [this](double getippt) { ZOOMX->setWert(getippt); DirektZoom_Callback(); });
-    connect(ZOOMY, &Zahlfeld::eingegeben, this, [this](double getippt) { ZOOMY->setWert(getippt); DirektZoom_Callback(); });
+    connect(ZOOMX, &Zahlfeld::eingegeben, this, [this](double getippt) {
+        ZOOMX->setWert(getippt);
+        DirektZoom_Callback();
+    });
+    connect(ZOOMY, &Zahlfeld::eingegeben, this, [this](double getippt) {
+        ZOOMY->setWert(getippt);
+        DirektZoom_Callback();
+    });
     connect(TIMER, &QTimer::timeout, this, [this] { DirektTimer_Callback(); });
     connect(&konfig_, &KonfigModell::uebernommen, this, [this] { Direktpanel_SkaliereElemente(); });
 }
 
-void DirektPanel::AbfragenAnzeigen(bool an) {
-    ABFRAGEN->setText(an ? Q("Abfragen beenden") : Q("Eingänge abfragen"));
-}
+void DirektPanel::AbfragenAnzeigen(bool an) { ABFRAGEN->setText(an ? Q("Abfragen beenden") : Q("Eingänge abfragen")); }

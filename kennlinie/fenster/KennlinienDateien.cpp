@@ -50,12 +50,11 @@ void KennlinienPanel::Gespeichert() {
 
 int KennlinienPanel::AbbruchWeilKennlinieNichtGespeichert() {
     GeaendertSetzen(ungespeichert());
-    return AbbruchFrage(QFileInfo(dateiname_).fileName(),
-                        [this] {
-                            const int rc = DateiSpeichern(false);
-                            // "Ja" and then no file name: nothing was saved, so nothing may be dropped.
-                            return rc == 0 && ungespeichert() ? kSpeichernAbgebrochen : rc;
-                        });
+    return AbbruchFrage(QFileInfo(dateiname_).fileName(), [this] {
+        const int rc = DateiSpeichern(false);
+        // "Ja" and then no file name: nothing was saved, so nothing may be dropped.
+        return rc == 0 && ungespeichert() ? kSpeichernAbgebrochen : rc;
+    });
 }
 
 int KennlinienPanel::KurveNeu() {
@@ -72,9 +71,8 @@ int KennlinienPanel::KurveNeu() {
 
 int KennlinienPanel::DateiLaden(const QString& pfad) {
     if (AbbruchWeilKennlinieNichtGespeichert() != 0) return 0;
-    const DateiErgebnis wahl =
-        pfad.isEmpty() ? dialoge().Datei(Auswahl("Kennlinie laden", "*.dle", false))
-                       : DateiErgebnis{DateiErgebnis::Art::Gewaehlt, pfad};
+    const DateiErgebnis wahl = pfad.isEmpty() ? dialoge().Datei(Auswahl("Kennlinie laden", "*.dle", false))
+                                              : DateiErgebnis{DateiErgebnis::Art::Gewaehlt, pfad};
     if (wahl.art != DateiErgebnis::Art::Gewaehlt) return 0;
     // The curve no longer belongs to the old file, whatever follows.
     DateinameSetzen({});
@@ -145,7 +143,8 @@ void KennlinienPanel::KommentarBearbeiten() {
     if (gHilfeAktiv) return;
     if (!kommentarFenster_) {
         kommentarFenster_ = new KommentarFenster(this);
-        connect(kommentarFenster_, &QDialog::finished, this, [this](int r) { KommentarFertig(r == QDialog::Accepted); });
+        connect(kommentarFenster_, &QDialog::finished, this,
+                [this](int r) { KommentarFertig(r == QDialog::Accepted); });
     }
     kommentarFenster_->TextSetzen(QString::fromStdString(editor_.kurve.kommentar));
     kommentarFenster_->open();

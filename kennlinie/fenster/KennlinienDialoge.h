@@ -11,7 +11,7 @@ class Zahlfeld;
 
 class PunktFenster : public QDialog {
     Q_OBJECT
-public:
+  public:
     explicit PunktFenster(QWidget* eltern);
 
     // Title, values and the decimals of the two fields.
@@ -23,7 +23,7 @@ public:
     double x() const;
     double y() const;
 
-private:
+  private:
     Zahlfeld* x_;
     Zahlfeld* y_;
     QPushButton* ok_;
@@ -31,7 +31,7 @@ private:
 
 class KommentarFenster : public QDialog {
     Q_OBJECT
-public:
+  public:
     // The file holds 999 characters of Windows-1252.
     static constexpr int kMaxZeichen = 999;
 
@@ -45,7 +45,7 @@ public:
 
     void accept() override;
 
-private:
+  private:
     void Begrenzen();
     QPlainTextEdit* text_;
     QPushButton* ok_;

@@ -162,8 +162,7 @@ void KennlinienPanel::Gerollt(bool ende) {
 
 void KennlinienPanel::YZoomGeaendert() {
     const KonfigDaten& k = konfig_.daten();
-    if (!gHilfeAktiv &&
-        YZoomSetzen(ansicht_, k, feld(Feld::YZoomMin)->wert(), feld(Feld::YZoomMax)->wert())) {
+    if (!gHilfeAktiv && YZoomSetzen(ansicht_, k, feld(Feld::YZoomMin)->wert(), feld(Feld::YZoomMax)->wert())) {
         Neuzeichnen();
         return;
     }

@@ -55,9 +55,7 @@ void KennlinienPanel::Position(QPointF wo) {
         const Verschiebung v = editor_.VerschiebenPosition(k, r, x, y, ansicht_, f);
         if (v.punkt < 0) break;
         const Kennlinienpunkte& p = editor_.kurve.punkte;
-        const auto punkt = [&](int i) {
-            return QPointF(double(PunktPosition(p, i)), double(p[std::size_t(i)].yWert));
-        };
+        const auto punkt = [&](int i) { return QPointF(double(PunktPosition(p, i)), double(p[std::size_t(i)].yWert)); };
         feld(Feld::X)->setWert(v.anzeige.x);
         feld(Feld::Y)->setWert(v.anzeige.y);
         const QPointF neu(v.x, v.y);

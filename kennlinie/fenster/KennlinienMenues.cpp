@@ -22,14 +22,14 @@ namespace {
 // A display-mode button of the toolbar: it only follows the menu. In help
 // mode a click shows the help of the display modes.
 class Anzeigeknopf : public QToolButton {
-public:
+  public:
     Anzeigeknopf(QWidget* eltern, std::function<void()> hilfe) : QToolButton(eltern), hilfe_(std::move(hilfe)) {
         setCheckable(true);
         setFocusPolicy(Qt::NoFocus);
         setAutoRaise(true);
     }
 
-protected:
+  protected:
     void mousePressEvent(QMouseEvent* e) override {
         if (gHilfeAktiv && e->button() == Qt::LeftButton) hilfe_();
         e->accept();
@@ -38,7 +38,7 @@ protected:
     void mouseDoubleClickEvent(QMouseEvent* e) override { e->accept(); }
     void keyPressEvent(QKeyEvent*) override {}
 
-private:
+  private:
     std::function<void()> hilfe_;
 };
 
@@ -81,16 +81,15 @@ void KennlinienPanel::MenuesAnlegen() {
     // "Bearbeiten" and "Ansicht" go between "Datei" and "Fenster".
     QMenu* bearbeiten = new QMenu("&Bearbeiten", this);
     menuBar()->insertMenu(fensterMenue()->menuAction(), bearbeiten);
-    befehle_[std::size_t(Befehl::AllesMarkieren)] =
-        Eintrag(bearbeiten, "Alles Markieren", nullptr, "", nullptr, false);
+    befehle_[std::size_t(Befehl::AllesMarkieren)] = Eintrag(bearbeiten, "Alles Markieren", nullptr, "", nullptr, false);
     aktion(Befehl::AllesMarkieren)->setShortcut(QKeySequence::SelectAll);
     befehle_[std::size_t(Befehl::Rueckgaengig)] =
         Eintrag(bearbeiten, "Rückgängig", "rueckgaengig", "", KennlHilfe::Rueckgaengig, true);
     aktion(Befehl::Rueckgaengig)->setShortcut(QKeySequence::Undo);
     befehle_[std::size_t(Befehl::Wiederherstellen)] =
         Eintrag(bearbeiten, "Wiederherstellen", "wiederherstellen", "", KennlHilfe::Wiederherstellen, true);
-    aktion(Befehl::Wiederherstellen)->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Y),
-                                                    QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
+    aktion(Befehl::Wiederherstellen)
+        ->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
     leiste->insertSeparator(hilfe);
     bearbeiten->addSeparator();
 

@@ -26,8 +26,7 @@ const char* const kPinbelegung =
 
 KennlinienPanel::KennlinienPanel(Geraetedienst& dienst, KonfigModell& konfig, QWidget* eltern)
     : Kurvenfenster("Kennlinienregler", QString::fromUtf8(kPinbelegung), "Zurück zum &Hauptfenster", eltern),
-      dienst_(dienst),
-      konfig_(konfig) {
+      dienst_(dienst), konfig_(konfig) {
     setObjectName("KENNLPNL");
     direkthilfeAktion()->setObjectName("DIREKTHILFE");
     SteuerelementeAnlegen();
@@ -74,7 +73,9 @@ void KennlinienPanel::ReadIniKennlinienpanel(const IniDatei& ini) {
     DarstellungAnzeigen();
 }
 
-void KennlinienPanel::WriteIniKennlinienpanel(IniDatei& ini) { ini.IntSetzen("kennlinie", "darstellung", darstellung_); }
+void KennlinienPanel::WriteIniKennlinienpanel(IniDatei& ini) {
+    ini.IntSetzen("kennlinie", "darstellung", darstellung_);
+}
 
 bool KennlinienPanel::HilfeStatt(const char* text) {
     if (!gHilfeAktiv) return false;

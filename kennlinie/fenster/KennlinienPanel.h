@@ -33,7 +33,7 @@ class Vorgang;
 
 class KennlinienPanel : public Kurvenfenster {
     Q_OBJECT
-public:
+  public:
     // The seven edit modes, in menu order.
     enum class Modus { Markieren, Zeichnen, Verschieben, KoordinatenAendern, KoordinatenAnzeigen, Aufloesen, Teilen };
     static constexpr int kModi = 7;
@@ -41,9 +41,19 @@ public:
     enum Darstellung { Linien = 1, Stufen = 2, LinienUndStufen = 3 };
     // Commands of the menus "Datei" and "Bearbeiten".
     enum class Befehl {
-        Neu, Laden, Speichern, SpeichernUnter, Importieren, Exportieren,
-        AllesMarkieren, Rueckgaengig, Wiederherstellen,
-        ZoomPlus, ZoomMinus, ZoomMarkierung, ZoomGesamt,
+        Neu,
+        Laden,
+        Speichern,
+        SpeichernUnter,
+        Importieren,
+        Exportieren,
+        AllesMarkieren,
+        Rueckgaengig,
+        Wiederherstellen,
+        ZoomPlus,
+        ZoomMinus,
+        ZoomMarkierung,
+        ZoomGesamt,
     };
     // Number fields: the coordinate displays and the inputs.
     enum class Feld { X, Y, XRaster, YRaster, YZoomMax, YZoomMin, Begrenzung, Anstiegszeit, KurvenNr };
@@ -103,7 +113,7 @@ public:
     // Redraw after a change of curve, view or display mode.
     void Neuzeichnen();
 
-private:
+  private:
     // Building (KennlinienAufbau.cpp).
     void SteuerelementeAnlegen();
     QWidget* SeitenleisteAnlegen();
@@ -161,7 +171,7 @@ private:
     Graph* graph_ = nullptr;
     Graph* klein_ = nullptr;
     QScrollBar* rollbalken_ = nullptr;
-    bool rollt_ = false;        // a scroll is under way
+    bool rollt_ = false; // a scroll is under way
     bool rollbalkenSetzen_ = false;
     QLineEdit* vorschau_ = nullptr;
     QLabel* begrenzungText_ = nullptr;

@@ -32,8 +32,8 @@ void KennlinienPanel::FortschrittZeigen(const std::shared_ptr<Vorgang>& v, const
     Vorgang* roh = v.get();
     v->fortschritt = [roh, titel, dlg = std::shared_ptr<Fortschritt>()](int prozent) mutable {
         if (!dlg) {
-            dlg = std::shared_ptr<Fortschritt>(
-                dialoge().FortschrittZeigen(QString::fromUtf8(titel), QString::fromUtf8(titel), [roh] { roh->Abbrechen(); }));
+            dlg = std::shared_ptr<Fortschritt>(dialoge().FortschrittZeigen(
+                QString::fromUtf8(titel), QString::fromUtf8(titel), [roh] { roh->Abbrechen(); }));
             roh->Begleiten(dlg);
         }
         dlg->Setzen(prozent);
@@ -50,7 +50,9 @@ void KennlinienPanel::KennlinieSchreiben() {
     const double anstieg = feld(Feld::Anstiegszeit)->wert();
     auto v = dienst_.Ausfuehren(
         this,
-        [=](Auftrag& a) { return KennlinieSenden(a.port, a.adresse, slot, punkte, k, begrenzung, anstieg, a.rueckmeldung); },
+        [=](Auftrag& a) {
+            return KennlinieSenden(a.port, a.adresse, slot, punkte, k, begrenzung, anstieg, a.rueckmeldung);
+        },
         [this](const Uebertragung& u) { Melden(u); });
     FortschrittZeigen(v, kSendenTitel);
     v->Begleiten(std::make_shared<Beschaeftigt>(this, knopf(Knopf::Schreiben)));

@@ -53,8 +53,9 @@ void KurvenPanel::NachDateiLaden() {
 
 int KurvenPanel::KurvenLadenMenue(const QString& pfad) {
     if (AbbruchWeilKurvenNichtGespeichert() != 0) return 0;
-    const Wahl w = pfad.isEmpty() ? Waehlen(kTitelKurveLaden, kDateimusterKurven, false, true, KurvenFehler::LadenOeffnen)
-                                  : Wahl{true, 0, Pfad(pfad)};
+    const Wahl w = pfad.isEmpty()
+                       ? Waehlen(kTitelKurveLaden, kDateimusterKurven, false, true, KurvenFehler::LadenOeffnen)
+                       : Wahl{true, 0, Pfad(pfad)};
     if (!w.gewaehlt) return w.code;
     FensterTitelSetzen("");
     const LadeErgebnis e = KurvenLaden(satz_, w.pfad, konfig_.daten());

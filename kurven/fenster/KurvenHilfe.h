@@ -2,22 +2,21 @@
 // Help texts of the "Kurvengenerator" window, shown in help mode instead of acting.
 namespace KgHilfe {
 
-inline constexpr const char* Graph =
-    "Graphische Darstellung der Kurven, die die DLM-7 ausgeben soll.\n"
-    "Rote Linien      = intern gespeicherte Geraden. \n"
-    "Blaue Linien    = digitalisierte Geraden wie sie tatsächlich ausgegeben werden.\n"
-    "Hellrote Linie   = letztes Geradenstück (siehe unten)\n"
-    "Hellblaue Linie = digitalisiertes letztes Geradenstück (siehe unten)\n\n"
-    "Das 'letzte Geradenstück':\n"
-    "Am Ende der Gesammtkurve ist immer ein Geradenstück mit der\n"
-    "Länge Eins und der Zeitbasis des letzten gezeichneten Punktes\n"
-    "(Zeitbasis kann mit 'Zeitbasis ändern' geändert werden). Es\n"
-    "dient dazu, den letzten Punkt  mit dem ersten Punkt zu verbinden\n"
-    "wegen der zyklischen Abarbeitung der Kurven muß das Kurvenende\n"
-    "immer in den Kurvenanfang übergehen).\n"
-    "Dieses Geradenstück wird wie der Rest der der Kurve von der DLM-7\n"
-    "ausgegeben, es wird jedoch beim Zeichnen eines neuen Kurvenabschnitts\n"
-    "automatisch gelöscht und in evtl. veränderter Form neu erstellt.";
+inline constexpr const char* Graph = "Graphische Darstellung der Kurven, die die DLM-7 ausgeben soll.\n"
+                                     "Rote Linien      = intern gespeicherte Geraden. \n"
+                                     "Blaue Linien    = digitalisierte Geraden wie sie tatsächlich ausgegeben werden.\n"
+                                     "Hellrote Linie   = letztes Geradenstück (siehe unten)\n"
+                                     "Hellblaue Linie = digitalisiertes letztes Geradenstück (siehe unten)\n\n"
+                                     "Das 'letzte Geradenstück':\n"
+                                     "Am Ende der Gesammtkurve ist immer ein Geradenstück mit der\n"
+                                     "Länge Eins und der Zeitbasis des letzten gezeichneten Punktes\n"
+                                     "(Zeitbasis kann mit 'Zeitbasis ändern' geändert werden). Es\n"
+                                     "dient dazu, den letzten Punkt  mit dem ersten Punkt zu verbinden\n"
+                                     "wegen der zyklischen Abarbeitung der Kurven muß das Kurvenende\n"
+                                     "immer in den Kurvenanfang übergehen).\n"
+                                     "Dieses Geradenstück wird wie der Rest der der Kurve von der DLM-7\n"
+                                     "ausgegeben, es wird jedoch beim Zeichnen eines neuen Kurvenabschnitts\n"
+                                     "automatisch gelöscht und in evtl. veränderter Form neu erstellt.";
 inline constexpr const char* KommentarKnopf = "Öffnet das Kommentarfeld zu der aktuellen Kurve.";
 inline constexpr const char* KommentarZeile = "Die erste Zeile des Kurvenkommentars.";
 inline constexpr const char* Koordinaten =
@@ -29,11 +28,10 @@ inline constexpr const char* Speicher =
 inline constexpr const char* Uebersicht =
     "Ansicht der Kurven in volle Länge.\nRoter Rahmen = Ausschnitt der in der großen\n"
     "                           Grafik dargestellt wird.";
-inline constexpr const char* Zyklen =
-    "Gibt an, wie oft die DLM-7 die Kurve hintereinander ausgeben soll.\n"
-    "Wird hier Null eingegeben, wird die Kurve endlos wiederholt (bis\n"
-    "die Stopp-Taste gedrückt wird).\n"
-    "Die Zyklenzahl kann für jede Kurve unabhängig eingestellt werden.";
+inline constexpr const char* Zyklen = "Gibt an, wie oft die DLM-7 die Kurve hintereinander ausgeben soll.\n"
+                                      "Wird hier Null eingegeben, wird die Kurve endlos wiederholt (bis\n"
+                                      "die Stopp-Taste gedrückt wird).\n"
+                                      "Die Zyklenzahl kann für jede Kurve unabhängig eingestellt werden.";
 inline constexpr const char* Ruhewert =
     "Der Wert, auf dem der Ausgang der DLM-7\nstehenbleibt, wenn die Kurve beendet ist,\n"
     "in der Einheit, die im Fenster 'Konfiguration'\neingestellt wurde.";

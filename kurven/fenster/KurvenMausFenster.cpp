@@ -102,7 +102,9 @@ void KurvenPanel::Losgelassen(QPointF wo, Qt::MouseButton taste) {
         MarkierenLoslassen(satz_, x);
         MarkierungZeichnen();
         break;
-    case Bearbeitungsmodus::Zeichnen: Bearbeitet(PunktZeichnen(satz_, x, y, ring_->currentData().toInt(), konfig)); break;
+    case Bearbeitungsmodus::Zeichnen:
+        Bearbeitet(PunktZeichnen(satz_, x, y, ring_->currentData().toInt(), konfig));
+        break;
     case Bearbeitungsmodus::Verschieben: {
         const int i = gewaehlterPunkt_ >= 0 ? gewaehlterPunkt_ : Naechster(wo);
         gewaehlterPunkt_ = -1;
@@ -114,8 +116,9 @@ void KurvenPanel::Losgelassen(QPointF wo, Qt::MouseButton taste) {
         const Punktdialog d = PunktKoordinaten(satz_, i, konfig);
         VorschauPunkt(d.x, d.y);
         const YAchse achse = YAchseBerechnen(konfig, satz_.aktuelleKurve);
-        const KurvenEingaben::Punktwerte neu = eingaben_->Punkt(
-            this, MausGlobal(), QString::fromStdString(d.titel), {d.zeit, d.wertEinheit}, QString::fromStdString(achse.einheit));
+        const KurvenEingaben::Punktwerte neu =
+            eingaben_->Punkt(this, MausGlobal(), QString::fromStdString(d.titel), {d.zeit, d.wertEinheit},
+                             QString::fromStdString(achse.einheit));
         VorschauEntfernen();
         Bearbeitet(PunktKoordinatenAendern(satz_, i, neu.zeit, neu.wert, konfig));
         break;

@@ -113,9 +113,17 @@ void KurvenPanel::MenuesAnlegen() {
         {B::Einfuegen, "Einfügen", "einfuegen", "Einfügen", KgHilfe::Einfuegen, {QKeySequence::Paste}},
         {B::Loeschen, "Löschen", "loeschen", "Löschen", KgHilfe::Loeschen, {QKeySequence(Qt::Key_Delete)}},
         {B::AllesMarkieren, "Alles Markieren", nullptr, "", KgHilfe::AllesMarkieren, {QKeySequence::SelectAll}},
-        {B::Rueckgaengig, "Rückgängig", "rueckgaengig", "Rückgängig", KgHilfe::Rueckgaengig,
+        {B::Rueckgaengig,
+         "Rückgängig",
+         "rueckgaengig",
+         "Rückgängig",
+         KgHilfe::Rueckgaengig,
          {QKeySequence(Qt::CTRL | Qt::Key_Z)}},
-        {B::Wiederherstellen, "Wiederherstellen", "wiederherstellen", "Wiederherstellen", KgHilfe::Wiederherstellen,
+        {B::Wiederherstellen,
+         "Wiederherstellen",
+         "wiederherstellen",
+         "Wiederherstellen",
+         KgHilfe::Wiederherstellen,
          {QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)}},
     };
     for (const Eintrag& e : befehle) anlegen(bearbeiten, nullptr, e);
@@ -131,10 +139,14 @@ void KurvenPanel::MenuesAnlegen() {
     };
     using M = Bearbeitungsmodus;
     const ModusEintrag modi[] = {
-        {M::Markieren, "markieren", KgHilfe::Markieren},     {M::Zeichnen, "stift", KgHilfe::Zeichnen},
-        {M::Verschieben, "verschieben", KgHilfe::Verschieben}, {M::Koordinaten, "punktinfo", KgHilfe::KoordinatenAendern},
-        {M::Anzeigen, "xyzeigen", KgHilfe::Anzeigen},        {M::Aufloesen, "punktdel", KgHilfe::Aufloesen},
-        {M::Teilen, "geradeteilen", KgHilfe::Teilen},        {M::Zeitbasis, "zeitbasis", KgHilfe::Zeitbasis},
+        {M::Markieren, "markieren", KgHilfe::Markieren},
+        {M::Zeichnen, "stift", KgHilfe::Zeichnen},
+        {M::Verschieben, "verschieben", KgHilfe::Verschieben},
+        {M::Koordinaten, "punktinfo", KgHilfe::KoordinatenAendern},
+        {M::Anzeigen, "xyzeigen", KgHilfe::Anzeigen},
+        {M::Aufloesen, "punktdel", KgHilfe::Aufloesen},
+        {M::Teilen, "geradeteilen", KgHilfe::Teilen},
+        {M::Zeitbasis, "zeitbasis", KgHilfe::Zeitbasis},
         {M::Laenge, "geradenlaenge", KgHilfe::Laenge},
     };
     auto* modusGruppe = new QActionGroup(this);
@@ -178,8 +190,8 @@ void KurvenPanel::AnsichtMenueAnlegen() {
         {B::ZoomGesamt, "Zoom Gesammtkurve", "zoomvoll", "Zoom Gesammtkurve", KgHilfe::ZoomGesamt, {}},
     };
     for (const Eintrag& e : zooms) {
-        QAction* a = BefehlAnlegen(ansicht, leiste, QString::fromUtf8(e.text), KgBild(e.bild),
-                                   QString::fromUtf8(e.tipp));
+        QAction* a =
+            BefehlAnlegen(ansicht, leiste, QString::fromUtf8(e.text), KgBild(e.bild), QString::fromUtf8(e.tipp));
         a->setShortcuts(e.tasten);
         befehle_.emplace_back(e.befehl, a);
         connect(a, &QAction::triggered, this, [this, b = e.befehl, h = e.hilfe] {

@@ -34,9 +34,24 @@ class KurvenPanel : public Kurvenfenster {
     Q_OBJECT
   public:
     enum class Befehl {
-        Neu, Laden, Anhaengen, Speichern, SpeichernUnter, Importieren, Exportieren,
-        Ausschneiden, Kopieren, Einfuegen, Loeschen, AllesMarkieren, Rueckgaengig, Wiederherstellen,
-        ZoomPlus, ZoomMinus, ZoomMarkierung, ZoomGesamt,
+        Neu,
+        Laden,
+        Anhaengen,
+        Speichern,
+        SpeichernUnter,
+        Importieren,
+        Exportieren,
+        Ausschneiden,
+        Kopieren,
+        Einfuegen,
+        Loeschen,
+        AllesMarkieren,
+        Rueckgaengig,
+        Wiederherstellen,
+        ZoomPlus,
+        ZoomMinus,
+        ZoomMarkierung,
+        ZoomGesamt,
     };
     // Display modes, as stored in the settings.
     enum Darstellung { LinienUndStufen = 3, NurLinien = 1, NurStufen = 2 };

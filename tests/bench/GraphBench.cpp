@@ -117,9 +117,7 @@ void Generator(benchmark::State& state) {
 }
 
 // Axes, grid and the fill of every pixel: the floor under each redraw.
-void Leer(benchmark::State& state) {
-    Neuzeichnen(state, NeuerGraph(4095.0));
-}
+void Leer(benchmark::State& state) { Neuzeichnen(state, NeuerGraph(4095.0)); }
 
 // Building the plots of a full characteristic-curve redraw, without painting.
 void KennlinieAufbauen(benchmark::State& state) {

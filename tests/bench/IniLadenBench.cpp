@@ -45,17 +45,12 @@ void Laden(benchmark::State& state, bool sektionen) {
         if (ini.Lesen(pfad) != IniDatei::LeseErgebnis::Ok) state.SkipWithError("Lesen fehlgeschlagen");
         benchmark::DoNotOptimize(ini);
     }
-    state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations()) *
-                            static_cast<std::int64_t>(groesse));
+    state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations()) * static_cast<std::int64_t>(groesse));
     fs::remove(pfad);
 }
 
-void SchluesselAbsteigend(benchmark::State& state) {
-    Laden(state, false);
-}
-void SektionenAbsteigend(benchmark::State& state) {
-    Laden(state, true);
-}
+void SchluesselAbsteigend(benchmark::State& state) { Laden(state, false); }
+void SektionenAbsteigend(benchmark::State& state) { Laden(state, true); }
 
 } // namespace
 

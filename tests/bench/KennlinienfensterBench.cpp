@@ -50,9 +50,9 @@ KennlinienPanel& Fenster(bool zacken) {
     KennlinienPanel& k = p->anwendung->kennlinie();
     Kennlinienpunkte punkte(4096);
     for (std::size_t i = 0; i < punkte.size(); ++i) {
-        const double y = zacken ? ((i % 2) ? 4095.0 : 0.0)
-                                : 2047.5 + 1900.0 * std::sin(i * 6.0 * std::numbers::pi / 4096.0) +
-                                      120.0 * std::sin(i * 0.7);
+        const double y =
+            zacken ? ((i % 2) ? 4095.0 : 0.0)
+                   : 2047.5 + 1900.0 * std::sin(i * 6.0 * std::numbers::pi / 4096.0) + 120.0 * std::sin(i * 0.7);
         punkte[i] = {std::int32_t(y), 1, 0};
     }
     k.editor().kurve.punkte = std::move(punkte);

@@ -79,9 +79,7 @@ struct Umgebung {
     bool bereit() const { return box->bereit() && app->dienst().offenerPort() == box->port; }
 };
 
-void Melden(benchmark::State& state, double ms) {
-    state.counters["spaetestens_ms"] = ms;
-}
+void Melden(benchmark::State& state, double ms) { state.counters["spaetestens_ms"] = ms; }
 
 void Scann(benchmark::State& state) {
     Umgebung u;
@@ -127,7 +125,7 @@ void AbfrageOhneKabel(benchmark::State& state) {
             });
             ms = SpaetestesMs([&] { abfrage.start(); }, [&] { return runden >= 2; });
         } else {
-            d.TIMER->setInterval(200);  // the fastest the window allows
+            d.TIMER->setInterval(200); // the fastest the window allows
             d.ABFRAGEN->click();
             u.app->dienst().Abwarten();
             u.box->sim.KabelGezogen(true);
@@ -162,8 +160,8 @@ void BildSchreiben(benchmark::State& state) {
                     u.app->dienst().Ausfuehren(
                         nullptr,
                         [&bild](Auftrag& a) {
-                            return SpeicherBlockweiseSchreiben(a.port, a.adresse, 0x2020, bild.data(), long(bild.size()),
-                                                               a.rueckmeldung);
+                            return SpeicherBlockweiseSchreiben(a.port, a.adresse, 0x2020, bild.data(),
+                                                               long(bild.size()), a.rueckmeldung);
                         },
                         [&](int) { fertig = true; });
                 },
@@ -176,7 +174,13 @@ void BildSchreiben(benchmark::State& state) {
 } // namespace
 
 BENCHMARK(Scann)->ArgName("synchron")->Arg(0)->Arg(1)->Iterations(1)->UseRealTime()->Unit(benchmark::kSecond);
-BENCHMARK(AbfrageOhneKabel)->ArgName("synchron")->Arg(0)->Arg(1)->Iterations(1)->UseRealTime()->Unit(benchmark::kSecond);
+BENCHMARK(AbfrageOhneKabel)
+    ->ArgName("synchron")
+    ->Arg(0)
+    ->Arg(1)
+    ->Iterations(1)
+    ->UseRealTime()
+    ->Unit(benchmark::kSecond);
 BENCHMARK(BildSchreiben)->ArgName("synchron")->Arg(0)->Arg(1)->Iterations(1)->UseRealTime()->Unit(benchmark::kSecond);
 
 int main(int argc, char** argv) {

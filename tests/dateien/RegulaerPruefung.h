@@ -19,9 +19,8 @@ class NurRegulaereDateien : public ::testing::Test {
   protected:
     void SetUp() override {
         GTEST_FLAG_SET(death_test_style, "threadsafe");
-        ordner_ =
-            fs::temp_directory_path() / ("regulaer_" + std::to_string(::getpid()) + "_" +
-                                         ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        ordner_ = fs::temp_directory_path() / ("regulaer_" + std::to_string(::getpid()) + "_" +
+                                               ::testing::UnitTest::GetInstance()->current_test_info()->name());
         fs::remove_all(ordner_);
         fs::create_directories(ordner_);
         fifo_ = (ordner_ / "fifo").string();

@@ -16,7 +16,8 @@
 namespace {
 
 std::size_t Schreibanfragen(const std::vector<std::string>& anfragen) {
-    return std::count_if(anfragen.begin(), anfragen.end(), [](const std::string& a) { return a.compare(2, 3, "BDW") == 0; });
+    return std::count_if(anfragen.begin(), anfragen.end(),
+                         [](const std::string& a) { return a.compare(2, 3, "BDW") == 0; });
 }
 
 struct Dienstfenster : ::testing::Test {
@@ -72,7 +73,7 @@ TEST_F(Dienstfenster, AbgebrochenesSchreibenSendetNachDemAbbruchNichtsMehr) {
 TEST_F(Dienstfenster, ZweiFensterVerschraenkenIhreRahmenNie) {
     // A long write, then the zero button of the direct I/O window and a scan
     // of the connection window while it is still on the line.
-    QAVKSV5_Timeout(box.port, 0.05);  // eight silent addresses in the scan
+    QAVKSV5_Timeout(box.port, 0.05); // eight silent addresses in the scan
     int ergebnis = 1;
     Schreiben(ergebnis);
     ZeigeChildpanel(FensterId::Direkt);
@@ -81,7 +82,7 @@ TEST_F(Dienstfenster, ZweiFensterVerschraenkenIhreRahmenNie) {
     Warten();
     ASSERT_EQ(ergebnis, 0);
     const auto anfragen = box.sim.Anfragen();
-    std::string folge;  // one letter per frame: W(rite) O(utput) I(dentity)
+    std::string folge; // one letter per frame: W(rite) O(utput) I(dentity)
     for (const auto& a : anfragen) {
         const char art = a.compare(2, 3, "BDW") == 0 ? 'W' : a.compare(2, 1, "V") == 0 ? 'O' : 'I';
         if (folge.empty() || folge.back() != art) folge += art;
@@ -93,7 +94,8 @@ TEST_F(Dienstfenster, ZweiFensterVerschraenkenIhreRahmenNie) {
 TEST_F(Dienstfenster, JedesFensterZeigtDenLinkUndDenFehlerDesDienstes) {
     auto bilder = [] {
         std::vector<int> w{Haupt()->verbindungsBild()->wert()};
-        for (FensterId id : {FensterId::Com, FensterId::Konfig, FensterId::Direkt, FensterId::Kurven, FensterId::Kennlinie})
+        for (FensterId id :
+             {FensterId::Com, FensterId::Konfig, FensterId::Direkt, FensterId::Kurven, FensterId::Kennlinie})
             w.push_back(App().panel(id)->verbindungsBild()->wert());
         return w;
     };
@@ -123,7 +125,8 @@ TEST_F(Dienstfenster, JedesFensterZeigtDenLinkUndDenFehlerDesDienstes) {
 TEST_F(Dienstfenster, ErgebnisFuerEinGeschlossenesFensterGehtVerloren) {
     auto* kontext = new QObject;
     bool gerufen = false;
-    Dienst().Ausfuehren(kontext, [](Auftrag&) { return 0; }, [&](int) { gerufen = true; });
+    Dienst().Ausfuehren(
+        kontext, [](Auftrag&) { return 0; }, [&](int) { gerufen = true; });
     delete kontext;
     Warten();
     EXPECT_FALSE(gerufen);

@@ -72,16 +72,15 @@ TEST_F(DatenProtokollTest, StandardkonfigurationErgibtDasFormatZeileFuerZeile) {
     ASSERT_EQ(log.ZeileSchreiben(k, z), 0);
     ASSERT_EQ(log.Text("Datenerfassung beendet\n"), 0);
     log.Schliessen();
-    EXPECT_EQ(Inhalt(datei),
-              "\r\n\r\nDatenerfassung gestartet\r\n"
-              "Eingang1: 0.000..10.000 V\r\nEingang2: 0.000..10.000 V\r\n"
-              "Eingang3: 0.000..10.000 V\r\nEingang4: 0.000..10.000 V\r\n"
-              "Ausgang1: 0.000..10.000 V\r\nAusgang2: 0.000..10.000 V\r\n"
-              "Ausgang3: 0.000..10.000 V\r\nAusgang4: 0.000..10.000 V\r\n"
-              "Datum\tUhrzeit\tEing1[V]\tEing2[V]\tEing3[V]\tEing4[V]\tAusg1[V]\tAusg2[V]\tAusg3[V]"
-              "\tAusg4[V]\r\n"
-              "05.03.2024\t14:03:09\t1.250\t0.000\t10.000\t3.333\t5.000\t0.000\t0.000\t9.999\r\n"
-              "Datenerfassung beendet\r\n");
+    EXPECT_EQ(Inhalt(datei), "\r\n\r\nDatenerfassung gestartet\r\n"
+                             "Eingang1: 0.000..10.000 V\r\nEingang2: 0.000..10.000 V\r\n"
+                             "Eingang3: 0.000..10.000 V\r\nEingang4: 0.000..10.000 V\r\n"
+                             "Ausgang1: 0.000..10.000 V\r\nAusgang2: 0.000..10.000 V\r\n"
+                             "Ausgang3: 0.000..10.000 V\r\nAusgang4: 0.000..10.000 V\r\n"
+                             "Datum\tUhrzeit\tEing1[V]\tEing2[V]\tEing3[V]\tEing4[V]\tAusg1[V]\tAusg2[V]\tAusg3[V]"
+                             "\tAusg4[V]\r\n"
+                             "05.03.2024\t14:03:09\t1.250\t0.000\t10.000\t3.333\t5.000\t0.000\t0.000\t9.999\r\n"
+                             "Datenerfassung beendet\r\n");
 }
 
 TEST_F(DatenProtokollTest, NachkommastellenUndEinheitenInWindows1252) {
@@ -107,8 +106,7 @@ TEST_F(DatenProtokollTest, NachkommastellenUndEinheitenInWindows1252) {
                         "C]\t"),
               std::string::npos);
     // Input 4 was not available: its column is a placeholder.
-    EXPECT_NE(text.find("\t5000\t8\t0.000\t-----\t0.000\t0.000\t123.4\t0.000\r\n"), std::string::npos)
-        << text;
+    EXPECT_NE(text.find("\t5000\t8\t0.000\t-----\t0.000\t0.000\t123.4\t0.000\r\n"), std::string::npos) << text;
     EXPECT_NE(text.find("Fehler - Daten\xFC"
                         "bertragung abgebrochen\r\n"),
               std::string::npos);
@@ -142,8 +140,8 @@ TEST_F(DatenProtokollTest, ZweiLaeufeBleibenBeideErhalten) {
 
 TEST_F(DatenProtokollTest, MitternachtLiefertDasDatumZurUhrzeit) {
     // Date read on the 5th, the time already past midnight, the date again on the 6th.
-    uhr.zeiten = {Zeitpunkt(5, 23, 59, 59), Zeitpunkt(6, 0, 0, 0), Zeitpunkt(6, 0, 0, 0),
-                  Zeitpunkt(6, 0, 0, 0), Zeitpunkt(6, 0, 0, 0)};
+    uhr.zeiten = {Zeitpunkt(5, 23, 59, 59), Zeitpunkt(6, 0, 0, 0), Zeitpunkt(6, 0, 0, 0), Zeitpunkt(6, 0, 0, 0),
+                  Zeitpunkt(6, 0, 0, 0)};
     const Zeitstempel t = ZeitstempelLesen(uhr);
     EXPECT_EQ(t.datum, "06.03.2024");
     EXPECT_EQ(t.zeit, "00:00:00");
@@ -197,8 +195,8 @@ TEST_F(DatenProtokollTest, OeffnungsfehlerHinterlassenNichts) {
         std::ofstream vorher(datei, std::ios::binary);
         vorher << "bleibt\r\n";
     }
-    const int codes[] = {DirektFehler::Startzeile, DirektFehler::Eingangsbereiche,
-                         DirektFehler::Ausgangsbereiche, DirektFehler::Kopfzeile};
+    const int codes[] = {DirektFehler::Startzeile, DirektFehler::Eingangsbereiche, DirektFehler::Ausgangsbereiche,
+                         DirektFehler::Kopfzeile};
     for (int schritt = 0; schritt < 4; ++schritt) {
         int aufrufe = 0;
         log.SchreibfunktionSetzen([&aufrufe, schritt](int fd, const void* d, size_t n) -> ssize_t {

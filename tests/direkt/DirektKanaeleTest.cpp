@@ -49,8 +49,7 @@ TEST(DirektKanaele, UngueltigeSkalierungIstNichtBeschreibbar) {
 TEST(DirektKanaele, MinMaxNimmtNachResetDieNaechsteMessung) {
     const KonfigDaten k = KonfigStandardwerte();
     DirektZustand z;
-    for (int i = 0; i < 4; ++i)
-        EingangVerarbeiten(z, k, i, 3.0);
+    for (int i = 0; i < 4; ++i) EingangVerarbeiten(z, k, i, 3.0);
     EXPECT_DOUBLE_EQ(z.sgEingangMinVolt[2], 3.0);
     EXPECT_DOUBLE_EQ(z.sgEingangMaxVolt[2], 3.0);
     Messung m = EingangVerarbeiten(z, k, 0, 5.0);

@@ -66,8 +66,7 @@ TEST_F(DirektFenster, AusgaengeAufNullMeintNullDerEinheit) {
         SkalierungSetzen(k, Seite::Ausgang, 1, {0, 5, 10, 20});
     });
     d->Direktpanel_SkaliereElemente();
-    for (int k = 0; k < 4; ++k)
-        d->BEGRENZUNG[k]->setValue(5000.0);
+    for (int k = 0; k < 4; ++k) d->BEGRENZUNG[k]->setValue(5000.0);
     d->AUSGANG[0]->zahlenfeld()->setValue(700.0);
     d->AUSGANG[1]->zahlenfeld()->setValue(25.0);
     s->sim.AnfragenLoeschen();
@@ -119,15 +118,12 @@ TEST_F(DirektFenster, FallendeSkalaAnKnopfUndInstrument) {
 }
 
 TEST_F(DirektFenster, UngueltigerKanalWirdNieGeschrieben) {
-    KonfigAendern([](KonfigDaten& k) {
-        SkalierungSetzen(k, Seite::Ausgang, 1, {3, 3, 0, 10});
-    });
+    KonfigAendern([](KonfigDaten& k) { SkalierungSetzen(k, Seite::Ausgang, 1, {3, 3, 0, 10}); });
     d->Direktpanel_SkaliereElemente();
     EXPECT_FALSE(d->AUSGANG[1]->isEnabled());
     d->AUSGAENGEAUFNULL->click();
     Starten();
-    for (const auto& a : s->sim.Anfragen())
-        EXPECT_EQ(a.rfind("#1V2W", 0), std::string::npos) << a;
+    for (const auto& a : s->sim.Anfragen()) EXPECT_EQ(a.rfind("#1V2W", 0), std::string::npos) << a;
     EXPECT_TRUE(Gesendet("#1V1W0.000\r"));
 }
 
@@ -171,7 +167,7 @@ TEST_F(DirektFenster, TaktWaehrendLaufenderAbfrageWirdUebersprungen) {
     s->sim.AnfragenLoeschen();
     s->sim.VerzoegerungSetzen(std::chrono::milliseconds(20));
     d->DirektTimer_Callback();
-    d->DirektTimer_Callback();  // the first poll is still on the line
+    d->DirektTimer_Callback(); // the first poll is still on the line
     EXPECT_TRUE(d->abfrageLaeuft());
     Warten();
     auto lesungen = [&] {
@@ -199,8 +195,7 @@ TEST_F(DirektFenster, Eingang4DerBoxGibtDemDiagrammErstDenLetztenWert) {
 }
 
 TEST_F(DirektFenster, MinMaxResetNimmtDieNaechsteRunde) {
-    for (int k = 1; k <= 4; ++k)
-        s->sim.EingangSignal(k, SimSignal{SimSignal::Form::Konstant, 3.0, 0.0, 1.0});
+    for (int k = 1; k <= 4; ++k) s->sim.EingangSignal(k, SimSignal{SimSignal::Form::Konstant, 3.0, 0.0, 1.0});
     Starten();
     Abfragen();
     s->sim.EingangSignal(1, SimSignal{SimSignal::Form::Konstant, 6.0, 0.0, 1.0});
@@ -430,4 +425,3 @@ TEST_F(DirektFenster, Einstellungen) {
     EXPECT_DOUBLE_EQ(d->BEGRENZUNG[0]->wert(), 2.25);
     EXPECT_DOUBLE_EQ(d->BEGRENZUNG[3]->wert(), 7.5) << "missing key keeps the value";
 }
-

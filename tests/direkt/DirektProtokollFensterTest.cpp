@@ -15,28 +15,25 @@ TEST_F(DirektFenster, ProtokollEinesKurzenLaufs) {
     d->AUSGANG[0]->zahlenfeld()->setValue(1.5);
     LogWaehlen();
     Starten();
-    for (int i = 0; i < 3; ++i)
-        Abfragen();
+    for (int i = 0; i < 3; ++i) Abfragen();
     Beenden();
 
     const QStringList zeilen = LogZeilen();
-    const QStringList kopf = {
-        "",
-        "",
-        "Datenerfassung gestartet",
-        "Eingang1: 0.000..10.000 V",
-        "Eingang2: 0.000..10.000 V",
-        "Eingang3: 0.000..10.000 V",
-        "Eingang4: 0.000..10.000 V",
-        "Ausgang1: 0.000..10.000 V",
-        "Ausgang2: 0.000..10.000 V",
-        "Ausgang3: 0.000..10.000 V",
-        "Ausgang4: 0.000..10.000 V",
-        "Datum\tUhrzeit\tEing1[V]\tEing2[V]\tEing3[V]\tEing4[V]\tAusg1[V]\tAusg2[V]\tAusg3[V]"
-        "\tAusg4[V]"};
+    const QStringList kopf = {"",
+                              "",
+                              "Datenerfassung gestartet",
+                              "Eingang1: 0.000..10.000 V",
+                              "Eingang2: 0.000..10.000 V",
+                              "Eingang3: 0.000..10.000 V",
+                              "Eingang4: 0.000..10.000 V",
+                              "Ausgang1: 0.000..10.000 V",
+                              "Ausgang2: 0.000..10.000 V",
+                              "Ausgang3: 0.000..10.000 V",
+                              "Ausgang4: 0.000..10.000 V",
+                              "Datum\tUhrzeit\tEing1[V]\tEing2[V]\tEing3[V]\tEing4[V]\tAusg1[V]\tAusg2[V]\tAusg3[V]"
+                              "\tAusg4[V]"};
     ASSERT_EQ(zeilen.size(), kopf.size() + 3 + 1);
-    for (int i = 0; i < kopf.size(); ++i)
-        EXPECT_EQ(zeilen[i], kopf[i]) << i;
+    for (int i = 0; i < kopf.size(); ++i) EXPECT_EQ(zeilen[i], kopf[i]) << i;
     const QRegularExpression daten(
         "^\\d\\d\\.\\d\\d\\.\\d{4}\\t\\d\\d:\\d\\d:\\d\\d\\t"
         "2\\.50[01]\\t10\\.000\\t0\\.000\\t7\\.50[01]\\t1\\.500\\t0\\.000\\t0\\.000\\t0\\.000$");

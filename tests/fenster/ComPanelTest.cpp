@@ -1,12 +1,12 @@
 #include "FensterUmgebung.h"
 
 #include "config/fenster/KonfigPanel.h"
+#include "device/PortFehler.h"
+#include "device/Qavksv5.h"
 #include "device/fenster/ComPanel.h"
 #include "direkt/fenster/DirektPanel.h"
 #include "kennlinie/fenster/KennlinienPanel.h"
 #include "kurven/fenster/KurvenPanel.h"
-#include "device/PortFehler.h"
-#include "device/Qavksv5.h"
 #include "sim/SimUmgebung.h"
 #include "uisupport/Fehleranzeige.h"
 #include "uisupport/Lampe.h"
@@ -19,8 +19,8 @@
 #include <QPushButton>
 #include <cerrno>
 #include <functional>
-#include <unistd.h>
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 namespace {
 
@@ -43,8 +43,7 @@ void PortWaehlen(int wert) {
 std::vector<int> BilderWerte() {
     std::vector<int> w{Haupt()->verbindungsBild()->wert()};
     for (Werkzeugfenster* f : {static_cast<Werkzeugfenster*>(Com()), static_cast<Werkzeugfenster*>(Konfigpanel()),
-                               static_cast<Werkzeugfenster*>(Direkt()),
-                               static_cast<Werkzeugfenster*>(Kurven()),
+                               static_cast<Werkzeugfenster*>(Direkt()), static_cast<Werkzeugfenster*>(Kurven()),
                                static_cast<Werkzeugfenster*>(Kennlinie())})
         w.push_back(f->verbindungsBild()->wert());
     return w;
@@ -89,11 +88,11 @@ TEST_F(Verbindungsfenster, DenOffenenPortNochmalWaehlenTutNichts) {
     // A reopen would have cleared the indicator through the open's result.
     EXPECT_TRUE(Com()->fehleranzeige()->lampeAn());
     std::string id;
-    EXPECT_EQ(QAVKSV5_IDLesen(box.port, '1', id), 0);  // still the same, working link
+    EXPECT_EQ(QAVKSV5_IDLesen(box.port, '1', id), 0); // still the same, working link
 }
 
 TEST_F(Verbindungsfenster, BelegterPortZeigtDenOeffnungsfehlerUndStehtAufNotOpen) {
-    ASSERT_EQ(QAVKSV5_Open(box.port, 9600), 0);  // another program holds the port
+    ASSERT_EQ(QAVKSV5_Open(box.port, 9600), 0); // another program holds the port
     // The window sees it as its own port number only through a second table entry.
     PortPfadSetzen(7, PortPfad(box.port));
     PortWaehlen(7);
@@ -116,20 +115,22 @@ TEST_F(Verbindungsfenster, FehlendesUndGesperrtesGeraetWerdenBenannt) {
     QFile(gesperrt).open(QIODevice::WriteOnly);
     QFile::setPermissions(gesperrt, QFileDevice::Permissions{});
     QFile::setPermissions(u.verzeichnis.path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner |
-                                                    QFileDevice::ExeOwner | QFileDevice::ExeGroup | QFileDevice::ExeOther);
+                                                    QFileDevice::ExeOwner | QFileDevice::ExeGroup |
+                                                    QFileDevice::ExeOther);
     PortPfadSetzen(5, gesperrt.toStdString());
     const bool nobody = geteuid() == 0 && seteuid(65534) == 0;
     PortWaehlen(5);
     if (nobody) (void)seteuid(0);
     EXPECT_EQ(Fehlernummer(), 100003);
-    EXPECT_EQ(Com()->TEXT->text().toStdString(), gesperrt.toStdString() + ": keine Berechtigung. Der Benutzer muss Mitglied der Gruppe \"root\" "
-                                              "sein, der das Gerät gehört (danach neu anmelden).");
+    EXPECT_EQ(Com()->TEXT->text().toStdString(),
+              gesperrt.toStdString() + ": keine Berechtigung. Der Benutzer muss Mitglied der Gruppe \"root\" "
+                                       "sein, der das Gerät gehört (danach neu anmelden).");
     PortWaehlen(box.port);
     EXPECT_TRUE(Com()->TEXT->text().isEmpty()) << "a good open clears the message";
 }
 
 TEST_F(Verbindungsfenster, BildKlickSchaltetDieVerbindungMitDemLetztenPort) {
-    Umschalten();  // never opened: nothing to open
+    Umschalten(); // never opened: nothing to open
     EXPECT_EQ(OffenerComPort(), -1);
     PortWaehlen(box.port);
     Umschalten();
@@ -159,8 +160,8 @@ TEST_F(Verbindungsfenster, OhneVerbindungMeldetJedeAktionIhrenEigenenCode) {
 
 TEST_F(Verbindungsfenster, GeraeteAbhaengigeKnoepfeNurBeiOffenemPort) {
     auto benutzbar = [] {
-        bool alle = Com()->FEHLERABFRAGE->isEnabled() && Com()->START->isEnabled() &&
-                    Com()->STARTSTOPPEINGANGEIN->isEnabled();
+        bool alle =
+            Com()->FEHLERABFRAGE->isEnabled() && Com()->START->isEnabled() && Com()->STARTSTOPPEINGANGEIN->isEnabled();
         for (auto* l : Com()->LED_FEHLER) alle = alle && l->isEnabled();
         return alle;
     };
@@ -170,7 +171,7 @@ TEST_F(Verbindungsfenster, GeraeteAbhaengigeKnoepfeNurBeiOffenemPort) {
     PortWaehlen(-1);
     EXPECT_FALSE(Com()->START->isEnabled());
     EXPECT_FALSE(Com()->FEHLERABFRAGE->isEnabled());
-    PortWaehlen(box.port);  // once closed, they come back with the next open
+    PortWaehlen(box.port); // once closed, they come back with the next open
     EXPECT_TRUE(benutzbar());
 }
 
@@ -191,8 +192,7 @@ TEST_F(Verbindungsfenster, IdLesenStartStoppUndEingang4) {
     Com()->StartStoppEingang_Callback(false);
     Warten();
     EXPECT_EQ(box.sim.Modus() & 0x01, 0x00);
-    EXPECT_EQ(box.sim.Anfragen(),
-              (std::vector<std::string>{"#1DF1\r", "#1DF2\r", "#1M1S01\r", "#1M1C01\r"}));
+    EXPECT_EQ(box.sim.Anfragen(), (std::vector<std::string>{"#1DF1\r", "#1DF2\r", "#1M1S01\r", "#1M1C01\r"}));
 
     box.sim.StoerungSetzen(Dlm7Simulator::Stoerung::Nak);
     StartStopp(true);
@@ -244,8 +244,8 @@ TEST(Scann, LampenZeigenDlm7GruenFremdeRotUndDieAdresseBleibtAufDerHoechsten) {
     FensterUmgebung u;
     ASSERT_EQ(u.Starten(), 0);
     PortWaehlen(box.port);
-    QAVKSV5_Timeout(box.port, 0.05);  // six silent addresses
-    Com()->LED[0]->setAn(true);   // a stale result from an earlier scan
+    QAVKSV5_Timeout(box.port, 0.05); // six silent addresses
+    Com()->LED[0]->setAn(true);      // a stale result from an earlier scan
 
     Com()->Scann_Callback();
     EXPECT_EQ(Com()->SCANN->text(), "Abbrechen");

@@ -19,7 +19,7 @@ TEST(Dateiaufruf, JedeDateiOeffnetSichInIhremFenster) {
     d.kurve.punkte = {{1000, 2048, 0}, {2000, 3000, 0}};
     d.konfig.voutmax = 5.0;
     ASSERT_EQ(KennlinieSpeichern(u.Pfad("ventil.dle").toStdString(), d), 0);
-    u.dialoge.antworten.push_back(1);  // "laden"
+    u.dialoge.antworten.push_back(1); // "laden"
     EXPECT_EQ(App().DateiOeffnen(u.Pfad("ventil.dle")), 0);
     EXPECT_EQ(AktuellesChildpanel(), Kennlinie());
     EXPECT_EQ(Kennlinie()->editor().kurve.punkte.size(), 2u);

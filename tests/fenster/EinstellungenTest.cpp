@@ -1,8 +1,8 @@
 #include "FensterUmgebung.h"
 
 #include "app/Einstellungen.h"
-#include "device/fenster/ComPanel.h"
 #include "device/PortTabelle.h"
+#include "device/fenster/ComPanel.h"
 #include "kennlinie/fenster/KennlinienPanel.h"
 #include "sim/SimUmgebung.h"
 
@@ -16,10 +16,9 @@ namespace {
 // Root may write anywhere; acting as "nobody" for a moment makes a directory
 // really unwritable, as it is for an ordinary user.
 class OhneSchreibrecht {
-public:
+  public:
     explicit OhneSchreibrecht(const QString& verzeichnis) : verzeichnis_(verzeichnis) {
-        QFile::setPermissions(verzeichnis_, QFile::ReadOwner | QFile::ExeOwner | QFile::ReadOther |
-                                                QFile::ExeOther);
+        QFile::setPermissions(verzeichnis_, QFile::ReadOwner | QFile::ExeOwner | QFile::ReadOther | QFile::ExeOther);
         if (geteuid() == 0) wechsel_ = seteuid(65534) == 0;
     }
     ~OhneSchreibrecht() {
@@ -27,7 +26,7 @@ public:
         QFile::setPermissions(verzeichnis_, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     }
 
-private:
+  private:
     QString verzeichnis_;
     bool wechsel_ = false;
 };
@@ -62,7 +61,7 @@ TEST(Einstellungsdatei, AdresseUndPortKommenBeimNaechstenStartWieder) {
     {
         FensterUmgebung u;
         ASSERT_EQ(u.Starten(), 0);
-        Com()->ADRESSE->setCurrentIndex(9);  // "alle"
+        Com()->ADRESSE->setCurrentIndex(9); // "alle"
         Dienst().Oeffnen(3);
         Warten();
         u.anwendung->Beenden();

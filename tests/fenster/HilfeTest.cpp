@@ -5,8 +5,8 @@
 #include "uisupport/Hilfeblase.h"
 
 #include <QAction>
-#include <QPushButton>
 #include <QApplication>
+#include <QPushButton>
 #include <QTest>
 #include <QTimer>
 #include <QToolBar>
@@ -18,10 +18,10 @@ namespace {
 TEST(Blasenplatz, OeffnetSichZurFenstermitteHin) {
     const QSize fenster(1000, 720);
     const QSize blase(200, 80);
-    EXPECT_EQ(BlasenPosition({100, 100}, fenster, blase), QPoint(100, 100));   // upper left: below right
-    EXPECT_EQ(BlasenPosition({900, 100}, fenster, blase), QPoint(700, 100));   // upper right: below left
-    EXPECT_EQ(BlasenPosition({100, 600}, fenster, blase), QPoint(100, 520));   // lower left: above right
-    EXPECT_EQ(BlasenPosition({900, 600}, fenster, blase), QPoint(700, 520));   // lower right: above left
+    EXPECT_EQ(BlasenPosition({100, 100}, fenster, blase), QPoint(100, 100)); // upper left: below right
+    EXPECT_EQ(BlasenPosition({900, 100}, fenster, blase), QPoint(700, 100)); // upper right: below left
+    EXPECT_EQ(BlasenPosition({100, 600}, fenster, blase), QPoint(100, 520)); // lower left: above right
+    EXPECT_EQ(BlasenPosition({900, 600}, fenster, blase), QPoint(700, 520)); // lower right: above left
     // The middle itself (integer half) still opens downwards and to the right.
     EXPECT_EQ(BlasenPosition({500, 360}, fenster, blase), QPoint(500, 360));
 }
@@ -53,7 +53,7 @@ TEST_F(Hilfemodus, FragezeichenSchaltetEinUndZeigtDenHinweis) {
     const auto anzahl = u.dialoge.protokoll.size();
     Haupt()->direkthilfe()->click();
     EXPECT_FALSE(gHilfeAktiv);
-    EXPECT_EQ(u.dialoge.protokoll.size(), anzahl);  // switching off says nothing
+    EXPECT_EQ(u.dialoge.protokoll.size(), anzahl); // switching off says nothing
 }
 
 TEST_F(Hilfemodus, KlickAufEinenKnopfZeigtNurSeinenText) {
@@ -69,13 +69,13 @@ TEST_F(Hilfemodus, BeendenUndFenstermenuesTunNichts) {
     Haupt()->direkthilfe()->click();
     u.dialoge.Leeren();
     QTest::mouseClick(Haupt()->knopf(Hauptfenster::ENDE), Qt::LeftButton);
-    Haupt()->knopf(Hauptfenster::ENDE)->click();  // a commit by keyboard
+    Haupt()->knopf(Hauptfenster::ENDE)->click(); // a commit by keyboard
     EXPECT_FALSE(ProgrammendeAngefordert());
     EXPECT_TRUE(u.dialoge.protokoll.empty());
 
     Haupt()->direkthilfe()->click();
     ZeigeChildpanel(FensterId::Com);
-    Haupt()->direkthilfe()->click();  // the mode is global; the window is shown already
+    Haupt()->direkthilfe()->click(); // the mode is global; the window is shown already
     Com()->beendenAktion()->trigger();
     Com()->fensterAktion(FensterId::Kurven)->trigger();
     EXPECT_FALSE(ProgrammendeAngefordert());
@@ -120,8 +120,8 @@ TEST(Hilfeblase, NurDerNaechsteDruckSchliesstSie) {
     QTimer::singleShot(50, [&] {
         QWidget* blase = QApplication::activePopupWidget();
         if (!blase) return;
-        QTest::mouseRelease(blase, Qt::LeftButton);  // the click that asked for help ends
-        QTest::mouseClick(blase, Qt::RightButton);   // only the left button closes it
+        QTest::mouseRelease(blase, Qt::LeftButton); // the click that asked for help ends
+        QTest::mouseClick(blase, Qt::RightButton);  // only the left button closes it
         offenNachLoslassen = blase->isVisible();
         QTest::mousePress(blase, Qt::LeftButton);
     });

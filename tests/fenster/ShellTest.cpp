@@ -1,13 +1,13 @@
 #include "FensterUmgebung.h"
 
-#include "uisupport/Fehlerpopup.h"
 #include "app/Infofenster.h"
+#include "config/fenster/KonfigPanel.h"
 #include "device/fenster/ComPanel.h"
 #include "direkt/fenster/DirektPanel.h"
 #include "kennlinie/fenster/KennlinienPanel.h"
 #include "kurven/fenster/KurvenPanel.h"
-#include "config/fenster/KonfigPanel.h"
 #include "uisupport/Fehleranzeige.h"
+#include "uisupport/Fehlerpopup.h"
 
 #include <QAction>
 #include <QLineEdit>
@@ -18,9 +18,7 @@
 
 namespace {
 
-std::vector<Werkzeugfenster*> AlleWerkzeugfenster() {
-    return {Com(), Konfigpanel(), Direkt(), Kurven(), Kennlinie()};
-}
+std::vector<Werkzeugfenster*> AlleWerkzeugfenster() { return {Com(), Konfigpanel(), Direkt(), Kurven(), Kennlinie()}; }
 
 bool KnoepfeBenutzbar() {
     for (auto k : {Hauptfenster::COM, Hauptfenster::KONFIG, Hauptfenster::DIREKT, Hauptfenster::KURVEN,
@@ -60,10 +58,11 @@ TEST(Fensterwechsel, EinWerkzeugfensterZurZeitUndKnoepfeGedimmt) {
 TEST(Fensterwechsel, JedesFenstermenueErreichtJedesFenster) {
     FensterUmgebung u;
     ASSERT_EQ(u.Starten(), 0);
-    const std::pair<FensterId, Werkzeugfenster*> ziele[] = {
-        {FensterId::Com, Com()},       {FensterId::Konfig, Konfigpanel()},
-        {FensterId::Direkt, Direkt()}, {FensterId::Kurven, Kurven()},
-        {FensterId::Kennlinie, Kennlinie()}};
+    const std::pair<FensterId, Werkzeugfenster*> ziele[] = {{FensterId::Com, Com()},
+                                                            {FensterId::Konfig, Konfigpanel()},
+                                                            {FensterId::Direkt, Direkt()},
+                                                            {FensterId::Kurven, Kurven()},
+                                                            {FensterId::Kennlinie, Kennlinie()}};
     for (auto* von : AlleWerkzeugfenster()) {
         for (const auto& [id, ziel] : ziele) {
             ZeigeChildpanel(von);
@@ -101,8 +100,8 @@ TEST(Groessenregel, VerkleinernStelltDieStartgroesseWiederHer) {
 
 TEST(Groessenregel, VergroessernInEinerRichtungWirdAufDieProportionZurueckgeschnitten) {
     const QSize start(1000, 720);
-    EXPECT_EQ(GroesseNachRegel({1500, 720}, start), start);      // wider only
-    EXPECT_EQ(GroesseNachRegel({1000, 1000}, start), start);     // taller only
+    EXPECT_EQ(GroesseNachRegel({1500, 720}, start), start);  // wider only
+    EXPECT_EQ(GroesseNachRegel({1000, 1000}, start), start); // taller only
     EXPECT_EQ(GroesseNachRegel({1500, 1200}, start), QSize(1500, 1080));
     EXPECT_EQ(GroesseNachRegel({2000, 1080}, start), QSize(1500, 1080));
 }
@@ -123,7 +122,7 @@ struct Programmende : ::testing::Test {
     FensterUmgebung u;
     void SetUp() override {
         ASSERT_EQ(u.Starten(), 0);
-        u.dialoge.Leeren();  // the first start reports the missing settings file
+        u.dialoge.Leeren(); // the first start reports the missing settings file
     }
 };
 

@@ -49,7 +49,7 @@ TEST(Zahlfelder, KeinFensterRundetEinenWert) {
             z->setWert(vorher);
         }
     }
-    EXPECT_GE(felder, 40);  // configuration, direct I/O and the curve windows
+    EXPECT_GE(felder, 40); // configuration, direct I/O and the curve windows
 }
 
 TEST(Zahlfelder, GrenzeUeberlebtDieEinstellungsdateiExakt) {
@@ -75,7 +75,7 @@ TEST(Zahlfelder, KommaUndPunktUnterJedemGebietsschema) {
     const char* vorher = std::setlocale(LC_ALL, nullptr);
     const std::string alt = vorher ? vorher : "C";
     for (const char* gebiet : {"C", "de_DE.UTF-8"}) {
-        if (!std::setlocale(LC_ALL, gebiet)) continue;  // not generated on this machine
+        if (!std::setlocale(LC_ALL, gebiet)) continue; // not generated on this machine
         QLocale::setDefault(QLocale(std::string(gebiet) == "C" ? QLocale::C : QLocale::German));
         FensterUmgebung u;
         ASSERT_EQ(u.Starten(), 0);

@@ -18,8 +18,7 @@ TEST_F(GeraetTest, IDLesen) {
     }
     EXPECT_EQ(AnzahlAnfragen(), 1u);
 
-    HandshakeFehler([&] { return QAVKSV5_IDLesen(p, '1', text); }, ID_Nak, ID_Can, ID_KeineAntwort,
-                    ID_AnderesByte);
+    HandshakeFehler([&] { return QAVKSV5_IDLesen(p, '1', text); }, ID_Nak, ID_Can, ID_KeineAntwort, ID_AnderesByte);
     // Another address is ignored by the box.
     EXPECT_EQ(QAVKSV5_IDLesen(p, '2', text), ID_KeineAntwort);
 
@@ -77,8 +76,8 @@ TEST_F(GeraetTest, EingangLesen) {
         EXPECT_EQ(QAVKSV5_EingangLesen(p, '1', k, wert), Ein_Kanal) << k;
     EXPECT_EQ(AnzahlAnfragen(), 2u);
 
-    HandshakeFehler([&] { return QAVKSV5_EingangLesen(p, '1', "e2", wert); }, Ein_Nak, Ein_Can,
-                    Ein_KeineAntwort, Ein_AnderesByte);
+    HandshakeFehler([&] { return QAVKSV5_EingangLesen(p, '1', "e2", wert); }, Ein_Nak, Ein_Can, Ein_KeineAntwort,
+                    Ein_AnderesByte);
     wert = -1;
     u.sim.ZeilenfehlerSetzen(Z::OhneCR);
     EXPECT_EQ(QAVKSV5_EingangLesen(p, '1', "e2", wert), Ein_ZeileZeitlimit);
@@ -120,8 +119,8 @@ TEST_F(GeraetTest, AusgangSchreiben) {
     EXPECT_EQ(QAVKSV5_AusgangSchreiben(p, '1', "e1", 1.0), Aus_Kanal);
     EXPECT_EQ(AnzahlAnfragen(), 5u);
 
-    HandshakeFehler([&] { return QAVKSV5_AusgangSchreiben(p, '1', "a1", 1.0); }, Aus_Nak, Aus_Can,
-                    Aus_KeineAntwort, Aus_AnderesByte);
+    HandshakeFehler([&] { return QAVKSV5_AusgangSchreiben(p, '1', "a1", 1.0); }, Aus_Nak, Aus_Can, Aus_KeineAntwort,
+                    Aus_AnderesByte);
 }
 
 TEST_F(GeraetTest, StatusLesen) {
@@ -184,8 +183,8 @@ TEST_F(GeraetTest, ModusLesenUndSchreiben) {
 
     HandshakeFehler([&] { return QAVKSV5_ModusLesen(p, '1', modus); }, ModL_Nak, ModL_Can, ModL_KeineAntwort,
                     ModL_AnderesByte);
-    HandshakeFehler([&] { return QAVKSV5_ModusSchreiben(p, '1', false, 0x80); }, ModS_Nak, ModS_Can,
-                    ModS_KeineAntwort, ModS_AnderesByte);
+    HandshakeFehler([&] { return QAVKSV5_ModusSchreiben(p, '1', false, 0x80); }, ModS_Nak, ModS_Can, ModS_KeineAntwort,
+                    ModS_AnderesByte);
     modus = 0xEE;
     u.sim.ZeilenfehlerSetzen(Z::OhneCR);
     EXPECT_EQ(QAVKSV5_ModusLesen(p, '1', modus), ModL_ZeileZeitlimit);
@@ -212,8 +211,8 @@ TEST_F(GeraetTest, Geschwisterbefehle) {
     EXPECT_EQ(QAVPLN6_AdresseSchreiben(p, 1, -1), Adr_NeueAdresse);
     EXPECT_EQ(AnzahlAnfragen(), 2u);
 
-    HandshakeFehler([&] { return QAVPLN6_BaudrateSchreiben(p, 1, 9600); }, Baud_Nak, Baud_Can,
-                    Baud_KeineAntwort, Baud_AnderesByte);
+    HandshakeFehler([&] { return QAVPLN6_BaudrateSchreiben(p, 1, 9600); }, Baud_Nak, Baud_Can, Baud_KeineAntwort,
+                    Baud_AnderesByte);
     HandshakeFehler([&] { return QAVPLN6_AdresseSchreiben(p, 1, 1); }, Adr_Nak, Adr_Can, Adr_KeineAntwort,
                     Adr_AnderesByte);
     EXPECT_EQ(QAVPLN6_AdresseSchreiben(p, 1, 3), 0);

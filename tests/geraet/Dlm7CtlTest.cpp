@@ -1,7 +1,7 @@
-#include "kern/Fehlermeldungen.h"
-#include "device/Protokoll.h"
-#include "sim/SimUmgebung.h"
 #include "tools/Dlm7Ctl.h"
+#include "device/Protokoll.h"
+#include "kern/Fehlermeldungen.h"
+#include "sim/SimUmgebung.h"
 
 #include <gtest/gtest.h>
 
@@ -10,7 +10,7 @@
 namespace {
 
 class Dlm7Ctl : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override { ASSERT_TRUE(u.bereit()) << u.fehler; }
 
     int Aufruf(std::vector<std::string> befehl, bool mitPort = true) {
@@ -112,10 +112,18 @@ TEST_F(Dlm7Ctl, GeraetefehlerUndVerwendung) {
     EXPECT_EQ(Aufruf({"--baud", "1200", "id"}), 1);
     EXPECT_EQ(err.str(), Fehler(QavFehler::Open_Baud));
 
-    for (std::vector<std::string> falsch : std::vector<std::vector<std::string>>{
-             {}, {"rauf"}, {"id", "x"}, {"eingang"}, {"ausgang", "1", "viel"}, {"status", "zwei"},
-             {"modus-setzen", "1FF"}, {"speicher-lesen", "0x", "1"}, {"speicher-schreiben", "0", "ABC"},
-             {"speicher-schreiben", "0", "GG"}, {"--wert", "1", "id"}, {"--timeout"}}) {
+    for (std::vector<std::string> falsch : std::vector<std::vector<std::string>>{{},
+                                                                                 {"rauf"},
+                                                                                 {"id", "x"},
+                                                                                 {"eingang"},
+                                                                                 {"ausgang", "1", "viel"},
+                                                                                 {"status", "zwei"},
+                                                                                 {"modus-setzen", "1FF"},
+                                                                                 {"speicher-lesen", "0x", "1"},
+                                                                                 {"speicher-schreiben", "0", "ABC"},
+                                                                                 {"speicher-schreiben", "0", "GG"},
+                                                                                 {"--wert", "1", "id"},
+                                                                                 {"--timeout"}}) {
         EXPECT_EQ(Aufruf(falsch), 2);
         EXPECT_NE(err.str().find("Verwendung: dlm7ctl"), std::string::npos);
         EXPECT_EQ(aus.str(), "");

@@ -10,7 +10,7 @@
 #include <thread>
 
 class GeraetTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         ASSERT_TRUE(u.bereit()) << u.fehler;
         ASSERT_EQ(u.Oeffnen(0.15), 0);

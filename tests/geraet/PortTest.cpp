@@ -104,7 +104,7 @@ TEST(ParameterFunktionen, LiefernNullOhneVerkehr) {
 
 // Failures of the platform service itself, on a real pseudo-terminal.
 class PlattformTest : public GeraetTest {
-protected:
+  protected:
     StoerPortAktiv aktiv;
     StoerPort::Fehler& f = StoerPort::fehler();
 };

@@ -52,17 +52,29 @@ TEST_F(GeraetTest, SpeicherLesenAntwortfehler) {
     auto filter = [&](std::function<std::string(std::string)> f) { u.sim.ZeilenfilterSetzen(f); };
     u.sim.ZeilenfehlerSetzen(Z::OhneCR);
     EXPECT_EQ(lesen(), SpL_ZeileZeitlimit);
-    filter([](std::string z) { z.back() = 'X'; return z; });
+    filter([](std::string z) {
+        z.back() = 'X';
+        return z;
+    });
     EXPECT_EQ(lesen(), SpL_OhneCR);
     filter([](std::string z) { return z.substr(0, z.size() - 3) + "\r"; });
     EXPECT_EQ(lesen(), SpL_Laenge);
     u.sim.ZeilenfehlerSetzen(Z::FalschesEcho);
     EXPECT_EQ(lesen(), SpL_Kopf);
-    filter([](std::string z) { z[9] = '8'; return z; }); // start 0x0080
+    filter([](std::string z) {
+        z[9] = '8';
+        return z;
+    }); // start 0x0080
     EXPECT_EQ(lesen(), SpL_Kopf);
-    filter([](std::string z) { z[5] = '3'; return z; }); // area 3
+    filter([](std::string z) {
+        z[5] = '3';
+        return z;
+    }); // area 3
     EXPECT_EQ(lesen(), SpL_Kopf);
-    filter([](std::string z) { z[13] = 'Q'; return z; }); // count digit
+    filter([](std::string z) {
+        z[13] = 'Q';
+        return z;
+    }); // count digit
     EXPECT_EQ(lesen(), SpL_Kopf);
     u.sim.ZeilenfehlerSetzen(Z::FalscheHexziffer);
     EXPECT_EQ(lesen(), SpL_DatenHoch);
@@ -72,7 +84,10 @@ TEST_F(GeraetTest, SpeicherLesenAntwortfehler) {
     });
     EXPECT_EQ(lesen(), SpL_DatenNiedrig);
     for (int i = 0; i < 4; ++i) {
-        filter([i](std::string z) { z[z.size() - 5 + static_cast<std::size_t>(i)] = 'g'; return z; });
+        filter([i](std::string z) {
+            z[z.size() - 5 + static_cast<std::size_t>(i)] = 'g';
+            return z;
+        });
         EXPECT_EQ(lesen(), SpL_Pruefziffer1 - i) << i;
     }
     u.sim.ZeilenfehlerSetzen(Z::FalschePruefsumme);

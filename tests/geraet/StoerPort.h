@@ -30,9 +30,7 @@ struct StoerPort : PosixSeriellerPort {
         int rc = PosixSeriellerPort::Schliessen();
         return fehler().schliessen ? -1 : rc;
     }
-    int ZeitlimitSetzen(double s) override {
-        return fehler().zeitlimit ? -1 : PosixSeriellerPort::ZeitlimitSetzen(s);
-    }
+    int ZeitlimitSetzen(double s) override { return fehler().zeitlimit ? -1 : PosixSeriellerPort::ZeitlimitSetzen(s); }
 };
 
 // Installs StoerPort for every open while alive.

@@ -36,9 +36,8 @@ void DateiSchreiben(const fs::path& p, std::string_view inhalt) {
 class IniDateiDatei : public ::testing::Test {
   protected:
     void SetUp() override {
-        verzeichnis_ =
-            fs::temp_directory_path() / ("ini_test_" + std::to_string(::getpid()) + "_" +
-                                         ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        verzeichnis_ = fs::temp_directory_path() / ("ini_test_" + std::to_string(::getpid()) + "_" +
+                                                    ::testing::UnitTest::GetInstance()->current_test_info()->name());
         fs::remove_all(verzeichnis_);
         fs::create_directories(verzeichnis_);
     }
@@ -105,9 +104,8 @@ TEST(IniDatei, RoundTripOfEveryType) {
 
     const std::string text = ini.Text();
     EXPECT_NE(text.find("einheit = \"m\xC4\xF6\xFC\xDF\xB0\xB5\x80\"\r\n"), std::string::npos);
-    EXPECT_NE(
-        text.find("lang Line0001 = \"" + std::string(50, 'a') + "\xE4" + std::string(29, 'b') + "\"\r\n"),
-        std::string::npos);
+    EXPECT_NE(text.find("lang Line0001 = \"" + std::string(50, 'a') + "\xE4" + std::string(29, 'b') + "\"\r\n"),
+              std::string::npos);
     EXPECT_NE(text.find("lang Line0002 = \"" + std::string(20, 'b') + "\"\r\n"), std::string::npos);
 
     const IniDatei zurueck = AusText(text);
@@ -333,8 +331,7 @@ TEST_F(IniDateiDatei, FailedWriteLeavesTheOldFileIntact) {
     EXPECT_FALSE(ini.Schreiben(ziel));
     EXPECT_EQ(DateiInhalt(ziel / "drin"), "alt");
     int eintraege = 0;
-    for ([[maybe_unused]] const auto& e : fs::directory_iterator(verzeichnis_))
-        ++eintraege;
+    for ([[maybe_unused]] const auto& e : fs::directory_iterator(verzeichnis_)) ++eintraege;
     EXPECT_EQ(eintraege, 2); // no temporary file left behind
 }
 
@@ -345,6 +342,5 @@ TEST_F(IniDateiDatei, ReplacingKeepsPermissions) {
     IniDatei ini;
     ini.IntSetzen("s", "k", 1);
     ASSERT_TRUE(ini.Schreiben(p));
-    EXPECT_EQ(fs::status(p).permissions(),
-              fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+    EXPECT_EQ(fs::status(p).permissions(), fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
 }

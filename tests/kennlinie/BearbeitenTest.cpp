@@ -31,7 +31,7 @@ TEST(Raster, RundenUndNachbarpunkte) {
     EXPECT_EQ(RasterXRunden(kK, ohne, -7), 0);
     EXPECT_EQ(RasterYRunden(kK, ohne, 5000), 4095);
     const Raster eins{1.0, 1.0};
-    EXPECT_EQ(RasterXRunden(kK, eins, 600), 410);   // 409.5 rounded half up
+    EXPECT_EQ(RasterXRunden(kK, eins, 600), 410); // 409.5 rounded half up
     EXPECT_EQ(RasterXAufwaerts(kK, eins, 410), 819);
     EXPECT_EQ(RasterXAbwaerts(kK, eins, 819), 410);
     EXPECT_EQ(RasterXAbwaerts(kK, eins, 820), 819);

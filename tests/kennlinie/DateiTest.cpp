@@ -100,9 +100,9 @@ TEST_F(Dateien, SpeichernUndLadenByteFuerByte) {
 
     // Undefined bytes are ignored, a longer file is accepted.
     std::string fremd = b + "Anhang";
-    fremd[25] = 'x';   // after the title's NUL
-    fremd[1037] = 'p'; // padding
-    fremd[36 + 900] = 'k'; // after the comment's NUL
+    fremd[25] = 'x';        // after the title's NUL
+    fremd[1037] = 'p';      // padding
+    fremd[36 + 900] = 'k';  // after the comment's NUL
     fremd[1436 + 10] = 'q'; // point padding
     Schreiben(dir_ / "fremd.dle", fremd);
     ASSERT_EQ(KennlinieLaden(Pfad("fremd.dle"), gelesen), 0);

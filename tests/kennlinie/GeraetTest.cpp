@@ -33,8 +33,8 @@ std::vector<std::pair<long, long>> Schreibbloecke(const std::vector<std::string>
 
 class KennlinieGeraet : public GeraetTest {
   protected:
-    Uebertragung Senden(int slot, const Kennlinienpunkte& punkte, double begrenzung = 0.0,
-                        double anstiegszeit = 0.1, const Blockrueckmeldung& r = {}) {
+    Uebertragung Senden(int slot, const Kennlinienpunkte& punkte, double begrenzung = 0.0, double anstiegszeit = 0.1,
+                        const Blockrueckmeldung& r = {}) {
         return KennlinieSenden(p, '1', slot, punkte, kK, begrenzung, anstiegszeit, r);
     }
     Uebertragung Lesen(int slot, std::optional<GelesenerSlot>& ziel, const Blockrueckmeldung& r = {}) {

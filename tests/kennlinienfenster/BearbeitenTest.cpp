@@ -2,7 +2,6 @@
 // the comment and the help mode.
 #include "KennlinienUmgebung.h"
 
-
 #include <QLineEdit>
 #include <QPlainTextEdit>
 

@@ -2,7 +2,6 @@
 // question, import, export, "Neu" and the unsaved-changes question.
 #include "KennlinienUmgebung.h"
 
-
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>

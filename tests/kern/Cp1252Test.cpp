@@ -6,7 +6,9 @@ TEST(Cp1252, UmlauteUndEuroHinUndZurueck) {
     const std::string utf8 = "mBar °C µA € Ä";
     const auto roh = NachCp1252(utf8);
     ASSERT_TRUE(roh.has_value());
-    EXPECT_EQ(*roh, std::string("mBar \xB0" "C \xB5" "A \x80 \xC4"));
+    EXPECT_EQ(*roh, std::string("mBar \xB0"
+                                "C \xB5"
+                                "A \x80 \xC4"));
     EXPECT_EQ(VonCp1252(*roh), utf8);
 }
 

@@ -39,8 +39,7 @@ KonfigDaten Beispiel() {
 
 double DoubleBei(const std::string& b, std::size_t offset) {
     std::uint64_t bits = 0;
-    for (int i = 0; i < 8; ++i)
-        bits |= std::uint64_t{static_cast<unsigned char>(b[offset + i])} << (8 * i);
+    for (int i = 0; i < 8; ++i) bits |= std::uint64_t{static_cast<unsigned char>(b[offset + i])} << (8 * i);
     return std::bit_cast<double>(bits);
 }
 
@@ -164,20 +163,16 @@ TEST_F(KonfigDatei, FailedSaveKeepsTheOldFileByteForByte) {
     ASSERT_EQ(KonfigDateiSchreiben(p, Beispiel()), 0);
     const std::string alt = Lesen(p);
 
-    EXPECT_EQ(KonfigDateiSchreiben(dir_ / "fehlt" / "x.dlo", KonfigStandardwerte()),
-              kKonfigSpeichernOeffnenFehler);
+    EXPECT_EQ(KonfigDateiSchreiben(dir_ / "fehlt" / "x.dlo", KonfigStandardwerte()), kKonfigSpeichernOeffnenFehler);
     Schreiben(dir_ / "datei", "x");
-    EXPECT_EQ(KonfigDateiSchreiben(dir_ / "datei" / "x.dlo", KonfigStandardwerte()),
-              kKonfigSpeichernOeffnenFehler);
+    EXPECT_EQ(KonfigDateiSchreiben(dir_ / "datei" / "x.dlo", KonfigStandardwerte()), kKonfigSpeichernOeffnenFehler);
     // The target is a directory: the complete temporary file cannot replace it.
     fs::create_directory(dir_ / "ordner.dlo");
-    EXPECT_EQ(KonfigDateiSchreiben(dir_ / "ordner.dlo", KonfigStandardwerte()),
-              kKonfigSpeichernSchreibFehler);
+    EXPECT_EQ(KonfigDateiSchreiben(dir_ / "ordner.dlo", KonfigStandardwerte()), kKonfigSpeichernSchreibFehler);
 
     EXPECT_EQ(Lesen(p), alt);
     int eintraege = 0;
-    for ([[maybe_unused]] const auto& e : fs::directory_iterator(dir_))
-        ++eintraege;
+    for ([[maybe_unused]] const auto& e : fs::directory_iterator(dir_)) ++eintraege;
     EXPECT_EQ(eintraege, 3); // no temporary files left
 
     ASSERT_EQ(KonfigDateiSchreiben(p, KonfigStandardwerte()), 0);

@@ -43,15 +43,14 @@ TEST(KonfigIni, KeysAndLayout) {
     KonfigInIniSchreiben(ini, KonfigStandardwerte());
     const std::string text = ini.Text();
     EXPECT_EQ(text.rfind("[konfig]\r\nineinheit0 = \"V\"\r\nineinheit1 = \"V\"\r\n", 0), 0u);
-    for (const char* zeile : {"\r\noutmin0 = 0\r\n", "\r\noutmax3 = 10\r\n", "\r\noutskalamax2 = 10\r\n",
-                              "\r\ninskalamin1 = 0\r\n", "\r\nouteinheit3 = \"V\"\r\n", "\r\nvinmax = 10\r\n",
-                              "\r\nvoutmax = 10\r\n\r\n"})
+    for (const char* zeile :
+         {"\r\noutmin0 = 0\r\n", "\r\noutmax3 = 10\r\n", "\r\noutskalamax2 = 10\r\n", "\r\ninskalamin1 = 0\r\n",
+          "\r\nouteinheit3 = \"V\"\r\n", "\r\nvinmax = 10\r\n", "\r\nvoutmax = 10\r\n\r\n"})
         EXPECT_NE(text.find(zeile), std::string::npos) << zeile;
     EXPECT_EQ(text.find("outmin4"), std::string::npos);
     // 2 + 4 * 10 keys
     std::size_t zeilen = 0;
-    for (std::size_t p = 0; (p = text.find(" = ", p)) != std::string::npos; ++p)
-        ++zeilen;
+    for (std::size_t p = 0; (p = text.find(" = ", p)) != std::string::npos; ++p) ++zeilen;
     EXPECT_EQ(zeilen, 42u);
 }
 
@@ -105,7 +104,7 @@ KonfigDaten NachEinstellungen(const KonfigDaten& k) {
 
 TEST(KonfigIni, UnitsWithControlCharactersAreCleanedAlikeFromDloAndSettings) {
     std::string dlo = KonfigDateiBytes(KonfigStandardwerte());
-    std::memcpy(dlo.data() + 40 + 312, "m\nV\0", 4);          // ineinheit[0]
+    std::memcpy(dlo.data() + 40 + 312, "m\nV\0", 4);              // ineinheit[0]
     std::memcpy(dlo.data() + 40 + 312 + 9, "\tk\x7FPa\r\x01", 8); // ineinheit[1], no NUL
     KonfigDaten ausDlo{};
     ASSERT_EQ(KonfigDateiAuswerten(dlo, ausDlo), 0);

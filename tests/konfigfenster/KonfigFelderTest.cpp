@@ -24,8 +24,7 @@ TEST(KonfigZahlFeldText, JederEndlicheWertKommtBitgenauZurueck) {
     std::uniform_real_distribution<double> mantisse(-10.0, 10.0);
     std::uniform_int_distribution<int> exponent(-30, 30);
     std::vector<double> werte = {1.0 / 3.0, 0.1, 1e-20, 123456789.123456789, 1e300, -5e-324, 4095.0 / 7.0};
-    for (int i = 0; i < 2000; ++i)
-        werte.push_back(mantisse(zufall) * std::pow(10.0, exponent(zufall)));
+    for (int i = 0; i < 2000; ++i) werte.push_back(mantisse(zufall) * std::pow(10.0, exponent(zufall)));
     for (double v : werte) {
         for (int stellen : {1, 3}) {
             double zurueck = NAN;

@@ -43,9 +43,7 @@ KonfigDaten Beispiel() {
     return k;
 }
 
-bool GleichWieStandard(const KonfigDaten& k) {
-    return KonfigurationenVergleichen(k, KonfigStandardwerte()) == 1;
-}
+bool GleichWieStandard(const KonfigDaten& k) { return KonfigurationenVergleichen(k, KonfigStandardwerte()) == 1; }
 
 // Key presses carrying any character (QTest::keyClicks knows only ASCII).
 void Tippen(QLineEdit* feld, const QString& text) {
@@ -77,26 +75,21 @@ struct KonfigFenster : ::testing::Test {
 TEST_F(KonfigFenster, HatJedesBedienelementMitSeinemNamen) {
     const char* namen[] = {"AUSGANGSBEREICH", "EINGANGSBEREICH", "STANDARDWERTE",
                            "HAUPTFENSTER",    "DIREKTHILFE",     "PICTURERING"};
-    for (const char* n : namen)
-        EXPECT_NE(p->findChild<QWidget*>(n), nullptr) << n;
-    for (const char* stamm : {"SPANNUNG_OUTMIN", "SPANNUNG_OUTMAX", "SKALAOUTMIN", "SKALAOUTMAX",
-                              "SPANNUNG_INMIN", "SPANNUNG_INMAX", "SKALAINMIN", "SKALAINMAX"})
+    for (const char* n : namen) EXPECT_NE(p->findChild<QWidget*>(n), nullptr) << n;
+    for (const char* stamm : {"SPANNUNG_OUTMIN", "SPANNUNG_OUTMAX", "SKALAOUTMIN", "SKALAOUTMAX", "SPANNUNG_INMIN",
+                              "SPANNUNG_INMAX", "SKALAINMIN", "SKALAINMAX"})
         for (int i = 1; i <= 4; ++i)
-            EXPECT_NE(p->findChild<KonfigZahlFeld*>(QString("%1%2").arg(stamm).arg(i)), nullptr)
-                << stamm << i;
+            EXPECT_NE(p->findChild<KonfigZahlFeld*>(QString("%1%2").arg(stamm).arg(i)), nullptr) << stamm << i;
     for (int i = 1; i <= 4; ++i) {
         EXPECT_NE(p->findChild<KonfigEinheitFeld*>(QString("EINHEITOUT%1").arg(i)), nullptr);
         EXPECT_NE(p->findChild<KonfigEinheitFeld*>(QString("EINHEITIN%1").arg(i)), nullptr);
     }
     QStringList bereiche;
-    for (int i = 0; i < p->AUSGANGSBEREICH->count(); ++i)
-        bereiche << p->AUSGANGSBEREICH->itemText(i);
+    for (int i = 0; i < p->AUSGANGSBEREICH->count(); ++i) bereiche << p->AUSGANGSBEREICH->itemText(i);
     EXPECT_EQ(bereiche, QStringList({"0 - 4.095 V", "0 - 5 V", "0 - 10 V"}));
     QStringList datei;
-    for (QAction* a : p->dateiMenue()->actions())
-        datei << (a->isSeparator() ? "-" : a->text());
-    EXPECT_EQ(datei,
-              QStringList({"Konfigurationsdatei laden", "Konfigurationsdatei speichern", "-", "Beenden"}));
+    for (QAction* a : p->dateiMenue()->actions()) datei << (a->isSeparator() ? "-" : a->text());
+    EXPECT_EQ(datei, QStringList({"Konfigurationsdatei laden", "Konfigurationsdatei speichern", "-", "Beenden"}));
 }
 
 TEST_F(KonfigFenster, FeldaenderungenGeltenErstBeimVerlassen) {
@@ -353,8 +346,7 @@ TEST_F(KonfigFenster, HilfemodusZeigtNurDenText) {
     QTest::mouseClick(p->EINHEITIN[3], Qt::LeftButton);
     EXPECT_EQ(u.dialoge.Letztes().text, "Die Bezeichnung der Einheit für die Eingangsgröße.");
     QTest::mouseClick(p->STANDARDWERTE, Qt::LeftButton);
-    EXPECT_EQ(u.dialoge.Letztes().text,
-              "Setzt alle Eingabefelder auf die Standardwerte\n( 0 bis 10V ) zurück.");
+    EXPECT_EQ(u.dialoge.Letztes().text, "Setzt alle Eingabefelder auf die Standardwerte\n( 0 bis 10V ) zurück.");
     EXPECT_TRUE(u.dialoge.VonArt("Frage").empty());
 
     // HAUPTFENSTER has no text and does nothing; the menus do nothing either.

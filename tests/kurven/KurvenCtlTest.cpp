@@ -1,7 +1,7 @@
 #include "KurvenHilfe.h"
 
-#include "kern/Fehlermeldungen.h"
 #include "config/KonfigDatei.h"
+#include "kern/Fehlermeldungen.h"
 #include "kurven/KurvenDatei.h"
 #include "kurven/KurvenFehler.h"
 #include "kurven/KurvenText.h"
@@ -18,7 +18,7 @@ using namespace kurvengenerator;
 namespace {
 
 class KurvenCtl : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override { ASSERT_TRUE(u.bereit()) << u.fehler; }
 
     int Aufruf(std::vector<std::string> befehl, std::string port = {}) {
@@ -86,9 +86,8 @@ TEST_F(KurvenCtl, LesenSpeichertMitKonfiguration) {
     KonfigDaten k = KonfigStandardwerte();
     SkalierungSetzen(k, Seite::Ausgang, 0, {0.0, 10.0, 0.0, 100.0});
     ASSERT_EQ(KonfigDateiSchreiben(dir / "k.dlo", k), 0);
-    EXPECT_EQ(Dlm7CtlAusfuehren({"--port", u.sim.SlavePfad(), "--konfig", dir / "k.dlo", "kurven-lesen", ziel}, aus,
-                                err),
-              0);
+    EXPECT_EQ(
+        Dlm7CtlAusfuehren({"--port", u.sim.SlavePfad(), "--konfig", dir / "k.dlo", "kurven-lesen", ziel}, aus, err), 0);
     l = KurvenLaden(gelesen, ziel, k);
     EXPECT_FALSE(l.konfigWeichtAb);
 
@@ -98,9 +97,9 @@ TEST_F(KurvenCtl, LesenSpeichertMitKonfiguration) {
     EXPECT_EQ(Aufruf({"kurven-lesen", ziel}), 1);
     EXPECT_EQ(err.str(), Fehler(KurvenFehler::KeineKurven));
     u.sim.AnfragenLoeschen();
-    EXPECT_EQ(Dlm7CtlAusfuehren({"--port", u.sim.SlavePfad(), "--konfig", dir / "fehlt.dlo", "kurven-lesen", ziel},
-                                aus, err),
-              1);
+    EXPECT_EQ(
+        Dlm7CtlAusfuehren({"--port", u.sim.SlavePfad(), "--konfig", dir / "fehlt.dlo", "kurven-lesen", ziel}, aus, err),
+        1);
     EXPECT_TRUE(u.sim.Anfragen().empty());
     EXPECT_EQ(DateiLesen(ziel), vorher);
 }

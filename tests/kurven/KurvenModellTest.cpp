@@ -102,8 +102,7 @@ TEST(KurvenModell, YRasterKlemmtUndRundet) {
 
 TEST(KurvenDigital, AbtastwerteWieDieBox) {
     EXPECT_EQ(KurveDigitalisieren(KurveAus({{1000, 3, 1}})), (std::vector<int>{1000, 1000, 1000}));
-    EXPECT_EQ(KurveDigitalisieren(KurveAus({{0, 4, 7}, {4095, 1, 7}})),
-              (std::vector<int>{0, 1024, 2048, 3071, 4095}));
+    EXPECT_EQ(KurveDigitalisieren(KurveAus({{0, 4, 7}, {4095, 1, 7}})), (std::vector<int>{0, 1024, 2048, 3071, 4095}));
     // Values outside the range (from a file) are clamped, lengths below 1 give nothing.
     EXPECT_EQ(KurveDigitalisieren(KurveAus({{5000, 2, 7}, {-10, 0, 7}})), (std::vector<int>{4095, 2495}));
 }

@@ -12,8 +12,9 @@ using namespace kurvengenerator;
 
 namespace {
 
-const char* const kKopf = "# Kurven exportiert aus DLM7-Steuerung\r\n# Spalte 1 = Zeit in Sekunden\r\n"
-                          "# Spalte 2 = Y-Wert in Prozent\r\n# Spalte 3 = Zeitbasis\r\n# Spalte 4 = Kuvennummer\r\n\r\n";
+const char* const kKopf =
+    "# Kurven exportiert aus DLM7-Steuerung\r\n# Spalte 1 = Zeit in Sekunden\r\n"
+    "# Spalte 2 = Y-Wert in Prozent\r\n# Spalte 3 = Zeitbasis\r\n# Spalte 4 = Kuvennummer\r\n\r\n";
 
 // Imports text into a copy of s; checks that a refused import changed nothing.
 ImportErgebnis Import(Kurvensatz& s, const std::string& text) {
@@ -46,7 +47,8 @@ TEST(KurvenText, ExportDesFrischenSatzesUndRundlauf) {
     Kurvensatz zurueck;
     ASSERT_EQ(KurvenImportieren(zurueck, dir / "k.txt").code, 0);
     // Percent with two decimals, read back truncated: 2048 and 10 come back one step lower.
-    EXPECT_EQ(zurueck.kurven[1].punkte, std::vector<Kurvenpunkt>({{0, 5, 2}, {2047, 1, 2}, {4095, 700, 11}, {9, 1, 11}}));
+    EXPECT_EQ(zurueck.kurven[1].punkte,
+              std::vector<Kurvenpunkt>({{0, 5, 2}, {2047, 1, 2}, {4095, 700, 11}, {9, 1, 11}}));
     EXPECT_EQ(KurvenExportieren(s, dir / "fehlt/k.txt"), KurvenFehler::ExportOeffnen);
 }
 
@@ -66,8 +68,9 @@ TEST(KurvenText, ImportBautSegmenteAusZeitabstaenden) {
     // 1.5 ms is no whole number of 1 ms ticks; of 500 us ticks it is three.
     e = Import(s, "0\t0\t1ms\t2\n0.0015\t10\t1ms\t2\n");
     EXPECT_EQ(e.code, KurvenFehler::ImportRaster);
-    EXPECT_EQ(Text(e),
-              "Fehler in Zeile 2:\nZeitunterschied von 0.002 Sekunden läßt sich nicht\ndurch die Zeitbasis 1ms ausdrücken.");
+    EXPECT_EQ(
+        Text(e),
+        "Fehler in Zeile 2:\nZeitunterschied von 0.002 Sekunden läßt sich nicht\ndurch die Zeitbasis 1ms ausdrücken.");
     ASSERT_EQ(Import(s, "# Kommentar\n   \n0\t0\t500us\t2\n0.0015\t10\t1ms\t2\n").code, 0);
     EXPECT_EQ(s.kurven[1].punkte, std::vector<Kurvenpunkt>({{0, 3, 1}, {409, 1, 2}}));
 

@@ -42,7 +42,7 @@ bool NurFehleranzeige(const Meldungen& m, std::initializer_list<int> codes) {
 }
 
 class KurvenTransfer : public GeraetTest {
-protected:
+  protected:
     std::vector<unsigned char> Speicher(std::size_t n) { return u.sim.Speicher(0, n); }
 };
 
@@ -96,8 +96,7 @@ TEST_F(KurvenTransfer, AbbildKopfWoerterUndGrenzen) {
     // Values from a file that the box cannot take are named, not sent.
     for (auto verderben : std::initializer_list<void (*)(Kurvensatz&)>{
              [](Kurvensatz& x) { x.kurven[3].punkte[0].zeitbasis = 13; },
-             [](Kurvensatz& x) { x.kurven[1].punkte[0].laenge = 0; },
-             [](Kurvensatz& x) { x.zyklen[2] = 65536; },
+             [](Kurvensatz& x) { x.kurven[1].punkte[0].laenge = 0; }, [](Kurvensatz& x) { x.zyklen[2] = 65536; },
              [](Kurvensatz& x) { x.ruhewert[0] = -1; }}) {
         Kurvensatz kaputt;
         verderben(kaputt);
@@ -158,9 +157,7 @@ TEST_F(KurvenTransfer, SendenSchaltetGeneratorEinUndDerSimulatorSpieltEs) {
                 EXPECT_EQ(g.Ausgang(k, periode + t + tick / 2), s.zyklen[k] == 1 ? s.ruhewert[k] : werte[n]);
                 t += tick;
             }
-        if (s.zyklen[k] > 0) {
-            EXPECT_EQ(g.Ausgang(k, s.zyklen[k] * periode + 1e-6), s.ruhewert[k]) << k;
-        }
+        if (s.zyklen[k] > 0) { EXPECT_EQ(g.Ausgang(k, s.zyklen[k] * periode + 1e-6), s.ruhewert[k]) << k; }
     }
     EXPECT_FALSE(g.Fertig(3.9));
     EXPECT_TRUE(g.Fertig(4.0 + 1e-6)); // the longest: curve 2, one cycle of 4 s

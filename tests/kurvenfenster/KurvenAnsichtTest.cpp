@@ -154,7 +154,7 @@ TEST_F(KurvenAnsicht, SchrittenFarbenDerAktuellenKurve) {
     k->satz().kurven[0].punkte = {{0, 10, 1}, {4095, 1, 1}};
     k->aktion(B::ZoomGesamt)->trigger();
     const QImage beide = GraphBild(k->graph());
-    EXPECT_FALSE(SpaltenMitFarbe(beide, 0x0000FF).empty());        // steps
+    EXPECT_FALSE(SpaltenMitFarbe(beide, 0x0000FF).empty());            // steps
     EXPECT_FALSE(SpaltenMitFarbe(beide, qRgb(150, 150, 255)).empty()); // closing steps
     k->darstellungAktion(KurvenPanel::NurLinien)->trigger();
     const QImage linien = GraphBild(k->graph());

@@ -22,14 +22,12 @@ struct KurvenBearbeiten : ::testing::Test {
         eingaben = &EingabenSkripten();
     }
     static QPoint Pixel(double x, double y) { return Kurven()->graph()->ZuPixel(QPointF(x, y)).toPoint(); }
-    static void Klick(double x, double y) {
-        QTest::mouseClick(Kurven()->graph(), Qt::LeftButton, {}, Pixel(x, y));
-    }
+    static void Klick(double x, double y) { QTest::mouseClick(Kurven()->graph(), Qt::LeftButton, {}, Pixel(x, y)); }
     static void Ziehen(double x0, double y0, double x1, double y1) {
         Graph* g = Kurven()->graph();
         QTest::mousePress(g, Qt::LeftButton, {}, Pixel(x0, y0));
-        QMouseEvent zug(QEvent::MouseMove, QPointF(Pixel(x1, y1)), g->mapToGlobal(QPointF(Pixel(x1, y1))),
-                        Qt::NoButton, Qt::LeftButton, {});
+        QMouseEvent zug(QEvent::MouseMove, QPointF(Pixel(x1, y1)), g->mapToGlobal(QPointF(Pixel(x1, y1))), Qt::NoButton,
+                        Qt::LeftButton, {});
         QApplication::sendEvent(g, &zug);
         QTest::mouseRelease(g, Qt::LeftButton, {}, Pixel(x1, y1));
     }

@@ -31,8 +31,8 @@ void Warten(int ms) { std::this_thread::sleep_for(std::chrono::milliseconds(ms))
 
 TEST(SimGenerator, SpieltKurvenMitIhrenZeitbasen) {
     // Curve 1: 100 for one 10 ms tick, 200 for two 1 ms ticks. Curve 2: 1 s ticks.
-    auto bild = GeneratorAbbild({{{0x6064, 0x10C8, 0x10C8}, {0xA001, 0xA002}, {0x0FFF}, {}}}, {0, 2, 1, 0},
-                                {0, 77, 5, 9});
+    auto bild =
+        GeneratorAbbild({{{0x6064, 0x10C8, 0x10C8}, {0xA001, 0xA002}, {0x0FFF}, {}}}, {0, 2, 1, 0}, {0, 77, 5, 9});
     SimGenerator g;
     ASSERT_EQ(g.Laden(Abbild(bild)), 0);
     EXPECT_EQ(g.Ausgang(0, 0.0), 100);
@@ -208,8 +208,7 @@ TEST(SimSignal, NaNWaehltNieEinenSlot) {
 
 TEST(SimSignal, KommandozeileLehntAbsurdeFrequenzMitStatus2Ab) {
     // A simulator that accepted it would run until the time-out ends it (124).
-    const std::string befehl =
-        std::string("timeout 5 ") + DLM7SIM + " --eingang 3=sinus:5:5:1e308 2>&1 </dev/null";
+    const std::string befehl = std::string("timeout 5 ") + DLM7SIM + " --eingang 3=sinus:5:5:1e308 2>&1 </dev/null";
     FILE* rohr = ::popen(befehl.c_str(), "r");
     ASSERT_NE(rohr, nullptr);
     std::string ausgabe;

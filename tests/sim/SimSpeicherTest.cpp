@@ -88,8 +88,7 @@ TEST(SimEeprom, GroesseWirdVorDemLesenGeprueft) {
             ::setrlimit(RLIMIT_AS, &r);
             SimSpeicher s;
             std::string fehler;
-            const bool abgelehnt =
-                !s.DateiVerwenden(gross.string(), fehler) && fehler.find("65537") != fehler.npos;
+            const bool abgelehnt = !s.DateiVerwenden(gross.string(), fehler) && fehler.find("65537") != fehler.npos;
             std::_Exit(abgelehnt ? 0 : 1);
         },
         ::testing::ExitedWithCode(0), "");

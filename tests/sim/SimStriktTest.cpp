@@ -12,7 +12,7 @@
 namespace {
 
 class SimRoh : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         ASSERT_TRUE(u.bereit()) << u.fehler;
         ASSERT_EQ(leitung.Oeffnen(u.sim.SlavePfad(), 9600), 0);
@@ -43,10 +43,12 @@ std::string Schreibrahmen(const std::string& kopf, const std::string& daten, uns
 } // namespace
 
 TEST_F(SimRoh, FehlerhafteAnfragenWerdenMitNakBeantwortet) {
-    for (const char* r : {"#1XYZ\r", "#1IDRX\r", "#1ID\r", "#1DF3\r", "#1V5R\r", "#1V1X\r", "#1V1W10.001\r",
-                          "#1V1W-1.000\r", "#1V1W\r", "#1V1W1.2.3\r", "#1V1W1e1\r", "#1M1SZZ\r", "#1M1S1\r",
-                          "#1M1X01\r", "#1S3R\r", "#1S1RR\r", "#1BDR300000002\r", "#1BDR40G000002\r",
-                          "#1BDR400000000\r", "#1BDR4FFFF0002\r", "#1BDR4000000020\r", "#1BRW1200\r", "#1DAW9\r"}) {
+    for (const char* r :
+         {"#1XYZ\r",           "#1IDRX\r",         "#1ID\r",           "#1DF3\r",          "#1V5R\r",
+          "#1V1X\r",           "#1V1W10.001\r",    "#1V1W-1.000\r",    "#1V1W\r",          "#1V1W1.2.3\r",
+          "#1V1W1e1\r",        "#1M1SZZ\r",        "#1M1S1\r",         "#1M1X01\r",        "#1S3R\r",
+          "#1S1RR\r",          "#1BDR300000002\r", "#1BDR40G000002\r", "#1BDR400000000\r", "#1BDR4FFFF0002\r",
+          "#1BDR4000000020\r", "#1BRW1200\r",      "#1DAW9\r"}) {
         EXPECT_EQ(Austausch(r), nak) << r;
     }
     // Writes: checksum, count beyond 64, data length, bad digit, beyond memory.

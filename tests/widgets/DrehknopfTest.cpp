@@ -12,9 +12,7 @@
 
 namespace {
 
-double letzterWert(const QSignalSpy& spion) {
-    return spion.last().at(0).toDouble();
-}
+double letzterWert(const QSignalSpy& spion) { return spion.last().at(0).toDouble(); }
 
 void eintippen(Drehknopf& knopf, const QString& text) {
     Zahlfeld* feld = knopf.zahlenfeld();
@@ -88,8 +86,7 @@ TEST(Drehknopf, DrehenMeldetJedeAenderung) {
     knopf.setGrenzen(0.0, 10.0);
     knopf.setNachkommastellen(3);
     QSignalSpy spion(&knopf, &Drehknopf::wertGeaendert);
-    for (int i = 0; i < 5; ++i)
-        QTest::keyClick(knopf.rad(), Qt::Key_Up);
+    for (int i = 0; i < 5; ++i) QTest::keyClick(knopf.rad(), Qt::Key_Up);
     EXPECT_EQ(spion.count(), 5);
     EXPECT_GT(knopf.wert(), 0.0);
     EXPECT_DOUBLE_EQ(knopf.zahlenfeld()->wert(), knopf.wert());

@@ -24,8 +24,7 @@ class Malzaehler : public QObject {
 TEST(Streifenschreiber, VerlaufBleibtBegrenztUndBehaeltDieNeuesten) {
     Streifenschreiber schreiber;
     const int gesamt = Streifenschreiber::Kapazitaet + 1234;
-    for (int i = 0; i < gesamt; ++i)
-        schreiber.PunktAnhaengen({double(i), 0.0, 0.0, 0.0});
+    for (int i = 0; i < gesamt; ++i) schreiber.PunktAnhaengen({double(i), 0.0, 0.0, 0.0});
     EXPECT_EQ(schreiber.anzahlPunkte(), Streifenschreiber::Kapazitaet);
     EXPECT_DOUBLE_EQ(schreiber.punkt(0)[0], 1234.0);
     EXPECT_DOUBLE_EQ(schreiber.punkt(schreiber.anzahlPunkte() - 1)[0], gesamt - 1.0);
@@ -35,8 +34,7 @@ TEST(Streifenschreiber, VerlaufBleibtBegrenztUndBehaeltDieNeuesten) {
 
 TEST(Streifenschreiber, SpurenEinzelnAusUndEinblenden) {
     Streifenschreiber schreiber;
-    for (int n = 0; n < Streifenschreiber::SpurAnzahl; ++n)
-        EXPECT_TRUE(schreiber.spurSichtbar(n));
+    for (int n = 0; n < Streifenschreiber::SpurAnzahl; ++n) EXPECT_TRUE(schreiber.spurSichtbar(n));
     schreiber.SpurZeigen(2, false);
     EXPECT_FALSE(schreiber.spurSichtbar(2));
     EXPECT_TRUE(schreiber.spurSichtbar(1));
@@ -46,8 +44,7 @@ TEST(Streifenschreiber, SpurenEinzelnAusUndEinblenden) {
     schreiber.SpurZeigen(4, false); // no such trace
     schreiber.SpurZeigen(-1, false);
     EXPECT_FALSE(schreiber.spurSichtbar(4));
-    for (int n = 0; n < Streifenschreiber::SpurAnzahl; ++n)
-        EXPECT_TRUE(schreiber.spurSichtbar(n));
+    for (int n = 0; n < Streifenschreiber::SpurAnzahl; ++n) EXPECT_TRUE(schreiber.spurSichtbar(n));
 }
 
 TEST(Streifenschreiber, BereicheWerdenGeprueft) {

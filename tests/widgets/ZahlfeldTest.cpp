@@ -2,9 +2,9 @@
 
 #include <QApplication>
 #include <QLocale>
-#include <QWheelEvent>
 #include <QSignalSpy>
 #include <QTest>
+#include <QWheelEvent>
 #include <gtest/gtest.h>
 
 #include <clocale>
@@ -133,9 +133,8 @@ TEST(Zahlfeld, AusserhalbDesBereichsEntscheidetDasFenster) {
 
     // A window's own rule: out of range means back to the lower limit.
     feld.setBegrenzen(false);
-    QObject::connect(&feld, &Zahlfeld::eingegeben, &feld, [&feld](double v) {
-        feld.setWert(feld.imBereich(v) ? v : feld.minimum());
-    });
+    QObject::connect(&feld, &Zahlfeld::eingegeben, &feld,
+                     [&feld](double v) { feld.setWert(feld.imBereich(v) ? v : feld.minimum()); });
     bestaetigen(feld, "7,25");
     EXPECT_EQ(feld.wert(), 7.25);
     bestaetigen(feld, "-3");

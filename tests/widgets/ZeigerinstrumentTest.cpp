@@ -52,9 +52,7 @@ TEST(Zeigerinstrument, SkalenwerteRundImBereichUndBegrenzt) {
         for (int i = 0; i < w.size(); ++i) {
             EXPECT_GE(w[i], std::min(a, b) - 1e-12);
             EXPECT_LE(w[i], std::max(a, b) + 1e-12);
-            if (i > 0) {
-                EXPECT_GT(w[i], w[i - 1]);
-            }
+            if (i > 0) { EXPECT_GT(w[i], w[i - 1]); }
         }
     }
     EXPECT_TRUE(Zeigerinstrument::Skalenwerte(3.0, 3.0, 5).isEmpty());

@@ -45,8 +45,12 @@ struct Programm {
     }
 };
 
+// Built on first use, torn down in main while the application still lives.
+std::unique_ptr<Programm> gProgramm;
+
 KennlinienPanel& Fenster(bool zacken) {
-    static Programm* p = new Programm; // lives to the end of the process
+    if (!gProgramm) gProgramm = std::make_unique<Programm>();
+    Programm* p = gProgramm.get();
     KennlinienPanel& k = p->anwendung->kennlinie();
     Kennlinienpunkte punkte(4096);
     for (std::size_t i = 0; i < punkte.size(); ++i) {
@@ -103,5 +107,6 @@ int main(int argc, char** argv) {
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
+    gProgramm.reset();
     return 0;
 }

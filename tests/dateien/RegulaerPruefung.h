@@ -34,7 +34,9 @@ class NurRegulaereDateien : public ::testing::Test {
             EXPECT_EXIT(
                 {
                     ::alarm(5);
-                    std::_Exit(abgelehnt(pfad) ? 0 : 1);
+                    const bool ok = abgelehnt(pfad);
+                    fs::remove_all(ordner_); // the child's own folder: _Exit skips TearDown
+                    std::_Exit(ok ? 0 : 1);
                 },
                 ::testing::ExitedWithCode(0), "")
                 << pfad;

@@ -4,8 +4,9 @@
 set -u
 programm=$1
 fehler=$(mktemp)
-trap 'rm -f "$fehler"' EXIT
-(cd "$(mktemp -d)" && env -u DISPLAY -u WAYLAND_DISPLAY QT_QPA_PLATFORM=xcb "$programm") 2>"$fehler"
+ordner=$(mktemp -d)
+trap 'rm -rf "$fehler" "$ordner"' EXIT
+(cd "$ordner" && env -u DISPLAY -u WAYLAND_DISPLAY QT_QPA_PLATFORM=xcb "$programm") 2>"$fehler"
 status=$?
 cat "$fehler"
 [ "$status" -ne 0 ] || { echo "status 0"; exit 1; }

@@ -206,6 +206,9 @@ ComPanel::ComPanel(Geraetedienst& dienst, QWidget* eltern)
     connect(ADRESSE, &QComboBox::currentIndexChanged, this,
             [this] { dienst_.AdresseSetzen(ADRESSE->currentData().toChar().toLatin1()); });
     connect(&dienst_, &Geraetedienst::linkGeaendert, this, &ComPanel::LinkAnzeigen);
+    connect(&dienst_, &Geraetedienst::linkGeaendert, this, [this] {
+        if (startErledigt_) linkBeruehrt_ = true;
+    });
     // Which device could not be opened, and why, beside the catalogue text.
     connect(&dienst_, &Geraetedienst::oeffnungsMeldung, TEXT, &QLabel::setText);
     // A busy marker may have re-enabled a control the closed link dims.
@@ -405,15 +408,19 @@ void ComPanel::ReadIniCompanel(const IniDatei& ini) {
     };
     dienst_.LetztenPortSetzen(portLesen("lport"));
     const int port = portLesen("port");
+    startPort_ = port;
     PortSetzen(port);
     dienst_.Oeffnen(port, this, [this](int r) {
         dienst_.FehlerSetzen(r);
         LinkAnzeigen(dienst_.offenerPort());
+        startErledigt_ = true;
     });
 }
 
 void ComPanel::WriteIniCompanel(IniDatei& ini) {
     ini.IntSetzen("com", "adresse", static_cast<unsigned char>(dienst_.adresse()));
-    ini.IntSetzen("com", "port", dienst_.offenerPort());
+    int port = dienst_.offenerPort();
+    if (port == -1 && !linkBeruehrt_) port = startPort_;
+    ini.IntSetzen("com", "port", port);
     ini.IntSetzen("com", "lport", dienst_.letzterPort());
 }

@@ -75,4 +75,11 @@ class ComPanel : public Werkzeugfenster {
     QLabel* pfad_ = nullptr;
     std::shared_ptr<Vorgang> scan_;
     char scanZuletzt_ = '0';
+    // The port the settings asked for at start-up. While it could not be
+    // opened and nobody touched the link since, it is what gets saved again:
+    // a second copy of the program, or an adapter plugged in late, must not
+    // turn the user's port into "not open" for the next start.
+    int startPort_ = -1;
+    bool startErledigt_ = false;
+    bool linkBeruehrt_ = false;
 };

@@ -106,6 +106,27 @@ TEST(Einstellungsdatei, PortTabelleUeberlebtDenNeustart) {
     EXPECT_TRUE(u.IniLesen().contains("com2 = \"/dev/ttyACM0\"\r\n"));
 }
 
+TEST(Einstellungsdatei, EinPortDerBeimStartNichtAufgehtBleibtGespeichert) {
+    // Held by a second copy of the program, or the adapter not yet plugged in:
+    // the next start tries the same port again, unless the user chose otherwise.
+    const QByteArray start = "[com]\r\nlport = 4\r\nport = 4\r\n\r\n[ports]\r\ncom4 = \"/nicht/da/ttyUSB9\"\r\n";
+    {
+        FensterUmgebung u(start);
+        ASSERT_EQ(u.Starten(), 0);
+        EXPECT_EQ(OffenerComPort(), -1);
+        EXPECT_EQ(Com()->PORT->currentData().toInt(), -1);
+        u.anwendung->Beenden();
+        EXPECT_TRUE(u.IniLesen().contains("lport = 4\r\nport = 4\r\n"));
+    }
+    FensterUmgebung u(start);
+    ASSERT_EQ(u.Starten(), 0);
+    Com()->PORT->setCurrentIndex(Com()->PORT->findData(-1));
+    Com()->PortSelect_Callback();
+    Warten();
+    u.anwendung->Beenden();
+    EXPECT_TRUE(u.IniLesen().contains("lport = 4\r\nport = -1\r\n"));
+}
+
 TEST(Einstellungsdatei, DieDateiImArbeitsverzeichnisGehtVor) {
     FensterUmgebung u("[kennlinie]\r\ndarstellung = 1\r\n");
     QDir().mkpath(u.Pfad("xdg/dlm7dSteuerung"));

@@ -12,6 +12,7 @@
 #include "app/Anwendung.h"
 #include "kurven/KurvenDigital.h"
 #include "kurven/fenster/KurvenPanel.h"
+#include "tests/kurvenfenster/VierKurven.h"
 #include "uisupport/Dialoge.h"
 #include "uisupport/Graph.h"
 
@@ -28,18 +29,7 @@ namespace {
 Anwendung* sgApp = nullptr;
 
 void VierKurven(Kurvensatz& s, bool abgetastet) {
-    auto setzen = [&](int k, std::vector<Kurvenpunkt> p) { s.kurven[std::size_t(k)].punkte = std::move(p); };
-    setzen(0, {{0, 2000, 1}, {4000, 2000, 1}, {1000, 2000, 1}, {3000, 2187, 1}, {500, 1, 1}});
-    setzen(1, {{2048, 1000, 1}, {3500, 1000, 1}, {2048, 1000, 1}, {600, 1000, 1}, {2048, 4187, 1}, {2048, 1, 1}});
-    setzen(2, {{300, 2047, 1},
-               {300, 1, 1},
-               {3800, 2047, 1},
-               {3800, 1, 1},
-               {300, 2047, 1},
-               {300, 1, 1},
-               {3800, 2043, 1},
-               {3800, 1, 1}});
-    setzen(3, {{1000, 4094, 1}, {3000, 4093, 1}, {1000, 1, 1}});
+    ::VierKurven(s);
     if (!abgetastet) return;
     for (Kurve& k : s.kurven) {
         std::vector<Kurvenpunkt> p;

@@ -209,6 +209,10 @@ TEST_F(DatenProtokollTest, OeffnungsfehlerHinterlassenNichts) {
         EXPECT_EQ(Inhalt(datei), "bleibt\r\n");
     }
     // A file the log created itself is removed again.
+    log.SchreibfunktionSetzen([](int, const void*, size_t) -> ssize_t {
+        errno = ENOSPC;
+        return -1;
+    });
     const fs::path neu = verzeichnis / "neu.txt";
     EXPECT_EQ(log.Oeffnen(neu.string(), k), DirektFehler::Startzeile);
     EXPECT_FALSE(fs::exists(neu));

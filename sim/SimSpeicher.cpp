@@ -81,7 +81,7 @@ bool SimSpeicher::Sichern() {
 void SimSpeicher::Schreiben(std::size_t start, const std::uint8_t* daten, std::size_t anzahl) {
     if (start >= kGroesse) return;
     if (anzahl > kGroesse - start) anzahl = kGroesse - start;
-    std::memcpy(bytes_.data() + start, daten, anzahl);
+    if (anzahl > 0) std::memcpy(bytes_.data() + start, daten, anzahl); // an empty write may come without data
     geaendert_ = true;
     ++version_;
 }

@@ -5,6 +5,7 @@
 #include "kern/Dezimal.h"
 #include "kern/IniDatei.h"
 #include "kern/RegulaereDatei.h"
+#include "kern/Textzeilen.h"
 
 #include <charconv>
 #include <cmath>
@@ -18,11 +19,6 @@ constexpr std::size_t kZeilenMax = 95;
 constexpr double kNull = 0.000001;
 
 bool Leerzeichen(char c) { return c == ' ' || c == '\t'; }
-
-bool Ueberspringen(std::string_view z) {
-    const std::size_t i = z.find_first_not_of(' ');
-    return i == z.npos || z[i] == '#';
-}
 
 // One decimal number at pos; a leading '+' is allowed. Only finite values count.
 bool ZahlLesen(std::string_view z, std::size_t& pos, double& wert) {
@@ -50,40 +46,6 @@ std::string Zeilenkopf(int zeile) { return "Fehler in Zeile " + std::to_string(z
 std::string Bereichsmeldung(int zeile, char achse, double wert, std::string_view text) {
     return Zeilenkopf(zeile) + achse + "-Wert von " + DezimalText(wert, 3) + "% ist nicht erlaubt '" + VonCp1252(text) +
            "'.";
-}
-
-// Byte sources: Zeichen() gives the next byte or EOF.
-struct TextQuelle {
-    std::string_view text;
-    std::size_t pos = 0;
-    int Zeichen() { return pos < text.size() ? static_cast<unsigned char>(text[pos++]) : EOF; }
-    bool Fehler() const { return false; }
-};
-
-struct DateiQuelle {
-    std::FILE* datei;
-    int Zeichen() { return std::getc(datei); }
-    bool Fehler() const { return std::ferror(datei) != 0; }
-};
-
-// Next line without its CR LF, at most kZeilenMax characters (the rest of a
-// longer line is skipped). false at the end of the file or on a read error.
-template <class Quelle> bool ZeileLesen(Quelle& quelle, std::string& zeile) {
-    zeile.clear();
-    bool gelesen = false;
-    bool abgeschnitten = false;
-    int c;
-    while ((c = quelle.Zeichen()) != EOF) {
-        gelesen = true;
-        if (c == '\n') break;
-        if (zeile.size() <= kZeilenMax)
-            zeile.push_back(static_cast<char>(c));
-        else
-            abgeschnitten = true;
-    }
-    if (!abgeschnitten && !zeile.empty() && zeile.back() == '\r') zeile.pop_back();
-    if (zeile.size() > kZeilenMax) zeile.resize(kZeilenMax);
-    return gelesen;
 }
 
 ImportErgebnis Fehler(int code, std::string meldung = {}) {
@@ -125,9 +87,9 @@ template <class Quelle> ImportErgebnis ImportAus(Quelle& quelle) {
     std::string zeile;
     int nummer = 0;
     double vorigesX = 0.0;
-    while (ZeileLesen(quelle, zeile)) {
+    while (ZeileLesen(quelle, zeile, kZeilenMax)) {
         ++nummer;
-        if (Ueberspringen(zeile)) continue;
+        if (ZeileUeberspringen(zeile)) continue;
         double x = 0.0, y = 0.0;
         if (!ZweiZahlen(zeile, x, y))
             return Fehler(KennlFehler::ImportWerte, Zeilenkopf(nummer) + "Falsche oder zu wenig Werte.");

@@ -4,6 +4,7 @@
 #include "kern/Dezimal.h"
 #include "kern/IniDatei.h"
 #include "kern/RegulaereDatei.h"
+#include "kern/Textzeilen.h"
 #include "kurven/KurvenBearbeiten.h"
 #include "kurven/KurvenFehler.h"
 
@@ -32,51 +33,6 @@ const char* const kKopf[] = {
     "# Spalte 4 = Kuvennummer",
     "",
 };
-
-// Yields the lines of a byte source (Zeichen(): the next byte or EOF) without
-// the line break (LF or CR LF), cut to 95 characters; the rest of a longer
-// line is read and dropped, so no line can demand more memory.
-template <class Quelle> class Zeilenleser {
-  public:
-    explicit Zeilenleser(Quelle& quelle) : quelle_(quelle) {}
-    bool Naechste(std::string& zeile) {
-        zeile.clear();
-        bool gelesen = false;
-        char letztes = 0;
-        for (;;) {
-            const int c = quelle_.Zeichen();
-            if (c == EOF) break;
-            gelesen = true;
-            if (c == '\n') break;
-            letztes = static_cast<char>(c);
-            if (zeile.size() <= kMaxZeile) zeile += letztes;
-        }
-        if (letztes == '\r' && !zeile.empty() && zeile.back() == '\r') zeile.pop_back();
-        if (zeile.size() > kMaxZeile) zeile.resize(kMaxZeile);
-        return gelesen;
-    }
-
-  private:
-    Quelle& quelle_;
-};
-
-struct TextQuelle {
-    std::string_view text;
-    std::size_t pos = 0;
-    int Zeichen() { return pos < text.size() ? static_cast<unsigned char>(text[pos++]) : EOF; }
-    bool Fehler() const { return false; }
-};
-
-struct DateiQuelle {
-    std::FILE* datei;
-    int Zeichen() { return std::getc(datei); }
-    bool Fehler() const { return std::ferror(datei) != 0; }
-};
-
-bool Ueberspringen(std::string_view zeile) {
-    const auto erstes = zeile.find_first_not_of(' ');
-    return erstes == std::string_view::npos || zeile[erstes] == '#';
-}
 
 // Fields separated by tabs (blanks are tolerated as separators too).
 std::vector<std::string_view> Felder(std::string_view zeile) {
@@ -202,10 +158,9 @@ ImportErgebnis Abbruch(const Importfehler& f) {
 template <class Quelle> ImportErgebnis ImportAus(Kurvensatz& s, Quelle& quelle) {
     Einlesen ein;
     Importfehler f{0, {}};
-    Zeilenleser<Quelle> leser(quelle);
     std::string zeile;
-    for (int nr = 1; leser.Naechste(zeile); ++nr) {
-        if (Ueberspringen(zeile)) continue;
+    for (int nr = 1; ZeileLesen(quelle, zeile, kMaxZeile); ++nr) {
+        if (ZeileUeberspringen(zeile)) continue;
         if (ein.Zeile(nr, zeile, f) != 0) return Abbruch(f);
     }
     if (quelle.Fehler()) return Abbruch({KurvenFehler::ImportLesen, {}});

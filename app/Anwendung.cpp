@@ -12,7 +12,6 @@
 #include "kurven/fenster/KurvenPanel.h"
 #include "uisupport/Dialoge.h"
 #include "uisupport/Fehlerpopup.h"
-#include "uisupport/Hilfeblase.h"
 #include "uisupport/Hilfemodus.h"
 #include "uisupport/VerbindungsBild.h"
 
@@ -200,11 +199,7 @@ int Anwendung::ProgrammendeFallsAllesGespeichert() {
 
 void Anwendung::ComFehlerSetzen(int code) { dienst_->FehlerSetzen(code); }
 
-void Anwendung::HilfetextBei(const QString& text, QPoint maus) {
-    const QSize blase = BlasenGroesse(text);
-    const QPoint pos = BlasenPosition(maus, haupt_->size(), blase);
-    dialoge().Hilfeblase(haupt_, QRect(haupt_->mapToGlobal(pos), blase), text);
-}
+void Anwendung::HilfetextBei(const QString& text, QPoint maus) { HilfeblaseBeiZeiger(haupt_, text, maus); }
 
 void Anwendung::Hilfetext(const QString& text) { HilfetextBei(text, haupt_->mapFromGlobal(QCursor::pos())); }
 

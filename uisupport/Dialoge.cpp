@@ -1,5 +1,8 @@
 #include "uisupport/Dialoge.h"
 
+#include "uisupport/Hilfeblase.h"
+
+#include <QWidget>
 #include <cassert>
 
 namespace {
@@ -12,3 +15,9 @@ Dialoge& dialoge() {
 }
 
 void DialogeSetzen(Dialoge* d) { sgDialoge = d; }
+
+void HilfeblaseBeiZeiger(QWidget* fenster, const QString& text, QPoint maus) {
+    const QSize groesse = BlasenGroesse(text);
+    const QPoint pos = BlasenPosition(maus, fenster->size(), groesse);
+    dialoge().Hilfeblase(fenster, QRect(fenster->mapToGlobal(pos), groesse), text);
+}

@@ -52,3 +52,7 @@ class Dialoge {
 // The one dialog service of the program; set once by main, replaced by tests.
 Dialoge& dialoge();
 void DialogeSetzen(Dialoge* d);
+
+// The help bubble for text, placed from the pointer (maus, relative to fenster)
+// towards the middle of fenster, through the dialog service.
+void HilfeblaseBeiZeiger(QWidget* fenster, const QString& text, QPoint maus);

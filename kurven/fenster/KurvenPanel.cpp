@@ -12,7 +12,6 @@
 #include "uisupport/Dialoge.h"
 #include "uisupport/Fehlerpopup.h"
 #include "uisupport/Graph.h"
-#include "uisupport/Hilfeblase.h"
 #include "uisupport/Hilfemodus.h"
 #include "uisupport/Ungespeichert.h"
 #include "uisupport/Zahlfeld.h"
@@ -119,12 +118,8 @@ void KurvenPanel::FensterTitelSetzen(const std::string& pfad) {
 bool KurvenPanel::HilfeStatt(const char* text) {
     if (!gHilfeAktiv) return false;
     if (!text || !*text) return true;
-    // The bubble opens from the pointer towards the middle of the main window.
     QWidget* fenster = window();
-    const QString t = QString::fromUtf8(text);
-    const QSize groesse = BlasenGroesse(t);
-    const QPoint pos = BlasenPosition(fenster->mapFromGlobal(QCursor::pos()), fenster->size(), groesse);
-    dialoge().Hilfeblase(fenster, QRect(fenster->mapToGlobal(pos), groesse), t);
+    HilfeblaseBeiZeiger(fenster, QString::fromUtf8(text), fenster->mapFromGlobal(QCursor::pos()));
     return true;
 }
 

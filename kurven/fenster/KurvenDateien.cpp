@@ -40,6 +40,13 @@ Wahl Waehlen(const char* titel, const char* muster, bool speichern, bool endungE
     return {true, 0, Pfad(e.pfad)};
 }
 
+// A file whose configuration differs asks whether to take it over.
+bool KonfigUebernehmen(const LadeErgebnis& e) {
+    return e.code == 0 && e.konfigWeichtAb &&
+           dialoge().Frage(kKonfigFrageTitel, QString::fromUtf8(kKonfigFrageText),
+                           {kKonfigFrageLaden, kKonfigFrageNichtLaden}, 1, 2) == 1;
+}
+
 } // namespace
 
 void KurvenPanel::NachDateiLaden() {
@@ -59,10 +66,7 @@ int KurvenPanel::KurvenLadenMenue(const QString& pfad) {
     if (!w.gewaehlt) return w.code;
     FensterTitelSetzen("");
     const LadeErgebnis e = KurvenLaden(satz_, w.pfad, konfig_.daten());
-    if (e.code == 0 && e.konfigWeichtAb &&
-        dialoge().Frage(kKonfigFrageTitel, QString::fromUtf8(kKonfigFrageText),
-                        {kKonfigFrageLaden, kKonfigFrageNichtLaden}, 1, 2) == 1)
-        konfig_.Setzen(e.konfig);
+    if (KonfigUebernehmen(e)) konfig_.Setzen(e.konfig);
     NachDateiLaden();
     return e.code;
 }
@@ -71,10 +75,7 @@ int KurvenPanel::KurvenAnhaengenMenue() {
     const Wahl w = Waehlen(kTitelKurvenAnhaengen, kDateimusterKurven, false, true, KurvenFehler::LadenOeffnen);
     if (!w.gewaehlt) return w.code;
     const LadeErgebnis e = KurvenAnhaengen(satz_, w.pfad, konfig_.daten());
-    if (e.code == 0 && e.konfigWeichtAb &&
-        dialoge().Frage(kKonfigFrageTitel, QString::fromUtf8(kKonfigFrageText),
-                        {kKonfigFrageLaden, kKonfigFrageNichtLaden}, 1, 2) == 1)
-        konfig_.Setzen(e.konfig);
+    if (KonfigUebernehmen(e)) konfig_.Setzen(e.konfig);
     NachDateiLaden();
     return e.code;
 }

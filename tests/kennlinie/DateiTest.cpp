@@ -226,6 +226,45 @@ TEST_F(Dateien, ExportUndImport) {
     EXPECT_EQ(e.punkte.size(), 2u);
 }
 
+TEST_F(Dateien, GrenzfaelleVonFestwertZeilenlaengeUndStartpunkt) {
+    // The fixed value is a double in the file: 1.1 V through input 2's scaling
+    // is 450.45, which a float cannot hold.
+    KennlinienDatei d = Beispiel();
+    d.konfig = KonfigStandardwerte();
+    d.begrenzungRoh = BegrenzungZuDatei(d.konfig, 1.1);
+    ASSERT_NE(static_cast<double>(static_cast<float>(d.begrenzungRoh)), d.begrenzungRoh);
+    ASSERT_EQ(KennlinieSpeichern(Pfad("fest.dle"), d), 0);
+    const std::string b = Lesen(dir_ / "fest.dle");
+    ASSERT_GE(b.size(), 1408u);
+    unsigned char erwartet[8];
+    DoubleSchreiben(erwartet, d.begrenzungRoh);
+    EXPECT_EQ(b.substr(1400, 8), std::string(reinterpret_cast<const char*>(erwartet), 8));
+    KennlinienDatei gelesen;
+    ASSERT_EQ(KennlinieLaden(Pfad("fest.dle"), gelesen), 0);
+    EXPECT_EQ(gelesen.begrenzungRoh, d.begrenzungRoh);
+    EXPECT_EQ(BegrenzungAusDatei(gelesen.konfig, gelesen.begrenzungRoh), BegrenzungAusDatei(d.konfig, d.begrenzungRoh));
+
+    // The 95th character of a line is read, the 96th is not: leading zeros
+    // put the Y digit there.
+    ImportErgebnis e = Import("0\t" + std::string(92, '0') + "5\r\n");
+    ASSERT_EQ(e.code, 0);
+    ASSERT_EQ(e.punkte.size(), 1u);
+    EXPECT_EQ(e.punkte[0].yWert, 204); // 5 %
+    e = Import("0\t" + std::string(93, '0') + "5\r\n");
+    ASSERT_EQ(e.code, 0);
+    ASSERT_EQ(e.punkte.size(), 1u);
+    EXPECT_EQ(e.punkte[0].yWert, 0);
+
+    // The first line may start up to a millionth of a percent off 0.
+    e = Import("0.000001\t5\n10\t5\n");
+    ASSERT_EQ(e.code, 0) << e.meldung;
+    ASSERT_EQ(e.punkte.size(), 2u);
+    EXPECT_EQ(e.punkte[0].laenge, 409);
+    e = Import("0.0000011\t5\n10\t5\n");
+    EXPECT_EQ(e.code, KennlFehler::ImportNichtBeiNull);
+    EXPECT_EQ(e.meldung, "Fehler in Zeile 1:\nKurve muß bei X=0 beginnen.");
+}
+
 TEST_F(Dateien, ImportfehlerMitZeileUndCode) {
     const auto pruefen = [&](std::string_view text, int code, const std::string& meldung) {
         const ImportErgebnis e = Import(text);

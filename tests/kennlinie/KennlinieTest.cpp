@@ -99,6 +99,35 @@ TEST(Kennlinie, AnstiegszeitCodes) {
     for (long a = 1; a < 255; ++a) ASSERT_EQ(AnstiegszeitZuCode(CodeZuAnstiegszeit(a)), a) << a;
 }
 
+TEST(Kennlinie, GrenzenDerTabelleUndDesSchnellstenAnstiegs) {
+    Kennlinientabelle t;
+    // A line rising past full scale is limited inside the line, entry by entry.
+    ASSERT_EQ(Digitalisieren(Punkte({{3000, 8}, {5000, 0}}), t), 0);
+    EXPECT_EQ(t[0], 3000);
+    EXPECT_EQ(t[4], 4000);
+    for (std::size_t x = 5; x < 8; ++x) EXPECT_EQ(t[x], 4095) << x; // 4250, 4500, 4750 on the line
+    EXPECT_EQ(t[8], 4095);
+
+    // The last point's own entries hold its level, up to the end of the table.
+    ASSERT_EQ(Digitalisieren(Punkte({{0, 4093}, {200, 3}}), t), 0);
+    EXPECT_EQ(t[4092], 200); // 4092 * 200 / 4093, rounded
+    for (std::size_t x = 4093; x < 4096; ++x) EXPECT_EQ(t[x], 200) << x;
+    ASSERT_EQ(Digitalisieren(Punkte({{0, 10}, {300, 2}}), t), 0);
+    EXPECT_EQ(t[10], 300);
+    EXPECT_EQ(t[11], 300);
+    EXPECT_EQ(t[12], 300);
+    EXPECT_EQ(t[4095], 300);
+
+    // Just below 0.1 ms k reaches 4096, which is still the fastest setting:
+    // 0xFFF00, never 4096 * 256 = 0x100000, a code of four hex digits plus one.
+    EXPECT_EQ(AnstiegszeitZuCode(0.09996), 0xFFF00);
+    EXPECT_EQ(AnstiegszeitZuCode(409.5 / 4096), 0xFFF00);
+    for (int i = 0; i <= 1000; ++i) {
+        const double ms = 0.0999 + i * 1e-7;
+        ASSERT_EQ(AnstiegszeitZuCode(ms), 0xFFF00) << ms;
+    }
+}
+
 TEST(KennlinieAnsicht, ZoomRollenUndYZoom) {
     Ansicht a;
     ZoomPlus(a);
@@ -116,6 +145,22 @@ TEST(KennlinieAnsicht, ZoomRollenUndYZoom) {
     for (int i = 0; i < 40; ++i) ZoomPlus(a);
     EXPECT_EQ(a.Breite(), 1.0) << "never narrower than one step";
     EXPECT_EQ(RollbalkenAusAnsicht(a).groesse, 1);
+
+    // The view's start is rounded from the scroll position (W = 2730: 13.65
+    // and 682.5 steps), the position truncated from the view's start.
+    a = Ansicht{};
+    ZoomPlus(a);
+    AnsichtRollen(a, 1);
+    EXPECT_EQ(a.min, 14);
+    EXPECT_EQ(a.max, 14 + 2729);
+    AnsichtRollen(a, 50);
+    EXPECT_EQ(a.min, 683);
+    a.min = 21; // 1.54 %
+    a.max = 21 + 2729;
+    EXPECT_EQ(RollbalkenAusAnsicht(a).position, 1);
+    a.min = 1359; // 99.56 %
+    a.max = 1359 + 2729;
+    EXPECT_EQ(RollbalkenAusAnsicht(a).position, 99);
 
     a = Ansicht{};
     ZoomPlus(a);

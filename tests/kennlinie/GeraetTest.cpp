@@ -95,7 +95,7 @@ TEST(KennlinieSlot, AbbilderUndIhrePruefsummen) {
     b[0] = static_cast<unsigned char>(summe >> 8);
     b[1] = static_cast<unsigned char>(summe);
     ASSERT_EQ(SlotAbbildAuswerten(b, inhalt), 0);
-    EXPECT_EQ(inhalt.punkte.size(), 4096u);
+    ASSERT_EQ(inhalt.punkte.size(), 4096u);
     EXPECT_EQ(inhalt.punkte[0], (KennlinienPunkt{4095, 1, 0}));
     EXPECT_EQ(inhalt.anstiegscode, 254);
 }
@@ -132,6 +132,37 @@ TEST_F(KennlinieGeraet, SendenInSlotZweiUndZuruecklesen) {
     EXPECT_DOUBLE_EQ(g->anstiegszeit, 819.0);
 }
 
+TEST_F(KennlinieGeraet, ZuruecklesenAnDenGrenzenVonFestwertUndAnstiegscode) {
+    u.sim.ModusSetzen(0x02);
+    // Slot 1: fixed value at full scale (raw 4095) and the fastest rise time,
+    // code 0xFFF00; slot 2: code 0x0A0000 (k = 2560). Both codes need their
+    // third byte.
+    SlotAbbild voll, mittel;
+    ASSERT_EQ(SlotAbbildErzeugen(NeuePunkte(), kK, 10.0, 0.1, voll), 0);
+    ASSERT_EQ(SlotAbbildErzeugen(NeuePunkte(), kK, 5.0, 409.5 / 2560, mittel), 0);
+    ASSERT_EQ(voll[4] * 256 + voll[5], 4095);
+    ASSERT_EQ(std::vector<unsigned char>(mittel.begin() + 6, mittel.begin() + 9),
+              (std::vector<unsigned char>{0x0A, 0, 0}));
+    u.sim.SpeicherSetzen(static_cast<std::size_t>(SlotAdresse(1)),
+                         std::vector<unsigned char>(voll.begin(), voll.end()));
+    u.sim.SpeicherSetzen(static_cast<std::size_t>(SlotAdresse(2)),
+                         std::vector<unsigned char>(mittel.begin(), mittel.end()));
+
+    std::optional<GelesenerSlot> g;
+    EXPECT_EQ(Lesen(1, g).meldungen, Wege({{A, 0}}));
+    ASSERT_TRUE(g);
+    ASSERT_TRUE(g->begrenzung) << "raw 4095 is a valid fixed value";
+    EXPECT_DOUBLE_EQ(*g->begrenzung, 10.0);
+    EXPECT_DOUBLE_EQ(g->anstiegszeit, 0.1);
+
+    EXPECT_EQ(Lesen(2, g).meldungen, Wege({{A, 0}}));
+    ASSERT_TRUE(g);
+    EXPECT_DOUBLE_EQ(g->anstiegszeit, 409.5 / 2560);
+    SlotInhalt inhalt;
+    ASSERT_EQ(SlotAbbildAuswerten(mittel, inhalt), 0);
+    EXPECT_EQ(inhalt.anstiegscode, 0x0A0000);
+}
+
 TEST_F(KennlinieGeraet, GeneratorSpeicherWirdMitSiebenLeerenSlotsVorbereitet) {
     u.sim.ModusSetzen(0x04);
     u.sim.SpeicherSetzen(0, std::vector<unsigned char>(60000, 0x11));
@@ -152,7 +183,7 @@ TEST_F(KennlinieGeraet, GeneratorSpeicherWirdMitSiebenLeerenSlotsVorbereitet) {
         EXPECT_EQ(Lesen(s, g).meldungen, Wege({{A, 0}})) << s;
         ASSERT_TRUE(g) << s;
         if (s == 3) {
-            EXPECT_EQ(g->punkte.size(), 4096u);
+            ASSERT_EQ(g->punkte.size(), 4096u);
             EXPECT_EQ(g->punkte[100].yWert, 4095);
         } else {
             EXPECT_EQ(g->punkte, (Kennlinienpunkte{{205, 1, 0}})) << s;
@@ -270,5 +301,5 @@ TEST_F(KennlinieGeraet, SimulatorSpieltGesendeteSlotsUndAusgang4Waehlt) {
     // Output 4 carries the slot number in volts.
     EXPECT_TRUE(Ausgang4Setzen(p, '1', 3).meldungen.empty());
     EXPECT_EQ(u.sim.Ausgang(4), 1229);
-    EXPECT_EQ(u.sim.Anfragen().back(), "#1V4W3.000\r");
+    EXPECT_EQ(LetzteAnfrage(), "#1V4W3.000\r");
 }

@@ -97,6 +97,61 @@ TEST(KurvenDatei, SpeichernUndLadenByteFuerByte) {
     EXPECT_EQ(geladen.dateiPfad, pfad);
 }
 
+TEST(KurvenDatei, KopfAnhaengenUndKommentargrenze) {
+    TempOrdner dir;
+    // The header byte for byte, built here field by field.
+    const Kurvensatz s = Beispielsatz();
+    const KonfigDaten konfig = AndereKonfig();
+    std::string kopf(kKurvenDateiKopf, '\0');
+    auto* k = reinterpret_cast<unsigned char*>(kopf.data());
+    kopf.replace(0, 26, "ksv5 Kurvengenerator Datei");
+    Int32Schreiben(k + 32, 2);
+    Int32Schreiben(k + 36, 4); // curves the box plays
+    const std::string rampe = "Rampe\nmit \xC4rger \x80";
+    kopf.replace(40, rampe.size(), rampe);
+    kopf.replace(3040, 999, std::string(999, 'k'));
+    for (std::size_t n = 0; n < 4; ++n) {
+        Int32Schreiben(k + 4040 + 4 * n, s.zyklen[n]);
+        Int32Schreiben(k + 4056 + 4 * n, s.ruhewert[n]);
+        Int32Schreiben(k + 4424 + 12 * n, s.kurven[n].punktzahl());
+    }
+    kopf.replace(4072, 352, KonfigDateiBytes(konfig).substr(40));
+    const std::string bytes = KurvenDateiBytes(s, konfig);
+    ASSERT_GE(bytes.size(), kKurvenDateiKopf);
+    EXPECT_EQ(bytes.substr(0, kKurvenDateiKopf), kopf);
+
+    // Appending puts the file's points behind the existing ones, curve by
+    // curve; comments, cycles and rest values stay.
+    Kurvensatz anderer;
+    anderer.kurven[0] = KurveAus({{100, 2, 3}, {200, 1, 3}});
+    anderer.kurven[1] = KurveAus({{5, 7, 4}});
+    anderer.kurven[2] = KurveAus({{9, 1, 1}, {8, 1, 1}});
+    anderer.kurven[3] = KurveAus({{1, 1, 5}});
+    anderer.kurven[0].kommentar = "fremd";
+    anderer.zyklen = {9, 9, 9, 9};
+    ASSERT_EQ(KurvenSpeichern(anderer, dir / "anderer.dlr", KonfigStandardwerte()), 0);
+    Kurvensatz a = Beispielsatz();
+    ASSERT_EQ(KurvenAnhaengen(a, dir / "anderer.dlr", KonfigStandardwerte()).code, 0);
+    EXPECT_EQ(a.kurven[0].punkte,
+              std::vector<Kurvenpunkt>({{0, 5, 2}, {4095, 300, 11}, {17, 1, 11}, {100, 2, 3}, {200, 1, 3}}));
+    EXPECT_EQ(a.kurven[1].punkte, std::vector<Kurvenpunkt>({kFrischerPunkt, {5, 7, 4}}));
+    EXPECT_EQ(a.kurven[2].punkte, std::vector<Kurvenpunkt>({{1234, 2, 1}, {9, 1, 1}, {8, 1, 1}}));
+    EXPECT_EQ(a.kurven[3].punkte, std::vector<Kurvenpunkt>({kFrischerPunkt, {1, 1, 5}}));
+    EXPECT_EQ(a.kurven[0].kommentar, Beispielsatz().kurven[0].kommentar);
+    EXPECT_EQ(a.zyklen, Beispielsatz().zyklen);
+
+    // A comment slot without its NUL gives 999 characters, not the slot's
+    // 1000th byte nor the next comment.
+    std::string voll = bytes;
+    voll.replace(40, 1000, std::string(1000, 'x'));
+    voll.replace(1040, 5, std::string("zwei\0", 5));
+    DateiSchreiben(dir / "voll.dlr", voll);
+    Kurvensatz geladen;
+    ASSERT_EQ(KurvenLaden(geladen, dir / "voll.dlr", konfig).code, 0);
+    EXPECT_EQ(geladen.kurven[0].kommentar, std::string(999, 'x'));
+    EXPECT_EQ(geladen.kurven[1].kommentar, "zwei");
+}
+
 TEST(KurvenDatei, UnlesbareKurvenWerdenFrisch) {
     TempOrdner dir;
     const std::string pfad = dir / "kurz.dlr";

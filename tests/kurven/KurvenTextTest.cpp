@@ -65,6 +65,11 @@ TEST(KurvenText, ImportBautSegmenteAusZeitabstaenden) {
     s.aktuelleKurve = 0;
     EXPECT_TRUE(RueckgaengigMoeglich(s));
 
+    // 0.3 - 0.1 is 0.19999999999999998 in binary: the length is rounded to
+    // 200 ticks, not cut to 199.
+    ASSERT_EQ(Import(s, "0\t0\t1ms\t4\n0.1\t50\t1ms\t4\n0.3\t100\t1ms\t4\n").code, 0);
+    EXPECT_EQ(s.kurven[3].punkte, std::vector<Kurvenpunkt>({{0, 100, 2}, {2047, 200, 2}, {4095, 1, 2}}));
+
     // 1.5 ms is no whole number of 1 ms ticks; of 500 us ticks it is three.
     e = Import(s, "0\t0\t1ms\t2\n0.0015\t10\t1ms\t2\n");
     EXPECT_EQ(e.code, KurvenFehler::ImportRaster);

@@ -36,7 +36,7 @@ TEST_F(GeraetTest, BlockweiseSchreibenTeiltNachSeitenUndLiestZurueck) {
     EXPECT_EQ(bloecke.front(), std::make_pair(0x2020L, 32L));
     EXPECT_EQ(bloecke[1], std::make_pair(0x2040L, 64L));
     EXPECT_EQ(bloecke.back().first + bloecke.back().second - 1, 0x403F);
-    EXPECT_EQ(prozente.size(), 129u);
+    ASSERT_EQ(prozente.size(), 129u);
     EXPECT_EQ(prozente.back(), 100);
 
     std::vector<unsigned char> zurueck(8224);

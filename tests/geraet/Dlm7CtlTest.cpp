@@ -46,6 +46,7 @@ TEST_F(Dlm7Ctl, LesenUndSchreibenDerKanaele) {
     EXPECT_EQ(err.str(), Fehler(QavFehler::Ein_Kanal));
     EXPECT_EQ(Aufruf({"start"}), 0);
     EXPECT_EQ(Aufruf({"stopp"}), 0);
+    ASSERT_FALSE(u.sim.Anfragen().empty());
     EXPECT_EQ(u.sim.Anfragen().back(), "#1DF2\r");
 }
 
@@ -59,6 +60,7 @@ TEST_F(Dlm7Ctl, RegisterUndModus) {
     EXPECT_EQ(Aufruf({"modus-loeschen", "84"}), 0);
     EXPECT_EQ(Aufruf({"modus"}), 0);
     EXPECT_EQ(aus.str(), "02\n");
+    ASSERT_FALSE(u.sim.Anfragen().empty());
     EXPECT_EQ(u.sim.Anfragen().back(), "#1M1R\r");
 }
 
@@ -87,6 +89,7 @@ TEST_F(Dlm7Ctl, SpeicherInSeitenBloecken) {
     EXPECT_EQ(Aufruf({"speicher-lesen", "0", "0"}), 1);
     EXPECT_EQ(err.str(), Fehler(QavFehler::SpL_Anzahl));
     EXPECT_EQ(Aufruf({"speicher-schreiben", "0", ""}), 0);
+    ASSERT_FALSE(u.sim.Anfragen().empty());
     EXPECT_EQ(u.sim.Anfragen().back(), "#1BDW4000000000001\r");
 }
 

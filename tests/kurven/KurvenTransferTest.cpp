@@ -72,6 +72,7 @@ TEST_F(KurvenTransfer, AbbildKopfWoerterUndGrenzen) {
     s.ruhewert[0] = 7;
     ZyklenUndRuhewertSetzen(s, 0, 0, -1.0, KonfigStandardwerte());
     bild = senden(s);
+    ASSERT_EQ(bild.size(), 44u);
     EXPECT_EQ(Woerter(bild, 32, 37), (std::vector<unsigned>{0x03E8, 0x03E8, 0x03E8}));
     EXPECT_EQ(Wort(bild, 10), 0u);
     EXPECT_EQ(Wort(bild, 18), 0u);
@@ -80,7 +81,7 @@ TEST_F(KurvenTransfer, AbbildKopfWoerterUndGrenzen) {
     // one tick more is refused and nothing goes out.
     s.kurven[0] = KurveAus({{0, 32749, 1}});
     Speicherabbild a = AbbildErstellen(s);
-    EXPECT_EQ(a.bytes.size(), 65536u);
+    ASSERT_EQ(a.bytes.size(), 65536u);
     EXPECT_EQ(Wort(a.bytes, 8), 65535u);
     s.kurven[0].punkte[0].laenge += 1;
     u.sim.AnfragenLoeschen();
@@ -107,7 +108,9 @@ TEST_F(KurvenTransfer, AbbildKopfWoerterUndGrenzen) {
     }
     Kurvensatz kaputt;
     kaputt.kurven[3].punkte[0].zeitbasis = 13;
-    EXPECT_EQ(AbbildErstellen(kaputt).meldungen[0].text,
+    a = AbbildErstellen(kaputt);
+    ASSERT_EQ(a.meldungen.size(), 1u);
+    EXPECT_EQ(a.meldungen[0].text,
               "Kurve 4, Punkt 1: unbekannte Zeitbasis 13.\nDie Kurven können so nicht zur DLM-7 geschrieben werden.");
 }
 
@@ -133,10 +136,11 @@ TEST_F(KurvenTransfer, SendenSchaltetGeneratorEinUndDerSimulatorSpieltEs) {
     ASSERT_EQ(e.code, 0);
     EXPECT_TRUE(NurFehleranzeige(e.meldungen, {0}));
     EXPECT_EQ(u.sim.Modus(), 0x05);
+    ASSERT_FALSE(prozente.empty());
     EXPECT_EQ(prozente.back(), 100);
     const Speicherabbild a = AbbildErstellen(s);
     EXPECT_EQ(Speicher(a.bytes.size()), a.bytes);
-    EXPECT_EQ(u.sim.Anfragen().back(), "#1M1S04\r");
+    EXPECT_EQ(LetzteAnfrage(), "#1M1S04\r");
 
     // The simulator plays every tick on its time base, the cycles, then the rest value.
     SimSpeicher::Abbild bild{};
@@ -147,6 +151,9 @@ TEST_F(KurvenTransfer, SendenSchaltetGeneratorEinUndDerSimulatorSpieltEs) {
     for (int k = 0; k < 4; ++k) {
         const Kurve& kurve = s.kurven[static_cast<std::size_t>(k)];
         const auto werte = KurveDigitalisieren(kurve);
+        std::size_t ticks = 0;
+        for (const Kurvenpunkt& pt : kurve.punkte) ticks += static_cast<std::size_t>(pt.laenge);
+        ASSERT_EQ(werte.size(), ticks) << k;
         const double periode = KurvenLaenge(kurve) / 1e6;
         std::size_t n = 0;
         double t = 0.0;
@@ -179,7 +186,7 @@ TEST_F(KurvenTransfer, VolleSpeicherbelegungHinUndZurueck) {
     ASSERT_EQ(l.code, 0);
     ASSERT_TRUE(l.kurven);
     EXPECT_EQ(prozente.size(), 1024u); // the header read shows no progress
-    EXPECT_EQ(l.kurven->punkte[0].size(), 32749u);
+    ASSERT_EQ(l.kurven->punkte[0].size(), 32749u);
     EXPECT_EQ(l.kurven->punkte[0][100], (Kurvenpunkt{0, 1, 1}));
     EXPECT_EQ(l.kurven->punkte[1], std::vector<Kurvenpunkt>{kFrischerPunkt});
 }
@@ -229,13 +236,15 @@ TEST_F(KurvenTransfer, LesefehlerLandenAufDerFehleranzeige) {
         b[1] = static_cast<unsigned char>(summe);
         return b;
     };
-    auto bild = AbbildErstellen(Kurvensatz{}).bytes;
+    const auto frisch = AbbildErstellen(Kurvensatz{}).bytes;
+    ASSERT_EQ(frisch.size(), 40u);
+    auto bild = frisch;
     bild[3] = 40; // curve 1 ends behind curve 2
     EXPECT_EQ(lesen(0, mitSumme(bild)), KurvenFehler::LesenAnfang);
-    bild = AbbildErstellen(Kurvensatz{}).bytes;
+    bild = frisch;
     bild[3] = 34; // curve 1 ends inside a word
     EXPECT_EQ(lesen(0, mitSumme(bild)), KurvenFehler::DekodierenUngerade);
-    bild = AbbildErstellen(Kurvensatz{}).bytes;
+    bild = frisch;
     bild[36] = 0xC0;
     EXPECT_EQ(lesen(0, mitSumme(bild)), KurvenFehler::DekodierenZeitbasis);
 

@@ -78,6 +78,15 @@ TEST_F(KennlinienFenster, RollbalkenVerschiebtDieAnsicht) {
     r->triggerAction(QAbstractSlider::SliderToMinimum);
     EXPECT_EQ(k->ansicht().min, 0.0);
     EXPECT_EQ(k->graph()->achse(Graph::X).max, breite);
+    // A drag ends between the percent steps: 1.5 % is rounded to 2 % (46 of
+    // 2275 steps), 1.4 % to 1 % (22.75, rounded to 23).
+    for (auto [wert, min] : {std::pair{15, 46.0}, std::pair{14, 23.0}}) {
+        r->setSliderDown(true);
+        r->setValue(wert * r->maximum() / 1000);
+        r->setSliderDown(false);
+        EXPECT_EQ(k->ansicht().min, min) << wert;
+        EXPECT_EQ(k->ansicht().Breite(), breite);
+    }
 }
 
 TEST_F(KennlinienFenster, YZoomUndSeineAblehnung) {

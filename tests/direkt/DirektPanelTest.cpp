@@ -149,7 +149,9 @@ TEST_F(DirektFenster, Eingang4BelegtWirdGedimmtNichtGefragtUndGestrichelt) {
     int daten = 0;
     for (const QString& z : zeilen) {
         if (!z.contains(QRegularExpression("^\\d\\d\\.\\d\\d\\.\\d{4}\\t"))) continue;
-        EXPECT_EQ(z.split('\t').at(5), "-----") << z.toStdString();
+        const QStringList spalten = z.split('\t');
+        ASSERT_GT(spalten.size(), 5) << z.toStdString();
+        EXPECT_EQ(spalten.at(5), "-----") << z.toStdString();
         ++daten;
     }
     EXPECT_EQ(daten, 2);
@@ -241,14 +243,16 @@ TEST_F(DirektFenster, VerlassenUndBeendenSchliessenDasProtokollMitSeinerZeile) {
     Starten();
     Abfragen();
     d->findChild<QPushButton*>("ZURUECK")->click();
+    ASSERT_FALSE(LogZeilen().isEmpty());
     EXPECT_EQ(LogZeilen().last(), "Datenerfassung beendet");
     ZeigeChildpanel(d);
     LogWaehlen();
     Starten();
+    ASSERT_FALSE(u->dialoge.VonArt("Datei").empty());
     EXPECT_EQ(u->dialoge.VonArt("Datei").back().datei.ueberschreibenFragen, false) << "the log is appended";
     u->anwendung->DeinitialisierePanels();
     const QStringList zeilen = LogZeilen();
-    EXPECT_EQ(zeilen.count("Datenerfassung beendet"), 2);
+    ASSERT_EQ(zeilen.count("Datenerfassung beendet"), 2);
     EXPECT_EQ(zeilen.last(), "Datenerfassung beendet");
 }
 

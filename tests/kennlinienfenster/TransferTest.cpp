@@ -64,6 +64,7 @@ TEST_F(KennlinienTransfer, SchreibenUndZuruecklesen) {
     Knopf(KennlinienPanel::Knopf::Lesen);
     Warten();
     EXPECT_EQ(Dienst().fehler(), 0);
+    ASSERT_FALSE(u.dialoge.VonArt("Fortschritt").empty());
     EXPECT_EQ(u.dialoge.VonArt("Fortschritt").back().titel, "Daten lesen");
     ASSERT_EQ(Punkte().size(), 4096u);
     Kennlinientabelle tabelle;

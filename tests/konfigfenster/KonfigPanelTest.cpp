@@ -177,6 +177,7 @@ TEST_F(KonfigFenster, LadenErsetztDatensatzUndFelderSofort) {
     DateiSchreiben(pfad, KonfigDateiBytes(Beispiel()));
     u.dialoge.DateiGewaehlt(pfad);
     p->ladenAktion->trigger();
+    ASSERT_FALSE(u.dialoge.VonArt("Datei").empty());
     EXPECT_EQ(u.dialoge.VonArt("Datei")[0].datei.titel, "Konfiguration laden");
     EXPECT_TRUE(u.dialoge.VonArt("Meldung").empty());
     EXPECT_EQ(KonfigurationenVergleichen(Konfig(), Beispiel()), 1);

@@ -64,6 +64,7 @@ TEST_F(KurvenTransfer, SendenUndZuruecklesen) {
     Kurven()->kurvenAktion(1)->trigger();
     Kurven()->lesenKnopf()->click();
     Warten();
+    ASSERT_FALSE(u.dialoge.VonArt("Fortschritt").empty());
     EXPECT_EQ(u.dialoge.VonArt("Fortschritt").back().titel, "Daten lesen");
     EXPECT_EQ(Anzeige(), 0);
     const Kurvensatz& s = Kurven()->satz();

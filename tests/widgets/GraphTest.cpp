@@ -47,6 +47,7 @@ TEST(Graph, BeschriftungInDerEinheitBeiRohenPositionen) {
     g.setBeschriftung(Graph::Y, 10.0 / 4095.0, 0.0, QStringLiteral("Ausgang 1 [V]"));
     const auto marken = g.achse(Graph::Y).Marken(6);
     EXPECT_EQ(Texte(marken), QStringList({"0", "2", "4", "6", "8", "10"}));
+    ASSERT_EQ(marken.size(), 6);
     EXPECT_NEAR(marken[1].roh, 819.0, 1e-9);
     EXPECT_DOUBLE_EQ(marken.last().roh, 4095.0);
 

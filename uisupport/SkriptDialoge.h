@@ -36,7 +36,11 @@ class SkriptDialoge : public Dialoge {
 
     void DateiGewaehlt(const QString& pfad) { dateien.push_back({DateiErgebnis::Art::Gewaehlt, pfad}); }
     std::vector<Popup> VonArt(const QString& art) const;
-    const Popup& Letztes() const { return protokoll.back(); }
+    // An empty popup when none was recorded, so a test fails on its check instead of crashing.
+    const Popup& Letztes() const {
+        static const Popup keines;
+        return protokoll.empty() ? keines : protokoll.back();
+    }
     void Leeren() { protokoll.clear(); }
 };
 

@@ -12,8 +12,9 @@ constexpr int kRand = 5;
 
 class Blase : public QLabel {
   public:
+    // Bubbles open only in help mode: the click outside that closes one goes
+    // on to the control under it, so its help comes at once.
     Blase(QWidget* eltern, const QString& text) : QLabel(text, eltern, Qt::Popup | Qt::FramelessWindowHint) {
-        setAttribute(Qt::WA_NoMouseReplay);
         setMargin(kRand);
         setStyleSheet("QLabel { background: #ffffe1; color: black; border: 1px solid #808080; }");
     }

@@ -165,5 +165,6 @@ TEST(KurvenDatei, FehlerLassenDieKurvenStehen) {
     EXPECT_EQ(KurvenSpeichern(s, dir / "ordner.dlr", KonfigStandardwerte()), KurvenFehler::SpeichernKopf);
     EXPECT_TRUE(std::filesystem::is_directory(dir / "ordner.dlr"));
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.pfad), {}), 5); // no temporary file left
-    EXPECT_FALSE(SpeichernFragtPfad(s, false)); // the set still belongs to alt.dlr
+    // The set still belongs to alt.dlr.
+    EXPECT_FALSE(SpeichernFragtPfad(s, false));
 }

@@ -59,9 +59,10 @@ void HilfeblaseZeigen(QWidget* eltern, const QRect& platz, const QString& text) 
     blase.setGeometry(platz);
     blase.show();
     blase.schleife.exec();
-    // Bubbles open only in help mode: a press outside that closed this one
-    // goes on to the control under it, so its help comes at once. Posted, so
-    // this bubble is gone before the next one opens.
+    // Bubbles open only in help mode: a click outside that closed this one
+    // goes on to the control under it, so its help comes at once (or the "?"
+    // toggle switches the mode off). Posted, so this bubble is gone before the
+    // next one opens; as a whole click, since the real release has passed.
     if (!blase.weiter) return;
     QWidget* ziel = QApplication::widgetAt(*blase.weiter);
     if (!ziel && eltern) {
@@ -70,6 +71,9 @@ void HilfeblaseZeigen(QWidget* eltern, const QRect& platz, const QString& text) 
     }
     if (!ziel) return;
     const QPointF lokal = ziel->mapFromGlobal(*blase.weiter);
-    QCoreApplication::postEvent(ziel, new QMouseEvent(QEvent::MouseButtonPress, lokal, QPointF(*blase.weiter),
-                                                      Qt::LeftButton, Qt::LeftButton, Qt::NoModifier));
+    const QPointF global(*blase.weiter);
+    QCoreApplication::postEvent(
+        ziel, new QMouseEvent(QEvent::MouseButtonPress, lokal, global, Qt::LeftButton, Qt::LeftButton, Qt::NoModifier));
+    QCoreApplication::postEvent(
+        ziel, new QMouseEvent(QEvent::MouseButtonRelease, lokal, global, Qt::LeftButton, Qt::NoButton, Qt::NoModifier));
 }

@@ -77,6 +77,9 @@ TEST(Bildschirm, DateidialogAufDeutschAuchUnterLangC) {
     EXPECT_STREQ(zahl, "2.5");
 
     QTemporaryDir ordner;
+    // The file dialog keeps its state in the settings folder: the test's own, removed with it.
+    const QByteArray xdgVorher = qgetenv("XDG_CONFIG_HOME");
+    qputenv("XDG_CONFIG_HOME", ordner.filePath("xdg").toUtf8());
     QFile datei(ordner.filePath("werte.txt"));
     ASSERT_TRUE(datei.open(QIODevice::WriteOnly));
     datei.write(QByteArray(2000, 'x'));
@@ -102,6 +105,10 @@ TEST(Bildschirm, DateidialogAufDeutschAuchUnterLangC) {
         dlg->reject();
     });
     EXPECT_EQ(dialoge.Datei(a).art, DateiErgebnis::Art::Abgebrochen);
+    if (xdgVorher.isEmpty())
+        qunsetenv("XDG_CONFIG_HOME");
+    else
+        qputenv("XDG_CONFIG_HOME", xdgVorher);
     EXPECT_EQ(typ, "Einfaches Textdokument"); // not "plain text document"
     EXPECT_EQ(groesse, "1,95 KiB");
     EXPECT_EQ(abbrechen, "Abbrechen");

@@ -8,8 +8,12 @@
 #include <QGridLayout>
 #include <QLabel>
 #include <QPushButton>
+#include <QScreen>
+#include <QScrollArea>
 #include <QToolButton>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace {
 
@@ -40,8 +44,16 @@ const KnopfText kKnoepfe[] = {
 
 } // namespace
 
-QSize GroesseNachRegel(QSize aktuell, QSize start) {
+QSize GroesseNachRegel(QSize aktuell, QSize start, QSize grenze) {
     if (start.width() <= 0 || start.height() <= 0) return aktuell;
+    if (grenze.isValid() && !grenze.isEmpty()) {
+        // Grown to the screen's edge in one direction: as large as fits in both.
+        const double fMax = std::min(double(grenze.width()) / start.width(), double(grenze.height()) / start.height());
+        const QSize regel = GroesseNachRegel(aktuell, start);
+        if (regel.width() <= grenze.width() && regel.height() <= grenze.height()) return regel;
+        if (fMax < 1.0) return start.boundedTo(grenze);
+        return QSize(int(start.width() * fMax), int(start.height() * fMax)).boundedTo(grenze);
+    }
     const double rw = double(aktuell.width()) / start.width();
     const double rh = double(aktuell.height()) / start.height();
     QSize neu = aktuell;
@@ -63,7 +75,10 @@ Hauptfenster::Hauptfenster(QWidget* eltern) : QWidget(eltern) {
     setWindowIcon(Bilder::Programm());
     ProgrammfensterMarkieren(this);
 
-    inhalt_ = new QWidget(this);
+    rollen_ = new QScrollArea(this);
+    rollen_->setFrameShape(QFrame::NoFrame);
+    rollen_->setWidgetResizable(true);
+    inhalt_ = new QWidget(rollen_);
     auto* spalte = new QVBoxLayout(inhalt_);
     spalte->setContentsMargins(60, 20, 60, 20);
     spalte->addStretch(2);
@@ -123,8 +138,17 @@ Hauptfenster::Hauptfenster(QWidget* eltern) : QWidget(eltern) {
     unten->addStretch();
     unten->addWidget(direkthilfe_);
     spalte->addLayout(unten);
+    rollen_->setWidget(inhalt_);
 
-    resize(1000, 720);
+    resize(QSize(1000, 720).boundedTo(Bildschirmflaeche()));
+}
+
+QSize Hauptfenster::Bildschirmflaeche() const {
+    const QScreen* s = screen();
+    if (!s) return QSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+    // Before the first show the frame is not known yet; the rule runs again once it is.
+    const QSize rahmen = frameGeometry().size() - size();
+    return s->availableGeometry().size() - rahmen.expandedTo(QSize(0, 0));
 }
 
 void Hauptfenster::Mainbuttons_Callback(Knopf k) {
@@ -148,10 +172,10 @@ void Hauptfenster::PanelgroesseAendern(bool merken) {
     if (merken) {
         sgStartBreite = width();
         sgStartHoehe = height();
-        setMinimumSize(sgStartBreite, sgStartHoehe);
+        InsBildBringen();
         return;
     }
-    const QSize neu = GroesseNachRegel(size(), startGroesse());
+    const QSize neu = GroesseNachRegel(size(), startGroesse(), Bildschirmflaeche());
     if (neu != size()) {
         imAnpassen_ = true;
         resize(neu);
@@ -159,11 +183,42 @@ void Hauptfenster::PanelgroesseAendern(bool merken) {
     }
 }
 
+void Hauptfenster::InsBildBringen() {
+    if (sgStartBreite <= 0) return;
+    const QSize start = startGroesse().boundedTo(Bildschirmflaeche());
+    sgStartBreite = start.width();
+    sgStartHoehe = start.height();
+    setMinimumSize(start);
+    const QSize neu = size().boundedTo(Bildschirmflaeche()).expandedTo(start);
+    if (neu != size()) {
+        imAnpassen_ = true;
+        resize(neu);
+        imAnpassen_ = false;
+    }
+    // A window placed partly off the screen comes back onto it.
+    if (isVisible() && screen()) {
+        const QRect flaeche = screen()->availableGeometry();
+        QRect rahmen = frameGeometry();
+        if (!flaeche.contains(rahmen)) {
+            rahmen.moveRight(std::min(rahmen.right(), flaeche.right()));
+            rahmen.moveBottom(std::min(rahmen.bottom(), flaeche.bottom()));
+            rahmen.moveLeft(std::max(rahmen.left(), flaeche.left()));
+            rahmen.moveTop(std::max(rahmen.top(), flaeche.top()));
+            move(rahmen.topLeft());
+        }
+    }
+}
+
+void Hauptfenster::showEvent(QShowEvent* e) {
+    QWidget::showEvent(e);
+    InsBildBringen(); // the frame is known now
+}
+
 void Hauptfenster::resizeEvent(QResizeEvent* e) {
     QWidget::resizeEvent(e);
-    inhalt_->setGeometry(rect());
+    rollen_->setGeometry(rect());
     for (QObject* o : children())
-        if (auto* w = qobject_cast<QWidget*>(o); w && w != inhalt_ && w->isVisible() && !w->isWindow())
+        if (auto* w = qobject_cast<QWidget*>(o); w && w != rollen_ && w->isVisible() && !w->isWindow())
             w->setGeometry(rect());
     if (!imAnpassen_ && sgStartBreite > 0) PanelgroesseAendern(false);
 }

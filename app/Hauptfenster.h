@@ -5,6 +5,7 @@
 #include <map>
 
 class QPushButton;
+class QScrollArea;
 class QToolButton;
 class VerbindungsBild;
 
@@ -23,9 +24,12 @@ class Hauptfenster : public QWidget {
     QWidget* inhalt() const { return inhalt_; }
     void KnoepfeDimmen(bool gedimmt);
 
-    // The aspect-keeping resize rule; false applies it, true records the start size.
+    // The aspect-keeping resize rule; false applies it, true records the start
+    // size, no larger than the screen's available area.
     void PanelgroesseAendern(bool merken);
     QSize startGroesse() const { return {sgStartBreite, sgStartHoehe}; }
+    // The largest size that fits the screen's available area with the frame.
+    QSize Bildschirmflaeche() const;
 
   signals:
     void fensterGewuenscht(FensterId id);
@@ -35,20 +39,25 @@ class Hauptfenster : public QWidget {
 
   protected:
     void resizeEvent(QResizeEvent* e) override;
+    void showEvent(QShowEvent* e) override;
     void closeEvent(QCloseEvent* e) override;
 
   private:
     void Mainbuttons_Callback(Knopf k);
+    // The start size, the minimum and the window itself within the screen's available area.
+    void InsBildBringen();
 
     std::map<Knopf, QPushButton*> knoepfe_;
     QToolButton* direkthilfe_ = nullptr;
     VerbindungsBild* bild_ = nullptr;
     QWidget* inhalt_ = nullptr;
+    QScrollArea* rollen_ = nullptr; // holds inhalt_: it scrolls on a screen too small for it
     int sgStartBreite = 0;
     int sgStartHoehe = 0;
     bool imAnpassen_ = false;
 };
 
 // New size after the user resized the window to aktuell: the proportions of
-// start are kept, and nothing smaller than start is allowed.
-QSize GroesseNachRegel(QSize aktuell, QSize start);
+// start are kept, and nothing smaller than start is allowed. With a valid
+// grenze (the screen's available area) nothing larger than it either.
+QSize GroesseNachRegel(QSize aktuell, QSize start, QSize grenze = {});

@@ -1,9 +1,8 @@
 #include "app/Anwendung.h"
+#include "app/Sprache.h"
 #include "uisupport/QtDialoge.h"
 
 #include <QApplication>
-#include <QLibraryInfo>
-#include <QTranslator>
 
 #include <cstdio>
 #include <unistd.h>
@@ -31,14 +30,12 @@ void OhneAnzeige(QtMsgType art, const QMessageLogContext&, const QString& text) 
 
 int main(int argc, char** argv) {
     sgQtMeldungen = qInstallMessageHandler(OhneAnzeige);
+    const std::string cGebietsschema = SpracheVorbereiten();
     QApplication app(argc, argv);
+    SpracheEinrichten(app, cGebietsschema);
     qInstallMessageHandler(sgQtMeldungen);
     for (const QString& m : std::as_const(sgStartmeldungen)) qWarning("%s", qUtf8Printable(m));
     app.setQuitOnLastWindowClosed(false); // only the exit path ends the loop
-    // A German program: the toolkit's own dialogs and buttons speak German too.
-    QTranslator deutsch;
-    if (deutsch.load(QLocale(QLocale::German), "qtbase", "_", QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        app.installTranslator(&deutsch);
     QtDialoge dialoge;
     DialogeSetzen(&dialoge);
     int ergebnis = 0;

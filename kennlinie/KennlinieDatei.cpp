@@ -35,6 +35,11 @@ std::size_t PunkteImFile(std::int32_t anzahl, std::uint64_t restBytes) {
     return n * kPunktGroesse <= restBytes ? static_cast<std::size_t>(n) : 0;
 }
 
+// The header announces points the file does not hold: a truncated file.
+bool Abgeschnitten(std::int32_t anzahl, std::uint64_t restBytes) {
+    return anzahl > 0 && PunkteImFile(anzahl, restBytes) == 0;
+}
+
 } // namespace
 
 double BegrenzungZuDatei(const KonfigDaten& k, double begrenzung) { return EingangEinheitZuRoh(k, 1, begrenzung); }
@@ -82,7 +87,9 @@ int KennlinieDateiAuswerten(std::string_view bytes, KennlinienDatei& ziel) {
     d.anstiegszeit = DoubleLesen(p + kAnstiegszeit);
     if (!std::isfinite(d.anstiegszeit)) d.anstiegszeit = kStartAnstiegszeit;
 
-    const std::size_t n = PunkteImFile(Int32Lesen(p + kAnzahl), bytes.size() - kKennlinieKopfGroesse);
+    const std::int32_t anzahl = Int32Lesen(p + kAnzahl);
+    if (Abgeschnitten(anzahl, bytes.size() - kKennlinieKopfGroesse)) return KennlFehler::LadenKopf;
+    const std::size_t n = PunkteImFile(anzahl, bytes.size() - kKennlinieKopfGroesse);
     if (n == 0) {
         d.kurve.punkte = NeuePunkte();
     } else {

@@ -40,9 +40,10 @@ bool KommentarSpeicherbar(std::string_view utf8);
 std::string KennlinieDateiBytes(const KennlinienDatei& d);
 
 // Checks and decodes file bytes. 0, KennlFehler::LadenKopf, LadenTitel or
-// LadenVersion; ziel is written only on 0. A point count that is not
-// positive, above 65536 or larger than the bytes that follow gives the single
-// point of a new curve, with the file's comment, parameters and configuration.
+// LadenVersion; ziel is written only on 0. A point count above 65536 or
+// larger than the bytes that follow is a truncated file (LadenKopf); one that
+// is not positive gives the single point of a new curve, with the file's
+// comment, parameters and configuration.
 int KennlinieDateiAuswerten(std::string_view bytes, KennlinienDatei& ziel);
 
 // 0, KennlFehler::SpeichernOeffnen or SpeichernKopf (also for a comment the

@@ -68,12 +68,19 @@ Kurvenpunkt PunktLesen(const unsigned char* q) { return {Int32Lesen(q), Int32Les
 // the header cannot hold whole (or with a negative count) is lost, and so is
 // the place of every later one. Calls punkte(k, offset, anzahl) for each
 // curve that can be read and returns the bytes the points take in all.
-template <class Punkte> std::uint64_t KurvenAbgehen(const unsigned char* kopf, std::uint64_t restBytes, Punkte punkte) {
+// abgeschnitten tells whether a curve at a known place announces more points
+// than the file holds: a truncated file.
+template <class Punkte>
+std::uint64_t KurvenAbgehen(const unsigned char* kopf, std::uint64_t restBytes, Punkte punkte,
+                            bool* abgeschnitten = nullptr) {
     std::uint64_t rest = restBytes;
     std::uint64_t offset = kKurvenDateiKopf;
+    bool platzBekannt = true;
     for (std::size_t k = 0; k < kKurvenzahl; ++k) {
         const std::int32_t anzahl = Int32Lesen(kopf + kKurventabelle + k * kKurveneintrag);
         if (anzahl < 0 || static_cast<std::uint64_t>(anzahl) * kPunktBytes > rest) {
+            if (anzahl > 0 && platzBekannt && abgeschnitten) *abgeschnitten = true;
+            platzBekannt = false;
             rest = 0; // where the later curves start is unknown
             continue;
         }
@@ -92,11 +99,16 @@ int DateiAuswerten(std::string_view bytes, DateiInhalt& inhalt) {
     const auto* kopf = reinterpret_cast<const unsigned char*>(bytes.data());
     if (!DateiTitelPasst(kopf, kKurvenDateiTitel)) return KurvenFehler::LadenTitel;
     if (Int32Lesen(kopf + kVersion) != kKurvenDateiVersion) return KurvenFehler::LadenVersion;
-    KurvenAbgehen(kopf, bytes.size() - kKurvenDateiKopf, [&](std::size_t k, std::uint64_t offset, std::size_t n) {
-        std::vector<Kurvenpunkt> punkte(n);
-        for (std::size_t i = 0; i < n; ++i) punkte[i] = PunktLesen(kopf + offset + i * kPunktBytes);
-        inhalt.punkte[k] = std::move(punkte);
-    });
+    bool abgeschnitten = false;
+    KurvenAbgehen(
+        kopf, bytes.size() - kKurvenDateiKopf,
+        [&](std::size_t k, std::uint64_t offset, std::size_t n) {
+            std::vector<Kurvenpunkt> punkte(n);
+            for (std::size_t i = 0; i < n; ++i) punkte[i] = PunktLesen(kopf + offset + i * kPunktBytes);
+            inhalt.punkte[k] = std::move(punkte);
+        },
+        &abgeschnitten);
+    if (abgeschnitten) return KurvenFehler::LadenKopf; // announced points missing: a read error, not a fresh curve
     for (std::size_t k = 0; k < kKurvenzahl; ++k) {
         const auto* slot = reinterpret_cast<const char*>(kopf + kKommentare + k * kKommentarSlot);
         inhalt.kommentare[k] = VonCp1252(std::string_view(slot, strnlen(slot, kMaxKommentarZeichen)));
@@ -128,7 +140,6 @@ int DateiLesen(const std::string& pfad, std::string& bytes) {
 LadeErgebnis Einlesen(Kurvensatz& s, std::optional<std::string_view> bytes, const std::string& pfad,
                       const KonfigDaten& aktuell, bool anhaengen) {
     LadeErgebnis e;
-    s.dateiPfad.clear();
     DateiInhalt inhalt;
     std::array<std::vector<Kurvenpunkt>, kKurvenzahl> neu;
     try {

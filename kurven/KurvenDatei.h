@@ -51,18 +51,18 @@ std::string KurvenDateiBytes(const Kurvensatz& s, const KonfigDaten& konfig);
 // 0, KurvenFehler::SpeichernOeffnen or SpeichernKopf.
 int KurvenSpeichern(Kurvensatz& s, const std::string& pfad, const KonfigDaten& konfig);
 
-// Replaces the curves, comments, cycles and rest values by the file's. The
-// path is cleared first, so a failed load leaves no file name; on a failure
-// nothing else changes. A curve whose points cannot be read whole (stored
-// count not positive, or more points than the file holds) becomes the fresh
-// curve, and so does every later curve, since their place in the file is lost.
+// Replaces the curves, comments, cycles and rest values by the file's; on a
+// failure nothing changes, the path included. A file whose counts announce
+// more points than it holds is truncated: KurvenFehler::LadenKopf. A curve
+// with a negative count becomes the fresh curve, and so does every later
+// curve, since their place in the file is lost.
 // Anything but a regular file gives KurvenFehler::LadenOeffnen.
 LadeErgebnis KurvenLaden(Kurvensatz& s, const std::string& pfad, const KonfigDaten& aktuell);
 
 // Adds the file's points behind each curve's points (the old closing segment
 // leads into the appended run); comments, cycles and rest values stay. A curve
-// the file cannot deliver whole keeps its points. The path becomes the file's
-// and geaendert is set.
+// with a negative count keeps its points; a truncated file changes nothing.
+// The path becomes the file's and geaendert is set.
 LadeErgebnis KurvenAnhaengen(Kurvensatz& s, const std::string& pfad, const KonfigDaten& aktuell);
 
 // Either of the two on bytes already read (the whole file, or at least its

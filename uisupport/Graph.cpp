@@ -16,6 +16,8 @@ bool Gueltig(double a, double b) { return std::isfinite(a) && std::isfinite(b) &
 Graph::Graph(QWidget* parent) : QWidget(parent), m_puffer(std::make_unique<Puffer>()) {
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
     setAttribute(Qt::WA_OpaquePaintEvent);
+    // A click into the graph takes the focus, so a number field with an entry under way commits it first.
+    setFocusPolicy(Qt::ClickFocus);
 }
 
 Graph::~Graph() = default;

@@ -14,5 +14,6 @@ QPoint BlasenPosition(QPoint maus, QSize fenster, QSize blase);
 QSize BlasenGroesse(const QString& text);
 
 // Shows the bubble modally; the click that asked for help may still be held, so
-// only the next press closes it.
+// only the next press closes it. A press outside the bubble also reaches the
+// control under the pointer.
 void HilfeblaseZeigen(QWidget* eltern, const QRect& platz, const QString& text);

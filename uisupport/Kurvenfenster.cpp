@@ -50,7 +50,7 @@ Kurvenfenster::Kurvenfenster(const QString& name, const QString& pinbelegung, co
     unten->addWidget(VerbindungsBildAnlegen());
     unten->addWidget(ZurueckKnopf(zurueckText));
     spalte->addLayout(unten);
-    setCentralWidget(zentral);
+    InhaltSetzen(zentral);
 }
 
 void Kurvenfenster::HilfeUmschalten() {

@@ -8,6 +8,7 @@
 
 #include <QMenuBar>
 #include <QPushButton>
+#include <QScrollArea>
 #include <QToolButton>
 
 namespace {
@@ -56,6 +57,15 @@ void Werkzeugfenster::DateiMenueAbschliessen(bool trennlinie) {
     });
 }
 
+void Werkzeugfenster::InhaltSetzen(QWidget* inhalt) {
+    auto* rollen = new QScrollArea(this);
+    rollen->setObjectName("INHALT");
+    rollen->setFrameShape(QFrame::NoFrame);
+    rollen->setWidgetResizable(true);
+    rollen->setWidget(inhalt);
+    setCentralWidget(rollen);
+}
+
 void Werkzeugfenster::FensterWechseln(FensterId ziel) { emit fensterGewuenscht(ziel); }
 
 void Werkzeugfenster::LinkAnzeigen(int port) {
@@ -96,6 +106,7 @@ QToolButton* Werkzeugfenster::DirekthilfeKnopf() {
 VerbindungsBild* Werkzeugfenster::VerbindungsBildAnlegen() {
     bild_ = new VerbindungsBild(this);
     bild_->setObjectName("PICTURERING");
+    bild_->setFixedSize(bild_->sizeHint()); // as large on every window, however tight its layout
     HilfetextSetzen(bild_, QString::fromUtf8(kVerbindungsBildHilfe));
     connect(bild_, &VerbindungsBild::geklickt, this, [this] {
         if (gHilfeAktiv) return;

@@ -52,6 +52,9 @@ class Werkzeugfenster : public QMainWindow {
   protected:
     // Appends "Beenden" (after a separator if the menu has entries of its own).
     void DateiMenueAbschliessen(bool trennlinie);
+    // The window's controls below menu and toolbar. Below the size they are
+    // laid out for they scroll instead of being cut off; above it they grow.
+    void InhaltSetzen(QWidget* inhalt);
 
     // Building blocks every tool window shares.
     QPushButton* ZurueckKnopf(const QString& text);

@@ -2,7 +2,9 @@
 
 #include "kern/Dezimal.h"
 
+#include <QContextMenuEvent>
 #include <QKeyEvent>
+#include <QMenu>
 #include <QRegularExpression>
 #include <QStyle>
 #include <QStyleOptionFrame>
@@ -142,7 +144,40 @@ void Zahlfeld::Schritt(int schritte) {
     Festlegen(Summe(m_wert, schritte * m_schritt));
 }
 
+bool Zahlfeld::UndoTaste(const QKeyEvent* event) {
+    if (event->matches(QKeySequence::Undo) || event->matches(QKeySequence::Redo)) return true;
+    const auto taste = event->keyCombination();
+    return taste == QKeyCombination(Qt::ControlModifier, Qt::Key_Z) ||
+           taste == QKeyCombination(Qt::ControlModifier, Qt::Key_Y) ||
+           taste == QKeyCombination(Qt::ControlModifier | Qt::ShiftModifier, Qt::Key_Z);
+}
+
+bool Zahlfeld::event(QEvent* event) {
+    // The line edit claims these keys before the window's shortcuts; left
+    // unclaimed they reach "Rückgängig" and "Wiederherstellen".
+    if (event->type() == QEvent::ShortcutOverride && UndoTaste(static_cast<QKeyEvent*>(event))) {
+        event->ignore();
+        return true;
+    }
+    return QLineEdit::event(event);
+}
+
+void Zahlfeld::contextMenuEvent(QContextMenuEvent* event) {
+    QMenu* menue = createStandardContextMenu();
+    menue->setAttribute(Qt::WA_DeleteOnClose);
+    for (QAction* a : menue->actions())
+        if (a->objectName() == QLatin1String("edit-undo") || a->objectName() == QLatin1String("edit-redo"))
+            menue->removeAction(a);
+    if (!menue->actions().isEmpty() && menue->actions().front()->isSeparator())
+        menue->removeAction(menue->actions().front());
+    menue->popup(event->globalPos());
+}
+
 void Zahlfeld::keyPressEvent(QKeyEvent* event) {
+    if (UndoTaste(event)) { // a window without undo: the keys do nothing here
+        event->ignore();
+        return;
+    }
     switch (event->key()) {
     case Qt::Key_Return:
     case Qt::Key_Enter: Uebernehmen(); break; // QLineEdit still reports returnPressed and leaves Enter to the dialog

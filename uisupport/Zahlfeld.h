@@ -5,6 +5,8 @@
 // is always shown. Keys are never dropped for lying outside the range: a
 // commit (Enter, leaving the field, an arrow step) reports the typed value,
 // the range rule decides, and the field shows the value in force.
+// The line edit's own undo history never changes a value: Ctrl+Z, Ctrl+Y and
+// Ctrl+Shift+Z are the window's undo and redo, whichever field has the focus.
 #include <QLineEdit>
 
 #include <limits>
@@ -61,6 +63,9 @@ class Zahlfeld : public QLineEdit {
 
     QSize sizeHint() const override;
 
+    // The keys of undo and redo, which the field leaves to its window.
+    static bool UndoTaste(const QKeyEvent* event);
+
   signals:
     // Every commit of a valid number, with the number as typed (before the range rule).
     void eingegeben(double getippt);
@@ -68,7 +73,9 @@ class Zahlfeld : public QLineEdit {
     void wertGeaendert(double wert);
 
   protected:
+    bool event(QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
     void wheelEvent(QWheelEvent* event) override;
 

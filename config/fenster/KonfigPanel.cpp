@@ -152,7 +152,7 @@ KonfigPanel::KonfigPanel(KonfigModell& konfig, QWidget* eltern)
     unten->addWidget(HAUPTFENSTER);
     unten->addWidget(DIREKTHILFE);
     spalte->addLayout(unten);
-    setCentralWidget(zentral);
+    InhaltSetzen(zentral);
 
     connect(STANDARDWERTE, &QPushButton::clicked, this, [this] { Standardwerte_Callback(); });
     connect(HAUPTFENSTER, &QPushButton::clicked, this, [this] { Hauptfenster_Callback(); });

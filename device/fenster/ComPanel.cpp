@@ -191,7 +191,7 @@ ComPanel::ComPanel(Geraetedienst& dienst, QWidget* eltern)
     unten->addWidget(ZurueckKnopf("zurück zum &Hauptfenster"));
     unten->addWidget(DIREKTHILFE);
     spalte->addLayout(unten);
-    setCentralWidget(zentral);
+    InhaltSetzen(zentral);
 
     connect(PORT, &QComboBox::activated, this, [this] { PortSelect_Callback(); });
     connect(PORT, &QComboBox::currentIndexChanged, this, [this] { PfadAnzeigen(); });
@@ -248,9 +248,8 @@ void ComPanel::LinkAnzeigen(int port) {
     PortSetzen(port);
     // Controls that need a box are usable exactly while a port is open.
     const bool offen = port != -1;
-    FEHLERABFRAGE->setEnabled(offen);
-    START->setEnabled(offen);
-    STARTSTOPPEINGANGEIN->setEnabled(offen);
+    for (QPushButton* b : {FEHLERABFRAGE, START, STOPP, STARTSTOPPEINGANGEIN, STARTSTOPPEINGANGAUS})
+        b->setEnabled(offen);
     for (auto* l : LED_FEHLER) l->setEnabled(offen);
     PfadAnzeigen();
 }
@@ -348,9 +347,8 @@ void ComPanel::ScanBeendet() {
 
 void ComPanel::Fehlerabfrage_Callback() {
     if (gHilfeAktiv) return;
-    FEHLERABFRAGE->setEnabled(true);
-    START->setEnabled(true);
-    STARTSTOPPEINGANGEIN->setEnabled(true);
+    for (QPushButton* b : {FEHLERABFRAGE, START, STOPP, STARTSTOPPEINGANGEIN, STARTSTOPPEINGANGAUS})
+        b->setEnabled(true);
     for (auto* l : LED_FEHLER) l->setEnabled(true);
     dienst_.FehlerSetzen(0);
     auto v = dienst_.Ausfuehren(

@@ -224,7 +224,7 @@ void DirektPanel::Aufbauen() {
     unten->addWidget(ZurueckKnopf("Zurück zum &Hauptfenster"));
     unten->addWidget(DIREKTHILFE);
     spalte->addLayout(unten);
-    setCentralWidget(zentral);
+    InhaltSetzen(zentral);
 
     TIMER = new QTimer(this);
     TIMER->setObjectName("TIMER");

@@ -74,28 +74,26 @@ int KennlinienPanel::DateiLaden(const QString& pfad) {
     const DateiErgebnis wahl = pfad.isEmpty() ? dialoge().Datei(Auswahl("Kennlinie laden", "*.dle", false))
                                               : DateiErgebnis{DateiErgebnis::Art::Gewaehlt, pfad};
     if (wahl.art != DateiErgebnis::Art::Gewaehlt) return 0;
-    // The curve no longer belongs to the old file, whatever follows.
-    DateinameSetzen({});
+    // A file that cannot be read whole changes nothing: curve, name and flag stay.
     KennlinienDatei d;
     const int rc = ::KennlinieLaden(Pfad(wahl.pfad), d);
-    if (rc == 0) {
-        editor_.kurve = std::move(d.kurve);
-        KurveGeaendert();
-        if (!KonfigurationenVergleichen(d.konfig, konfig_.daten()) &&
-            dialoge().Frage("Konfiguration laden?", kKonfigFrage, {"laden", "nicht laden"}, 1, 2) == 1) {
-            konfig_.Setzen(d.konfig);
-            Kennlinienpanel_SkaliereYAchse();
-        }
-        // Converted with the configuration the user kept: with the file's own
-        // one this gives back exactly the value that was saved.
-        feld(Feld::Begrenzung)->setWert(BegrenzungAusDatei(konfig_.daten(), d.begrenzungRoh));
-        feld(Feld::Anstiegszeit)->setWert(d.anstiegszeit);
-        DateinameSetzen(wahl.pfad);
-        Gespeichert();
+    if (rc != 0) return rc;
+    editor_.kurve = std::move(d.kurve);
+    KurveGeaendert();
+    if (!KonfigurationenVergleichen(d.konfig, konfig_.daten()) &&
+        dialoge().Frage("Konfiguration laden?", kKonfigFrage, {"laden", "nicht laden"}, 1, 2) == 1) {
+        konfig_.Setzen(d.konfig);
+        Kennlinienpanel_SkaliereYAchse();
     }
+    // Converted with the configuration the user kept: with the file's own
+    // one this gives back exactly the value that was saved.
+    feld(Feld::Begrenzung)->setWert(BegrenzungAusDatei(konfig_.daten(), d.begrenzungRoh));
+    feld(Feld::Anstiegszeit)->setWert(d.anstiegszeit);
+    DateinameSetzen(wahl.pfad);
+    Gespeichert();
     KommentarZeigen();
     GanzeKurveZeigen();
-    return rc;
+    return 0;
 }
 
 int KennlinienPanel::DateiSpeichern(bool unter) {

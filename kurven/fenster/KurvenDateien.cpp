@@ -64,20 +64,22 @@ int KurvenPanel::KurvenLadenMenue(const QString& pfad) {
                        ? Waehlen(kTitelKurveLaden, kDateimusterKurven, false, true, KurvenFehler::LadenOeffnen)
                        : Wahl{true, 0, Pfad(pfad)};
     if (!w.gewaehlt) return w.code;
-    FensterTitelSetzen("");
+    // A file that cannot be read whole changes nothing: curves, name and flag stay.
     const LadeErgebnis e = KurvenLaden(satz_, w.pfad, konfig_.daten());
+    if (e.code != 0) return e.code;
     if (KonfigUebernehmen(e)) konfig_.Setzen(e.konfig);
     NachDateiLaden();
-    return e.code;
+    return 0;
 }
 
 int KurvenPanel::KurvenAnhaengenMenue() {
     const Wahl w = Waehlen(kTitelKurvenAnhaengen, kDateimusterKurven, false, true, KurvenFehler::LadenOeffnen);
     if (!w.gewaehlt) return w.code;
     const LadeErgebnis e = KurvenAnhaengen(satz_, w.pfad, konfig_.daten());
+    if (e.code != 0) return e.code;
     if (KonfigUebernehmen(e)) konfig_.Setzen(e.konfig);
     NachDateiLaden();
-    return e.code;
+    return 0;
 }
 
 int KurvenPanel::KurvenSpeichernMenue(bool unter) {
@@ -98,6 +100,7 @@ int KurvenPanel::KurvenImportierenMenue() {
     if (!w.gewaehlt) return w.code;
     const ImportErgebnis e = KurvenImportieren(satz_, w.pfad);
     MeldungenZeigen(e.meldungen);
+    if (e.code == 0) GanzeKurveZeigen(ansicht_, satz_.Aktuelle()); // as loading: the whole of what came in
     KurvenZeichnen();
     ScrollbalkenAktualisieren();
     UndoAnzeigen();

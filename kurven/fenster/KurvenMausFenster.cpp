@@ -28,6 +28,7 @@ int KurvenPanel::Naechster(QPointF wo) const {
 QPoint KurvenPanel::MausGlobal() const { return QCursor::pos(); }
 
 void KurvenPanel::KoordinatenZeigen(double x, double y) {
+    koordinatenBei_ = QPointF(x, y);
     const Koordinatenanzeige k = KoordinatenAnzeigen(satz_, x, y, konfig_.daten());
     koordinaten_[0]->setText(Zahl(k.zeit.stunden, 0));
     koordinaten_[1]->setText(Zahl(k.zeit.minuten, 0));

@@ -197,6 +197,8 @@ void KurvenPanel::KurveWaehlen(int k) {
     satz_.aktuelleKurve = k;
     kurvenAktion(k)->setChecked(true);
     KurvenwerteAnzeigen();
+    // The same place read on the new curve: its time base and its output's unit.
+    if (koordinatenBei_) KoordinatenZeigen(koordinatenBei_->x(), koordinatenBei_->y());
     KurvenZeichnen();
     ScrollbalkenAktualisieren();
     UndoAnzeigen();

@@ -179,6 +179,8 @@ class KurvenPanel : public Kurvenfenster {
     // Mouse state between press and release.
     bool zieht_ = false;
     int gewaehlterPunkt_ = -1; // "Punkt verschieben": picked on the first drag
+    // Where the coordinate display points, so it follows a change of curve.
+    std::optional<QPointF> koordinatenBei_;
 
     // Plot handles that are removed on their own.
     std::vector<int> markenPlots_;

@@ -139,8 +139,18 @@ TEST_F(Dateien, BeschaedigteAnzahlGibtDenEinzelnenStartpunkt) {
         Int32Schreiben(reinterpret_cast<unsigned char*>(b.data()) + 1392, anzahl);
         return b;
     };
+    // More points announced than the file holds: the read error, and nothing written.
     for (auto [anzahl, punkte] : std::initializer_list<std::pair<std::int32_t, std::size_t>>{
-             {5, 3}, {-1, 3}, {0, 3}, {0x7FFFFFFF, 3}, {1000000, 2}, {-2147483647 - 1, 0}}) {
+             {5, 3}, {4, 3}, {0x7FFFFFFF, 3}, {1000000, 2}, {1, 0}}) {
+        Schreiben(dir_ / "d.dle", mitAnzahl(anzahl, punkte));
+        KennlinienDatei d;
+        d.kurve.kommentar = "bleibt";
+        EXPECT_EQ(KennlinieLaden(Pfad("d.dle"), d), KennlFehler::LadenKopf) << anzahl;
+        EXPECT_EQ(KennlinieDateiAuswerten(mitAnzahl(anzahl, punkte), d), KennlFehler::LadenKopf) << anzahl;
+        EXPECT_EQ(d.kurve.kommentar, "bleibt");
+    }
+    for (auto [anzahl, punkte] :
+         std::initializer_list<std::pair<std::int32_t, std::size_t>>{{-1, 3}, {0, 3}, {-2147483647 - 1, 0}}) {
         Schreiben(dir_ / "d.dle", mitAnzahl(anzahl, punkte));
         KennlinienDatei d;
         d.kurve.punkte.clear();
@@ -155,8 +165,7 @@ TEST_F(Dateien, BeschaedigteAnzahlGibtDenEinzelnenStartpunkt) {
     std::string viele = mitAnzahl(70000, 0) + std::string(70000 * 12, '\0');
     Schreiben(dir_ / "viele.dle", viele);
     KennlinienDatei v;
-    ASSERT_EQ(KennlinieLaden(Pfad("viele.dle"), v), 0);
-    EXPECT_EQ(v.kurve.punkte, NeuePunkte());
+    EXPECT_EQ(KennlinieLaden(Pfad("viele.dle"), v), KennlFehler::LadenKopf);
 
     // Fewer points than stored are read as announced.
     Schreiben(dir_ / "zwei.dle", mitAnzahl(2, 3));

@@ -156,13 +156,13 @@ TEST(KurvenDatei, UnlesbareKurvenWerdenFrisch) {
     TempOrdner dir;
     const std::string pfad = dir / "kurz.dlr";
     Kurvensatz s = Beispielsatz();
-    // A curve whose points run past the end of the file, and the curves after it.
+    // A curve whose points run past the end of the file: a truncated file, the
+    // read error, and nothing changes, the path included.
     DateiSchreiben(pfad, Kopf({2, 5, 1, 0}, Punkte({{7, 3, 1}, {8, 1, 1}, {9, 1, 1}})));
-    ASSERT_EQ(KurvenLaden(s, pfad, KonfigStandardwerte()).code, 0);
-    EXPECT_EQ(s.kurven[0].punkte, std::vector<Kurvenpunkt>({{7, 3, 1}, {8, 1, 1}}));
-    EXPECT_EQ(s.kurven[1].punkte, kFrisch);
-    EXPECT_EQ(s.kurven[2].punkte, kFrisch);
-    EXPECT_EQ(s.kurven[3].punkte, kFrisch);
+    s.dateiPfad = "vorher.dlr";
+    EXPECT_EQ(KurvenLaden(s, pfad, KonfigStandardwerte()).code, KurvenFehler::LadenKopf);
+    for (std::size_t k = 0; k < 4; ++k) EXPECT_EQ(s.kurven[k].punkte, Beispielsatz().kurven[k].punkte);
+    EXPECT_EQ(s.dateiPfad, "vorher.dlr");
 
     // Negative, absurd and too large counts neither crash nor allocate.
     DateiSchreiben(pfad, Kopf({1, -1, 2147483647, 1000000}, Punkte({{7, 3, 1}, {8, 1, 1}})));
@@ -177,11 +177,16 @@ TEST(KurvenDatei, UnlesbareKurvenWerdenFrisch) {
 
     // Appending such a file keeps the curves it cannot deliver.
     Kurvensatz a = Beispielsatz();
-    DateiSchreiben(pfad, Kopf({1, 4, 1, 1}, Punkte({{7, 3, 1}})));
+    DateiSchreiben(pfad, Kopf({1, -1, 1, 1}, Punkte({{7, 3, 1}})));
     ASSERT_EQ(KurvenAnhaengen(a, pfad, KonfigStandardwerte()).code, 0);
-    EXPECT_EQ(a.kurven[0].punktzahl(), 4);
-    EXPECT_EQ(a.kurven[1].punkte, kFrisch);
+    EXPECT_EQ(a.kurven[0].punktzahl(), Beispielsatz().kurven[0].punktzahl() + 1);
     EXPECT_EQ(a.kurven[2].punkte, Beispielsatz().kurven[2].punkte);
+    // A truncated one changes nothing.
+    Kurvensatz b = Beispielsatz();
+    DateiSchreiben(pfad, Kopf({1, 4, 1, 1}, Punkte({{7, 3, 1}})));
+    EXPECT_EQ(KurvenAnhaengen(b, pfad, KonfigStandardwerte()).code, KurvenFehler::LadenKopf);
+    for (std::size_t k = 0; k < 4; ++k) EXPECT_EQ(b.kurven[k].punkte, Beispielsatz().kurven[k].punkte);
+    EXPECT_FALSE(b.geaendert);
 }
 
 TEST(KurvenDatei, FehlerLassenDieKurvenStehen) {
@@ -191,7 +196,7 @@ TEST(KurvenDatei, FehlerLassenDieKurvenStehen) {
     s.dateiPfad = dir / "alt.dlr";
     auto laden = [&](const std::string& pfad) { return KurvenLaden(s, pfad, KonfigStandardwerte()).code; };
     EXPECT_EQ(laden(dir / "fehlt.dlr"), KurvenFehler::LadenOeffnen);
-    EXPECT_EQ(s.dateiPfad, "");
+    EXPECT_EQ(s.dateiPfad, dir / "alt.dlr"); // a failed load keeps the file name too
     EXPECT_EQ(laden(dir.pfad.string()), KurvenFehler::LadenOeffnen);
     ASSERT_EQ(::mkfifo((dir / "rohr").c_str(), 0600), 0);
     EXPECT_EQ(laden(dir / "rohr"), KurvenFehler::LadenOeffnen);
@@ -215,5 +220,6 @@ TEST(KurvenDatei, FehlerLassenDieKurvenStehen) {
     EXPECT_EQ(KurvenSpeichern(s, dir / "ordner.dlr", KonfigStandardwerte()), KurvenFehler::SpeichernKopf);
     EXPECT_TRUE(std::filesystem::is_directory(dir / "ordner.dlr"));
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.pfad), {}), 5); // no temporary file left
-    EXPECT_TRUE(SpeichernFragtPfad(s, false));
+    // The set still belongs to alt.dlr.
+    EXPECT_FALSE(SpeichernFragtPfad(s, false));
 }

@@ -2,6 +2,7 @@
 
 #include "config/KonfigDatei.h"
 #include "device/Qavksv5.h"
+#include "kennlinie/KennlinieCsv.h"
 #include "kennlinie/KennlinieDatei.h"
 #include "kennlinie/KennlinieFehler.h"
 #include "kennlinie/KennlinieGeraet.h"
@@ -18,7 +19,8 @@ const char* const kKennlinienVerwendung =
     "    kennlinie-senden DATEI.dle SLOT    Kennlinie in Speicherplatz SLOT (1..7) schreiben\n"
     "    kennlinie-lesen SLOT DATEI.dle     Speicherplatz lesen und speichern (Option --konfig DATEI.dlo)\n"
     "    kennlinie-export DATEI.dle DATEI.txt   Kennlinie ins Textformat exportieren\n"
-    "    kennlinie-import DATEI.txt DATEI.dle   Textformat in DATEI.dle importieren\n";
+    "    kennlinie-import DATEI.txt DATEI.dle   Textformat in DATEI.dle importieren\n"
+    "    kennlinie-csv DATEI.dle DATEI.csv  Tabelle der DLM-7 als CSV (Einheiten der Datei oder von --konfig DATEI.dlo)\n";
 
 namespace {
 
@@ -92,6 +94,15 @@ int Exportieren(const std::string& datei, const std::string& text, std::ostream&
     return 0;
 }
 
+int CsvExportieren(const std::string& datei, const std::string& csv, const CtlOptionen& o, std::ostream& err) {
+    KennlinienDatei d;
+    if (const int rc = KennlinieLaden(datei, d); rc != 0) return Fehler(err, rc);
+    if (!o.konfig.empty())
+        if (const int rc = KonfigDateiLesen(o.konfig, d.konfig); rc != 0) return Fehler(err, rc);
+    if (const int rc = KennlinieCsvExportieren(csv, d.kurve.punkte, d.konfig); rc != 0) return Fehler(err, rc);
+    return 0;
+}
+
 int Importieren(const std::string& text, const std::string& datei, std::ostream& err) {
     // An existing file keeps its comment, parameters and configuration;
     // otherwise the curve starts as the window's does.
@@ -109,15 +120,17 @@ int Importieren(const std::string& text, const std::string& datei, std::ostream&
 
 bool IstKennlinienBefehl(const std::string& befehl) {
     return befehl == "kennlinie-senden" || befehl == "kennlinie-lesen" || befehl == "kennlinie-export" ||
-           befehl == "kennlinie-import";
+           befehl == "kennlinie-import" || befehl == "kennlinie-csv";
 }
 
 int KennlinienBefehl(const std::string& befehl, const std::vector<std::string>& arg, const CtlOptionen& o,
                      std::ostream& /*aus*/, std::ostream& err) {
-    if (arg.size() != 2 || (!o.konfig.empty() && befehl != "kennlinie-lesen")) return kVerwendung;
+    if (arg.size() != 2 || (!o.konfig.empty() && befehl != "kennlinie-lesen" && befehl != "kennlinie-csv"))
+        return kVerwendung;
     if (befehl == "kennlinie-senden") return Senden(arg[0], arg[1], o, err);
     if (befehl == "kennlinie-lesen") return Lesen(arg[0], arg[1], o, err);
     if (befehl == "kennlinie-export") return Exportieren(arg[0], arg[1], err);
     if (befehl == "kennlinie-import") return Importieren(arg[0], arg[1], err);
+    if (befehl == "kennlinie-csv") return CsvExportieren(arg[0], arg[1], o, err);
     return kVerwendung;
 }

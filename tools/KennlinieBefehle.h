@@ -16,7 +16,8 @@ struct CtlOptionen {
     int baud;
     double zeitlimit;
     char adresse;
-    std::string konfig; // --konfig DATEI.dlo, only for kennlinie-lesen and kennlinie-csv
+    std::string konfig;   // --konfig DATEI.dlo, only for kennlinie-lesen and kennlinie-csv
+    bool pruefen = false; // --pruefen: kennlinie-senden reads the slot back and compares
 };
 
 bool IstKennlinienBefehl(const std::string& befehl);

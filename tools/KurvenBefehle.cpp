@@ -31,7 +31,7 @@ int Konfiguration(const std::string& pfad, KonfigDaten& konfig) {
     return pfad.empty() ? 0 : KonfigDateiLesen(pfad, konfig);
 }
 
-int Senden(const std::string& datei, const MitGeraet& mitGeraet, std::ostream& err) {
+int Senden(const std::string& datei, bool pruefen, const MitGeraet& mitGeraet, std::ostream& err) {
     Kurvensatz s;
     // The file's rest values are counts, set under the file's configuration;
     // they go to the box as they are.
@@ -44,7 +44,7 @@ int Senden(const std::string& datei, const MitGeraet& mitGeraet, std::ostream& e
     }
     Sendeergebnis e;
     const int rc = mitGeraet([&](int port, char adresse) {
-        e = AbbildSenden(port, adresse, bild, {});
+        e = AbbildSenden(port, adresse, bild, {}, pruefen);
         return e.code;
     });
     Ausgeben(e.meldungen, err);
@@ -102,13 +102,14 @@ int Importieren(const std::string& txt, const std::string& dlr, const std::strin
 } // namespace
 
 std::optional<int> KurvenBefehl(const std::string& befehl, const std::vector<std::string>& arg,
-                                const std::string& konfigPfad, const MitGeraet& mitGeraet, std::ostream& err) {
+                                const std::string& konfigPfad, bool pruefen, const MitGeraet& mitGeraet,
+                                std::ostream& err) {
     const std::size_t anzahl = befehl == "kurven-senden" || befehl == "kurven-lesen"                              ? 1
                                : befehl == "kurven-export" || befehl == "kurven-import" || befehl == "kurven-csv" ? 2
                                                                                                                   : 0;
     if (anzahl == 0) return std::nullopt;
     if (arg.size() != anzahl) return kKurvenBefehlVerwendung;
-    if (befehl == "kurven-senden") return Senden(arg[0], mitGeraet, err);
+    if (befehl == "kurven-senden") return Senden(arg[0], pruefen, mitGeraet, err);
     if (befehl == "kurven-lesen") return Lesen(arg[0], konfigPfad, mitGeraet, err);
     if (befehl == "kurven-export") return Exportieren(arg[0], arg[1]);
     if (befehl == "kurven-csv") return CsvExportieren(arg[0], arg[1], konfigPfad, err);

@@ -136,7 +136,9 @@ TEST_F(KurvenTransfer, SendenSchaltetGeneratorEinUndDerSimulatorSpieltEs) {
     EXPECT_EQ(prozente.back(), 100);
     const Speicherabbild a = AbbildErstellen(s);
     EXPECT_EQ(Speicher(a.bytes.size()), a.bytes);
-    EXPECT_EQ(u.sim.Anfragen().back(), "#1M1S04\r");
+    const auto anfragen = u.sim.Anfragen();
+    EXPECT_EQ(anfragen[anfragen.size() - 2], "#1M1S04\r");
+    EXPECT_EQ(anfragen.back(), "#1S2R\r") << "the error bits after the send";
 
     // The simulator plays every tick on its time base, the cycles, then the rest value.
     SimSpeicher::Abbild bild{};

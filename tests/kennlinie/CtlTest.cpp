@@ -228,7 +228,8 @@ TEST_F(KennlinieCtl, SendenPruefenFehlerbitsUndAbweichung) {
     u.sim.FehlerbitsSetzen(0x12);
     EXPECT_EQ(Aufruf({"kennlinie-senden", Pfad("k.dle"), "3"}), 1);
     EXPECT_EQ(err.str(), "Checksummenfehler\nKurvenauswahlfehler\n" + Fehler(kFehlerbitsNachSchreiben));
-    EXPECT_NE(std::string(QAV_Fehlermeldung(kFehlerbitsNachSchreiben)), QAV_Fehlermeldung(kPruefungAbweichung));
+    const std::string bitsText = QAV_Fehlermeldung(kFehlerbitsNachSchreiben);
+    EXPECT_NE(bitsText, QAV_Fehlermeldung(kPruefungAbweichung));
 
     EXPECT_EQ(Aufruf({"kennlinie-lesen", "--pruefen", "3", Pfad("b.dle")}), 2);
     EXPECT_EQ(Aufruf({"--pruefen", "id"}), 2);

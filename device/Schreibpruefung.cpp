@@ -27,6 +27,13 @@ std::string Schreibpruefung::Text() const {
     return {};
 }
 
+Blockrueckmeldung Teilstrecke(const Blockrueckmeldung& r, int von, int bis) {
+    Blockrueckmeldung t{nullptr, r.abbrechen};
+    if (r.fortschritt)
+        t.fortschritt = [f = r.fortschritt, von, bis](int prozent) { f(von + prozent * (bis - von) / 100); };
+    return t;
+}
+
 Schreibpruefung GeschriebenesPruefen(int port, char adresse, long start, const unsigned char* daten, long laenge,
                                      bool vergleichen, const Blockrueckmeldung& r) {
     Schreibpruefung p;

@@ -29,6 +29,11 @@ struct Schreibpruefung {
     const char* Titel() const { return code == kFehlerbitsNachSchreiben ? "Fehlerbits" : "Fehler"; }
 };
 
+// Progress of one part of a longer transfer: the part's 0..100 % become von..bis.
+// A send with its check shows the write as 0..50 and the read-back as 50..100,
+// so one progress dialog never runs backwards.
+Blockrueckmeldung Teilstrecke(const Blockrueckmeldung& r, int von, int bis);
+
 // After a successful write of daten to start..start+laenge-1: reads status
 // register 2; with vergleichen (and no error bits) reads the range back in
 // blocks and compares it. Progress and cancel as for the read.

@@ -79,10 +79,12 @@ Uebertragung KennlinieSenden(int port, char adresse, int slot, const Kennlinienp
             if (rc != 0) return p.Anzeige(rc);
         }
     }
-    const int rc = BlockSchreiben(port, adresse, SlotAdresse(slot), bild.data(), static_cast<long>(bild.size()), r);
+    const long laenge = static_cast<long>(bild.size());
+    const int rc =
+        BlockSchreiben(port, adresse, SlotAdresse(slot), bild.data(), laenge, pruefen ? Teilstrecke(r, 0, 50) : r);
     if (rc != 0) return p.Anzeige(rc);
     const Schreibpruefung s =
-        GeschriebenesPruefen(port, adresse, SlotAdresse(slot), bild.data(), static_cast<long>(bild.size()), pruefen, r);
+        GeschriebenesPruefen(port, adresse, SlotAdresse(slot), bild.data(), laenge, pruefen, Teilstrecke(r, 50, 100));
     if (s.code != 0) {
         p.u.text = s.Text();
         return p.Anzeige(s.code);

@@ -157,9 +157,10 @@ Sendeergebnis AbbildSenden(int port, char adresse, const Speicherabbild& bild, c
     }
     e.meldungen.push_back(AnzeigeMeldung(0));
     const long anzahl = static_cast<long>(bild.bytes.size());
-    e.code = DatenSenden(port, adresse, bild.bytes.data(), anzahl, r);
+    e.code = DatenSenden(port, adresse, bild.bytes.data(), anzahl, pruefen ? Teilstrecke(r, 0, 50) : r);
     if (e.code == 0) {
-        const Schreibpruefung p = GeschriebenesPruefen(port, adresse, 0, bild.bytes.data(), anzahl, pruefen, r);
+        const Schreibpruefung p =
+            GeschriebenesPruefen(port, adresse, 0, bild.bytes.data(), anzahl, pruefen, Teilstrecke(r, 50, 100));
         e.code = p.code;
         if (!p.Text().empty()) e.meldungen.push_back({Meldung::Art::Popup, p.code, p.Titel(), p.Text()});
     }

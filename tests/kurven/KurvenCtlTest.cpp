@@ -23,7 +23,7 @@ class KurvenCtl : public ::testing::Test {
     void SetUp() override { ASSERT_TRUE(u.bereit()) << u.fehler; }
 
     int Aufruf(std::vector<std::string> befehl, std::string port = {}) {
-        std::vector<std::string> arg = {"--port", port.empty() ? u.sim.SlavePfad() : port, "--timeout", "0.1"};
+        std::vector<std::string> arg = {"--port", port.empty() ? u.sim.SlavePfad() : port, "--timeout", "0.5"};
         arg.insert(arg.end(), befehl.begin(), befehl.end());
         aus.str({});
         err.str({});

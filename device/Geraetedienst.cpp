@@ -47,6 +47,7 @@ void Geraetedienst::Einreihen(QObject* kontext, const VorgangPtr& v, Arbeit arbe
             Auftrag a;
             a.port = wPort_;
             a.adresse = adresse_.load();
+            a.pruefen = pruefen_.load();
             a.aufGui = [this, mitKontext, k](std::function<void()> f) {
                 AufGuiAusfuehren(mitKontext, k, std::move(f));
             };

@@ -48,6 +48,8 @@ using VorgangPtr = std::shared_ptr<Vorgang>;
 struct Auftrag {
     int port = -1; // the open port when the operation runs, or -1
     char adresse = '1';
+    // "Nach dem Schreiben prüfen": a send reads its image back and compares it.
+    bool pruefen = false;
     // Progress and cancel of this operation, ready for the block transfer.
     Blockrueckmeldung rueckmeldung;
     // Runs f on the GUI thread (unless the submitting object is gone), in
@@ -70,6 +72,9 @@ class Geraetedienst : public QObject {
     void LetztenPortSetzen(int port) { letzterPort_ = port; }
     char adresse() const { return adresse_.load(); }
     void AdresseSetzen(char a) { adresse_ = a; }
+    // The option "Nach dem Schreiben prüfen", read by each operation when it runs.
+    bool pruefen() const { return pruefen_.load(); }
+    void PruefenSetzen(bool p) { pruefen_ = p; }
     int fehler() const { return fehler_; }
 
     // The error indicator every device window shows: 0 clears it.
@@ -134,6 +139,7 @@ class Geraetedienst : public QObject {
     int offen_ = 0;
     std::vector<std::weak_ptr<Vorgang>> vorgaenge_;
     std::atomic<char> adresse_{'1'};
+    std::atomic<bool> pruefen_{false};
 
     // Worker thread.
     int wPort_ = -1;

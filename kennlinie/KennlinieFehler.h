@@ -37,4 +37,8 @@ inline constexpr int ImportNichtFortlaufend = -312540;
 inline constexpr int ImportAbstandNull = -312541;
 inline constexpr int ImportKeineDaten = -312542;
 
+// CSV table.
+inline constexpr int CsvOeffnen = -308550;
+inline constexpr int CsvSchreiben = -301551;
+
 } // namespace KennlFehler

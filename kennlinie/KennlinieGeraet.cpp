@@ -1,6 +1,7 @@
 #include "kennlinie/KennlinieGeraet.h"
 
 #include "device/Qavksv5.h"
+#include "device/Schreibpruefung.h"
 #include "kennlinie/KennlinieFehler.h"
 #include "kennlinie/KennlinieSlot.h"
 
@@ -57,7 +58,7 @@ int Uebertragung::Fehlercode() const {
 }
 
 Uebertragung KennlinieSenden(int port, char adresse, int slot, const Kennlinienpunkte& punkte, const KonfigDaten& k,
-                             double begrenzung, double anstiegszeit, const Blockrueckmeldung& r) {
+                             double begrenzung, double anstiegszeit, const Blockrueckmeldung& r, bool pruefen) {
     Verlauf p;
     SlotAbbild bild;
     if (const int rc = SlotAbbildErzeugen(punkte, k, begrenzung, anstiegszeit, bild); rc != 0) return p.Popup(rc);
@@ -78,8 +79,16 @@ Uebertragung KennlinieSenden(int port, char adresse, int slot, const Kennlinienp
             if (rc != 0) return p.Anzeige(rc);
         }
     }
-    const int rc = BlockSchreiben(port, adresse, SlotAdresse(slot), bild.data(), static_cast<long>(bild.size()), r);
+    const long laenge = static_cast<long>(bild.size());
+    const int rc =
+        BlockSchreiben(port, adresse, SlotAdresse(slot), bild.data(), laenge, pruefen ? Teilstrecke(r, 0, 50) : r);
     if (rc != 0) return p.Anzeige(rc);
+    const Schreibpruefung s =
+        GeschriebenesPruefen(port, adresse, SlotAdresse(slot), bild.data(), laenge, pruefen, Teilstrecke(r, 50, 100));
+    if (s.code != 0) {
+        p.u.text = s.Text();
+        return p.Anzeige(s.code);
+    }
     return p.u;
 }
 
@@ -107,6 +116,31 @@ Uebertragung KennlinieLesen(int port, char adresse, int slot, const KonfigDaten&
     else
         p.Anzeige(KennlFehler::BegrenzungFehlerhaft);
     ziel = std::move(g);
+    return p.u;
+}
+
+Uebertragung SlotsLesen(int port, char adresse, std::optional<std::array<SlotKopf, kSlots>>& ziel,
+                        const Blockrueckmeldung& r) {
+    ziel.reset();
+    Verlauf p;
+    p.Anzeige(0);
+    // Up to the empty-slot flag at offset 9.
+    constexpr long kKopf = 10;
+    std::array<SlotKopf, kSlots> koepfe{};
+    for (int s = 1; s <= kSlots; ++s) {
+        std::uint8_t kopf[kKopf] = {};
+        const Blockrueckmeldung einzeln{[&](int) {
+                                            if (r.fortschritt) r.fortschritt(s * 100 / kSlots);
+                                        },
+                                        r.abbrechen};
+        if (const int rc = BlockLesen(port, adresse, SlotAdresse(s), kKopf, kopf, einzeln); rc != 0)
+            return p.Anzeige(rc);
+        SlotKopf& k = koepfe[static_cast<std::size_t>(s - 1)];
+        k.belegt = kopf[9] == 0;
+        k.begrenzungRoh = kopf[4] * 256 + kopf[5];
+        k.anstiegszeit = CodeZuAnstiegszeit(kopf[6] * 65536L + kopf[7] * 256L + kopf[8]);
+    }
+    ziel = koepfe;
     return p.u;
 }
 

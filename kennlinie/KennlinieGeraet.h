@@ -7,8 +7,11 @@
 #include "config/KonfigDaten.h"
 #include "device/Blocktransfer.h"
 #include "kennlinie/Kennlinie.h"
+#include "kennlinie/KennlinieSlot.h"
 
+#include <array>
 #include <optional>
+#include <string>
 #include <vector>
 
 inline constexpr const char* kSendenTitel = "Daten senden"; // progress dialog title and label
@@ -30,16 +33,22 @@ struct Fehlerweg {
 // The codes of one procedure in the order the window passes them on.
 struct Uebertragung {
     std::vector<Fehlerweg> meldungen;
+    // Shown with a failed check after the send (the error bits' texts, or the
+    // first differing address); empty otherwise.
+    std::string text;
     // The failure: the first nonzero code, 0 if the procedure succeeded.
     int Fehlercode() const;
 };
 
 // "zur DLM-7 schreiben": digitise, check the slot, read the mode, prepare the
 // memory with seven empty slots unless it holds characteristic curves, write
-// the image with progress, set the mode bits. A cancel between blocks shows
-// kSendenAbgebrochen (the slot is incomplete) and leaves the mode bits alone.
+// the image with progress, set the mode bits, then check the box's error bits
+// and, with pruefen, read the slot back and compare it (Schreibpruefung.h).
+// A cancel between blocks shows kSendenAbgebrochen (the slot is incomplete)
+// and leaves the mode bits alone.
 Uebertragung KennlinieSenden(int port, char adresse, int slot, const Kennlinienpunkte& punkte, const KonfigDaten& k,
-                             double begrenzung, double anstiegszeit, const Blockrueckmeldung& r = {});
+                             double begrenzung, double anstiegszeit, const Blockrueckmeldung& r = {},
+                             bool pruefen = false);
 
 // What a slot brought: the points replace the curve's points; the fixed value
 // (output 2's unit) is missing when the slot's value was out of range.
@@ -53,6 +62,20 @@ struct GelesenerSlot {
 // failed or cancelled read leaves it empty (the caller's curve unchanged).
 Uebertragung KennlinieLesen(int port, char adresse, int slot, const KonfigDaten& k, std::optional<GelesenerSlot>& ziel,
                             const Blockrueckmeldung& r = {});
+
+// What the head of a slot says: empty, or used with its rise time and the
+// raw fixed value of output 2 (as stored, 0..65535).
+struct SlotKopf {
+    bool belegt = false;
+    double anstiegszeit = 0.0; // ms
+    int begrenzungRoh = 0;
+};
+
+// The heads of slots 1..7 (their first bytes only, so an overview takes a
+// second, not minutes). ziel is set only when every head was read; a memory
+// that holds no characteristic curves gives KennlFehler::BlockLesenKeineKennlinien.
+Uebertragung SlotsLesen(int port, char adresse, std::optional<std::array<SlotKopf, kSlots>>& ziel,
+                        const Blockrueckmeldung& r = {});
 
 // "über Ausg.4 anwählen": output 4 to the slot number in volts.
 Uebertragung Ausgang4Setzen(int port, char adresse, int slot);

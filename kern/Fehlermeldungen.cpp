@@ -74,6 +74,10 @@ constexpr std::array kKatalog{
     Eintrag{-1027, "Übertragung abgebrochen. Die Daten in der DLM-7 sind unvollständig.",
             "Transfer cancelled. The data in the DLM-7 are incomplete."},
     Eintrag{-1028, "Lesen abgebrochen. Es wurde nichts übernommen.", "Reading cancelled. Nothing was taken over."},
+    // Our own: checks after a write to the box's memory.
+    Eintrag{-1031, "Die DLM-7 meldet nach dem Schreiben Fehlerbits.", "The DLM-7 reports error bits after writing."},
+    Eintrag{-1032, "Prüfung nach dem Schreiben: Die Daten in der DLM-7 weichen von den gesendeten ab.",
+            "Check after writing: the data in the DLM-7 differ from those sent."},
 };
 
 constexpr const char* kUnbekanntDeutsch = "Ein unbekannter Fehler ist aufgetreten";

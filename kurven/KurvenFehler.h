@@ -59,4 +59,8 @@ inline constexpr int KeineKurven = -1018471;
 inline constexpr int SendenZuGross = -1023480;
 inline constexpr int SendenDatenUngueltig = -1022481;
 
+// CSV table.
+inline constexpr int CsvOeffnen = -308490;
+inline constexpr int CsvSchreiben = -301491;
+
 } // namespace KurvenFehler

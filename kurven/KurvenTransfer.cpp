@@ -2,6 +2,7 @@
 
 #include "device/Protokoll.h"
 #include "device/Qavksv5.h"
+#include "device/Schreibpruefung.h"
 #include "kern/Dezimal.h"
 #include "kurven/KurvenDigital.h"
 #include "kurven/KurvenFehler.h"
@@ -146,7 +147,8 @@ int KurveDekodieren(const unsigned char* bild, long erstes, long letztes, std::v
     return 0;
 }
 
-Sendeergebnis AbbildSenden(int port, char adresse, const Speicherabbild& bild, const Blockrueckmeldung& r) {
+Sendeergebnis AbbildSenden(int port, char adresse, const Speicherabbild& bild, const Blockrueckmeldung& r,
+                           bool pruefen) {
     Sendeergebnis e;
     if (bild.code != 0) {
         e.meldungen = bild.meldungen;
@@ -154,13 +156,20 @@ Sendeergebnis AbbildSenden(int port, char adresse, const Speicherabbild& bild, c
         return e;
     }
     e.meldungen.push_back(AnzeigeMeldung(0));
-    e.code = DatenSenden(port, adresse, bild.bytes.data(), static_cast<long>(bild.bytes.size()), r);
+    const long anzahl = static_cast<long>(bild.bytes.size());
+    e.code = DatenSenden(port, adresse, bild.bytes.data(), anzahl, pruefen ? Teilstrecke(r, 0, 50) : r);
+    if (e.code == 0) {
+        const Schreibpruefung p =
+            GeschriebenesPruefen(port, adresse, 0, bild.bytes.data(), anzahl, pruefen, Teilstrecke(r, 50, 100));
+        e.code = p.code;
+        if (!p.Text().empty()) e.meldungen.push_back({Meldung::Art::Popup, p.code, p.Titel(), p.Text()});
+    }
     if (e.code != 0) e.meldungen.push_back(AnzeigeMeldung(e.code));
     return e;
 }
 
-Sendeergebnis KurvenSenden(int port, char adresse, const Kurvensatz& s, const Blockrueckmeldung& r) {
-    return AbbildSenden(port, adresse, AbbildErstellen(s), r);
+Sendeergebnis KurvenSenden(int port, char adresse, const Kurvensatz& s, const Blockrueckmeldung& r, bool pruefen) {
+    return AbbildSenden(port, adresse, AbbildErstellen(s), r, pruefen);
 }
 
 Leseergebnis KurvenLesen(int port, char adresse, const Blockrueckmeldung& r) {

@@ -72,9 +72,14 @@ struct Sendeergebnis {
     Meldungen meldungen;
     int code = 0;
 };
-Sendeergebnis AbbildSenden(int port, char adresse, const Speicherabbild& bild, const Blockrueckmeldung& r);
+// After the send: the box's error bits and, with pruefen, the image read back
+// and compared (Schreibpruefung.h); a failed check adds a popup with the bits'
+// texts or the first differing address before its code.
+Sendeergebnis AbbildSenden(int port, char adresse, const Speicherabbild& bild, const Blockrueckmeldung& r,
+                           bool pruefen = false);
 // AbbildErstellen, then AbbildSenden if the image may be sent.
-Sendeergebnis KurvenSenden(int port, char adresse, const Kurvensatz& s, const Blockrueckmeldung& r);
+Sendeergebnis KurvenSenden(int port, char adresse, const Kurvensatz& s, const Blockrueckmeldung& r,
+                           bool pruefen = false);
 
 struct GeleseneKurven {
     std::array<std::vector<Kurvenpunkt>, kKurvenzahl> punkte; // one point per tick

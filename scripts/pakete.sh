@@ -4,7 +4,7 @@ set -euo pipefail
 pakete=(build-essential cmake pkg-config qt6-base-dev qt6-svg-dev libqt6svg6 libgl-dev
         libgtest-dev libgmock-dev googletest libbenchmark-dev
         qt6-translations-l10n clang-format desktop-file-utils appstream shared-mime-info
-        xvfb xauth fonts-dejavu-core locales)
+        xvfb xauth fonts-dejavu-core locales dpkg-dev)
 fehlt=()
 for p in "${pakete[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || fehlt+=("$p")

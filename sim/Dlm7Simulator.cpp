@@ -284,6 +284,11 @@ void Dlm7Simulator::ZeilenfehlerSetzen(Zeilenfehler art, int anzahl) {
                        art == Zeilenfehler::Keiner ? 0 : anzahl);
 }
 
+void Dlm7Simulator::SpeicherfehlerSetzen(long adresse) {
+    std::lock_guard lock(mutex_);
+    geraet_.defekteZelle = adresse;
+}
+
 void Dlm7Simulator::ZeilenfilterSetzen(std::function<std::string(const std::string&)> filter, int anzahl) {
     std::lock_guard lock(mutex_);
     filter_ = std::move(filter);

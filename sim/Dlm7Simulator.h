@@ -48,6 +48,8 @@ class Dlm7Simulator {
     // Fault injection; each applies to the next n requests addressed to the box.
     void StoerungSetzen(Stoerung art, int anzahl = 1);
     void ZeilenfehlerSetzen(Zeilenfehler art, int anzahl = 1);
+    // A memory cell (0..65535) that stores every byte written to it inverted; -1 mends it.
+    void SpeicherfehlerSetzen(long adresse);
     // Free-form change of the next n answer lines (the bytes after the ACK).
     void ZeilenfilterSetzen(std::function<std::string(const std::string&)> filter, int anzahl = 1);
     void VerzoegerungSetzen(std::chrono::milliseconds verzoegerung);

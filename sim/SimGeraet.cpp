@@ -184,6 +184,8 @@ std::string SimGeraet::Befehl(const std::string& rahmen, double t, bool& antwort
         }
         long summe = HexLesen(r, 12 + 2 * daten.size(), 4);
         if (summe != Protokoll::Pruefsumme(daten.data(), daten.size())) return kNak;
+        if (defekteZelle >= start && defekteZelle < start + anzahl)
+            daten[static_cast<std::size_t>(defekteZelle - start)] ^= 0xFF;
         speicher.Schreiben(static_cast<std::size_t>(start), daten.data(), daten.size());
         return kAck;
     }

@@ -41,6 +41,9 @@ class SimGeraet {
     std::array<int, 4> ausgaenge{};
     std::array<std::optional<SimSignal>, 4> signale;
     unsigned char fehlerbits = 0;
+    // A defective memory cell: whatever a write puts there reads back inverted
+    // (the write is still acknowledged). -1: none.
+    long defekteZelle = -1;
 
     Lauf Laufzustand() const { return lauf_; }
     unsigned char Status1(double t) const;

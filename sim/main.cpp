@@ -41,6 +41,8 @@ void Verwendung(std::ostream& aus) {
            "                         die nächsten N Anfragen so beantworten\n"
            "  --zeilenfehler ART[:N] die nächsten N Antwortzeilen verfälschen;\n"
            "                         ART: echo, ohne-cr, hexziffer, pruefsumme\n"
+           "  --speicherfehler ADR   die Speicherzelle ADR (0..65535) speichert jedes\n"
+           "                         geschriebene Byte invertiert\n"
            "  --kabel-gezogen        mit toter Leitung starten (SIGUSR1 steckt um)\n";
 }
 
@@ -65,6 +67,7 @@ int main(int argc, char** argv) {
     std::vector<std::pair<Dlm7Simulator::Stoerung, int>> stoerungen;
     Dlm7Simulator::Zeilenfehler zeilenfehler = Dlm7Simulator::Zeilenfehler::Keiner;
     int zeilenfehlerAnzahl = 0;
+    int speicherfehler = -1;
     int verzoegerung = 0;
     bool kabelGezogen = false;
 
@@ -135,6 +138,9 @@ int main(int argc, char** argv) {
                 zeilenfehler = Z::FalschePruefsumme;
             else
                 falsch(v);
+        } else if (o == "--speicherfehler") {
+            std::string v = wert();
+            if (!Zahl(v.c_str(), speicherfehler) || speicherfehler > 65535) falsch(v);
         } else if (o == "--kabel-gezogen") {
             kabelGezogen = true;
         } else if (o == "-h" || o == "--help" || o == "--hilfe") {
@@ -152,6 +158,7 @@ int main(int argc, char** argv) {
     // Only one fault kind is pending at a time; the last option wins.
     for (const auto& [art, n] : stoerungen) sim.StoerungSetzen(art, n);
     if (zeilenfehlerAnzahl > 0) sim.ZeilenfehlerSetzen(zeilenfehler, zeilenfehlerAnzahl);
+    if (speicherfehler >= 0) sim.SpeicherfehlerSetzen(speicherfehler);
     sim.VerzoegerungSetzen(std::chrono::milliseconds(verzoegerung));
     sim.KabelGezogen(kabelGezogen);
 

@@ -35,7 +35,8 @@ const char* const kVerwendung =
     "    modus-loeschen MASKE       Bits der Hex-MASKE im Modusregister löschen\n"
     "    speicher-lesen START ANZAHL   Kurvenspeicher lesen (Ausgabe hex)\n"
     "    speicher-schreiben START HEX  Bytes in den Kurvenspeicher schreiben\n"
-    "    scan                       Adressen 1..9 nach Geräten absuchen\n";
+    "    scan                       Adressen 1..9 nach Geräten absuchen\n"
+    "  --pruefen (bei kennlinie-senden und kurven-senden): nach dem Schreiben zurücklesen und vergleichen\n";
 
 struct Verwendungsfehler {};
 
@@ -180,11 +181,16 @@ int Dlm7CtlAusfuehren(const std::vector<std::string>& argumente, std::ostream& a
     std::string konfig;
     int baud = 9600;
     double zeitlimit = 0.5;
+    bool pruefen = false;
     std::size_t i = 0;
     try {
         for (; i < argumente.size(); ++i) {
             std::string o = argumente[i];
             if (o.rfind("--", 0) != 0) break;
+            if (o == "--pruefen") {
+                pruefen = true;
+                continue;
+            }
             std::string wert;
             auto gleich = o.find('=');
             if (gleich != std::string::npos) {
@@ -212,9 +218,18 @@ int Dlm7CtlAusfuehren(const std::vector<std::string>& argumente, std::ostream& a
         std::optional<int> nr = PortNummer(port);
         if (!nr) throw Verwendungsfehler{};
         const std::string befehl = argumente[i];
-        const std::vector<std::string> arg(argumente.begin() + static_cast<long>(i) + 1, argumente.end());
+        std::vector<std::string> arg;
+        for (std::size_t j = i + 1; j < argumente.size(); ++j) {
+            // The sends also take the check among their arguments.
+            if (argumente[j] == "--pruefen")
+                pruefen = true;
+            else
+                arg.push_back(argumente[j]);
+        }
+        if (pruefen && befehl != "kennlinie-senden" && befehl != "kurven-senden") throw Verwendungsfehler{};
         if (IstKennlinienBefehl(befehl)) {
-            const int status = KennlinienBefehl(befehl, arg, {*nr, baud, zeitlimit, adresse[0], konfig}, aus, err);
+            const int status =
+                KennlinienBefehl(befehl, arg, {*nr, baud, zeitlimit, adresse[0], konfig, pruefen}, aus, err);
             if (status == 2) throw Verwendungsfehler{};
             return status;
         }
@@ -233,7 +248,7 @@ int Dlm7CtlAusfuehren(const std::vector<std::string>& argumente, std::ostream& a
             return rc;
         };
         int rc = 0;
-        if (const auto kurven = KurvenBefehl(befehl, arg, konfig, mitGeraet, err)) {
+        if (const auto kurven = KurvenBefehl(befehl, arg, konfig, pruefen, mitGeraet, err)) {
             if (*kurven == kKurvenBefehlVerwendung) throw Verwendungsfehler{};
             rc = *kurven;
         } else {

@@ -2,6 +2,7 @@
 
 #include "config/KonfigDatei.h"
 #include "device/Qavksv5.h"
+#include "kennlinie/KennlinieCsv.h"
 #include "kennlinie/KennlinieDatei.h"
 #include "kennlinie/KennlinieFehler.h"
 #include "kennlinie/KennlinieGeraet.h"
@@ -18,7 +19,9 @@ const char* const kKennlinienVerwendung =
     "    kennlinie-senden DATEI.dle SLOT    Kennlinie in Speicherplatz SLOT (1..7) schreiben\n"
     "    kennlinie-lesen SLOT DATEI.dle     Speicherplatz lesen und speichern (Option --konfig DATEI.dlo)\n"
     "    kennlinie-export DATEI.dle DATEI.txt   Kennlinie ins Textformat exportieren\n"
-    "    kennlinie-import DATEI.txt DATEI.dle   Textformat in DATEI.dle importieren\n";
+    "    kennlinie-import DATEI.txt DATEI.dle   Textformat in DATEI.dle importieren\n"
+    "    slots                      je Speicherplatz 1..7: Nummer, leer|belegt, Anstiegszeit [ms], Ausgang 2 roh\n"
+    "    kennlinie-csv DATEI.dle DATEI.csv  Tabelle der DLM-7 als CSV (Einheiten der Datei oder von --konfig DATEI.dlo)\n";
 
 namespace {
 
@@ -44,6 +47,13 @@ int MitPort(const CtlOptionen& o, const std::function<int(int port)>& transfer) 
     return rc;
 }
 
+// The shortest text that reads back as the same number, always with '.'.
+std::string Kurz(double v) {
+    char puffer[64];
+    const auto [ende, ec] = std::to_chars(puffer, puffer + sizeof puffer, v);
+    return ec == std::errc{} ? std::string(puffer, ende) : std::string("nan");
+}
+
 bool Vorhanden(const std::string& pfad) {
     struct stat st {};
     return ::lstat(pfad.c_str(), &st) == 0;
@@ -60,11 +70,14 @@ int Senden(const std::string& datei, const std::string& slotText, const CtlOptio
     if (const int rc = SlotAbbildErzeugen(d.kurve.punkte, d.konfig, begrenzung, d.anstiegszeit, bild); rc != 0)
         return Fehler(err, rc);
     if (!SlotGueltig(slot)) return Fehler(err, KennlFehler::SendenKurvennummer);
+    std::string text;
     const int rc = MitPort(o, [&](int port) {
-        return KennlinieSenden(port, o.adresse, slot, d.kurve.punkte, d.konfig, begrenzung, d.anstiegszeit)
-            .Fehlercode();
+        const Uebertragung u =
+            KennlinieSenden(port, o.adresse, slot, d.kurve.punkte, d.konfig, begrenzung, d.anstiegszeit, {}, o.pruefen);
+        text = u.text;
+        return u.Fehlercode();
     });
-    return rc != 0 ? Fehler(err, rc) : 0;
+    return rc != 0 ? Fehler(err, rc, text) : 0;
 }
 
 int Lesen(const std::string& slotText, const std::string& datei, const CtlOptionen& o, std::ostream& err) {
@@ -92,6 +105,29 @@ int Exportieren(const std::string& datei, const std::string& text, std::ostream&
     return 0;
 }
 
+int CsvExportieren(const std::string& datei, const std::string& csv, const CtlOptionen& o, std::ostream& err) {
+    KennlinienDatei d;
+    if (const int rc = KennlinieLaden(datei, d); rc != 0) return Fehler(err, rc);
+    if (!o.konfig.empty())
+        if (const int rc = KonfigDateiLesen(o.konfig, d.konfig); rc != 0) return Fehler(err, rc);
+    if (const int rc = KennlinieCsvExportieren(csv, d.kurve.punkte, d.konfig); rc != 0) return Fehler(err, rc);
+    return 0;
+}
+
+// One line per slot: number TAB "leer", or number TAB "belegt" TAB rise time in ms TAB raw output 2.
+int Slots(const CtlOptionen& o, std::ostream& aus, std::ostream& err) {
+    std::optional<std::array<SlotKopf, kSlots>> koepfe;
+    const int rc = MitPort(o, [&](int port) { return SlotsLesen(port, o.adresse, koepfe).Fehlercode(); });
+    if (rc != 0) return Fehler(err, rc);
+    for (int s = 1; s <= kSlots; ++s) {
+        const SlotKopf& k = (*koepfe)[static_cast<std::size_t>(s - 1)];
+        aus << s << '\t' << (k.belegt ? "belegt" : "leer");
+        if (k.belegt) aus << '\t' << Kurz(k.anstiegszeit) << '\t' << k.begrenzungRoh;
+        aus << '\n';
+    }
+    return 0;
+}
+
 int Importieren(const std::string& text, const std::string& datei, std::ostream& err) {
     // An existing file keeps its comment, parameters and configuration;
     // otherwise the curve starts as the window's does.
@@ -109,15 +145,18 @@ int Importieren(const std::string& text, const std::string& datei, std::ostream&
 
 bool IstKennlinienBefehl(const std::string& befehl) {
     return befehl == "kennlinie-senden" || befehl == "kennlinie-lesen" || befehl == "kennlinie-export" ||
-           befehl == "kennlinie-import";
+           befehl == "kennlinie-import" || befehl == "kennlinie-csv" || befehl == "slots";
 }
 
 int KennlinienBefehl(const std::string& befehl, const std::vector<std::string>& arg, const CtlOptionen& o,
-                     std::ostream& /*aus*/, std::ostream& err) {
-    if (arg.size() != 2 || (!o.konfig.empty() && befehl != "kennlinie-lesen")) return kVerwendung;
+                     std::ostream& aus, std::ostream& err) {
+    if (befehl == "slots") return arg.empty() && o.konfig.empty() ? Slots(o, aus, err) : kVerwendung;
+    if (arg.size() != 2 || (!o.konfig.empty() && befehl != "kennlinie-lesen" && befehl != "kennlinie-csv"))
+        return kVerwendung;
     if (befehl == "kennlinie-senden") return Senden(arg[0], arg[1], o, err);
     if (befehl == "kennlinie-lesen") return Lesen(arg[0], arg[1], o, err);
     if (befehl == "kennlinie-export") return Exportieren(arg[0], arg[1], err);
     if (befehl == "kennlinie-import") return Importieren(arg[0], arg[1], err);
+    if (befehl == "kennlinie-csv") return CsvExportieren(arg[0], arg[1], o, err);
     return kVerwendung;
 }

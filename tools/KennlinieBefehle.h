@@ -1,6 +1,7 @@
 #pragma once
 // dlm7ctl commands of the characteristic-curve controller: send a .dle to a
-// slot, read a slot into a .dle, export and import the text table.
+// slot, read a slot into a .dle, export and import the text table, write
+// the box's table as CSV.
 #include <iosfwd>
 #include <string>
 #include <vector>
@@ -15,7 +16,8 @@ struct CtlOptionen {
     int baud;
     double zeitlimit;
     char adresse;
-    std::string konfig; // --konfig DATEI.dlo, only for kennlinie-lesen
+    std::string konfig;   // --konfig DATEI.dlo, only for kennlinie-lesen and kennlinie-csv
+    bool pruefen = false; // --pruefen: kennlinie-senden reads the slot back and compares
 };
 
 bool IstKennlinienBefehl(const std::string& befehl);

@@ -1,6 +1,7 @@
 #include "tools/KurvenBefehle.h"
 
 #include "config/KonfigDatei.h"
+#include "kurven/KurvenCsv.h"
 #include "kurven/KurvenDatei.h"
 #include "kurven/KurvenText.h"
 #include "kurven/KurvenTransfer.h"
@@ -14,7 +15,8 @@ const char* const kKurvenBefehleHilfe =
     "    kurven-senden DATEI.dlr    Generatorkurven der Datei zur DLM-7 schreiben\n"
     "    kurven-lesen DATEI.dlr     Generatorkurven lesen und speichern (Konfiguration: --konfig DATEI.dlo)\n"
     "    kurven-export DATEI.dlr DATEI.txt   Kurven als Texttabelle exportieren\n"
-    "    kurven-import DATEI.txt DATEI.dlr   Texttabelle in DATEI.dlr importieren (neu, falls nicht vorhanden)\n";
+    "    kurven-import DATEI.txt DATEI.dlr   Texttabelle in DATEI.dlr importieren (neu, falls nicht vorhanden)\n"
+    "    kurven-csv DATEI.dlr DATEI.csv      Abtastwerte der DLM-7 als CSV (Einheiten der Datei oder von --konfig)\n";
 
 namespace {
 
@@ -29,7 +31,7 @@ int Konfiguration(const std::string& pfad, KonfigDaten& konfig) {
     return pfad.empty() ? 0 : KonfigDateiLesen(pfad, konfig);
 }
 
-int Senden(const std::string& datei, const MitGeraet& mitGeraet, std::ostream& err) {
+int Senden(const std::string& datei, bool pruefen, const MitGeraet& mitGeraet, std::ostream& err) {
     Kurvensatz s;
     // The file's rest values are counts, set under the file's configuration;
     // they go to the box as they are.
@@ -42,7 +44,7 @@ int Senden(const std::string& datei, const MitGeraet& mitGeraet, std::ostream& e
     }
     Sendeergebnis e;
     const int rc = mitGeraet([&](int port, char adresse) {
-        e = AbbildSenden(port, adresse, bild, {});
+        e = AbbildSenden(port, adresse, bild, {}, pruefen);
         return e.code;
     });
     Ausgeben(e.meldungen, err);
@@ -70,6 +72,17 @@ int Exportieren(const std::string& dlr, const std::string& txt) {
     return KurvenExportieren(s, txt);
 }
 
+int CsvExportieren(const std::string& dlr, const std::string& csv, const std::string& konfigPfad, std::ostream& err) {
+    Kurvensatz s;
+    const LadeErgebnis l = KurvenLaden(s, dlr, KonfigStandardwerte());
+    if (l.code != 0) return l.code;
+    KonfigDaten konfig = l.konfig;
+    if (const int rc = Konfiguration(konfigPfad, konfig); rc != 0) return rc;
+    const CsvErgebnis e = KurvenCsvExportieren(s, konfig, csv);
+    Ausgeben(e.meldungen, err);
+    return e.code;
+}
+
 int Importieren(const std::string& txt, const std::string& dlr, const std::string& konfigPfad, std::ostream& err) {
     Kurvensatz s;
     KonfigDaten konfig = KonfigStandardwerte();
@@ -89,14 +102,16 @@ int Importieren(const std::string& txt, const std::string& dlr, const std::strin
 } // namespace
 
 std::optional<int> KurvenBefehl(const std::string& befehl, const std::vector<std::string>& arg,
-                                const std::string& konfigPfad, const MitGeraet& mitGeraet, std::ostream& err) {
-    const std::size_t anzahl = befehl == "kurven-senden" || befehl == "kurven-lesen"    ? 1
-                               : befehl == "kurven-export" || befehl == "kurven-import" ? 2
-                                                                                        : 0;
+                                const std::string& konfigPfad, bool pruefen, const MitGeraet& mitGeraet,
+                                std::ostream& err) {
+    const std::size_t anzahl = befehl == "kurven-senden" || befehl == "kurven-lesen"                              ? 1
+                               : befehl == "kurven-export" || befehl == "kurven-import" || befehl == "kurven-csv" ? 2
+                                                                                                                  : 0;
     if (anzahl == 0) return std::nullopt;
     if (arg.size() != anzahl) return kKurvenBefehlVerwendung;
-    if (befehl == "kurven-senden") return Senden(arg[0], mitGeraet, err);
+    if (befehl == "kurven-senden") return Senden(arg[0], pruefen, mitGeraet, err);
     if (befehl == "kurven-lesen") return Lesen(arg[0], konfigPfad, mitGeraet, err);
     if (befehl == "kurven-export") return Exportieren(arg[0], arg[1]);
+    if (befehl == "kurven-csv") return CsvExportieren(arg[0], arg[1], konfigPfad, err);
     return Importieren(arg[0], arg[1], konfigPfad, err);
 }

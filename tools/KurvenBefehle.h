@@ -16,6 +16,8 @@ inline constexpr int kKurvenBefehlVerwendung = 1;
 
 // std::nullopt if befehl is none of these commands. Otherwise 0, a negative
 // code (any popup text has already gone to err), or kKurvenBefehlVerwendung.
-// konfigPfad is the --konfig option (empty if not given).
+// konfigPfad is the --konfig option (empty if not given); pruefen makes
+// kurven-senden read the image back and compare it.
 std::optional<int> KurvenBefehl(const std::string& befehl, const std::vector<std::string>& arg,
-                                const std::string& konfigPfad, const MitGeraet& mitGeraet, std::ostream& err);
+                                const std::string& konfigPfad, bool pruefen, const MitGeraet& mitGeraet,
+                                std::ostream& err);

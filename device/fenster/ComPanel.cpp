@@ -3,6 +3,7 @@
 #include "device/Geraetedienst.h"
 #include "device/PortTabelle.h"
 #include "device/Qavksv5.h"
+#include "device/Schreibpruefung.h"
 #include "kern/IniDatei.h"
 #include "uisupport/Beschaeftigt.h"
 #include "uisupport/Dialoge.h"
@@ -11,6 +12,7 @@
 #include "uisupport/Lampe.h"
 #include "uisupport/VerbindungsBild.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -26,9 +28,6 @@ namespace {
 
 constexpr unsigned char kModusEingang4 = 0x01;
 
-const char* const kFehlerbitTexte[5] = {"Speicherfehler", "Checksummenfehler", "Eeprom nicht bereit",
-                                        "Daten nicht sinnvoll", "Kurvenauswahlfehler"};
-
 namespace hilfe {
 const char* const PORT = "Die Serielle Schnittstelle, an die die DLM-7\nangeschlossen ist.";
 const char* const IDLESEN = "Ließt die Gerätekennung von der DLM-7.";
@@ -38,6 +37,9 @@ const char* const START = "Sendet den Start-Befehl zur DLM-7.";
 const char* const STOPP = "Sendet den Stopp-Befehl zur DLM-7.";
 const char* const FEHLERHILFE = "Zeigt in einem Fenster die Bedeutung der\naktiven Fehlerbits an.";
 const char* const FEHLERABFRAGE = "Fragt die Fehlerbits von der DLM-7 ab.";
+const char* const PRUEFEN =
+    "Liest nach jedem Senden einer Kennlinie oder der\nGeneratorkurven das Geschriebene von der "
+    "DLM-7\nzurück und vergleicht es Byte für Byte.\nDas Senden dauert dadurch doppelt so lange.";
 const char* const EINGANG4EIN =
     "Die DLM-7 wird so eingestellt, daß das Signal an\nEingang 4 als Start/Stopp-Signal interpretiert wird,\nmit dem "
     "der Kurvengenerator bzw. der Kennlinienregler\ngestartet und gestoppt werden kann.";
@@ -180,8 +182,12 @@ ComPanel::ComPanel(Geraetedienst& dienst, QWidget* eltern)
     fKnoepfe->addWidget(FEHLERABFRAGE);
     fKnoepfe->addWidget(FEHLERHILFE);
     fKnoepfe->addStretch();
+    PRUEFEN = new QCheckBox("Nach dem Schreiben prüfen", fehlerbits);
+    PRUEFEN->setObjectName("PRUEFEN");
+    HilfetextSetzen(PRUEFEN, Q(hilfe::PRUEFEN));
     fSpalte->addLayout(fLampen);
     fSpalte->addLayout(fKnoepfe);
+    fSpalte->addWidget(PRUEFEN);
     spalte->addWidget(fehlerbits);
     spalte->addStretch();
 
@@ -217,6 +223,7 @@ ComPanel::ComPanel(Geraetedienst& dienst, QWidget* eltern)
     });
     connect(FEHLERABFRAGE, &QPushButton::clicked, this, [this] { Fehlerabfrage_Callback(); });
     connect(FEHLERHILFE, &QPushButton::clicked, this, [this] { StatusbitsHilfe_Callback(); });
+    connect(PRUEFEN, &QCheckBox::toggled, this, [this](bool an) { dienst_.PruefenSetzen(an); });
     connect(STARTSTOPPEINGANGEIN, &QPushButton::clicked, this, [this] { StartStoppEingang_Callback(true); });
     connect(STARTSTOPPEINGANGAUS, &QPushButton::clicked, this, [this] { StartStoppEingang_Callback(false); });
     LinkAnzeigen(dienst_.offenerPort());
@@ -397,6 +404,9 @@ void ComPanel::ReadIniCompanel(const IniDatei& ini) {
         !((adresse >= 49 && adresse <= 57) || adresse == 38))
         adresse = 49;
     ADRESSE->setCurrentIndex(AdresseIndex(char(adresse)));
+    long pruefen = 0;
+    pruefenGelesen_ = ini.IntLesen("com", "pruefen", pruefen) == IniDatei::Ergebnis::Vorhanden;
+    PRUEFEN->setChecked(pruefenGelesen_ && pruefen != 0);
 
     auto portLesen = [&ini](const char* schluessel) {
         long p = -1;
@@ -421,4 +431,6 @@ void ComPanel::WriteIniCompanel(IniDatei& ini) {
     if (port == -1 && !linkBeruehrt_) port = startPort_;
     ini.IntSetzen("com", "port", port);
     ini.IntSetzen("com", "lport", dienst_.letzterPort());
+    // Only a file that knows the option gets it, so the old program's file stays as it was.
+    if (PRUEFEN->isChecked() || pruefenGelesen_) ini.IntSetzen("com", "pruefen", PRUEFEN->isChecked() ? 1 : 0);
 }

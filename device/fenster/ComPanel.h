@@ -12,6 +12,7 @@ class Geraetedienst;
 class Vorgang;
 class IniDatei;
 class Lampe;
+class QCheckBox;
 class QComboBox;
 class QLabel;
 class QLineEdit;
@@ -47,6 +48,7 @@ class ComPanel : public Werkzeugfenster {
     QPushButton* FEHLERABFRAGE = nullptr;
     std::array<Lampe*, 5> LED_FEHLER{};
     QPushButton* FEHLERHILFE = nullptr;
+    QCheckBox* PRUEFEN = nullptr; // "Nach dem Schreiben prüfen"
     QPushButton* STARTSTOPPEINGANGEIN = nullptr;
     QPushButton* STARTSTOPPEINGANGAUS = nullptr;
     QToolButton* DIREKTHILFE = nullptr;
@@ -82,4 +84,5 @@ class ComPanel : public Werkzeugfenster {
     int startPort_ = -1;
     bool startErledigt_ = false;
     bool linkBeruehrt_ = false;
+    bool pruefenGelesen_ = false; // the settings file had the key "pruefen"
 };

@@ -2,6 +2,7 @@
 #include "kennlinie/fenster/KennlinienPanel.h"
 
 #include "config/KonfigModell.h"
+#include "kennlinie/KennlinieCsv.h"
 #include "kennlinie/KennlinieDatei.h"
 #include "kennlinie/KennlinieText.h"
 #include "kennlinie/fenster/KennlinienDialoge.h"
@@ -128,6 +129,12 @@ int KennlinienPanel::DateiExportieren() {
     const DateiErgebnis wahl = dialoge().Datei(Auswahl("Kennlinie exportieren", "*.txt", true));
     if (wahl.art != DateiErgebnis::Art::Gewaehlt) return 0;
     return KennlinieExportieren(Pfad(wahl.pfad), editor_.kurve.punkte);
+}
+
+int KennlinienPanel::TabelleExportieren() {
+    const DateiErgebnis wahl = dialoge().Datei(Auswahl(kTitelCsvExport, kDateimusterCsv, true));
+    if (wahl.art != DateiErgebnis::Art::Gewaehlt) return 0;
+    return KennlinieCsvExportieren(Pfad(wahl.pfad), editor_.kurve.punkte, konfig_.daten());
 }
 
 void KennlinienPanel::KommentarZeigen() {

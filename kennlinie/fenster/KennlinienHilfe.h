@@ -48,6 +48,9 @@ inline constexpr const char* SpeichernUnter = "Speichert die Kennlinie unter ein
                                               "neuen Dateinamen.";
 inline constexpr const char* Importieren = "Importiert eine Kennlinie aus dem Textformat.";
 inline constexpr const char* Exportieren = "Exportiert die Kennlinie ins Textformat.";
+inline constexpr const char* CsvExportieren = "Schreibt die Tabelle, die die DLM-7 für diese Kennlinie\n"
+                                              "hält, als CSV-Datei für Tabellenkalkulationen: 4096 Zeilen\n"
+                                              "mit Eingang und Ausgang roh und in ihren Einheiten.";
 inline constexpr const char* Rueckgaengig = "Macht den letzten Bearbeitungsschritt rückgängig.";
 inline constexpr const char* Wiederherstellen = "Stellt den letzten rückgängig gemachten\n"
                                                 "Bearbeitungsschritt wieder her.";

@@ -68,6 +68,7 @@ void KennlinienPanel::MenuesAnlegen() {
         {Befehl::SpeichernUnter, "Kennlinie speichern unter", nullptr, "", KennlHilfe::SpeichernUnter, {}},
         {Befehl::Importieren, "Kennlinie importieren", nullptr, "", KennlHilfe::Importieren, {}},
         {Befehl::Exportieren, "Kennlinie exportieren", nullptr, "", KennlHilfe::Exportieren, {}},
+        {Befehl::CsvExportieren, "Tabelle als CSV exportieren…", nullptr, "", KennlHilfe::CsvExportieren, {}},
     };
     for (const auto& [b, text, bild, tipp, text2, taste] : dateiEintraege) {
         QAction* a =
@@ -162,9 +163,10 @@ void KennlinienPanel::MenuesAnlegen() {
     }
     leiste->insertSeparator(hilfe);
 
-    for (Befehl b : {Befehl::Neu, Befehl::Laden, Befehl::Speichern, Befehl::SpeichernUnter, Befehl::Importieren,
-                     Befehl::Exportieren, Befehl::AllesMarkieren, Befehl::Rueckgaengig, Befehl::Wiederherstellen,
-                     Befehl::ZoomPlus, Befehl::ZoomMinus, Befehl::ZoomMarkierung, Befehl::ZoomGesamt}) {
+    for (Befehl b :
+         {Befehl::Neu, Befehl::Laden, Befehl::Speichern, Befehl::SpeichernUnter, Befehl::Importieren,
+          Befehl::Exportieren, Befehl::CsvExportieren, Befehl::AllesMarkieren, Befehl::Rueckgaengig,
+          Befehl::Wiederherstellen, Befehl::ZoomPlus, Befehl::ZoomMinus, Befehl::ZoomMarkierung, Befehl::ZoomGesamt}) {
         QAction* a = aktion(b);
         connect(a, &QAction::triggered, this, [this, b, a] {
             const QByteArray text = a->property("hilfe").toByteArray();
@@ -188,6 +190,7 @@ void KennlinienPanel::Befehlen(Befehl b) {
     case Befehl::SpeichernUnter: rc = DateiSpeichern(true); break;
     case Befehl::Importieren: rc = DateiImportieren(); break;
     case Befehl::Exportieren: rc = DateiExportieren(); break;
+    case Befehl::CsvExportieren: rc = TabelleExportieren(); break;
     case Befehl::AllesMarkieren:
         AllesMarkieren(editor_.markierung);
         MarkeZeichnen();

@@ -47,6 +47,7 @@ class KennlinienPanel : public Kurvenfenster {
         SpeichernUnter,
         Importieren,
         Exportieren,
+        CsvExportieren,
         AllesMarkieren,
         Rueckgaengig,
         Wiederherstellen,
@@ -102,6 +103,7 @@ class KennlinienPanel : public Kurvenfenster {
     int DateiSpeichern(bool unter);
     int DateiImportieren();
     int DateiExportieren();
+    int TabelleExportieren();
     void Befehlen(Befehl b);
     void ModusWaehlen(Modus m);
     void DarstellungWaehlen(int d);
@@ -177,7 +179,7 @@ class KennlinienPanel : public Kurvenfenster {
     QLabel* begrenzungText_ = nullptr;
     std::array<Zahlfeld*, 9> felder_{};
     std::array<QPushButton*, 4> knoepfe_{};
-    std::array<QAction*, 13> befehle_{};
+    std::array<QAction*, 14> befehle_{};
     std::array<QAction*, kModi> modi_{};
     std::array<QAction*, 3> darstellungen_{};
     std::array<QToolButton*, 3> darstellungsKnoepfe_{};

@@ -5,6 +5,7 @@
 
 #include "config/KonfigModell.h"
 #include "device/Geraetedienst.h"
+#include "device/Schreibpruefung.h"
 #include "kennlinie/KennlinieGeraet.h"
 #include "uisupport/Beschaeftigt.h"
 #include "uisupport/Dialoge.h"
@@ -18,6 +19,10 @@
 #include <utility>
 
 void KennlinienPanel::Melden(const Uebertragung& u) {
+    // A failed check after the send explains its code first.
+    if (!u.text.empty())
+        dialoge().Meldung(u.Fehlercode() == kFehlerbitsNachSchreiben ? "Fehlerbits" : "Fehler",
+                          QString::fromStdString(u.text));
     for (const Fehlerweg& m : u.meldungen) {
         if (m.ziel == Fehlerweg::Ziel::Anzeige)
             dienst_.FehlerSetzen(m.code);
@@ -51,7 +56,7 @@ void KennlinienPanel::KennlinieSchreiben() {
     auto v = dienst_.Ausfuehren(
         this,
         [=](Auftrag& a) {
-            return KennlinieSenden(a.port, a.adresse, slot, punkte, k, begrenzung, anstieg, a.rueckmeldung);
+            return KennlinieSenden(a.port, a.adresse, slot, punkte, k, begrenzung, anstieg, a.rueckmeldung, a.pruefen);
         },
         [this](const Uebertragung& u) { Melden(u); });
     FortschrittZeigen(v, kSendenTitel);

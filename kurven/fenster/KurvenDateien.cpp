@@ -3,6 +3,7 @@
 #include "kurven/fenster/KurvenPanel.h"
 
 #include "config/KonfigModell.h"
+#include "kurven/KurvenCsv.h"
 #include "kurven/KurvenDatei.h"
 #include "kurven/KurvenFehler.h"
 #include "kurven/KurvenText.h"
@@ -111,4 +112,12 @@ int KurvenPanel::KurvenExportierenMenue() {
     const Wahl w = Waehlen(kTitelKurvenExportieren, kDateimusterText, true, false, KurvenFehler::ExportOeffnen);
     if (!w.gewaehlt) return w.code;
     return KurvenExportieren(satz_, w.pfad);
+}
+
+int KurvenPanel::TabelleExportierenMenue() {
+    const Wahl w = Waehlen(kTitelCsvExport, kDateimusterCsv, true, false, KurvenFehler::CsvOeffnen);
+    if (!w.gewaehlt) return w.code;
+    const CsvErgebnis e = KurvenCsvExportieren(satz_, konfig_.daten(), w.pfad);
+    MeldungenZeigen(e.meldungen);
+    return e.meldungen.empty() ? e.code : 0;
 }

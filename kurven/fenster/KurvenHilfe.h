@@ -52,6 +52,9 @@ inline constexpr const char* Speichern = "Speichert die Kurven in eine Datei.";
 inline constexpr const char* SpeichernUnter = "Speichert die Kurven unter einem\nneuen Dateinamen.";
 inline constexpr const char* Importieren = "Importiert Kurven aus dem Textformat.";
 inline constexpr const char* Exportieren = "Exportiert die Kurven ins Textformat.";
+inline constexpr const char* CsvExportieren = "Schreibt die Abtastwerte, die die DLM-7 für diese Kurven\n"
+                                              "abspielen würde, als CSV-Datei für Tabellenkalkulationen:\n"
+                                              "Kurve, Zeit in Sekunden, Wert roh und in der Einheit.";
 inline constexpr const char* Ausschneiden = "Löscht das markierte Kurvenstück und speichert\nes im Zwischenspeicher.";
 inline constexpr const char* Kopieren = "Kopiert das markierte Kurvenstück\nin den Zwischenspeicher.";
 inline constexpr const char* Einfuegen =

@@ -100,6 +100,7 @@ void KurvenPanel::MenuesAnlegen() {
         {B::SpeichernUnter, "Kurven speichern unter", nullptr, "", KgHilfe::SpeichernUnter, {}},
         {B::Importieren, "Kurven importieren", nullptr, "", KgHilfe::Importieren, {}},
         {B::Exportieren, "Kurven exportieren", nullptr, "", KgHilfe::Exportieren, {}},
+        {B::CsvExportieren, "Tabelle als CSV exportieren…", nullptr, "", KgHilfe::CsvExportieren, {}},
     };
     for (const Eintrag& e : datei) anlegen(dateiMenue(), beendenAktion(), e);
     dateiMenue()->insertSeparator(beendenAktion());

@@ -280,6 +280,7 @@ void KurvenPanel::Ausfuehren(Befehl b) {
     case Befehl::SpeichernUnter: code = KurvenSpeichernMenue(true); break;
     case Befehl::Importieren: code = KurvenImportierenMenue(); break;
     case Befehl::Exportieren: code = KurvenExportierenMenue(); break;
+    case Befehl::CsvExportieren: code = TabelleExportierenMenue(); break;
     case Befehl::Kopieren: code = Kopieren(satz_); break;
     case Befehl::Ausschneiden: Bearbeitet(Ausschneiden(satz_)); break;
     case Befehl::Einfuegen: Bearbeitet(Einfuegen(satz_)); break;

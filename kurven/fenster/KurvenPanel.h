@@ -41,6 +41,7 @@ class KurvenPanel : public Kurvenfenster {
         SpeichernUnter,
         Importieren,
         Exportieren,
+        CsvExportieren,
         Ausschneiden,
         Kopieren,
         Einfuegen,
@@ -76,6 +77,7 @@ class KurvenPanel : public Kurvenfenster {
     int KurvenSpeichernMenue(bool unter);
     int KurvenImportierenMenue();
     int KurvenExportierenMenue();
+    int TabelleExportierenMenue();
 
     // Replaces the modal inputs (comment, point and segment dialogs, time-base popup).
     void EingabenSetzen(std::unique_ptr<KurvenEingaben> e);

@@ -48,7 +48,7 @@ void KurvenPanel::KurveSenden() {
     }
     auto geteilt = std::make_shared<const Speicherabbild>(std::move(bild));
     auto v = dienst_.Ausfuehren(
-        this, [geteilt](Auftrag& a) { return AbbildSenden(a.port, a.adresse, *geteilt, a.rueckmeldung); },
+        this, [geteilt](Auftrag& a) { return AbbildSenden(a.port, a.adresse, *geteilt, a.rueckmeldung, a.pruefen); },
         [this](Sendeergebnis e) { MeldungenZeigen(e.meldungen); });
     v->Begleiten(std::make_shared<Beschaeftigt>(this, senden_));
     FortschrittBegleiten(v, kTitelDatenSenden);

@@ -1,5 +1,8 @@
 #include "config/KonfigDatei.h"
+#include "device/Protokoll.h"
+#include "device/Schreibpruefung.h"
 #include "kennlinie/KennlinieDatei.h"
+#include "kennlinie/KennlinieFehler.h"
 #include "kennlinie/KennlinieSlot.h"
 #include "kennlinie/KennlinieText.h"
 #include "kern/Fehlermeldungen.h"
@@ -41,8 +44,10 @@ class KennlinieCtl : public ::testing::Test {
     }
     void TearDown() override { fs::remove_all(dir_); }
 
+    // The driver's usual time-out: no case here waits for one, and a shorter
+    // one lets a busy machine turn a slow answer into a failure.
     int Aufruf(std::vector<std::string> befehl) {
-        std::vector<std::string> arg = {"--port", u.sim.SlavePfad(), "--timeout", "0.1"};
+        std::vector<std::string> arg = {"--port", u.sim.SlavePfad(), "--timeout", "0.5"};
         arg.insert(arg.end(), befehl.begin(), befehl.end());
         aus.str({});
         err.str({});
@@ -191,4 +196,66 @@ TEST_F(KennlinieCtl, ExportUndImportOhneGeraet) {
     EXPECT_EQ(Lesen(dir_ / "k.dle"), vorher);
     EXPECT_EQ(datei({"kennlinie-import", Pfad("neu.txt")}), 2);
     EXPECT_NE(err.str().find("kennlinie-import DATEI.txt DATEI.dle"), std::string::npos);
+}
+
+// After every send the error bits; with --pruefen the slot read back and
+// compared, which finds a cell that does not keep what was written.
+TEST_F(KennlinieCtl, SendenPruefenFehlerbitsUndAbweichung) {
+    const KennlinienDatei d = Datei();
+    ASSERT_EQ(KennlinieSpeichern(Pfad("k.dle"), d), 0);
+    const auto zaehlen = [&](const std::string& teil) {
+        int n = 0;
+        for (const std::string& a : u.sim.Anfragen()) n += a.find(teil) != std::string::npos;
+        return n;
+    };
+    const std::string status2 = Protokoll::RahmenStatusLesen('1', '2');
+
+    EXPECT_EQ(Aufruf({"kennlinie-senden", Pfad("k.dle"), "3"}), 0) << err.str();
+    EXPECT_EQ(zaehlen(status2), 1);
+    EXPECT_EQ(zaehlen("BDR"), 0) << "no read-back unless asked";
+    u.sim.AnfragenLoeschen();
+    EXPECT_EQ(Aufruf({"kennlinie-senden", "--pruefen", Pfad("k.dle"), "3"}), 0) << err.str();
+    EXPECT_EQ(err.str(), "");
+    EXPECT_EQ(zaehlen("BDR"), 129) << "8224 bytes in blocks of 64";
+    EXPECT_EQ(Aufruf({"--pruefen", "kennlinie-senden", Pfad("k.dle"), "3"}), 0) << err.str();
+
+    // Slot 3 starts at 0x4040; offset 100 is the high byte of table entry 34 (70 = 0x0046).
+    u.sim.SpeicherfehlerSetzen(0x4040 + 100);
+    EXPECT_EQ(Aufruf({"kennlinie-senden", Pfad("k.dle"), "3"}), 0) << "unnoticed without the check";
+    EXPECT_EQ(Aufruf({"kennlinie-senden", Pfad("k.dle"), "3", "--pruefen"}), 1);
+    EXPECT_EQ(err.str(),
+              "Erste abweichende Adresse: 0x40A4 (gesendet 0x00, gelesen 0xFF)\n" + Fehler(kPruefungAbweichung));
+    u.sim.SpeicherfehlerSetzen(-1);
+
+    u.sim.FehlerbitsSetzen(0x12);
+    EXPECT_EQ(Aufruf({"kennlinie-senden", Pfad("k.dle"), "3"}), 1);
+    EXPECT_EQ(err.str(), "Checksummenfehler\nKurvenauswahlfehler\n" + Fehler(kFehlerbitsNachSchreiben));
+    const std::string bitsText = QAV_Fehlermeldung(kFehlerbitsNachSchreiben);
+    EXPECT_NE(bitsText, QAV_Fehlermeldung(kPruefungAbweichung));
+
+    EXPECT_EQ(Aufruf({"kennlinie-lesen", "--pruefen", "3", Pfad("b.dle")}), 2);
+    EXPECT_EQ(Aufruf({"--pruefen", "id"}), 2);
+}
+
+TEST_F(KennlinieCtl, SlotsLeerUndBelegt) {
+    // A box without characteristic curves has no slots to show.
+    EXPECT_EQ(Aufruf({"slots"}), 1);
+    EXPECT_EQ(err.str(), Fehler(KennlFehler::BlockLesenKeineKennlinien));
+
+    // The first send prepares all seven slots as empty ones.
+    const KennlinienDatei d = Datei();
+    ASSERT_EQ(KennlinieSpeichern(Pfad("k.dle"), d), 0);
+    ASSERT_EQ(Aufruf({"kennlinie-senden", Pfad("k.dle"), "3"}), 0) << err.str();
+    SlotAbbild bild;
+    ASSERT_EQ(SlotAbbildErzeugen(NeueKennlinie().punkte, KonfigStandardwerte(), 10.0, 0.1, bild), 0);
+    u.sim.SpeicherSetzen(static_cast<std::size_t>(SlotAdresse(7)), Bytes(bild));
+    u.sim.AnfragenLoeschen();
+    EXPECT_EQ(Aufruf({"slots"}), 0) << err.str();
+    EXPECT_EQ(aus.str(), "1\tleer\n2\tleer\n3\tbelegt\t819\t2048\n4\tleer\n5\tleer\n6\tleer\n7\tbelegt\t0.1\t4095\n");
+    EXPECT_EQ(u.sim.Anfragen().size(), 14u) << "a mode check and one short read per slot";
+
+    u.sim.StoerungSetzen(Dlm7Simulator::Stoerung::Nak, 3);
+    EXPECT_EQ(Aufruf({"slots"}), 1);
+    EXPECT_EQ(aus.str(), "") << "nothing printed from a failed overview";
+    EXPECT_EQ(Aufruf({"slots", "1"}), 2);
 }

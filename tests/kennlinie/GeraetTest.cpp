@@ -112,8 +112,9 @@ TEST_F(KennlinieGeraet, SendenInSlotZweiUndZuruecklesen) {
     EXPECT_EQ(bloecke.front(), std::make_pair(0x2020L, 32L));
     EXPECT_EQ(bloecke[1], std::make_pair(0x2040L, 64L));
     EXPECT_EQ(bloecke.back().first + bloecke.back().second - 1, 0x403F);
-    EXPECT_EQ(anfragen[anfragen.size() - 2], "#1M1C04\r");
-    EXPECT_EQ(anfragen.back(), "#1M1S02\r");
+    EXPECT_EQ(anfragen[anfragen.size() - 3], "#1M1C04\r");
+    EXPECT_EQ(anfragen[anfragen.size() - 2], "#1M1S02\r");
+    EXPECT_EQ(anfragen.back(), "#1S2R\r") << "the error bits after the send";
     EXPECT_EQ(u.sim.Modus(), 0x02);
 
     SlotAbbild bild;

@@ -2,6 +2,8 @@
 // question, import, export, "Neu" and the unsaved-changes question.
 #include "KennlinienUmgebung.h"
 
+#include "kennlinie/KennlinieCsv.h"
+
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
@@ -185,4 +187,31 @@ TEST_F(KennlinienDateien, AbgebrocheneDateiwahlAendertNichts) {
     EXPECT_EQ(Punkte().size(), 2u);
     EXPECT_TRUE(k->ungespeichert());
     EXPECT_EQ(k->windowTitle(), "Kennlinienregler");
+}
+
+TEST_F(KennlinienDateien, TabelleAlsCsvMitDerKonfigurationInKraft) {
+    KonfigAendern([](KonfigDaten& c) { EinheitTextSetzen(c, Seite::Ausgang, 0, "bar"); });
+    k->editor().kurve.punkte = {{0, 10, 0}, {100, 0, 0}};
+    u.dialoge.DateiGewaehlt(u.Pfad("t.csv"));
+    Ausloesen(Befehl::CsvExportieren);
+    EXPECT_EQ(u.dialoge.Letztes().datei.titel, "Tabelle als CSV exportieren");
+    EXPECT_EQ(k->aktion(Befehl::CsvExportieren)->text(), "Tabelle als CSV exportieren…");
+    EXPECT_TRUE(u.dialoge.VonArt("Meldung").empty());
+    std::string erwartet;
+    ASSERT_EQ(KennlinieCsvText(Punkte(), Konfig(), erwartet), 0);
+    EXPECT_NE(erwartet.find("Ausgang 1 [bar]"), std::string::npos);
+    QFile f(u.Pfad("t.csv"));
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    EXPECT_EQ(f.readAll().toStdString(), erwartet);
+    f.close();
+
+    // A curve longer than the table: the catalogue's popup, the old file stays.
+    k->editor().kurve.punkte = {{0, 4096, 0}, {100, 1, 0}};
+    u.dialoge.Leeren();
+    u.dialoge.DateiGewaehlt(u.Pfad("t.csv"));
+    Ausloesen(Befehl::CsvExportieren);
+    ASSERT_EQ(u.dialoge.VonArt("Meldung").size(), 1u);
+    EXPECT_EQ(u.dialoge.VonArt("Meldung")[0].titel, "Fehler #1023505");
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    EXPECT_EQ(f.readAll().toStdString(), erwartet);
 }

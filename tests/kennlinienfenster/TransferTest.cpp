@@ -3,8 +3,12 @@
 #include "KennlinienUmgebung.h"
 
 #include "device/Blocktransfer.h"
+#include "device/Schreibpruefung.h"
+#include "device/fenster/ComPanel.h"
+#include "kern/IniDatei.h"
 #include "sim/SimUmgebung.h"
 
+#include <QCheckBox>
 #include <QLineEdit>
 
 #include <chrono>
@@ -169,4 +173,53 @@ TEST_F(KennlinienTransfer, ZuVielePunkteGehenNichtAufDieLeitung) {
     Warten();
     EXPECT_EQ(u.dialoge.Letztes().titel, "Fehler #1023505");
     EXPECT_TRUE(s.sim.Anfragen().empty());
+}
+
+// "Nach dem Schreiben prüfen" in the connection window makes the send read
+// the slot back; a cell that does not keep its byte is reported by address.
+TEST_F(KennlinienTransfer, PruefenNachDemSchreibenFindetAbweichung) {
+    k->editor().kurve.punkte = kKurve;
+    Eingeben(k->feld(Feld::KurvenNr), "1");
+    s.sim.SpeicherfehlerSetzen(40); // high byte of table entry 4 (16 = 0x0010)
+    Knopf(KennlinienPanel::Knopf::Schreiben);
+    Warten();
+    EXPECT_EQ(Dienst().fehler(), 0) << "unnoticed without the check";
+    EXPECT_TRUE(u.dialoge.VonArt("Meldung").empty());
+
+    auto* pruefen = Com()->findChild<QCheckBox*>("PRUEFEN");
+    ASSERT_NE(pruefen, nullptr);
+    EXPECT_EQ(pruefen->text(), "Nach dem Schreiben prüfen");
+    pruefen->setChecked(true);
+    EXPECT_TRUE(Dienst().pruefen());
+    Knopf(KennlinienPanel::Knopf::Schreiben);
+    Warten();
+    EXPECT_EQ(Dienst().fehler(), kPruefungAbweichung);
+    const auto meldungen = u.dialoge.VonArt("Meldung");
+    ASSERT_EQ(meldungen.size(), 1u);
+    EXPECT_EQ(meldungen[0].titel, "Fehler");
+    EXPECT_EQ(meldungen[0].text, "Erste abweichende Adresse: 0x0028 (gesendet 0x00, gelesen 0xFF)");
+
+    // A mended cell passes; error bits of the box are named by their texts.
+    s.sim.SpeicherfehlerSetzen(-1);
+    u.dialoge.Leeren();
+    Knopf(KennlinienPanel::Knopf::Schreiben);
+    Warten();
+    EXPECT_EQ(Dienst().fehler(), 0);
+    EXPECT_TRUE(u.dialoge.VonArt("Meldung").empty());
+    s.sim.FehlerbitsSetzen(0x01);
+    Knopf(KennlinienPanel::Knopf::Schreiben);
+    Warten();
+    EXPECT_EQ(Dienst().fehler(), kFehlerbitsNachSchreiben);
+    ASSERT_EQ(u.dialoge.VonArt("Meldung").size(), 1u);
+    EXPECT_EQ(u.dialoge.VonArt("Meldung")[0].titel, "Fehlerbits");
+    EXPECT_EQ(u.dialoge.VonArt("Meldung")[0].text, "Speicherfehler");
+
+    // The option lives in the settings file.
+    IniDatei ini;
+    Com()->WriteIniCompanel(ini);
+    long wert = 0;
+    EXPECT_EQ(ini.IntLesen("com", "pruefen", wert), IniDatei::Ergebnis::Vorhanden);
+    EXPECT_EQ(wert, 1);
+    pruefen->setChecked(false);
+    EXPECT_FALSE(Dienst().pruefen());
 }

@@ -1,6 +1,7 @@
 #include "KurvenHilfe.h"
 
 #include "config/KonfigDatei.h"
+#include "device/Schreibpruefung.h"
 #include "kern/Fehlermeldungen.h"
 #include "kurven/KurvenDatei.h"
 #include "kurven/KurvenFehler.h"
@@ -22,7 +23,7 @@ class KurvenCtl : public ::testing::Test {
     void SetUp() override { ASSERT_TRUE(u.bereit()) << u.fehler; }
 
     int Aufruf(std::vector<std::string> befehl, std::string port = {}) {
-        std::vector<std::string> arg = {"--port", port.empty() ? u.sim.SlavePfad() : port, "--timeout", "0.1"};
+        std::vector<std::string> arg = {"--port", port.empty() ? u.sim.SlavePfad() : port, "--timeout", "0.5"};
         arg.insert(arg.end(), befehl.begin(), befehl.end());
         aus.str({});
         err.str({});
@@ -142,3 +143,28 @@ TEST_F(KurvenCtl, ExportUndImportOhneGeraet) {
     EXPECT_EQ(Aufruf({"kurven-import", txt}, keinPort), 2);
     EXPECT_NE(err.str().find("kurven-import DATEI.txt DATEI.dlr"), std::string::npos);
 }
+
+namespace {
+
+TEST_F(KurvenCtl, SendenPruefenFehlerbitsUndAbweichung) {
+    Kurvensatz s;
+    s.kurven[0] = KurveAus({{0, 3, 7}, {4095, 1, 7}});
+    const std::string datei = Speichern(s, "satz.dlr");
+    EXPECT_EQ(Aufruf({"kurven-senden", "--pruefen", datei}), 0) << err.str();
+    EXPECT_EQ(err.str(), "");
+
+    // The first sample word of curve 1 (at 0x20) does not keep its high byte.
+    u.sim.SpeicherfehlerSetzen(0x20);
+    EXPECT_EQ(Aufruf({"kurven-senden", datei}), 0) << "unnoticed without the check";
+    EXPECT_EQ(Aufruf({"kurven-senden", "--pruefen", datei}), 1);
+    EXPECT_EQ(err.str(),
+              "Erste abweichende Adresse: 0x0020 (gesendet 0x60, gelesen 0x9F)\n" + Fehler(kPruefungAbweichung));
+    u.sim.SpeicherfehlerSetzen(-1);
+
+    u.sim.FehlerbitsSetzen(0x08);
+    EXPECT_EQ(Aufruf({"kurven-senden", datei}), 1);
+    EXPECT_EQ(err.str(), "Daten nicht sinnvoll\n" + Fehler(kFehlerbitsNachSchreiben));
+    EXPECT_EQ(Aufruf({"kurven-lesen", "--pruefen", dir / "l.dlr"}), 2);
+}
+
+} // namespace

@@ -1,6 +1,7 @@
 #include "KurvenHilfe.h"
 #include "geraet/GeraetTestBasis.h"
 
+#include "device/Schreibpruefung.h"
 #include "kurven/KurvenAnsicht.h"
 #include "kurven/KurvenDigital.h"
 #include "kurven/KurvenFehler.h"
@@ -8,6 +9,8 @@
 #include "sim/SimGenerator.h"
 
 #include <gtest/gtest.h>
+
+#include <algorithm>
 
 using namespace kurvengenerator;
 
@@ -140,7 +143,10 @@ TEST_F(KurvenTransfer, SendenSchaltetGeneratorEinUndDerSimulatorSpieltEs) {
     EXPECT_EQ(prozente.back(), 100);
     const Speicherabbild a = AbbildErstellen(s);
     EXPECT_EQ(Speicher(a.bytes.size()), a.bytes);
-    EXPECT_EQ(LetzteAnfrage(), "#1M1S04\r");
+    const auto anfragen = u.sim.Anfragen();
+    ASSERT_GE(anfragen.size(), 2u);
+    EXPECT_EQ(anfragen[anfragen.size() - 2], "#1M1S04\r");
+    EXPECT_EQ(anfragen.back(), "#1S2R\r") << "the error bits after the send";
 
     // The simulator plays every tick on its time base, the cycles, then the rest value.
     SimSpeicher::Abbild bild{};
@@ -291,3 +297,31 @@ TEST_F(KurvenTransfer, AbbruchSendetNichtsMehr) {
     EXPECT_EQ(l.code, kLesenAbgebrochen);
     EXPECT_FALSE(l.kurven);
 }
+
+namespace {
+
+// With the check, one progress runs 0..50 for the write and 50..100 for the
+// read-back, never backwards; a cell that drops its byte fails the send.
+TEST_F(KurvenTransfer, PruefenNachDemSendenEinFortschrittBisHundert) {
+    const Kurvensatz s = Gemischt();
+    std::vector<int> prozente;
+    Blockrueckmeldung r;
+    r.fortschritt = [&](int p) { prozente.push_back(p); };
+    Sendeergebnis e = KurvenSenden(p, '1', s, r, true);
+    ASSERT_EQ(e.code, 0);
+    ASSERT_FALSE(prozente.empty());
+    EXPECT_TRUE(std::is_sorted(prozente.begin(), prozente.end()));
+    EXPECT_NE(std::find(prozente.begin(), prozente.end(), 50), prozente.end());
+    EXPECT_EQ(prozente.back(), 100);
+
+    u.sim.SpeicherfehlerSetzen(0x21);
+    e = KurvenSenden(p, '1', s, {}, true);
+    EXPECT_EQ(e.code, kPruefungAbweichung);
+    ASSERT_EQ(e.meldungen.size(), 3u);
+    EXPECT_EQ(e.meldungen[1].titel, "Fehler");
+    EXPECT_EQ(e.meldungen[1].text.rfind("Erste abweichende Adresse: 0x0021 ", 0), 0u) << e.meldungen[1].text;
+    EXPECT_EQ(e.meldungen[2].art, Meldung::Art::Fehleranzeige);
+    EXPECT_EQ(e.meldungen[2].code, kPruefungAbweichung);
+}
+
+} // namespace

@@ -3,6 +3,8 @@
 // question, import errors.
 #include "KurvenFensterHilfe.h"
 
+#include "kurven/KurvenCsv.h"
+
 #include <QLineEdit>
 
 namespace {
@@ -138,6 +140,37 @@ TEST_F(KurvenDateien, ImportfehlerUndExport) {
     Kurven()->aktion(B::Importieren)->trigger();
     EXPECT_TRUE(Kurven()->satz().geaendert);
     EXPECT_EQ(Kurven()->satz().kurven[3].punkte, std::vector<Kurvenpunkt>{kFrischerPunkt});
+}
+
+} // namespace
+
+namespace {
+
+TEST_F(KurvenDateien, TabelleAlsCsvMitDerKonfigurationInKraft) {
+    KonfigAendern([](KonfigDaten& c) { EinheitTextSetzen(c, Seite::Ausgang, 2, "mm"); });
+    Beispiel();
+    u.dialoge.DateiGewaehlt(u.Pfad("t.csv"));
+    Kurven()->aktion(B::CsvExportieren)->trigger();
+    EXPECT_EQ(u.dialoge.Letztes().datei.titel, "Tabelle als CSV exportieren");
+    EXPECT_TRUE(u.dialoge.VonArt("Meldung").empty());
+    const Speicherabbild bild = AbbildErstellen(Kurven()->satz());
+    const std::string erwartet = KurvenCsvText(bild, Konfig());
+    EXPECT_EQ(erwartet.substr(0, erwartet.find('\r')), "Kurve,Zeit [s],Wert roh,Wert [V / V / mm / V]");
+    QFile f(u.Pfad("t.csv"));
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    EXPECT_EQ(f.readAll().toStdString(), erwartet);
+    f.close();
+
+    // A set too big for the box: the send's memory message alone, the old file stays.
+    Kurven()->satz().kurven[1].punkte = {{0, 40000, 1}};
+    u.dialoge.Leeren();
+    u.dialoge.DateiGewaehlt(u.Pfad("t.csv"));
+    Kurven()->aktion(B::CsvExportieren)->trigger();
+    const auto meldungen = u.dialoge.VonArt("Meldung");
+    ASSERT_EQ(meldungen.size(), 1u);
+    EXPECT_EQ(meldungen[0].text, kTextSpeicherZuKlein);
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    EXPECT_EQ(f.readAll().toStdString(), erwartet);
 }
 
 } // namespace

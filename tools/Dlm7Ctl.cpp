@@ -1,6 +1,7 @@
 #include "tools/Dlm7Ctl.h"
 
 #include "device/Blocktransfer.h"
+#include "device/PortSuche.h"
 #include "device/PortTabelle.h"
 #include "device/Protokoll.h"
 #include "device/Qavksv5.h"
@@ -35,7 +36,8 @@ const char* const kVerwendung =
     "    modus-loeschen MASKE       Bits der Hex-MASKE im Modusregister löschen\n"
     "    speicher-lesen START ANZAHL   Kurvenspeicher lesen (Ausgabe hex)\n"
     "    speicher-schreiben START HEX  Bytes in den Kurvenspeicher schreiben\n"
-    "    scan                       Adressen 1..9 nach Geräten absuchen\n";
+    "    scan                       Adressen 1..9 nach Geräten absuchen\n"
+    "    ports                      vorhandene serielle Geräte auflisten (Pfad TAB Beschreibung)\n";
 
 struct Verwendungsfehler {};
 
@@ -213,6 +215,12 @@ int Dlm7CtlAusfuehren(const std::vector<std::string>& argumente, std::ostream& a
         if (!nr) throw Verwendungsfehler{};
         const std::string befehl = argumente[i];
         const std::vector<std::string> arg(argumente.begin() + static_cast<long>(i) + 1, argumente.end());
+        if (befehl == "ports") {
+            // Needs no box and opens no port.
+            if (!arg.empty() || !konfig.empty()) throw Verwendungsfehler{};
+            for (const SeriellesGeraet& g : SerielleGeraete()) aus << g.pfad << '\t' << g.beschreibung << '\n';
+            return 0;
+        }
         if (IstKennlinienBefehl(befehl)) {
             const int status = KennlinienBefehl(befehl, arg, {*nr, baud, zeitlimit, adresse[0], konfig}, aus, err);
             if (status == 2) throw Verwendungsfehler{};

@@ -2,13 +2,18 @@
 
 #include "device/PortFehler.h"
 #include "device/Qavksv5.h"
+#include "device/Verbindung.h"
+#include "kern/Fehlermeldungen.h"
 
 #include <QCoreApplication>
 #include <QEventLoop>
 #include <QThread>
 #include <QTimer>
 
-Geraetedienst::Geraetedienst(QObject* eltern) : QObject(eltern), faden_(new QThread), arbeiter_(new QObject) {
+Geraetedienst::Geraetedienst(QObject* eltern)
+    : QObject(eltern), faden_(new QThread), arbeiter_(new QObject), wiederholung_(new QTimer(this)) {
+    wiederholung_->setInterval(kWiederholungMs);
+    connect(wiederholung_, &QTimer::timeout, this, &Geraetedienst::HintergrundVersuch);
     faden_->setObjectName("Geraetedienst");
     arbeiter_->moveToThread(faden_);
     connect(faden_, &QThread::finished, arbeiter_, &QObject::deleteLater);
@@ -34,7 +39,7 @@ void Geraetedienst::AufGuiAusfuehren(bool mitKontext, const QPointer<QObject>& k
         Qt::QueuedConnection);
 }
 
-void Geraetedienst::Einreihen(QObject* kontext, const VorgangPtr& v, Arbeit arbeit) {
+void Geraetedienst::Einreihen(QObject* kontext, const VorgangPtr& v, Arbeit arbeit, bool mitWiederOeffnen) {
     if (beendet_) return;
     if (offen_++ == 0) emit beschaeftigtGeaendert(true);
     std::erase_if(vorgaenge_, [](const std::weak_ptr<Vorgang>& w) { return w.expired(); });
@@ -43,7 +48,10 @@ void Geraetedienst::Einreihen(QObject* kontext, const VorgangPtr& v, Arbeit arbe
     QPointer<QObject> k(kontext);
     QMetaObject::invokeMethod(
         arbeiter_,
-        [this, v, mitKontext, k, arbeit = std::move(arbeit)]() mutable {
+        [this, v, mitKontext, k, mitWiederOeffnen, arbeit = std::move(arbeit)]() mutable {
+            if (mitWiederOeffnen && WiederOeffnen())
+                QMetaObject::invokeMethod(
+                    this, [this, port = wPort_] { Zurueck(port); }, Qt::QueuedConnection);
             Auftrag a;
             a.port = wPort_;
             a.adresse = adresse_.load();
@@ -58,6 +66,10 @@ void Geraetedienst::Einreihen(QObject* kontext, const VorgangPtr& v, Arbeit arbe
                 });
             };
             std::function<void()> ergebnis = arbeit(a);
+            // The picture changes before the window shows the operation's error.
+            if (BruchErkannt())
+                QMetaObject::invokeMethod(
+                    this, [this, port = wPort_] { Gebrochen(port); }, Qt::QueuedConnection);
             QMetaObject::invokeMethod(
                 this,
                 [this, v, mitKontext, k, ergebnis = std::move(ergebnis)] {
@@ -94,8 +106,65 @@ bool Geraetedienst::Abwarten(int millisekunden) {
 
 void Geraetedienst::LinkMelden(int port, int gewuenscht, int code) {
     port_ = port;
+    getrennt_ = false;
+    wiederholung_->stop();
     if (code == 0 && gewuenscht != -1) letzterPort_ = gewuenscht;
-    emit linkGeaendert(port_);
+    emit linkGeaendert(port_, false);
+}
+
+bool Geraetedienst::WiederOeffnen() {
+    if (!wGetrennt_ || wPort_ == -1) return false;
+    // Until the open succeeds the driver keeps refusing requests on the port
+    // with the code of the gone device.
+    if (QAVKSV5_Open(wPort_, kBaud) != 0) return false;
+    QAVKSV5_Timeout(wPort_, kEmpfangsZeitlimit);
+    wGetrennt_ = false;
+    return true;
+}
+
+bool Geraetedienst::BruchErkannt() {
+    if (wPort_ == -1 || wGetrennt_ || !Verbindung::Getrennt(wPort_)) return false;
+    // A dead descriptor would keep a pulled adapter's device node alive.
+    Verbindung::Freigeben(wPort_);
+    wGetrennt_ = true;
+    return true;
+}
+
+void Geraetedienst::Gebrochen(int port) {
+    if (beendet_ || port != port_ || getrennt_) return;
+    getrennt_ = true;
+    emit linkGeaendert(port_, true);
+    FehlerSetzen(QavFehler::Getrennt);
+    wiederholung_->start();
+}
+
+void Geraetedienst::Zurueck(int port) {
+    if (beendet_ || port != port_ || !getrennt_) return;
+    getrennt_ = false;
+    wiederholung_->stop();
+    emit linkGeaendert(port_, false);
+    // The indicator spoke of a state that has passed; any other error stays.
+    if (FehlerKategorie(fehler_) == FehlerKategorie(QavFehler::Getrennt)) FehlerSetzen(0);
+    emit wiederVerbunden(port_);
+}
+
+void Geraetedienst::HintergrundVersuch() {
+    // One attempt at a time; it waits behind whatever the worker is doing.
+    if (beendet_ || !getrennt_ || versuchUnterwegs_) return;
+    versuchUnterwegs_ = true;
+    QMetaObject::invokeMethod(
+        arbeiter_,
+        [this] {
+            const bool zurueck = WiederOeffnen();
+            QMetaObject::invokeMethod(
+                this,
+                [this, zurueck, port = wPort_] {
+                    versuchUnterwegs_ = false;
+                    if (zurueck) Zurueck(port);
+                },
+                Qt::QueuedConnection);
+        },
+        Qt::QueuedConnection);
 }
 
 VorgangPtr Geraetedienst::Oeffnen(int gewuenscht, QObject* kontext, std::function<void(int)> fertig) {
@@ -104,12 +173,12 @@ VorgangPtr Geraetedienst::Oeffnen(int gewuenscht, QObject* kontext, std::functio
         int port;
         std::string grund;
     };
-    return Ausfuehren(
+    return Planen(
         kontext,
         [this, gewuenscht](Auftrag&) {
-            if (gewuenscht == wPort_) return Ergebnis{0, wPort_, {}};
             if (wPort_ != -1) QAVKSV5_Close(wPort_);
             wPort_ = -1;
+            wGetrennt_ = false;
             if (gewuenscht == -1) return Ergebnis{0, -1, {}};
             if (const int r = QAVKSV5_Open(gewuenscht, kBaud); r != 0)
                 return Ergebnis{r, -1, PortFehlerText(gewuenscht)};
@@ -121,7 +190,8 @@ VorgangPtr Geraetedienst::Oeffnen(int gewuenscht, QObject* kontext, std::functio
             LinkMelden(e.port, gewuenscht, e.code);
             if (gewuenscht != -1) emit oeffnungsMeldung(QString::fromStdString(e.grund));
             if (fertig) fertig(e.code);
-        });
+        },
+        false);
 }
 
 VorgangPtr Geraetedienst::Schliessen(QObject* kontext, std::function<void(int)> fertig) {
@@ -155,11 +225,13 @@ void Geraetedienst::Beenden() {
     AllesAbbrechen();
     Abwarten();
     beendet_ = true;
+    wiederholung_->stop();
     QMetaObject::invokeMethod(
         arbeiter_,
         [this] {
             if (wPort_ != -1) QAVKSV5_Close(wPort_);
             wPort_ = -1;
+            wGetrennt_ = false;
         },
         Qt::BlockingQueuedConnection);
     port_ = -1;

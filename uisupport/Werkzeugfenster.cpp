@@ -58,8 +58,8 @@ void Werkzeugfenster::DateiMenueAbschliessen(bool trennlinie) {
 
 void Werkzeugfenster::FensterWechseln(FensterId ziel) { emit fensterGewuenscht(ziel); }
 
-void Werkzeugfenster::LinkAnzeigen(int port) {
-    if (bild_) bild_->setWert(port);
+void Werkzeugfenster::LinkAnzeigen(int port, bool getrennt) {
+    if (bild_) bild_->setWert(port, getrennt);
 }
 
 void Werkzeugfenster::FehlerAnzeigen(int code) {

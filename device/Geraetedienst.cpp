@@ -49,6 +49,11 @@ void Geraetedienst::Einreihen(QObject* kontext, const VorgangPtr& v, Arbeit arbe
     QMetaObject::invokeMethod(
         arbeiter_,
         [this, v, mitKontext, k, mitWiederOeffnen, arbeit = std::move(arbeit)]() mutable {
+            // An adapter pulled and plugged again while idle: the user's
+            // action finds the device behind the new descriptor at once.
+            if (mitWiederOeffnen && BruchErkannt(true))
+                QMetaObject::invokeMethod(
+                    this, [this, port = wPort_] { Gebrochen(port); }, Qt::QueuedConnection);
             if (mitWiederOeffnen && WiederOeffnen())
                 QMetaObject::invokeMethod(
                     this, [this, port = wPort_] { Zurueck(port); }, Qt::QueuedConnection);
@@ -67,7 +72,7 @@ void Geraetedienst::Einreihen(QObject* kontext, const VorgangPtr& v, Arbeit arbe
             };
             std::function<void()> ergebnis = arbeit(a);
             // The picture changes before the window shows the operation's error.
-            if (BruchErkannt())
+            if (BruchErkannt(false))
                 QMetaObject::invokeMethod(
                     this, [this, port = wPort_] { Gebrochen(port); }, Qt::QueuedConnection);
             QMetaObject::invokeMethod(
@@ -107,7 +112,10 @@ bool Geraetedienst::Abwarten(int millisekunden) {
 void Geraetedienst::LinkMelden(int port, int gewuenscht, int code) {
     port_ = port;
     getrennt_ = false;
-    wiederholung_->stop();
+    if (port_ == -1)
+        wiederholung_->stop();
+    else
+        wiederholung_->start();
     if (code == 0 && gewuenscht != -1) letzterPort_ = gewuenscht;
     emit linkGeaendert(port_, false);
 }
@@ -122,8 +130,9 @@ bool Geraetedienst::WiederOeffnen() {
     return true;
 }
 
-bool Geraetedienst::BruchErkannt() {
-    if (wPort_ == -1 || wGetrennt_ || !Verbindung::Getrennt(wPort_)) return false;
+bool Geraetedienst::BruchErkannt(bool pruefen) {
+    if (wPort_ == -1 || wGetrennt_) return false;
+    if (!(pruefen ? Verbindung::GetrenntPruefen(wPort_) : Verbindung::Getrennt(wPort_))) return false;
     // A dead descriptor would keep a pulled adapter's device node alive.
     Verbindung::Freigeben(wPort_);
     wGetrennt_ = true;
@@ -135,13 +144,11 @@ void Geraetedienst::Gebrochen(int port) {
     getrennt_ = true;
     emit linkGeaendert(port_, true);
     FehlerSetzen(QavFehler::Getrennt);
-    wiederholung_->start();
 }
 
 void Geraetedienst::Zurueck(int port) {
     if (beendet_ || port != port_ || !getrennt_) return;
     getrennt_ = false;
-    wiederholung_->stop();
     emit linkGeaendert(port_, false);
     // The indicator spoke of a state that has passed; any other error stays.
     if (FehlerKategorie(fehler_) == FehlerKategorie(QavFehler::Getrennt)) FehlerSetzen(0);
@@ -149,17 +156,20 @@ void Geraetedienst::Zurueck(int port) {
 }
 
 void Geraetedienst::HintergrundVersuch() {
-    // One attempt at a time; it waits behind whatever the worker is doing.
-    if (beendet_ || !getrennt_ || versuchUnterwegs_) return;
+    // Only while the worker is idle (an operation does the same before it
+    // starts), and one look at a time.
+    if (beendet_ || port_ == -1 || versuchUnterwegs_ || offen_ > 0) return;
     versuchUnterwegs_ = true;
     QMetaObject::invokeMethod(
         arbeiter_,
         [this] {
-            const bool zurueck = WiederOeffnen();
+            const bool weg = BruchErkannt(true);
+            const bool zurueck = !weg && WiederOeffnen();
             QMetaObject::invokeMethod(
                 this,
-                [this, zurueck, port = wPort_] {
+                [this, weg, zurueck, port = wPort_] {
                     versuchUnterwegs_ = false;
+                    if (weg) Gebrochen(port);
                     if (zurueck) Zurueck(port);
                 },
                 Qt::QueuedConnection);

@@ -66,7 +66,8 @@ class Geraetedienst : public QObject {
   public:
     static constexpr double kEmpfangsZeitlimit = 0.5;
     static constexpr int kBaud = 9600;
-    // Pause between two background attempts to reopen a broken link.
+    // Pause between two background looks at the open port: whether its
+    // device hung up while idle, or (broken) whether it is back.
     static constexpr int kWiederholungMs = 1000;
 
     explicit Geraetedienst(QObject* eltern = nullptr);
@@ -148,7 +149,8 @@ class Geraetedienst : public QObject {
     void HintergrundVersuch();
     // Worker thread.
     bool WiederOeffnen();
-    bool BruchErkannt();
+    // pruefen: also ask the idle port whether its device hung up.
+    bool BruchErkannt(bool pruefen);
 
     QThread* faden_;
     QObject* arbeiter_;

@@ -199,6 +199,14 @@ int PosixSeriellerPort::ByteLesen() {
     }
 }
 
+bool PosixSeriellerPort::geraetWegPruefen() {
+    if (fd_ < 0 || weg_) return weg_;
+    // No events asked for: poll still reports a hang-up or a dead descriptor.
+    pollfd p{fd_, 0, 0};
+    if (::poll(&p, 1, 0) > 0 && (p.revents & (POLLHUP | POLLNVAL))) weg_ = true;
+    return weg_;
+}
+
 int PosixSeriellerPort::EmpfangLeeren() {
     if (fd_ < 0) return -1;
     puffer_.clear();

@@ -21,6 +21,7 @@ class PosixSeriellerPort : public SeriellerPort {
     int EmpfangLeeren() override;
     int SendenLeeren() override;
     bool geraetWeg() const override { return weg_; }
+    bool geraetWegPruefen() override;
 
     // Applies the box's line settings to an open terminal descriptor; the
     // simulator uses it for its pseudo-terminal.

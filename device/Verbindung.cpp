@@ -105,6 +105,11 @@ bool Getrennt(int port) {
     return sgGetrennt[static_cast<std::size_t>(port)] || (p && p->geraetWeg());
 }
 
+bool GetrenntPruefen(int port) {
+    if (SeriellerPort* p = Port(port)) p->geraetWegPruefen();
+    return Getrennt(port);
+}
+
 void Freigeben(int port) {
     if (!Getrennt(port)) return;
     sgGetrennt[static_cast<std::size_t>(port)] = true;

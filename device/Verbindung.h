@@ -34,6 +34,8 @@ int Leeren(int port);
 // A port whose device has left. Its requests fail with QavFehler::Getrennt
 // from then on, without touching the line, until it is opened again.
 bool Getrennt(int port);
+// The same, after asking the port whether its device hung up while idle.
+bool GetrenntPruefen(int port);
 // Releases the descriptor of a gone device; the port number stays marked.
 void Freigeben(int port);
 // rc, or QavFehler::Getrennt when the failure came from a gone device.

@@ -123,6 +123,25 @@ TEST_F(Wiederverbinden, ImLeerlauf) {
     EXPECT_EQ(Com()->fehleranzeige()->nummer(), 0);
 }
 
+TEST_F(Wiederverbinden, GezogenUndWiederGestecktBevorEtwasGeschah) {
+    // Between two background looks: the old descriptor is hung up, the path
+    // already leads to the new box. The user's next action just works.
+    box.Ziehen();
+    ASSERT_TRUE(box.Stecken());
+    IdLesen();
+    EXPECT_EQ(Com()->IDSTRING->text(), "QAV-DLM7D-SIM-V1.0");
+    EXPECT_EQ(Com()->fehleranzeige()->nummer(), 0);
+    EXPECT_TRUE(AlleBilder(kCom, false));
+}
+
+TEST_F(Wiederverbinden, ImLeerlaufOhneAktionErkannt) {
+    box.Ziehen();
+    uhr.start();
+    // Nobody asks the box: the hang-up is seen by the background look.
+    EXPECT_LT(Bis(BruchAngezeigt), Geraetedienst::kWiederholungMs + 1000);
+    PluggenUndWarten();
+}
+
 TEST_F(Wiederverbinden, BeimAbfragenDerEingaenge) {
     DirektPanel* d = Direkt();
     ZeigeChildpanel(d);

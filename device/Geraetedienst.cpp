@@ -67,7 +67,10 @@ void Geraetedienst::Einreihen(QObject* kontext, const VorgangPtr& v, Arbeit arbe
             // Percentages reach the GUI thread in order with everything else.
             a.rueckmeldung.fortschritt = [this, v, mitKontext, k](int prozent) {
                 AufGuiAusfuehren(mitKontext, k, [v, prozent] {
-                    if (v->fortschritt) v->fortschritt(prozent);
+                    if (!v->fortschritt) return;
+                    ++v->imFortschritt_;
+                    v->fortschritt(prozent);
+                    --v->imFortschritt_;
                 });
             };
             std::function<void()> ergebnis = arbeit(a);
@@ -77,18 +80,35 @@ void Geraetedienst::Einreihen(QObject* kontext, const VorgangPtr& v, Arbeit arbe
                     this, [this, port = wPort_] { Gebrochen(port); }, Qt::QueuedConnection);
             QMetaObject::invokeMethod(
                 this,
-                [this, v, mitKontext, k, ergebnis = std::move(ergebnis)] {
-                    v->fertig_ = true;
-                    // Progress dialog and busy marker go before the result
-                    // is shown, so a popup never sits under a dead dialog.
-                    v->begleiter_.clear();
-                    v->fortschritt = nullptr;
-                    if (!mitKontext || k) ergebnis();
-                    Erledigt();
+                [this, v, mitKontext, k, ergebnis = std::move(ergebnis)]() mutable {
+                    Abschliessen(v, mitKontext, k, std::move(ergebnis));
                 },
                 Qt::QueuedConnection);
         },
         Qt::QueuedConnection);
+}
+
+void Geraetedienst::Abschliessen(const VorgangPtr& v, bool mitKontext, const QPointer<QObject>& k,
+                                 std::function<void()> ergebnis) {
+    // A modal progress dialog runs the event loop inside its setValue. A
+    // result that arrives there (an operation failing right after a block)
+    // must not delete the dialog under its own call: it waits until it returns.
+    if (v->imFortschritt_ > 0) {
+        QMetaObject::invokeMethod(
+            this,
+            [this, v, mitKontext, k, ergebnis = std::move(ergebnis)]() mutable {
+                Abschliessen(v, mitKontext, k, std::move(ergebnis));
+            },
+            Qt::QueuedConnection);
+        return;
+    }
+    v->fertig_ = true;
+    // Progress dialog and busy marker go before the result is shown, so a
+    // popup never sits under a dead dialog.
+    v->begleiter_.clear();
+    v->fortschritt = nullptr;
+    if (!mitKontext || k) ergebnis();
+    Erledigt();
 }
 
 void Geraetedienst::Erledigt() {

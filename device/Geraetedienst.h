@@ -47,6 +47,7 @@ class Vorgang {
     std::atomic<bool> abbrechen_{false};
     bool fertig_ = false;
     std::vector<std::shared_ptr<void>> begleiter_;
+    int imFortschritt_ = 0; // GUI thread: depth of running progress callbacks
 };
 using VorgangPtr = std::shared_ptr<Vorgang>;
 
@@ -141,6 +142,7 @@ class Geraetedienst : public QObject {
     using Arbeit = std::function<std::function<void()>(Auftrag&)>;
     void Einreihen(QObject* kontext, const VorgangPtr& v, Arbeit arbeit, bool mitWiederOeffnen);
     void AufGuiAusfuehren(bool mitKontext, const QPointer<QObject>& kontext, std::function<void()> f);
+    void Abschliessen(const VorgangPtr& v, bool mitKontext, const QPointer<QObject>& k, std::function<void()> ergebnis);
     void Erledigt();
     void LinkMelden(int port, int gewuenscht, int code);
     // GUI thread: the worker found the device of port gone, or back.

@@ -92,8 +92,9 @@ ComPanel::ComPanel(Geraetedienst& dienst, QWidget* eltern)
     HilfetextSetzen(PORTWAHL, Q(hilfe::PORTWAHL));
     connect(PORTWAHL->menu(), &QMenu::aboutToShow, this, [this] { PortwahlFuellen(); });
     auto* pfadZeile = new QHBoxLayout;
-    pfadZeile->addWidget(pfad_, 1);
+    pfadZeile->addWidget(pfad_);
     pfadZeile->addWidget(PORTWAHL);
+    pfadZeile->addStretch();
     ADRESSE = new QComboBox(verbindung);
     ADRESSE->setObjectName("ADRESSE");
     for (char c = '1'; c <= '9'; ++c) ADRESSE->addItem(QString(QChar(c)), QChar(c));

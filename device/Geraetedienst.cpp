@@ -2,13 +2,18 @@
 
 #include "device/PortFehler.h"
 #include "device/Qavksv5.h"
+#include "device/Verbindung.h"
+#include "kern/Fehlermeldungen.h"
 
 #include <QCoreApplication>
 #include <QEventLoop>
 #include <QThread>
 #include <QTimer>
 
-Geraetedienst::Geraetedienst(QObject* eltern) : QObject(eltern), faden_(new QThread), arbeiter_(new QObject) {
+Geraetedienst::Geraetedienst(QObject* eltern)
+    : QObject(eltern), faden_(new QThread), arbeiter_(new QObject), wiederholung_(new QTimer(this)) {
+    wiederholung_->setInterval(kWiederholungMs);
+    connect(wiederholung_, &QTimer::timeout, this, &Geraetedienst::HintergrundVersuch);
     faden_->setObjectName("Geraetedienst");
     arbeiter_->moveToThread(faden_);
     connect(faden_, &QThread::finished, arbeiter_, &QObject::deleteLater);
@@ -34,7 +39,7 @@ void Geraetedienst::AufGuiAusfuehren(bool mitKontext, const QPointer<QObject>& k
         Qt::QueuedConnection);
 }
 
-void Geraetedienst::Einreihen(QObject* kontext, const VorgangPtr& v, Arbeit arbeit) {
+void Geraetedienst::Einreihen(QObject* kontext, const VorgangPtr& v, Arbeit arbeit, bool mitWiederOeffnen) {
     if (beendet_) return;
     if (offen_++ == 0) emit beschaeftigtGeaendert(true);
     std::erase_if(vorgaenge_, [](const std::weak_ptr<Vorgang>& w) { return w.expired(); });
@@ -43,7 +48,15 @@ void Geraetedienst::Einreihen(QObject* kontext, const VorgangPtr& v, Arbeit arbe
     QPointer<QObject> k(kontext);
     QMetaObject::invokeMethod(
         arbeiter_,
-        [this, v, mitKontext, k, arbeit = std::move(arbeit)]() mutable {
+        [this, v, mitKontext, k, mitWiederOeffnen, arbeit = std::move(arbeit)]() mutable {
+            // An adapter pulled and plugged again while idle: the user's
+            // action finds the device behind the new descriptor at once.
+            if (mitWiederOeffnen && BruchErkannt(true))
+                QMetaObject::invokeMethod(
+                    this, [this, port = wPort_] { Gebrochen(port); }, Qt::QueuedConnection);
+            if (mitWiederOeffnen && WiederOeffnen())
+                QMetaObject::invokeMethod(
+                    this, [this, port = wPort_] { Zurueck(port); }, Qt::QueuedConnection);
             Auftrag a;
             a.port = wPort_;
             a.adresse = adresse_.load();
@@ -55,24 +68,48 @@ void Geraetedienst::Einreihen(QObject* kontext, const VorgangPtr& v, Arbeit arbe
             // Percentages reach the GUI thread in order with everything else.
             a.rueckmeldung.fortschritt = [this, v, mitKontext, k](int prozent) {
                 AufGuiAusfuehren(mitKontext, k, [v, prozent] {
-                    if (v->fortschritt) v->fortschritt(prozent);
+                    if (!v->fortschritt) return;
+                    ++v->imFortschritt_;
+                    v->fortschritt(prozent);
+                    --v->imFortschritt_;
                 });
             };
             std::function<void()> ergebnis = arbeit(a);
+            // The picture changes before the window shows the operation's error.
+            if (BruchErkannt(false))
+                QMetaObject::invokeMethod(
+                    this, [this, port = wPort_] { Gebrochen(port); }, Qt::QueuedConnection);
             QMetaObject::invokeMethod(
                 this,
-                [this, v, mitKontext, k, ergebnis = std::move(ergebnis)] {
-                    v->fertig_ = true;
-                    // Progress dialog and busy marker go before the result
-                    // is shown, so a popup never sits under a dead dialog.
-                    v->begleiter_.clear();
-                    v->fortschritt = nullptr;
-                    if (!mitKontext || k) ergebnis();
-                    Erledigt();
+                [this, v, mitKontext, k, ergebnis = std::move(ergebnis)]() mutable {
+                    Abschliessen(v, mitKontext, k, std::move(ergebnis));
                 },
                 Qt::QueuedConnection);
         },
         Qt::QueuedConnection);
+}
+
+void Geraetedienst::Abschliessen(const VorgangPtr& v, bool mitKontext, const QPointer<QObject>& k,
+                                 std::function<void()> ergebnis) {
+    // A modal progress dialog runs the event loop inside its setValue. A
+    // result that arrives there (an operation failing right after a block)
+    // must not delete the dialog under its own call: it waits until it returns.
+    if (v->imFortschritt_ > 0) {
+        QMetaObject::invokeMethod(
+            this,
+            [this, v, mitKontext, k, ergebnis = std::move(ergebnis)]() mutable {
+                Abschliessen(v, mitKontext, k, std::move(ergebnis));
+            },
+            Qt::QueuedConnection);
+        return;
+    }
+    v->fertig_ = true;
+    // Progress dialog and busy marker go before the result is shown, so a
+    // popup never sits under a dead dialog.
+    v->begleiter_.clear();
+    v->fortschritt = nullptr;
+    if (!mitKontext || k) ergebnis();
+    Erledigt();
 }
 
 void Geraetedienst::Erledigt() {
@@ -95,8 +132,70 @@ bool Geraetedienst::Abwarten(int millisekunden) {
 
 void Geraetedienst::LinkMelden(int port, int gewuenscht, int code) {
     port_ = port;
+    getrennt_ = false;
+    if (port_ == -1)
+        wiederholung_->stop();
+    else
+        wiederholung_->start();
     if (code == 0 && gewuenscht != -1) letzterPort_ = gewuenscht;
-    emit linkGeaendert(port_);
+    emit linkGeaendert(port_, false);
+}
+
+bool Geraetedienst::WiederOeffnen() {
+    if (!wGetrennt_ || wPort_ == -1) return false;
+    // Until the open succeeds the driver keeps refusing requests on the port
+    // with the code of the gone device.
+    if (QAVKSV5_Open(wPort_, kBaud) != 0) return false;
+    QAVKSV5_Timeout(wPort_, kEmpfangsZeitlimit);
+    wGetrennt_ = false;
+    return true;
+}
+
+bool Geraetedienst::BruchErkannt(bool pruefen) {
+    if (wPort_ == -1 || wGetrennt_) return false;
+    if (!(pruefen ? Verbindung::GetrenntPruefen(wPort_) : Verbindung::Getrennt(wPort_))) return false;
+    // A dead descriptor would keep a pulled adapter's device node alive.
+    Verbindung::Freigeben(wPort_);
+    wGetrennt_ = true;
+    return true;
+}
+
+void Geraetedienst::Gebrochen(int port) {
+    if (beendet_ || port != port_ || getrennt_) return;
+    getrennt_ = true;
+    emit linkGeaendert(port_, true);
+    FehlerSetzen(QavFehler::Getrennt);
+}
+
+void Geraetedienst::Zurueck(int port) {
+    if (beendet_ || port != port_ || !getrennt_) return;
+    getrennt_ = false;
+    emit linkGeaendert(port_, false);
+    // The indicator spoke of a state that has passed; any other error stays.
+    if (FehlerKategorie(fehler_) == FehlerKategorie(QavFehler::Getrennt)) FehlerSetzen(0);
+    emit wiederVerbunden(port_);
+}
+
+void Geraetedienst::HintergrundVersuch() {
+    // Only while the worker is idle (an operation does the same before it
+    // starts), and one look at a time.
+    if (beendet_ || port_ == -1 || versuchUnterwegs_ || offen_ > 0) return;
+    versuchUnterwegs_ = true;
+    QMetaObject::invokeMethod(
+        arbeiter_,
+        [this] {
+            const bool weg = BruchErkannt(true);
+            const bool zurueck = !weg && WiederOeffnen();
+            QMetaObject::invokeMethod(
+                this,
+                [this, weg, zurueck, port = wPort_] {
+                    versuchUnterwegs_ = false;
+                    if (weg) Gebrochen(port);
+                    if (zurueck) Zurueck(port);
+                },
+                Qt::QueuedConnection);
+        },
+        Qt::QueuedConnection);
 }
 
 VorgangPtr Geraetedienst::Oeffnen(int gewuenscht, QObject* kontext, std::function<void(int)> fertig) {
@@ -105,12 +204,12 @@ VorgangPtr Geraetedienst::Oeffnen(int gewuenscht, QObject* kontext, std::functio
         int port;
         std::string grund;
     };
-    return Ausfuehren(
+    return Planen(
         kontext,
         [this, gewuenscht](Auftrag&) {
-            if (gewuenscht == wPort_) return Ergebnis{0, wPort_, {}};
             if (wPort_ != -1) QAVKSV5_Close(wPort_);
             wPort_ = -1;
+            wGetrennt_ = false;
             if (gewuenscht == -1) return Ergebnis{0, -1, {}};
             if (const int r = QAVKSV5_Open(gewuenscht, kBaud); r != 0)
                 return Ergebnis{r, -1, PortFehlerText(gewuenscht)};
@@ -122,7 +221,8 @@ VorgangPtr Geraetedienst::Oeffnen(int gewuenscht, QObject* kontext, std::functio
             LinkMelden(e.port, gewuenscht, e.code);
             if (gewuenscht != -1) emit oeffnungsMeldung(QString::fromStdString(e.grund));
             if (fertig) fertig(e.code);
-        });
+        },
+        false);
 }
 
 VorgangPtr Geraetedienst::Schliessen(QObject* kontext, std::function<void(int)> fertig) {
@@ -156,11 +256,13 @@ void Geraetedienst::Beenden() {
     AllesAbbrechen();
     Abwarten();
     beendet_ = true;
+    wiederholung_->stop();
     QMetaObject::invokeMethod(
         arbeiter_,
         [this] {
             if (wPort_ != -1) QAVKSV5_Close(wPort_);
             wPort_ = -1;
+            wGetrennt_ = false;
         },
         Qt::BlockingQueuedConnection);
     port_ = -1;

@@ -5,6 +5,11 @@
 // callback and never waits on the serial line. The link state (open port,
 // last port, address, the code on the shared error indicator) lives here and
 // is announced by signals.
+//
+// A link breaks when its device leaves (adapter pulled, box switched off):
+// the port is closed but stays chosen, and the service reopens the same
+// device path before the next operation and about once a second until it is
+// back, the user chooses another port or "not open".
 #include "device/Blocktransfer.h"
 
 #include <QObject>
@@ -18,6 +23,7 @@
 #include <vector>
 
 class QThread;
+class QTimer;
 
 // Start and stop with no open port, shared by the connection and curve windows.
 constexpr int kComStartOhnePort = -122234;
@@ -41,6 +47,7 @@ class Vorgang {
     std::atomic<bool> abbrechen_{false};
     bool fertig_ = false;
     std::vector<std::shared_ptr<void>> begleiter_;
+    int imFortschritt_ = 0; // GUI thread: depth of running progress callbacks
 };
 using VorgangPtr = std::shared_ptr<Vorgang>;
 
@@ -62,12 +69,16 @@ class Geraetedienst : public QObject {
   public:
     static constexpr double kEmpfangsZeitlimit = 0.5;
     static constexpr int kBaud = 9600;
+    // Pause between two background looks at the open port: whether its
+    // device hung up while idle, or (broken) whether it is back.
+    static constexpr int kWiederholungMs = 1000;
 
     explicit Geraetedienst(QObject* eltern = nullptr);
     ~Geraetedienst() override;
 
-    // Link state as the GUI thread knows it.
+    // Link state as the GUI thread knows it. A broken link keeps its port.
     int offenerPort() const { return port_; }
+    bool getrennt() const { return getrennt_; }
     int letzterPort() const { return letzterPort_; }
     void LetztenPortSetzen(int port) { letzterPort_ = port; }
     char adresse() const { return adresse_.load(); }
@@ -82,20 +93,14 @@ class Geraetedienst : public QObject {
 
     // Runs arbeit(Auftrag&) on the worker and then fertig(result) on the GUI
     // thread. With a kontext, fertig (and aufGui) are dropped once it is gone.
+    // A broken link is first reopened if its device is back.
     template <class Arbeit, class Fertig> VorgangPtr Ausfuehren(QObject* kontext, Arbeit arbeit, Fertig fertig) {
-        using T = std::invoke_result_t<Arbeit&, Auftrag&>;
-        auto v = std::make_shared<Vorgang>();
-        Einreihen(
-            kontext, v,
-            [arbeit = std::move(arbeit), fertig = std::move(fertig)](Auftrag& a) mutable -> std::function<void()> {
-                auto ergebnis = std::make_shared<T>(arbeit(a));
-                return [fertig, ergebnis]() mutable { fertig(std::move(*ergebnis)); };
-            });
-        return v;
+        return Planen(kontext, std::move(arbeit), std::move(fertig), true);
     }
 
-    // Opens the port (closing another one first); -1 only closes. Choosing
-    // the port in force does nothing. fertig gets 0 or the open's code.
+    // Opens the port (closing the one in force first, also when it is the
+    // same, so choosing it again reopens it); -1 only closes, and ends the
+    // attempts to reopen a broken link. fertig gets 0 or the open's code.
     VorgangPtr Oeffnen(int port, QObject* kontext = nullptr, std::function<void(int)> fertig = {});
     VorgangPtr Schliessen(QObject* kontext = nullptr, std::function<void(int)> fertig = {});
     // The link pictures: reopens the last port (its result on the indicator) or closes.
@@ -115,18 +120,44 @@ class Geraetedienst : public QObject {
     void Beenden();
 
   signals:
-    void linkGeaendert(int port);
+    // The port in force (-1 for none) and whether its device has gone.
+    void linkGeaendert(int port, bool getrennt);
+    // A broken link is back without the user doing anything.
+    void wiederVerbunden(int port);
     // After a failed open: the device path and the cause ("" after a good open).
     void oeffnungsMeldung(const QString& text);
     void fehlerGeaendert(int code);
     void beschaeftigtGeaendert(bool beschaeftigt);
 
   private:
+    template <class Arbeit, class Fertig>
+    VorgangPtr Planen(QObject* kontext, Arbeit arbeit, Fertig fertig, bool mitWiederOeffnen) {
+        using T = std::invoke_result_t<Arbeit&, Auftrag&>;
+        auto v = std::make_shared<Vorgang>();
+        Einreihen(
+            kontext, v,
+            [arbeit = std::move(arbeit), fertig = std::move(fertig)](Auftrag& a) mutable -> std::function<void()> {
+                auto ergebnis = std::make_shared<T>(arbeit(a));
+                return [fertig, ergebnis]() mutable { fertig(std::move(*ergebnis)); };
+            },
+            mitWiederOeffnen);
+        return v;
+    }
+
     using Arbeit = std::function<std::function<void()>(Auftrag&)>;
-    void Einreihen(QObject* kontext, const VorgangPtr& v, Arbeit arbeit);
+    void Einreihen(QObject* kontext, const VorgangPtr& v, Arbeit arbeit, bool mitWiederOeffnen);
     void AufGuiAusfuehren(bool mitKontext, const QPointer<QObject>& kontext, std::function<void()> f);
+    void Abschliessen(const VorgangPtr& v, bool mitKontext, const QPointer<QObject>& k, std::function<void()> ergebnis);
     void Erledigt();
     void LinkMelden(int port, int gewuenscht, int code);
+    // GUI thread: the worker found the device of port gone, or back.
+    void Gebrochen(int port);
+    void Zurueck(int port);
+    void HintergrundVersuch();
+    // Worker thread.
+    bool WiederOeffnen();
+    // pruefen: also ask the idle port whether its device hung up.
+    bool BruchErkannt(bool pruefen);
 
     QThread* faden_;
     QObject* arbeiter_;
@@ -134,6 +165,9 @@ class Geraetedienst : public QObject {
 
     // GUI thread.
     int port_ = -1;
+    bool getrennt_ = false;
+    bool versuchUnterwegs_ = false;
+    QTimer* wiederholung_;
     int letzterPort_ = -1;
     int fehler_ = 0;
     int offen_ = 0;
@@ -143,4 +177,5 @@ class Geraetedienst : public QObject {
 
     // Worker thread.
     int wPort_ = -1;
+    bool wGetrennt_ = false;
 };

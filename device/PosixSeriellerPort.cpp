@@ -37,6 +37,11 @@ bool IstPseudoTerminal(int fd) {
     return m >= 136 && m <= 143;
 }
 
+// The errors with which the kernel reports a device that is no longer
+// there: a USB adapter pulled, a terminal hung up, a pseudo-terminal whose
+// other side closed.
+bool GeraetFort(int fehler) { return fehler == EIO || fehler == ENXIO || fehler == ENODEV || fehler == EBADF; }
+
 } // namespace
 
 void PortFabrikSetzen(PortFabrik fabrik) { Fabrik() = std::move(fabrik); }
@@ -47,6 +52,11 @@ std::unique_ptr<SeriellerPort> NeuerSeriellerPort() {
 }
 
 PosixSeriellerPort::~PosixSeriellerPort() { Schliessen(); }
+
+int PosixSeriellerPort::Fehlschlag() {
+    if (GeraetFort(errno)) weg_ = true;
+    return -1;
+}
 
 int PosixSeriellerPort::LeitungEinstellen(int fd, int baud) {
     speed_t speed = BaudKonstante(baud);
@@ -94,6 +104,7 @@ int PosixSeriellerPort::Oeffnen(const std::string& pfad, int baud) {
     int flags = fcntl(fd, F_GETFL);
     if (flags < 0 || fcntl(fd, F_SETFL, flags & ~O_NONBLOCK) != 0) return aufgeben(true);
     fd_ = fd;
+    weg_ = false;
     puffer_.clear();
     pufferPos_ = 0;
     return 0;
@@ -106,6 +117,7 @@ int PosixSeriellerPort::Schliessen() {
     ioctl(fd_, TIOCNXCL);
     int rc = ::close(fd_);
     fd_ = -1;
+    weg_ = false;
     puffer_.clear();
     pufferPos_ = 0;
     return rc == 0 ? 0 : -1;
@@ -124,6 +136,7 @@ long PosixSeriellerPort::Schreiben(const char* daten, std::size_t anzahl) {
         ssize_t n = ::write(fd_, daten + geschrieben, anzahl - geschrieben);
         if (n < 0) {
             if (errno == EINTR) continue;
+            Fehlschlag();
             return geschrieben > 0 ? static_cast<long>(geschrieben) : -1;
         }
         geschrieben += static_cast<std::size_t>(n);
@@ -133,14 +146,15 @@ long PosixSeriellerPort::Schreiben(const char* daten, std::size_t anzahl) {
 
 int PosixSeriellerPort::SendeWarteschlange() {
     int n = 0;
-    if (fd_ < 0 || ioctl(fd_, TIOCOUTQ, &n) != 0) return -1;
+    if (fd_ < 0) return -1;
+    if (ioctl(fd_, TIOCOUTQ, &n) != 0) return Fehlschlag();
     return n;
 }
 
 int PosixSeriellerPort::SendenAbwarten() {
     if (fd_ < 0) return -1;
     while (tcdrain(fd_) != 0) {
-        if (errno != EINTR) return -1;
+        if (errno != EINTR) return Fehlschlag();
     }
     return 0;
 }
@@ -157,6 +171,7 @@ int PosixSeriellerPort::ByteLesen() {
         int r = ::poll(&p, 1, static_cast<int>(rest));
         if (r < 0) {
             if (errno == EINTR) continue;
+            Fehlschlag();
             return -2;
         }
         if (r == 0) return -1;
@@ -168,27 +183,38 @@ int PosixSeriellerPort::ByteLesen() {
                 pufferPos_ = 1;
                 return puffer_[0];
             }
-            if (n < 0 && errno != EINTR && errno != EAGAIN) return -2;
-        } else if (p.revents & (POLLERR | POLLNVAL)) {
-            return -2;
-        } else if (p.revents & POLLHUP) {
-            // The other side is gone: the line stays silent until the time-out.
-            auto ms = std::chrono::duration_cast<std::chrono::milliseconds>(ende - Uhr::now()).count();
-            if (ms > 0) ::poll(nullptr, 0, static_cast<int>(ms));
-            return -1;
+            if (n < 0 && errno != EINTR && errno != EAGAIN) {
+                Fehlschlag();
+                return -2;
+            }
         }
+        // A hung-up terminal also reports itself readable and then reads
+        // nothing; without this the loop would spin until the time-out.
+        if (p.revents & (POLLHUP | POLLNVAL)) {
+            weg_ = true;
+            return -2;
+        }
+        if (p.revents & POLLERR) return -2;
         if (Uhr::now() >= ende) return -1;
     }
+}
+
+bool PosixSeriellerPort::geraetWegPruefen() {
+    if (fd_ < 0 || weg_) return weg_;
+    // No events asked for: poll still reports a hang-up or a dead descriptor.
+    pollfd p{fd_, 0, 0};
+    if (::poll(&p, 1, 0) > 0 && (p.revents & (POLLHUP | POLLNVAL))) weg_ = true;
+    return weg_;
 }
 
 int PosixSeriellerPort::EmpfangLeeren() {
     if (fd_ < 0) return -1;
     puffer_.clear();
     pufferPos_ = 0;
-    return tcflush(fd_, TCIFLUSH) == 0 ? 0 : -1;
+    return tcflush(fd_, TCIFLUSH) == 0 ? 0 : Fehlschlag();
 }
 
 int PosixSeriellerPort::SendenLeeren() {
     if (fd_ < 0) return -1;
-    return tcflush(fd_, TCOFLUSH) == 0 ? 0 : -1;
+    return tcflush(fd_, TCOFLUSH) == 0 ? 0 : Fehlschlag();
 }

@@ -20,13 +20,19 @@ class PosixSeriellerPort : public SeriellerPort {
     int ByteLesen() override;
     int EmpfangLeeren() override;
     int SendenLeeren() override;
+    bool geraetWeg() const override { return weg_; }
+    bool geraetWegPruefen() override;
 
     // Applies the box's line settings to an open terminal descriptor; the
     // simulator uses it for its pseudo-terminal.
     static int LeitungEinstellen(int fd, int baud);
 
   private:
+    // -1, noting whether errno says the device has left.
+    int Fehlschlag();
+
     int fd_ = -1;
+    bool weg_ = false;
     int zeitlimitMs_ = 500;
     // Bytes already taken from the kernel but not yet handed out.
     std::vector<unsigned char> puffer_;

@@ -48,7 +48,8 @@ int QAVKSV5_IDLesen(int port, char adresse, std::string& kennung) {
     if (!AdresseErlaubt(adresse, false)) return ID_Adresse;
     if (int rc = Verbindung::Anfrage(port, Protokoll::RahmenIDLesen(adresse), true, kID); rc != 0) return rc;
     std::string zeile;
-    if (!Verbindung::ZeileLesen(port, Protokoll::kIDZeileMax, zeile)) return ID_ZeileZeitlimit;
+    if (!Verbindung::ZeileLesen(port, Protokoll::kIDZeileMax, zeile))
+        return Verbindung::Ergebnis(port, ID_ZeileZeitlimit);
     if (!Protokoll::IDZeilePruefen(zeile, adresse, kennung)) return ID_ZeileFehlerhaft;
     return 0;
 }
@@ -71,7 +72,8 @@ int QAVKSV5_EingangLesen(int port, char adresse, const std::string& kanal, doubl
     if (!n) return Ein_Kanal;
     if (int rc = Verbindung::Anfrage(port, Protokoll::RahmenEingangLesen(adresse, n), true, kEin); rc != 0) return rc;
     std::string zeile;
-    if (!Verbindung::ZeileLesen(port, Protokoll::kKurzeZeileMax, zeile)) return Ein_ZeileZeitlimit;
+    if (!Verbindung::ZeileLesen(port, Protokoll::kKurzeZeileMax, zeile))
+        return Verbindung::Ergebnis(port, Ein_ZeileZeitlimit);
     if (!Protokoll::EingangZeilePruefen(zeile, adresse, n, wert)) return Ein_ZeileFehlerhaft;
     return 0;
 }
@@ -101,7 +103,8 @@ int QAVKSV5_SpeicherLesen(int port, char adresse, int bereich, long start, long 
     try {
         zeile.reserve(Protokoll::SpeicherZeileLaenge(anzahl) + 1);
     } catch (const std::bad_alloc&) { return SpL_KeinSpeicher; }
-    if (!Verbindung::ZeileLesen(port, Protokoll::SpeicherZeileLaenge(anzahl), zeile)) return SpL_ZeileZeitlimit;
+    if (!Verbindung::ZeileLesen(port, Protokoll::SpeicherZeileLaenge(anzahl), zeile))
+        return Verbindung::Ergebnis(port, SpL_ZeileZeitlimit);
     using B = Protokoll::SpeicherBefund;
     switch (Protokoll::SpeicherZeilePruefen(zeile, adresse, bereich, start, anzahl, gelesen)) {
     case B::Gut: break;
@@ -138,7 +141,8 @@ int QAVKSV5_StatusLesen(int port, char adresse, int registerNr, unsigned char& w
     char reg = static_cast<char>('0' + registerNr);
     if (int rc = Verbindung::Anfrage(port, Protokoll::RahmenStatusLesen(adresse, reg), true, kSt); rc != 0) return rc;
     std::string zeile;
-    if (!Verbindung::ZeileLesen(port, Protokoll::kKurzeZeileMax, zeile)) return St_ZeileZeitlimit;
+    if (!Verbindung::ZeileLesen(port, Protokoll::kKurzeZeileMax, zeile))
+        return Verbindung::Ergebnis(port, St_ZeileZeitlimit);
     switch (Protokoll::StatusZeilePruefen(zeile, adresse, reg, wert)) {
     case Protokoll::StatusBefund::Gut: return 0;
     case Protokoll::StatusBefund::AnderesRegister:
@@ -152,7 +156,8 @@ int QAVKSV5_ModusLesen(int port, char adresse, unsigned char& modus) {
     if (!AdresseErlaubt(adresse, false)) return ModL_Adresse;
     if (int rc = Verbindung::Anfrage(port, Protokoll::RahmenModusLesen(adresse), true, kModL); rc != 0) return rc;
     std::string zeile;
-    if (!Verbindung::ZeileLesen(port, Protokoll::kKurzeZeileMax, zeile)) return ModL_ZeileZeitlimit;
+    if (!Verbindung::ZeileLesen(port, Protokoll::kKurzeZeileMax, zeile))
+        return Verbindung::Ergebnis(port, ModL_ZeileZeitlimit);
     if (!Protokoll::ModusZeilePruefen(zeile, adresse, modus)) return ModL_ZeileFehlerhaft;
     return 0;
 }

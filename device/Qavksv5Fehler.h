@@ -144,4 +144,9 @@ inline constexpr int ModS_Can = -405166;
 inline constexpr int ModS_KeineAntwort = -403167;
 inline constexpr int ModS_AnderesByte = -404168;
 
+// Any operation on a port whose device has left (read, write, flush or drain
+// said so, or poll reported a hang-up); also every request on that port
+// number until it is opened again.
+inline constexpr int Getrennt = -127169;
+
 } // namespace QavFehler

@@ -27,6 +27,11 @@ class SeriellerPort {
     virtual int ByteLesen() = 0;
     virtual int EmpfangLeeren() = 0;
     virtual int SendenLeeren() = 0;
+    // True once an operation found the device gone (unplugged adapter, hung-up
+    // or closed terminal) rather than merely failing; cleared by the next open.
+    virtual bool geraetWeg() const { return false; }
+    // Asks the platform, without traffic, whether the device has gone since.
+    virtual bool geraetWegPruefen() { return geraetWeg(); }
 };
 
 using PortFabrik = std::function<std::unique_ptr<SeriellerPort>()>;

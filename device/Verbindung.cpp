@@ -13,6 +13,28 @@ namespace Verbindung {
 namespace {
 std::array<std::unique_ptr<SeriellerPort>, 9> sgPorts;
 std::array<int, 9> sgOeffnungsfehler{};
+std::array<bool, 9> sgGetrennt{};
+
+bool Gueltig(int port) { return port >= 1 && port <= 8; }
+
+int Schritte(int port, const std::string& rahmen, bool mitAntwort, const Codes& c) {
+    if (int rc = Leeren(port); rc != 0) return c.leeren != 0 ? c.leeren : rc;
+    SeriellerPort* p = Port(port);
+    long n = p->Schreiben(rahmen.data(), rahmen.size());
+    if (n < 0) return c.schreiben;
+    if (static_cast<std::size_t>(n) != rahmen.size()) return c.kurz;
+    if (p->SendenAbwarten() != 0) return c.schreiben;
+    if (!mitAntwort) return 0;
+    int b = p->ByteLesen();
+    if (b < 0) return c.keineAntwort;
+    switch (static_cast<char>(b)) {
+    case Protokoll::kACK: return 0;
+    case Protokoll::kNAK: return c.nak;
+    case Protokoll::kCAN: return c.can;
+    default: return c.anderesByte;
+    }
+}
+
 } // namespace
 
 bool BaudGueltig(int baud) { return baud == 4800 || baud == 9600 || baud == 19200 || baud == 38400; }
@@ -35,6 +57,7 @@ int Oeffnen(int port, int baud) {
         return QavFehler::Open_Fehlgeschlagen;
     }
     sgOeffnungsfehler[static_cast<std::size_t>(port)] = 0;
+    sgGetrennt[static_cast<std::size_t>(port)] = false;
     platz = std::move(neu);
     return 0;
 }
@@ -46,7 +69,14 @@ int Oeffnungsfehler(int port) {
 
 int Schliessen(int port) {
     SeriellerPort* p = Port(port);
-    if (!p) return QavFehler::Close;
+    const bool getrennt = Getrennt(port);
+    if (Gueltig(port)) sgGetrennt[static_cast<std::size_t>(port)] = false;
+    // A gone device's descriptor may already be released: nothing left to fail.
+    if (!p) return getrennt ? 0 : QavFehler::Close;
+    if (getrennt) {
+        sgPorts[static_cast<std::size_t>(port)].reset();
+        return 0;
+    }
     int rc = p->Schliessen();
     sgPorts[static_cast<std::size_t>(port)].reset();
     return rc == 0 ? 0 : QavFehler::Close;
@@ -59,28 +89,42 @@ int Zeitlimit(int port, double sekunden) {
 }
 
 int Leeren(int port) {
+    if (Getrennt(port)) return QavFehler::Getrennt;
     SeriellerPort* p = Port(port);
-    if (!p || p->EmpfangLeeren() != 0) return QavFehler::Flush_Empfang;
-    if (p->SendenLeeren() != 0) return QavFehler::Flush_Senden;
-    return 0;
+    int rc = 0;
+    if (!p || p->EmpfangLeeren() != 0)
+        rc = QavFehler::Flush_Empfang;
+    else if (p->SendenLeeren() != 0)
+        rc = QavFehler::Flush_Senden;
+    return Ergebnis(port, rc);
+}
+
+bool Getrennt(int port) {
+    if (!Gueltig(port)) return false;
+    const SeriellerPort* p = Port(port);
+    return sgGetrennt[static_cast<std::size_t>(port)] || (p && p->geraetWeg());
+}
+
+bool GetrenntPruefen(int port) {
+    if (SeriellerPort* p = Port(port)) p->geraetWegPruefen();
+    return Getrennt(port);
+}
+
+void Freigeben(int port) {
+    if (!Getrennt(port)) return;
+    sgGetrennt[static_cast<std::size_t>(port)] = true;
+    sgPorts[static_cast<std::size_t>(port)].reset();
+}
+
+int Ergebnis(int port, int rc) {
+    if (rc == 0 || !Getrennt(port)) return rc;
+    sgGetrennt[static_cast<std::size_t>(port)] = true;
+    return QavFehler::Getrennt;
 }
 
 int Anfrage(int port, const std::string& rahmen, bool mitAntwort, const Codes& c) {
-    if (int rc = Leeren(port); rc != 0) return c.leeren != 0 ? c.leeren : rc;
-    SeriellerPort* p = Port(port);
-    long n = p->Schreiben(rahmen.data(), rahmen.size());
-    if (n < 0) return c.schreiben;
-    if (static_cast<std::size_t>(n) != rahmen.size()) return c.kurz;
-    if (p->SendenAbwarten() != 0) return c.schreiben;
-    if (!mitAntwort) return 0;
-    int b = p->ByteLesen();
-    if (b < 0) return c.keineAntwort;
-    switch (static_cast<char>(b)) {
-    case Protokoll::kACK: return 0;
-    case Protokoll::kNAK: return c.nak;
-    case Protokoll::kCAN: return c.can;
-    default: return c.anderesByte;
-    }
+    if (Getrennt(port)) return QavFehler::Getrennt;
+    return Ergebnis(port, Schritte(port, rahmen, mitAntwort, c));
 }
 
 bool ZeileLesen(int port, std::size_t max, std::string& zeile) {

@@ -31,6 +31,16 @@ int Schliessen(int port);
 int Zeitlimit(int port, double sekunden);
 int Leeren(int port);
 
+// A port whose device has left. Its requests fail with QavFehler::Getrennt
+// from then on, without touching the line, until it is opened again.
+bool Getrennt(int port);
+// The same, after asking the port whether its device hung up while idle.
+bool GetrenntPruefen(int port);
+// Releases the descriptor of a gone device; the port number stays marked.
+void Freigeben(int port);
+// rc, or QavFehler::Getrennt when the failure came from a gone device.
+int Ergebnis(int port, int rc);
+
 // Sends one frame and, unless mitAntwort is false, awaits the ACK.
 int Anfrage(int port, const std::string& rahmen, bool mitAntwort, const Codes& c);
 // Reads an answer line up to CR or max bytes; false on a time-out.

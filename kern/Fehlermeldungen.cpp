@@ -32,6 +32,9 @@ constexpr std::array kKatalog{
     Eintrag{-124, "Fehler beim Leeren des Lesepuffers der seriellen Schnittstelle",
             "Error flushing readbuffer of com-port"},
     Eintrag{-125, "Unzulässige Baudrate", "Invalid Baudrate"},
+    // Our own: the device left the line (adapter pulled, box switched off).
+    Eintrag{-127, "Verbindung zur seriellen Schnittstelle unterbrochen (Gerät entfernt?)",
+            "Connection to com-port lost (device removed?)"},
     Eintrag{-202, "Fehler beim Formatieren der Werte", "Error formating values"},
     Eintrag{-301, "Fehler beim Schreiben auf Datei", "Error writing to file"},
     Eintrag{-303, "Die Datei hat die falsche Versionsnummer", "Wrong fileversion"},

@@ -1,6 +1,7 @@
 #include "tools/Dlm7Ctl.h"
 
 #include "device/Blocktransfer.h"
+#include "device/PortSuche.h"
 #include "device/PortTabelle.h"
 #include "device/Protokoll.h"
 #include "device/Qavksv5.h"
@@ -36,6 +37,7 @@ const char* const kVerwendung =
     "    speicher-lesen START ANZAHL   Kurvenspeicher lesen (Ausgabe hex)\n"
     "    speicher-schreiben START HEX  Bytes in den Kurvenspeicher schreiben\n"
     "    scan                       Adressen 1..9 nach Geräten absuchen\n"
+    "    ports                      vorhandene serielle Geräte auflisten (Pfad TAB Beschreibung)\n"
     "  --pruefen (bei kennlinie-senden und kurven-senden): nach dem Schreiben zurücklesen und vergleichen\n";
 
 struct Verwendungsfehler {};
@@ -227,6 +229,12 @@ int Dlm7CtlAusfuehren(const std::vector<std::string>& argumente, std::ostream& a
                 arg.push_back(argumente[j]);
         }
         if (pruefen && befehl != "kennlinie-senden" && befehl != "kurven-senden") throw Verwendungsfehler{};
+        if (befehl == "ports") {
+            // Needs no box and opens no port.
+            if (!arg.empty() || !konfig.empty() || pruefen) throw Verwendungsfehler{};
+            for (const SeriellesGeraet& g : SerielleGeraete()) aus << g.pfad << '\t' << g.beschreibung << '\n';
+            return 0;
+        }
         if (IstKennlinienBefehl(befehl)) {
             const int status =
                 KennlinienBefehl(befehl, arg, {*nr, baud, zeitlimit, adresse[0], konfig, pruefen}, aus, err);

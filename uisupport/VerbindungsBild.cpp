@@ -2,6 +2,7 @@
 
 #include "uisupport/Bilder.h"
 
+#include <QFontMetricsF>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QSvgRenderer>
@@ -14,12 +15,20 @@ VerbindungsBild::VerbindungsBild(QWidget* parent)
     setWert(-1);
 }
 
-void VerbindungsBild::setWert(int wert) {
+void VerbindungsBild::setWert(int wert, bool getrennt) {
     const int neu = (wert >= 1 && wert <= 8) ? wert : -1;
-    setToolTip(neu == -1 ? QStringLiteral("not open") : QStringLiteral("COM%1").arg(neu));
-    if (neu == m_wert) return;
+    const bool neuGetrennt = neu != -1 && getrennt;
+    if (neu == m_wert && neuGetrennt == m_getrenntZustand) return;
     m_wert = neu;
+    m_getrenntZustand = neuGetrennt;
+    setToolTip(text());
     update();
+}
+
+QString VerbindungsBild::text() const {
+    if (m_wert == -1) return QStringLiteral("not open");
+    const QString com = QStringLiteral("COM%1").arg(m_wert);
+    return m_getrenntZustand ? com + QStringLiteral(" getrennt") : com;
 }
 
 void VerbindungsBild::paintEvent(QPaintEvent*) {
@@ -36,16 +45,40 @@ void VerbindungsBild::paintEvent(QPaintEvent*) {
         bild = QSizeF(bildFlaeche.height() * seitenverhaeltnis, bildFlaeche.height());
     const QRectF ziel(bildFlaeche.center().x() - bild.width() / 2, bildFlaeche.center().y() - bild.height() / 2,
                       bild.width(), bild.height());
-    (m_wert == -1 ? m_getrennt : m_offen)->render(&p, ziel);
+    (m_wert == -1 || m_getrenntZustand ? m_getrennt : m_offen)->render(&p, ziel);
 
     QFont schrift = font();
     schrift.setPixelSize(qMax(8, static_cast<int>(textHoehe * 0.8)));
     schrift.setBold(m_wert != -1);
-    p.setFont(schrift);
-    p.setPen(m_wert == -1 ? palette().color(QPalette::Disabled, QPalette::WindowText) : QColor(27, 94, 32));
     const QRectF textFlaeche(0, height() - textHoehe, width(), textHoehe);
-    p.drawText(textFlaeche, Qt::AlignCenter,
-               m_wert == -1 ? QStringLiteral("not open") : QStringLiteral("COM%1").arg(m_wert));
+    if (!m_getrenntZustand) {
+        p.setFont(schrift);
+        p.setPen(m_wert == -1 ? palette().color(QPalette::Disabled, QPalette::WindowText) : QColor(27, 94, 32));
+        p.drawText(textFlaeche, Qt::AlignCenter, text());
+        return;
+    }
+    // The port crossed out, then "getrennt", both red; shrunk to fit the width.
+    const QString com = QStringLiteral("COM%1").arg(m_wert);
+    const QString rest = QStringLiteral(" getrennt");
+    QFont durch = schrift;
+    durch.setStrikeOut(true);
+    QFont normal = schrift;
+    normal.setBold(false);
+    qreal breite = QFontMetricsF(durch).horizontalAdvance(com) + QFontMetricsF(normal).horizontalAdvance(rest);
+    if (breite > width() && breite > 0) {
+        const int px = qMax(6, static_cast<int>(schrift.pixelSize() * width() / breite));
+        durch.setPixelSize(px);
+        normal.setPixelSize(px);
+        breite = QFontMetricsF(durch).horizontalAdvance(com) + QFontMetricsF(normal).horizontalAdvance(rest);
+    }
+    p.setPen(QColor(198, 40, 40));
+    qreal x = (width() - breite) / 2;
+    const qreal erste = QFontMetricsF(durch).horizontalAdvance(com);
+    p.setFont(durch);
+    p.drawText(QRectF(x, textFlaeche.top(), erste, textHoehe), Qt::AlignVCenter | Qt::AlignLeft, com);
+    p.setFont(normal);
+    p.drawText(QRectF(x + erste, textFlaeche.top(), breite - erste + 1, textHoehe), Qt::AlignVCenter | Qt::AlignLeft,
+               rest);
 }
 
 void VerbindungsBild::mousePressEvent(QMouseEvent* event) {

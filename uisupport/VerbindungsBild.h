@@ -5,15 +5,20 @@
 class QSvgRenderer;
 
 // The link picture: a plug apart (-1, no port open) or plugged in with the
-// port number (1..8). A left click asks the owner to toggle the link.
+// port number (1..8); a broken link shows the plug apart with the port number
+// crossed out in red and "getrennt". A left click asks the owner to toggle
+// the link.
 class VerbindungsBild : public QWidget {
     Q_OBJECT
   public:
     explicit VerbindungsBild(QWidget* parent = nullptr);
 
     // Anything but 1..8 shows the closed link.
-    void setWert(int wert);
+    void setWert(int wert, bool getrennt = false);
     int wert() const { return m_wert; }
+    bool getrennt() const { return m_getrenntZustand; }
+    // The text under the picture.
+    QString text() const;
 
     QSize sizeHint() const override { return {72, 58}; }
     QSize minimumSizeHint() const override { return {40, 34}; }
@@ -28,6 +33,7 @@ class VerbindungsBild : public QWidget {
 
   private:
     int m_wert = -1;
+    bool m_getrenntZustand = false;
     bool m_gedrueckt = false;
     QSvgRenderer* m_offen;
     QSvgRenderer* m_getrennt;

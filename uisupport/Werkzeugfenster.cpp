@@ -68,8 +68,8 @@ void Werkzeugfenster::InhaltSetzen(QWidget* inhalt) {
 
 void Werkzeugfenster::FensterWechseln(FensterId ziel) { emit fensterGewuenscht(ziel); }
 
-void Werkzeugfenster::LinkAnzeigen(int port) {
-    if (bild_) bild_->setWert(port);
+void Werkzeugfenster::LinkAnzeigen(int port, bool getrennt) {
+    if (bild_) bild_->setWert(port, getrennt);
 }
 
 void Werkzeugfenster::FehlerAnzeigen(int code) {

@@ -38,8 +38,9 @@ class Werkzeugfenster : public QMainWindow {
     virtual void FensterWechseln(FensterId ziel);
 
   public slots:
-    // The link in force (port number or -1) on this window's picture.
-    virtual void LinkAnzeigen(int port);
+    // The link in force (port number or -1) on this window's picture;
+    // getrennt: the port's device has gone and is being reopened.
+    virtual void LinkAnzeigen(int port, bool getrennt = false);
     // A device code on this window's indicator; 0 clears it.
     void FehlerAnzeigen(int code);
 

@@ -1,6 +1,7 @@
 #include "device/fenster/ComPanel.h"
 
 #include "device/Geraetedienst.h"
+#include "device/PortSuche.h"
 #include "device/PortTabelle.h"
 #include "device/Qavksv5.h"
 #include "device/Schreibpruefung.h"
@@ -19,6 +20,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPushButton>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -30,6 +32,9 @@ constexpr unsigned char kModusEingang4 = 0x01;
 
 namespace hilfe {
 const char* const PORT = "Die Serielle Schnittstelle, an die die DLM-7\nangeschlossen ist.";
+const char* const PORTWAHL = "Wählt das Gerät, für das die gewählte COM-Nummer steht,\naus den vorhandenen seriellen "
+                             "Schnittstellen.\nDer Name unter /dev/serial/by-id bleibt gleich, auch wenn\nder Adapter "
+                             "an einer anderen USB-Buchse steckt.";
 const char* const IDLESEN = "Ließt die Gerätekennung von der DLM-7.";
 const char* const SCANN = "Durchsucht die geöffnete serielle Schnittstelle\nnach DLM-7 Geräten. Das Ergebnis wird mit "
                           "den LED's\n1 bis 8 dargestellt.";
@@ -81,6 +86,17 @@ ComPanel::ComPanel(Geraetedienst& dienst, QWidget* eltern)
     pfad_ = new QLabel(verbindung);
     pfad_->setObjectName("PORTPFAD");
     pfad_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    PORTWAHL = new QToolButton(verbindung);
+    PORTWAHL->setObjectName("PORTWAHL");
+    PORTWAHL->setText(QString::fromUtf8("Gerät…"));
+    PORTWAHL->setPopupMode(QToolButton::InstantPopup);
+    PORTWAHL->setMenu(new QMenu(PORTWAHL));
+    HilfetextSetzen(PORTWAHL, Q(hilfe::PORTWAHL));
+    connect(PORTWAHL->menu(), &QMenu::aboutToShow, this, [this] { PortwahlFuellen(); });
+    auto* pfadZeile = new QHBoxLayout;
+    pfadZeile->addWidget(pfad_);
+    pfadZeile->addWidget(PORTWAHL);
+    pfadZeile->addStretch();
     ADRESSE = new QComboBox(verbindung);
     ADRESSE->setObjectName("ADRESSE");
     for (char c = '1'; c <= '9'; ++c) ADRESSE->addItem(QString(QChar(c)), QChar(c));
@@ -89,7 +105,7 @@ ComPanel::ComPanel(Geraetedienst& dienst, QWidget* eltern)
     VerbindungsBild* bild = VerbindungsBildAnlegen();
     vRaster->addWidget(new QLabel("COM-Port", verbindung), 0, 0);
     vRaster->addWidget(PORT, 0, 1);
-    vRaster->addWidget(pfad_, 0, 2);
+    vRaster->addLayout(pfadZeile, 0, 2);
     vRaster->addWidget(new QLabel("Adresse", verbindung), 1, 0);
     vRaster->addWidget(ADRESSE, 1, 1);
     vRaster->addWidget(bild, 0, 3, 2, 1, Qt::AlignRight);
@@ -212,6 +228,8 @@ ComPanel::ComPanel(Geraetedienst& dienst, QWidget* eltern)
     connect(ADRESSE, &QComboBox::currentIndexChanged, this,
             [this] { dienst_.AdresseSetzen(ADRESSE->currentData().toChar().toLatin1()); });
     connect(&dienst_, &Geraetedienst::linkGeaendert, this, &ComPanel::LinkAnzeigen);
+    connect(&dienst_, &Geraetedienst::wiederVerbunden, this,
+            [this](int port) { TEXT->setText(QString("COM%1 wieder verbunden").arg(port)); });
     connect(&dienst_, &Geraetedienst::linkGeaendert, this, [this] {
         if (startErledigt_) linkBeruehrt_ = true;
     });
@@ -219,14 +237,14 @@ ComPanel::ComPanel(Geraetedienst& dienst, QWidget* eltern)
     connect(&dienst_, &Geraetedienst::oeffnungsMeldung, TEXT, &QLabel::setText);
     // A busy marker may have re-enabled a control the closed link dims.
     connect(&dienst_, &Geraetedienst::beschaeftigtGeaendert, this, [this](bool b) {
-        if (!b) LinkAnzeigen(dienst_.offenerPort());
+        if (!b) LinkAnzeigen(dienst_.offenerPort(), dienst_.getrennt());
     });
     connect(FEHLERABFRAGE, &QPushButton::clicked, this, [this] { Fehlerabfrage_Callback(); });
     connect(FEHLERHILFE, &QPushButton::clicked, this, [this] { StatusbitsHilfe_Callback(); });
     connect(PRUEFEN, &QCheckBox::toggled, this, [this](bool an) { dienst_.PruefenSetzen(an); });
     connect(STARTSTOPPEINGANGEIN, &QPushButton::clicked, this, [this] { StartStoppEingang_Callback(true); });
     connect(STARTSTOPPEINGANGAUS, &QPushButton::clicked, this, [this] { StartStoppEingang_Callback(false); });
-    LinkAnzeigen(dienst_.offenerPort());
+    LinkAnzeigen(dienst_.offenerPort(), dienst_.getrennt());
 }
 
 int ComPanel::CompanelInit() {
@@ -247,11 +265,12 @@ void ComPanel::PortSetzen(int wert) {
 void ComPanel::PfadAnzeigen() {
     const int nr = PORT->currentData().toInt();
     pfad_->setText(nr >= 1 ? QString::fromStdString(PortPfad(nr)) : QString());
+    PORTWAHL->setEnabled(nr >= 1);
     for (int i = 1; i < PORT->count(); ++i) PORT->setItemData(i, QString::fromStdString(PortPfad(i)), Qt::ToolTipRole);
 }
 
-void ComPanel::LinkAnzeigen(int port) {
-    Werkzeugfenster::LinkAnzeigen(port);
+void ComPanel::LinkAnzeigen(int port, bool getrennt) {
+    Werkzeugfenster::LinkAnzeigen(port, getrennt);
     PortSetzen(port);
     // Controls that need a box are usable exactly while a port is open.
     const bool offen = port != -1;
@@ -263,16 +282,43 @@ void ComPanel::LinkAnzeigen(int port) {
 
 void ComPanel::PortSelect_Callback() {
     if (gHilfeAktiv) return;
-    // Choosing the port that is already open is no change: nothing happens.
-    // "not open" on a closed link still clears the indicator, as any open does.
+    // Choosing the port in force again reopens it: the way back for a link
+    // whose device returned under the same name. "not open" on a closed link
+    // still clears the indicator, as any open does.
     const int gewuenscht = PORT->currentData().toInt();
-    if (gewuenscht != -1 && gewuenscht == dienst_.offenerPort()) return;
     auto v = dienst_.Oeffnen(gewuenscht, this, [this](int r) {
         if (r != 0) PortSetzen(-1);
         dienst_.FehlerSetzen(r);
-        LinkAnzeigen(dienst_.offenerPort());
+        LinkAnzeigen(dienst_.offenerPort(), dienst_.getrennt());
     });
     v->Begleiten(std::make_shared<Beschaeftigt>(this, PORT));
+}
+
+void ComPanel::PortwahlFuellen() {
+    QMenu* menue = PORTWAHL->menu();
+    menue->clear();
+    const int nr = PORT->currentData().toInt();
+    const std::string jetzt = nr >= 1 ? PortPfad(nr) : std::string();
+    const auto geraete = SerielleGeraete();
+    if (geraete.empty()) menue->addAction(QString::fromUtf8("Keine seriellen Geräte gefunden"))->setEnabled(false);
+    for (const SeriellesGeraet& g : geraete) {
+        const QString pfad = QString::fromStdString(g.pfad);
+        // The tab puts the description in the menu's right-hand column.
+        QAction* a = menue->addAction(pfad + "\t" + QString::fromStdString(g.beschreibung));
+        a->setData(pfad);
+        a->setCheckable(true);
+        a->setChecked(g.pfad == jetzt);
+        connect(a, &QAction::triggered, this, [this, pfad] { PfadWaehlen(pfad); });
+    }
+}
+
+void ComPanel::PfadWaehlen(const QString& pfad) {
+    if (gHilfeAktiv) return;
+    const int nr = PORT->currentData().toInt();
+    if (nr < 1) return;
+    PortPfadSetzen(nr, pfad.toStdString());
+    PfadAnzeigen();
+    if (nr == dienst_.offenerPort()) PortSelect_Callback();
 }
 
 void ComPanel::IDLesen_Callback() {
@@ -420,7 +466,7 @@ void ComPanel::ReadIniCompanel(const IniDatei& ini) {
     PortSetzen(port);
     dienst_.Oeffnen(port, this, [this](int r) {
         dienst_.FehlerSetzen(r);
-        LinkAnzeigen(dienst_.offenerPort());
+        LinkAnzeigen(dienst_.offenerPort(), dienst_.getrennt());
         startErledigt_ = true;
     });
 }

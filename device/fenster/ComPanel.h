@@ -52,6 +52,8 @@ class ComPanel : public Werkzeugfenster {
     QPushButton* STARTSTOPPEINGANGEIN = nullptr;
     QPushButton* STARTSTOPPEINGANGAUS = nullptr;
     QToolButton* DIREKTHILFE = nullptr;
+    // Beside the device path: a menu of the serial devices present.
+    QToolButton* PORTWAHL = nullptr;
 
     // Control callbacks (commit). Device work is submitted to the service;
     // its result reaches the controls and the indicator later.
@@ -61,11 +63,15 @@ class ComPanel : public Werkzeugfenster {
     void Fehlerabfrage_Callback();
     void StatusbitsHilfe_Callback();
     void StartStoppEingang_Callback(bool startStoppSignal);
+    // Fills PORTWAHL's menu with the devices present (done as it opens).
+    void PortwahlFuellen();
+    // Points the COM shown in PORT at pfad; an open link on it is reopened there.
+    void PfadWaehlen(const QString& pfad);
 
     bool scanLaeuft() const { return scan_ != nullptr; }
 
     // PORT, the picture and the link-dependent dimming.
-    void LinkAnzeigen(int port) override;
+    void LinkAnzeigen(int port, bool getrennt = false) override;
 
   private:
     void PortSetzen(int wert);

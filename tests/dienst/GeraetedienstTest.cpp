@@ -4,14 +4,19 @@
 
 #include "device/Blocktransfer.h"
 #include "device/Qavksv5.h"
+#include "device/Qavksv5Fehler.h"
 #include "kern/Fehlermeldungen.h"
 #include "sim/SimUmgebung.h"
 #include "uisupport/Fehleranzeige.h"
 #include "uisupport/VerbindungsBild.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
+#include <QElapsedTimer>
 #include <QPushButton>
+#include <atomic>
 #include <gtest/gtest.h>
+#include <thread>
 
 namespace {
 
@@ -120,6 +125,39 @@ TEST_F(Dienstfenster, JedesFensterZeigtDenLinkUndDenFehlerDesDienstes) {
     for (FensterId id : {FensterId::Com, FensterId::Direkt, FensterId::Kurven, FensterId::Kennlinie})
         EXPECT_EQ(App().panel(id)->fehleranzeige()->nummer(), 403041) << int(id);
     EXPECT_EQ(Dienst().fehler(), -403041);
+}
+
+TEST_F(Dienstfenster, ErgebnisWartetBisDerFortschrittZurueckkehrt) {
+    // A modal progress dialog runs the event loop inside setValue. An
+    // operation that fails right after its block report has its result
+    // queued by then; it must not end the dialog inside that call.
+    bool fertig = false, begleiterLebt = true, imFortschrittBeendet = false;
+    std::atomic<bool> imDialog{false};
+    auto v = Dienst().Ausfuehren(
+        nullptr,
+        [&imDialog](Auftrag& a) {
+            a.rueckmeldung.fortschritt(50);
+            // The failure comes while the dialog is busy with its percentage.
+            while (!imDialog) std::this_thread::yield();
+            return QavFehler::Getrennt;
+        },
+        [&](int) { fertig = true; });
+    v->Begleiten(std::shared_ptr<void>(new int(0), [&](void* p) {
+        delete static_cast<int*>(p);
+        begleiterLebt = false;
+    }));
+    v->fortschritt = [&](int) {
+        // What QProgressDialog::setValue does while the dialog is shown.
+        imDialog = true;
+        QElapsedTimer uhr;
+        uhr.start();
+        while (uhr.elapsed() < 100) QCoreApplication::processEvents();
+        imFortschrittBeendet = fertig || !begleiterLebt;
+    };
+    Warten();
+    EXPECT_TRUE(fertig);
+    EXPECT_FALSE(begleiterLebt);
+    EXPECT_FALSE(imFortschrittBeendet);
 }
 
 TEST_F(Dienstfenster, ErgebnisFuerEinGeschlossenesFensterGehtVerloren) {

@@ -2,6 +2,7 @@
 
 #include "config/fenster/KonfigPanel.h"
 #include "device/PortFehler.h"
+#include "device/PortSuche.h"
 #include "device/Qavksv5.h"
 #include "device/fenster/ComPanel.h"
 #include "direkt/fenster/DirektPanel.h"
@@ -13,10 +14,14 @@
 #include "uisupport/VerbindungsBild.h"
 
 #include <QComboBox>
+#include <QDir>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPushButton>
+#include <QTemporaryDir>
+#include <QToolButton>
 #include <cerrno>
 #include <functional>
 #include <gtest/gtest.h>
@@ -79,16 +84,22 @@ TEST_F(Verbindungsfenster, NotOpenBeiGeschlossenerVerbindungLoeschtDieAnzeige) {
     EXPECT_EQ(Fehlernummer(), 0);
 }
 
-TEST_F(Verbindungsfenster, DenOffenenPortNochmalWaehlenTutNichts) {
+TEST_F(Verbindungsfenster, DenOffenenPortNochmalWaehlenOeffnetIhnNeu) {
     PortWaehlen(box.port);
     ComFehlerSetzen(-402099);
     box.sim.AnfragenLoeschen();
+    // The same COM now names another device: choosing it again takes the new one.
+    SimUmgebung zweite(7);
+    ASSERT_TRUE(zweite.bereit());
+    PortPfadSetzen(box.port, zweite.sim.SlavePfad());
     PortWaehlen(box.port);
     EXPECT_EQ(OffenerComPort(), box.port);
-    // A reopen would have cleared the indicator through the open's result.
-    EXPECT_TRUE(Com()->fehleranzeige()->lampeAn());
+    // The open's result cleared the indicator.
+    EXPECT_FALSE(Com()->fehleranzeige()->lampeAn());
     std::string id;
-    EXPECT_EQ(QAVKSV5_IDLesen(box.port, '1', id), 0); // still the same, working link
+    EXPECT_EQ(QAVKSV5_IDLesen(box.port, '1', id), 0);
+    EXPECT_TRUE(box.sim.Anfragen().empty());
+    EXPECT_EQ(zweite.sim.Anfragen().size(), 1u);
 }
 
 TEST_F(Verbindungsfenster, BelegterPortZeigtDenOeffnungsfehlerUndStehtAufNotOpen) {
@@ -224,6 +235,54 @@ TEST_F(Verbindungsfenster, PortPfadStehtNebenDemRing) {
     auto* pfad = Com()->findChild<QLabel*>("PORTPFAD");
     ASSERT_NE(pfad, nullptr);
     EXPECT_EQ(pfad->text().toStdString(), box.sim.SlavePfad());
+}
+
+TEST_F(Verbindungsfenster, GeraetAusDerListeWaehlen) {
+    // A made-up machine with one adapter by its stable name and one UART.
+    QTemporaryDir baum;
+    QDir(baum.path()).mkpath("dev/serial/by-id");
+    QDir(baum.path()).mkpath("sys/class/tty/ttyS0/device");
+    for (const char* n : {"dev/ttyUSB0", "dev/ttyS0", "dev/ttyS1"}) QFile(baum.filePath(n)).open(QIODevice::WriteOnly);
+    QFile typ(baum.filePath("sys/class/tty/ttyS0/type"));
+    ASSERT_TRUE(typ.open(QIODevice::WriteOnly));
+    typ.write("4\n");
+    typ.close();
+    const QString stabil = "/dev/serial/by-id/usb-Prolific_PL2303-if00-port0";
+    ASSERT_TRUE(QFile::link("../../ttyUSB0", baum.path() + stabil));
+    GeraeteWurzelSetzen(baum.path().toStdString());
+
+    Com()->PORT->setCurrentIndex(Com()->PORT->findData(-1));
+    EXPECT_FALSE(Com()->PORTWAHL->isEnabled()) << "no COM, no path to choose";
+    PortWaehlen(box.port);
+    ASSERT_TRUE(Com()->PORTWAHL->isEnabled());
+    Com()->PortwahlFuellen();
+    QStringList eintraege;
+    for (QAction* a : Com()->PORTWAHL->menu()->actions()) eintraege << a->text();
+    EXPECT_EQ(eintraege, QStringList({stabil + "\tProlific PL2303 (ttyUSB0)", "/dev/ttyS0\tSerielle Schnittstelle"}));
+
+    // The link on this COM follows the choice; the settings keep it.
+    Com()->PORTWAHL->menu()->actions().at(0)->trigger();
+    Warten();
+    EXPECT_EQ(PortPfad(box.port), stabil.toStdString());
+    EXPECT_EQ(OffenerComPort(), -1) << "the made-up device cannot be opened";
+    EXPECT_EQ(Com()->TEXT->text(), stabil + QString::fromUtf8(": Gerät nicht vorhanden."));
+    // A failed open leaves the ring on "not open"; the COM shows its new path.
+    EXPECT_EQ(Com()->PORT->currentData().toInt(), -1);
+    Com()->PORT->setCurrentIndex(Com()->PORT->findData(box.port));
+    EXPECT_EQ(Com()->findChild<QLabel*>("PORTPFAD")->text(), stabil);
+    Com()->PortwahlFuellen();
+    EXPECT_TRUE(Com()->PORTWAHL->menu()->actions().at(0)->isChecked());
+    EXPECT_FALSE(Com()->PORTWAHL->menu()->actions().at(1)->isChecked());
+    ASSERT_EQ(WriteIni(), 0);
+    // Started without a settings file, the program writes it to the user's folder.
+    const QByteArray ini = u.IniLesen("xdg/dlm7dSteuerung/dlm7Steuerung.ini");
+    EXPECT_TRUE(ini.contains("com8 = \"" + stabil.toUtf8() + "\"\r\n")) << ini.toStdString();
+
+    GeraeteWurzelSetzen(baum.filePath("leer").toStdString());
+    Com()->PortwahlFuellen();
+    ASSERT_EQ(Com()->PORTWAHL->menu()->actions().size(), 1);
+    EXPECT_FALSE(Com()->PORTWAHL->menu()->actions().at(0)->isEnabled());
+    GeraeteWurzelSetzen("");
 }
 
 } // namespace

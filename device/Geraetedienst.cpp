@@ -52,9 +52,16 @@ void Geraetedienst::Einreihen(QObject* kontext, const VorgangPtr& v, Arbeit arbe
             };
             a.rueckmeldung.abbrechen = &v->abbrechen_;
             // Percentages reach the GUI thread in order with everything else.
+            // The callbacks run from copies: the result handed over in any
+            // nested event loop clears them, never under their own call.
             a.rueckmeldung.fortschritt = [this, v, mitKontext, k](int prozent) {
                 AufGuiAusfuehren(mitKontext, k, [v, prozent] {
-                    if (v->fortschritt) v->fortschritt(prozent);
+                    if (auto f = v->fortschritt) f(prozent);
+                });
+            };
+            a.rueckmeldung.menge = [this, v, mitKontext, k](long fertig, long gesamt) {
+                AufGuiAusfuehren(mitKontext, k, [v, fertig, gesamt] {
+                    if (auto f = v->menge) f(fertig, gesamt);
                 });
             };
             std::function<void()> ergebnis = arbeit(a);
@@ -66,6 +73,7 @@ void Geraetedienst::Einreihen(QObject* kontext, const VorgangPtr& v, Arbeit arbe
                     // is shown, so a popup never sits under a dead dialog.
                     v->begleiter_.clear();
                     v->fortschritt = nullptr;
+                    v->menge = nullptr;
                     if (!mitKontext || k) ergebnis();
                     Erledigt();
                 },

@@ -31,8 +31,10 @@ class Vorgang {
     bool abgebrochen() const { return abbrechen_; }
     bool fertig() const { return fertig_; }
 
-    // GUI thread: receives the percentages the operation reports.
+    // GUI thread: receives the percentages the operation reports, and the
+    // bytes moved of the whole transfer.
     std::function<void(int)> fortschritt;
+    std::function<void(long fertig, long gesamt)> menge;
     // Kept alive until the result has been handled (progress dialog, busy marker).
     void Begleiten(std::shared_ptr<void> b) { begleiter_.push_back(std::move(b)); }
 

@@ -160,9 +160,11 @@ void Geraetedienst::AllesAbbrechen() {
 
 void Geraetedienst::Beenden() {
     if (beendet_) return;
+    // Refused from here on: a click handled while the wait below runs events
+    // cannot start a transfer that holds up the end.
+    beendet_ = true;
     AllesAbbrechen();
     Abwarten();
-    beendet_ = true;
     QMetaObject::invokeMethod(
         arbeiter_,
         [this] {

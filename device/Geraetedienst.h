@@ -108,7 +108,8 @@ class Geraetedienst : public QObject {
     // Cancels every transfer that is queued or running.
     void AllesAbbrechen();
     // End of the program: cancels transfers, waits for what is running,
-    // closes the port and stops the worker. Nothing submitted afterwards runs.
+    // closes the port and stops the worker. Nothing submitted once it has
+    // begun runs, also while it waits.
     void Beenden();
 
   signals:

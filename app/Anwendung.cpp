@@ -97,6 +97,9 @@ int Anwendung::Starten(bool zeigen) {
 }
 
 void Anwendung::Beenden() {
+    // The windows go first: the device service may still run events while it
+    // waits for a transfer to end, and no click may start another one then.
+    haupt_->hide();
     // The popup names the file, which may live outside the working directory.
     if (const int r = WriteIni(); r != 0) QAV_Fehlerpopup(r, QString::fromStdString(einstellungsPfad_));
     DeinitialisierePanels();

@@ -1,5 +1,6 @@
 #include "device/Blocktransfer.h"
 
+#include "device/Protokoll.h"
 #include "device/Qavksv5.h"
 
 #include <algorithm>
@@ -14,9 +15,22 @@ bool Abgebrochen(const Blockrueckmeldung& r) { return r.abbrechen && r.abbrechen
 
 void Melden(const Blockrueckmeldung& r, long fertig, long laenge) {
     if (r.fortschritt && laenge > 0) r.fortschritt(static_cast<int>(fertig * 100 / laenge));
+    if (r.menge) r.menge(fertig, laenge);
 }
 
 } // namespace
+
+double Leitungszeit(long laenge, bool schreiben, int baud) {
+    if (laenge <= 0 || baud <= 0) return 0.0;
+    // A write is its frame and the ACK; a read the 15-character request, the
+    // ACK and the answer line, which is as long as a write frame.
+    constexpr std::size_t kAck = 1, kLeseanfrage = 15;
+    const std::size_t proBlock = schreiben ? kAck : kLeseanfrage + kAck;
+    const long voll = laenge / kSeite, rest = laenge % kSeite;
+    double zeichen = double(voll) * double(Protokoll::SpeicherZeileLaenge(kSeite) + proBlock);
+    if (rest > 0) zeichen += double(Protokoll::SpeicherZeileLaenge(rest) + proBlock);
+    return zeichen * 10.0 / baud;
+}
 
 long BlockLaenge(long adresse, long rest) {
     const long platz = adresse >= 0 ? kSeite - adresse % kSeite : kSeite;

@@ -16,7 +16,13 @@ struct Blockrueckmeldung {
     std::function<void(int prozent)> fortschritt;
     // Checked before every block; once true no further frame goes out.
     const std::atomic<bool>* abbrechen = nullptr;
+    // Called after fortschritt: the bytes moved and those of the whole transfer; may be empty.
+    std::function<void(long fertig, long gesamt)> menge;
 };
+
+// Seconds the line needs to move laenge bytes in blocks at baud, 10 bits per
+// character in both directions (frames, answers and acknowledgements).
+double Leitungszeit(long laenge, bool schreiben, int baud = 9600);
 
 // Page rule: a block starting at adresse holds at most 64 - adresse % 64 bytes.
 long BlockLaenge(long adresse, long rest);

@@ -66,12 +66,20 @@ void Geraetedienst::Einreihen(QObject* kontext, const VorgangPtr& v, Arbeit arbe
             };
             a.rueckmeldung.abbrechen = &v->abbrechen_;
             // Percentages reach the GUI thread in order with everything else.
+            // The callbacks run from copies: the result handed over in any
+            // nested event loop clears them, never under their own call.
             a.rueckmeldung.fortschritt = [this, v, mitKontext, k](int prozent) {
                 AufGuiAusfuehren(mitKontext, k, [v, prozent] {
                     if (!v->fortschritt) return;
+                    auto f = v->fortschritt;
                     ++v->imFortschritt_;
-                    v->fortschritt(prozent);
+                    f(prozent);
                     --v->imFortschritt_;
+                });
+            };
+            a.rueckmeldung.menge = [this, v, mitKontext, k](long fertig, long gesamt) {
+                AufGuiAusfuehren(mitKontext, k, [v, fertig, gesamt] {
+                    if (auto f = v->menge) f(fertig, gesamt);
                 });
             };
             std::function<void()> ergebnis = arbeit(a);
@@ -108,6 +116,7 @@ void Geraetedienst::Abschliessen(const VorgangPtr& v, bool mitKontext, const QPo
     // popup never sits under a dead dialog.
     v->begleiter_.clear();
     v->fortschritt = nullptr;
+    v->menge = nullptr;
     if (!mitKontext || k) ergebnis();
     Erledigt();
 }
@@ -253,9 +262,11 @@ void Geraetedienst::AllesAbbrechen() {
 
 void Geraetedienst::Beenden() {
     if (beendet_) return;
+    // Refused from here on: a click handled while the wait below runs events
+    // cannot start a transfer that holds up the end.
+    beendet_ = true;
     AllesAbbrechen();
     Abwarten();
-    beendet_ = true;
     wiederholung_->stop();
     QMetaObject::invokeMethod(
         arbeiter_,

@@ -37,8 +37,10 @@ class Vorgang {
     bool abgebrochen() const { return abbrechen_; }
     bool fertig() const { return fertig_; }
 
-    // GUI thread: receives the percentages the operation reports.
+    // GUI thread: receives the percentages the operation reports, and the
+    // bytes moved of the whole transfer.
     std::function<void(int)> fortschritt;
+    std::function<void(long fertig, long gesamt)> menge;
     // Kept alive until the result has been handled (progress dialog, busy marker).
     void Begleiten(std::shared_ptr<void> b) { begleiter_.push_back(std::move(b)); }
 
@@ -116,7 +118,8 @@ class Geraetedienst : public QObject {
     // Cancels every transfer that is queued or running.
     void AllesAbbrechen();
     // End of the program: cancels transfers, waits for what is running,
-    // closes the port and stops the worker. Nothing submitted afterwards runs.
+    // closes the port and stops the worker. Nothing submitted once it has
+    // begun runs, also while it waits.
     void Beenden();
 
   signals:

@@ -75,7 +75,7 @@ Uebertragung KennlinieSenden(int port, char adresse, int slot, const Kennlinienp
         const LeerslotAbbild leer = LeerslotAbbildErzeugen();
         for (int s = 1; s <= kSlots; ++s) {
             const int rc = BlockSchreiben(port, adresse, SlotAdresse(s), leer.data(), static_cast<long>(leer.size()),
-                                          {nullptr, r.abbrechen});
+                                          {nullptr, r.abbrechen, nullptr});
             if (rc != 0) return p.Anzeige(rc);
         }
     }

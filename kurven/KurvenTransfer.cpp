@@ -186,6 +186,7 @@ Leseergebnis KurvenLesen(int port, char adresse, const Blockrueckmeldung& r) {
     } catch (const std::bad_alloc&) { return fehler(KurvenFehler::LesenKopfSpeicher, true); }
     Blockrueckmeldung still = r;
     still.fortschritt = nullptr;
+    still.menge = nullptr;
     if (const int rc = DatenLesen(port, adresse, 0, kAbbildKopf, bild.data(), still); rc != 0) return fehler(rc);
     const long letztes = static_cast<long>(WortLesen(bild.data() + kEndadressen + 6));
     try {

@@ -16,6 +16,10 @@ Dialoge& dialoge() {
 
 void DialogeSetzen(Dialoge* d) { sgDialoge = d; }
 
+QString SekundenText(double sekunden) {
+    return QString::number(sekunden, 'f', 1).replace('.', ',') + QStringLiteral(" s");
+}
+
 void HilfeblaseBeiZeiger(QWidget* fenster, const QString& text, QPoint maus) {
     const QSize groesse = BlasenGroesse(text);
     const QPoint pos = BlasenPosition(maus, fenster->size(), groesse);

@@ -24,13 +24,17 @@ struct DateiErgebnis {
     QString pfad;
 };
 
-// A progress dialog that blocks input to the program while it is shown and
-// never waits itself: the work runs elsewhere and reports percentages. With
-// a cancel function it has an "Abbrechen" button; destroying it closes it.
+// A progress dialog that blocks input to its own window while it is shown and
+// never waits itself: the work runs elsewhere and reports percentages, and no
+// update runs events of its own. With a cancel function it has an "Abbrechen"
+// button, which only a click or its accelerator presses (never Escape or
+// Enter); destroying it closes it.
 class Fortschritt {
   public:
     virtual ~Fortschritt() = default;
     virtual void Setzen(int prozent) = 0;
+    // The time the rest still needs on the line.
+    virtual void RestzeitSetzen(double sekunden) = 0;
 };
 
 class Dialoge {
@@ -43,11 +47,17 @@ class Dialoge {
     virtual int Frage(const QString& titel, const QString& text, const QStringList& knoepfe, int enterKnopf,
                       int escKnopf) = 0;
     virtual DateiErgebnis Datei(const DateiAuswahl& auswahl) = 0;
+    // Shuts fenster's tool window only, so the others stay in reach (without
+    // one, modal to the active window).
     virtual std::unique_ptr<Fortschritt> FortschrittZeigen(const QString& titel, const QString& text,
-                                                           std::function<void()> abbrechen = {}) = 0;
+                                                           std::function<void()> abbrechen = {},
+                                                           QWidget* fenster = nullptr) = 0;
     // Shows the bubble at platz (global coordinates) and returns after the click that closes it.
     virtual void Hilfeblase(QWidget* eltern, const QRect& platz, const QString& text) = 0;
 };
+
+// "19,9 s": a duration as the program's messages show it.
+QString SekundenText(double sekunden);
 
 // The one dialog service of the program; set once by main, replaced by tests.
 Dialoge& dialoge();

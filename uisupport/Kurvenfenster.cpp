@@ -10,8 +10,10 @@
 
 #include <QFrame>
 #include <QHBoxLayout>
+#include <QLabel>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QStatusBar>
 #include <QToolBar>
 #include <QVBoxLayout>
 
@@ -51,7 +53,17 @@ Kurvenfenster::Kurvenfenster(const QString& name, const QString& pinbelegung, co
     unten->addWidget(ZurueckKnopf(zurueckText));
     spalte->addLayout(unten);
     InhaltSetzen(zentral);
+    // A label of its own, not a status-bar message, which the menus' status
+    // tips would wipe out.
+    bestaetigung_ = new QLabel(this);
+    bestaetigung_->setObjectName("BESTAETIGUNG");
+    statusBar()->setSizeGripEnabled(false);
+    statusBar()->addWidget(bestaetigung_, 1);
 }
+
+void Kurvenfenster::Bestaetigen(const QString& text) { bestaetigung_->setText(text); }
+
+QString Kurvenfenster::bestaetigung() const { return bestaetigung_->text(); }
 
 void Kurvenfenster::HilfeUmschalten() {
     // The menu entry inverts the mode; entry and toolbar button are one action.

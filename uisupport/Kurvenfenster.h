@@ -5,6 +5,7 @@
 #include "uisupport/Werkzeugfenster.h"
 
 class QAction;
+class QLabel;
 class QPushButton;
 class QToolBar;
 class QVBoxLayout;
@@ -20,6 +21,11 @@ class Kurvenfenster : public Werkzeugfenster {
 
     QPushButton* startKnopf() const { return start_; }
     QPushButton* stoppKnopf() const { return stopp_; }
+
+    // The message line under the window: confirms a finished transfer without
+    // a popup; an empty text clears it.
+    void Bestaetigen(const QString& text);
+    QString bestaetigung() const;
 
     // Unsaved work; the curve model sets it with every edit.
     bool geaendert() const { return geaendert_; }
@@ -39,5 +45,6 @@ class Kurvenfenster : public Werkzeugfenster {
     QPushButton* start_;
     QPushButton* stopp_;
     QVBoxLayout* flaeche_;
+    QLabel* bestaetigung_;
     bool geaendert_ = false;
 };

@@ -1,47 +1,130 @@
 #include "uisupport/QtDialoge.h"
 
+#include "uisupport/Fenstersperre.h"
 #include "uisupport/Hilfeblase.h"
 
 #include <QApplication>
+#include <QCloseEvent>
+#include <QDialog>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
 #include <QMessageBox>
-#include <QProgressDialog>
+#include <QPointer>
+#include <QProgressBar>
 #include <QPushButton>
+#include <QVBoxLayout>
 #include <algorithm>
 
 namespace {
 
 QWidget* AktivesFenster() { return QApplication::activeWindow(); }
 
+// A progress window of our own rather than QProgressDialog: that one runs the
+// event loop inside setValue when it is modal, and the result handed over in
+// that loop may release the dialog under its own call. Here an update only
+// stores values; the window repaints from the normal loop.
+class FortschrittsDialog : public QDialog {
+  public:
+    FortschrittsDialog(const QString& titel, const QString& text, bool abbrechbar, QWidget* eltern)
+        : QDialog(eltern, Qt::Dialog | Qt::WindowTitleHint | Qt::CustomizeWindowHint) {
+        setWindowTitle(titel);
+        setMinimumWidth(320);
+        auto* spalte = new QVBoxLayout(this);
+        text_ = new QLabel(text, this);
+        balken_ = new QProgressBar(this);
+        balken_->setRange(0, 100);
+        balken_->setValue(0);
+        rest_ = new QLabel(this);
+        rest_->setObjectName("RESTZEIT");
+        spalte->addWidget(text_);
+        spalte->addWidget(balken_);
+        spalte->addWidget(rest_);
+        if (abbrechbar) {
+            abbrechen_ = new QPushButton(QStringLiteral("&Abbrechen"), this);
+            // Enter and Escape belong to whatever the user meant elsewhere;
+            // only a click or Alt+A stops the transfer.
+            abbrechen_->setAutoDefault(false);
+            abbrechen_->setDefault(false);
+            abbrechen_->setFocusPolicy(Qt::NoFocus);
+            auto* reihe = new QHBoxLayout;
+            reihe->addStretch(1);
+            reihe->addWidget(abbrechen_);
+            spalte->addLayout(reihe);
+        }
+    }
+
+    QPushButton* abbrechenKnopf() const { return abbrechen_; }
+    void Setzen(int prozent) { balken_->setValue(std::clamp(prozent, 0, 100)); }
+    void RestzeitSetzen(double sekunden) {
+        rest_->setText(QStringLiteral("Verbleibende Zeit: %1").arg(SekundenText(std::max(0.0, sekunden))));
+    }
+    void Abbrechend() {
+        text_->setText(QStringLiteral("Wird abgebrochen …"));
+        if (abbrechen_) abbrechen_->setEnabled(false);
+    }
+
+  protected:
+    void keyPressEvent(QKeyEvent* e) override {
+        switch (e->key()) {
+        case Qt::Key_Escape:
+        case Qt::Key_Return:
+        case Qt::Key_Enter: e->accept(); return;
+        default: QWidget::keyPressEvent(e);
+        }
+    }
+    // Neither the window's close box nor reject() ends a transfer.
+    void closeEvent(QCloseEvent* e) override { e->ignore(); }
+    void reject() override {}
+
+  private:
+    QLabel* text_;
+    QProgressBar* balken_;
+    QLabel* rest_;
+    QPushButton* abbrechen_ = nullptr;
+};
+
+// Over a tool window the dialog shuts that window alone (Fenstersperre), so
+// the others stay in reach; anywhere else it is modal to its window.
 class QtFortschritt : public Fortschritt {
   public:
-    QtFortschritt(const QString& titel, const QString& text, std::function<void()> abbrechen)
-        : dialog_(text, abbrechen ? QStringLiteral("Abbrechen") : QString(), 0, 100, AktivesFenster()) {
-        dialog_.setWindowTitle(titel);
-        if (!abbrechen) dialog_.setCancelButton(nullptr);
-        dialog_.setWindowModality(Qt::ApplicationModal);
-        dialog_.setMinimumDuration(0);
-        dialog_.setAutoClose(false);
-        dialog_.setAutoReset(false);
-        dialog_.setMinimumWidth(320);
-        dialog_.setValue(0);
-        if (abbrechen) {
+    QtFortschritt(const QString& titel, const QString& text, std::function<void()> abbrechen, QWidget* fenster)
+        : sperre_(std::make_unique<Fenstersperre>(Fenstersperre::FensterVon(fenster))),
+          dialog_(new FortschrittsDialog(titel, text, bool(abbrechen), fenster ? fenster : AktivesFenster())) {
+        if (!Fenstersperre::FensterVon(fenster)) dialog_->setWindowModality(Qt::WindowModal);
+        if (QPushButton* k = dialog_->abbrechenKnopf()) {
             // The work stops between two blocks; until then the dialog says so.
-            QObject::connect(&dialog_, &QProgressDialog::canceled, &dialog_, [this, abbrechen] {
-                dialog_.setLabelText(QStringLiteral("Wird abgebrochen …"));
+            FortschrittsDialog* d = dialog_;
+            QObject::connect(k, &QPushButton::clicked, d, [d, abbrechen] {
+                d->Abbrechend();
                 abbrechen();
             });
         }
-        dialog_.show();
+        dialog_->show();
+    }
+    ~QtFortschritt() override {
+        // Hidden at once, freed from the event loop: a call of the dialog's own
+        // (the click on "Abbrechen") may still be on the stack.
+        if (dialog_) {
+            // The cancel function may refer to the finished operation.
+            if (QPushButton* k = dialog_->abbrechenKnopf()) QObject::disconnect(k, nullptr, dialog_, nullptr);
+            dialog_->hide();
+            dialog_->deleteLater();
+        }
     }
     void Setzen(int prozent) override {
-        if (!dialog_.wasCanceled()) dialog_.setValue(std::clamp(prozent, 0, 100));
+        if (dialog_) dialog_->Setzen(prozent);
+    }
+    void RestzeitSetzen(double sekunden) override {
+        if (dialog_) dialog_->RestzeitSetzen(sekunden);
     }
 
   private:
-    QProgressDialog dialog_;
+    std::unique_ptr<Fenstersperre> sperre_;
+    QPointer<FortschrittsDialog> dialog_;
 };
 
 } // namespace
@@ -83,8 +166,8 @@ DateiErgebnis QtDialoge::Datei(const DateiAuswahl& a) {
 }
 
 std::unique_ptr<Fortschritt> QtDialoge::FortschrittZeigen(const QString& titel, const QString& text,
-                                                          std::function<void()> abbrechen) {
-    return std::make_unique<QtFortschritt>(titel, text, std::move(abbrechen));
+                                                          std::function<void()> abbrechen, QWidget* fenster) {
+    return std::make_unique<QtFortschritt>(titel, text, std::move(abbrechen), fenster);
 }
 
 void QtDialoge::Hilfeblase(QWidget* eltern, const QRect& platz, const QString& text) {

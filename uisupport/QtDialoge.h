@@ -8,6 +8,7 @@ class QtDialoge : public Dialoge {
               int escKnopf) override;
     DateiErgebnis Datei(const DateiAuswahl& auswahl) override;
     std::unique_ptr<Fortschritt> FortschrittZeigen(const QString& titel, const QString& text,
-                                                   std::function<void()> abbrechen = {}) override;
+                                                   std::function<void()> abbrechen = {},
+                                                   QWidget* fenster = nullptr) override;
     void Hilfeblase(QWidget* eltern, const QRect& platz, const QString& text) override;
 };

@@ -4,8 +4,9 @@ namespace {
 
 class SkriptFortschritt : public Fortschritt {
   public:
-    SkriptFortschritt(std::vector<int>& werte, int abbrechenBei, std::function<void()> abbrechen)
-        : werte_(werte), abbrechenBei_(abbrechenBei), abbrechen_(std::move(abbrechen)) {}
+    SkriptFortschritt(std::vector<int>& werte, std::vector<double>& restzeiten, int abbrechenBei,
+                      std::function<void()> abbrechen)
+        : werte_(werte), restzeiten_(restzeiten), abbrechenBei_(abbrechenBei), abbrechen_(std::move(abbrechen)) {}
     void Setzen(int prozent) override {
         werte_.push_back(prozent);
         if (abbrechen_ && abbrechenBei_ >= 0 && prozent >= abbrechenBei_) {
@@ -15,8 +16,11 @@ class SkriptFortschritt : public Fortschritt {
         }
     }
 
+    void RestzeitSetzen(double sekunden) override { restzeiten_.push_back(sekunden); }
+
   private:
     std::vector<int>& werte_;
+    std::vector<double>& restzeiten_;
     int abbrechenBei_;
     std::function<void()> abbrechen_;
 };
@@ -24,12 +28,12 @@ class SkriptFortschritt : public Fortschritt {
 } // namespace
 
 void SkriptDialoge::Meldung(const QString& titel, const QString& text) {
-    protokoll.push_back({"Meldung", titel, text, {"OK"}, 1, 1, {}, {}, {}, false});
+    protokoll.push_back({"Meldung", titel, text, {"OK"}, 1, 1, {}, {}, {}, false, {}, nullptr});
 }
 
 int SkriptDialoge::Frage(const QString& titel, const QString& text, const QStringList& knoepfe, int enterKnopf,
                          int escKnopf) {
-    protokoll.push_back({"Frage", titel, text, knoepfe, enterKnopf, escKnopf, {}, {}, {}, false});
+    protokoll.push_back({"Frage", titel, text, knoepfe, enterKnopf, escKnopf, {}, {}, {}, false, {}, nullptr});
     if (antworten.empty()) return escKnopf;
     const int a = antworten.front();
     antworten.pop_front();
@@ -37,7 +41,7 @@ int SkriptDialoge::Frage(const QString& titel, const QString& text, const QStrin
 }
 
 DateiErgebnis SkriptDialoge::Datei(const DateiAuswahl& auswahl) {
-    protokoll.push_back({"Datei", auswahl.titel, auswahl.muster, {}, 0, 0, {}, auswahl, {}, false});
+    protokoll.push_back({"Datei", auswahl.titel, auswahl.muster, {}, 0, 0, {}, auswahl, {}, false, {}, nullptr});
     if (dateien.empty()) return {};
     auto e = dateien.front();
     dateien.pop_front();
@@ -45,15 +49,16 @@ DateiErgebnis SkriptDialoge::Datei(const DateiAuswahl& auswahl) {
 }
 
 std::unique_ptr<Fortschritt> SkriptDialoge::FortschrittZeigen(const QString& titel, const QString& text,
-                                                              std::function<void()> abbrechen) {
-    protokoll.push_back({"Fortschritt", titel, text, {}, 0, 0, {}, {}, {}, bool(abbrechen)});
+                                                              std::function<void()> abbrechen, QWidget* fenster) {
+    protokoll.push_back({"Fortschritt", titel, text, {}, 0, 0, {}, {}, {}, bool(abbrechen), {}, fenster});
     const int bei = abbrechenBeiProzent;
     abbrechenBeiProzent = -1;
-    return std::make_unique<SkriptFortschritt>(protokoll.back().fortschritt, bei, std::move(abbrechen));
+    return std::make_unique<SkriptFortschritt>(protokoll.back().fortschritt, protokoll.back().restzeiten, bei,
+                                               std::move(abbrechen));
 }
 
 void SkriptDialoge::Hilfeblase(QWidget*, const QRect& platz, const QString& text) {
-    protokoll.push_back({"Hilfe", {}, text, {}, 0, 0, platz, {}, {}, false});
+    protokoll.push_back({"Hilfe", {}, text, {}, 0, 0, platz, {}, {}, false, {}, nullptr});
 }
 
 std::vector<SkriptDialoge::Popup> SkriptDialoge::VonArt(const QString& art) const {

@@ -18,6 +18,8 @@ class SkriptDialoge : public Dialoge {
         DateiAuswahl datei; // file selection
         std::vector<int> fortschritt;
         bool abbrechbar = false;
+        std::vector<double> restzeiten; // progress dialog: the remaining times shown
+        QWidget* fenster = nullptr;     // progress dialog: the window it is modal to
     };
 
     std::deque<int> antworten;         // for Frage; empty -> the Escape button
@@ -31,7 +33,8 @@ class SkriptDialoge : public Dialoge {
               int escKnopf) override;
     DateiErgebnis Datei(const DateiAuswahl& auswahl) override;
     std::unique_ptr<Fortschritt> FortschrittZeigen(const QString& titel, const QString& text,
-                                                   std::function<void()> abbrechen = {}) override;
+                                                   std::function<void()> abbrechen = {},
+                                                   QWidget* fenster = nullptr) override;
     void Hilfeblase(QWidget* eltern, const QRect& platz, const QString& text) override;
 
     void DateiGewaehlt(const QString& pfad) { dateien.push_back({DateiErgebnis::Art::Gewaehlt, pfad}); }

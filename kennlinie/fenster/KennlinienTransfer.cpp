@@ -1,12 +1,14 @@
 // "zur DLM-7 schreiben", "von DLM-7 lesen" and "über Ausg.4 anwählen": each
-// runs on the device service's worker; the window stays usable meanwhile and
-// passes the codes on in the order the procedure lists them.
+// runs on the device service's worker and passes the codes on in the order the
+// procedure lists them. A transfer that succeeded is confirmed in the window's
+// message line.
 #include "kennlinie/fenster/KennlinienPanel.h"
 
 #include "config/KonfigModell.h"
 #include "device/Geraetedienst.h"
 #include "device/Schreibpruefung.h"
 #include "kennlinie/KennlinieGeraet.h"
+#include "kennlinie/KennlinieSlot.h"
 #include "uisupport/Beschaeftigt.h"
 #include "uisupport/Dialoge.h"
 #include "uisupport/Fehlerpopup.h"
@@ -15,7 +17,9 @@
 
 #include <QPushButton>
 
+#include <chrono>
 #include <optional>
+#include <string_view>
 #include <utility>
 
 void KennlinienPanel::Melden(const Uebertragung& u) {
@@ -31,17 +35,39 @@ void KennlinienPanel::Melden(const Uebertragung& u) {
     }
 }
 
+namespace {
+
+// Runs f and adds the seconds it took, measured on the worker.
+template <class F> auto Gemessen(F f) {
+    const auto anfang = std::chrono::steady_clock::now();
+    auto e = f();
+    return std::make_pair(std::move(e),
+                          std::chrono::duration<double>(std::chrono::steady_clock::now() - anfang).count());
+}
+
+QString Bestaetigung(const char* muster, int slot, double sekunden) {
+    return QString::fromUtf8(muster).arg(slot).arg(kSlotGroesse).arg(SekundenText(sekunden));
+}
+
+} // namespace
+
 void KennlinienPanel::FortschrittZeigen(const std::shared_ptr<Vorgang>& v, const char* titel) {
     // The dialog opens with the first block of the image, so the checks and
-    // the preparation of the memory before it show none.
+    // the preparation of the memory before it show none. It is modal to this
+    // window only and shows the time the rest needs on the line.
     Vorgang* roh = v.get();
-    v->fortschritt = [roh, titel, dlg = std::shared_ptr<Fortschritt>()](int prozent) mutable {
-        if (!dlg) {
-            dlg = std::shared_ptr<Fortschritt>(dialoge().FortschrittZeigen(
-                QString::fromUtf8(titel), QString::fromUtf8(titel), [roh] { roh->Abbrechen(); }));
-            roh->Begleiten(dlg);
+    auto dlg = std::make_shared<std::shared_ptr<Fortschritt>>();
+    v->fortschritt = [this, roh, titel, dlg](int prozent) {
+        if (!*dlg) {
+            *dlg = std::shared_ptr<Fortschritt>(dialoge().FortschrittZeigen(
+                QString::fromUtf8(titel), QString::fromUtf8(titel), [roh] { roh->Abbrechen(); }, this));
+            roh->Begleiten(*dlg);
         }
-        dlg->Setzen(prozent);
+        (*dlg)->Setzen(prozent);
+    };
+    const bool schreiben = std::string_view(titel) == kSendenTitel;
+    v->menge = [dlg, schreiben](long fertig, long gesamt) {
+        if (*dlg) (*dlg)->RestzeitSetzen(Leitungszeit(gesamt - fertig, schreiben));
     };
 }
 
@@ -53,12 +79,20 @@ void KennlinienPanel::KennlinieSchreiben() {
     const KonfigDaten k = konfig_.daten();
     const double begrenzung = feld(Feld::Begrenzung)->wert();
     const double anstieg = feld(Feld::Anstiegszeit)->wert();
+    Bestaetigen({});
     auto v = dienst_.Ausfuehren(
         this,
         [=](Auftrag& a) {
-            return KennlinieSenden(a.port, a.adresse, slot, punkte, k, begrenzung, anstieg, a.rueckmeldung, a.pruefen);
+            return Gemessen([&] {
+                return KennlinieSenden(a.port, a.adresse, slot, punkte, k, begrenzung, anstieg, a.rueckmeldung,
+                                       a.pruefen);
+            });
         },
-        [this](const Uebertragung& u) { Melden(u); });
+        [this, slot](const std::pair<Uebertragung, double>& e) {
+            Melden(e.first);
+            if (e.first.Fehlercode() == 0)
+                Bestaetigen(Bestaetigung("Kurve in Speicherplatz %1 geschrieben (%2 Bytes, %3)", slot, e.second));
+        });
     FortschrittZeigen(v, kSendenTitel);
     v->Begleiten(std::make_shared<Beschaeftigt>(this, knopf(Knopf::Schreiben)));
 }
@@ -68,14 +102,18 @@ void KennlinienPanel::KennlinieLesen() {
     const int slot = int(feld(Feld::KurvenNr)->wert());
     const KonfigDaten k = konfig_.daten();
     using Ergebnis = std::pair<Uebertragung, std::optional<GelesenerSlot>>;
+    Bestaetigen({});
     auto v = dienst_.Ausfuehren(
         this,
         [slot, k](Auftrag& a) {
-            Ergebnis e;
-            e.first = ::KennlinieLesen(a.port, a.adresse, slot, k, e.second, a.rueckmeldung);
-            return e;
+            return Gemessen([&] {
+                Ergebnis e;
+                e.first = ::KennlinieLesen(a.port, a.adresse, slot, k, e.second, a.rueckmeldung);
+                return e;
+            });
         },
-        [this](Ergebnis e) {
+        [this, slot](std::pair<Ergebnis, double> g) {
+            Ergebnis& e = g.first;
             if (e.second) {
                 editor_.kurve.punkte = std::move(e.second->punkte);
                 KurveGeaendert();
@@ -85,6 +123,8 @@ void KennlinienPanel::KennlinieLesen() {
             DateinameSetzen({});
             GanzeKurveZeigen();
             Melden(e.first);
+            if (e.second && e.first.Fehlercode() == 0)
+                Bestaetigen(Bestaetigung("Kurve aus Speicherplatz %1 gelesen (%2 Bytes, %3)", slot, g.second));
         });
     FortschrittZeigen(v, kLesenTitel);
     v->Begleiten(std::make_shared<Beschaeftigt>(this, knopf(Knopf::Lesen)));

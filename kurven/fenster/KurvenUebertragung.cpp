@@ -1,7 +1,8 @@
 // "zur DLM-7 schreiben" and "von DLM-7 lesen": the image is built on the GUI
 // thread, the blocks go over the line on the device service's worker with a
 // progress dialog that can cancel between blocks. Curves read back replace
-// the editor's only when everything arrived.
+// the editor's only when everything arrived. A transfer that succeeded is
+// confirmed in the window's message line.
 #include "kurven/fenster/KurvenPanel.h"
 
 #include "device/Geraetedienst.h"
@@ -13,19 +14,36 @@
 
 #include <QPushButton>
 
+#include <chrono>
+
 using namespace kurvengenerator;
 
 namespace {
 
-// A progress dialog whose "Abbrechen" stops the operation before its next block.
-void FortschrittBegleiten(const VorgangPtr& v, const char* titel) {
+// A progress dialog, modal to this window only, whose "Abbrechen" stops the
+// operation before its next block; it shows the time the rest needs on the line.
+void FortschrittBegleiten(const VorgangPtr& v, const char* titel, bool schreiben, QWidget* fenster) {
     const QString t = QString::fromUtf8(titel);
     std::weak_ptr<Vorgang> schwach = v;
-    auto dlg = std::shared_ptr<Fortschritt>(dialoge().FortschrittZeigen(t, t, [schwach] {
-        if (auto v = schwach.lock()) v->Abbrechen();
-    }));
-    v->fortschritt = [d = dlg.get()](int p) { d->Setzen(p); };
+    auto dlg = std::shared_ptr<Fortschritt>(dialoge().FortschrittZeigen(
+        t, t,
+        [schwach] {
+            if (auto v = schwach.lock()) v->Abbrechen();
+        },
+        fenster));
+    v->fortschritt = [dlg](int p) { dlg->Setzen(p); };
+    v->menge = [dlg, schreiben](long fertig, long gesamt) {
+        dlg->RestzeitSetzen(Leitungszeit(gesamt - fertig, schreiben));
+    };
     v->Begleiten(dlg);
+}
+
+// Runs f and adds the seconds it took, measured on the worker.
+template <class F> auto Gemessen(F f) {
+    const auto anfang = std::chrono::steady_clock::now();
+    auto e = f();
+    return std::make_pair(std::move(e),
+                          std::chrono::duration<double>(std::chrono::steady_clock::now() - anfang).count());
 }
 
 } // namespace
@@ -47,11 +65,21 @@ void KurvenPanel::KurveSenden() {
         return;
     }
     auto geteilt = std::make_shared<const Speicherabbild>(std::move(bild));
+    Bestaetigen({});
     auto v = dienst_.Ausfuehren(
-        this, [geteilt](Auftrag& a) { return AbbildSenden(a.port, a.adresse, *geteilt, a.rueckmeldung, a.pruefen); },
-        [this](Sendeergebnis e) { MeldungenZeigen(e.meldungen); });
+        this,
+        [geteilt](Auftrag& a) {
+            return Gemessen([&] { return AbbildSenden(a.port, a.adresse, *geteilt, a.rueckmeldung, a.pruefen); });
+        },
+        [this, bytes = geteilt->bytes.size()](std::pair<Sendeergebnis, double> e) {
+            MeldungenZeigen(e.first.meldungen);
+            if (e.first.code == 0)
+                Bestaetigen(QStringLiteral("Kurven in die DLM-7 geschrieben (%1 Bytes, %2)")
+                                .arg(bytes)
+                                .arg(SekundenText(e.second)));
+        });
     v->Begleiten(std::make_shared<Beschaeftigt>(this, senden_));
-    FortschrittBegleiten(v, kTitelDatenSenden);
+    FortschrittBegleiten(v, kTitelDatenSenden, true, this);
 }
 
 void KurvenPanel::KurveLesen() {
@@ -61,11 +89,18 @@ void KurvenPanel::KurveLesen() {
         dienst_.FehlerSetzen(KurvenFehler::LesenKeinPort);
         return;
     }
+    Bestaetigen({});
     auto v = dienst_.Ausfuehren(
-        this, [](Auftrag& a) { return KurvenLesen(a.port, a.adresse, a.rueckmeldung); },
-        [this](Leseergebnis e) {
+        this, [](Auftrag& a) { return Gemessen([&] { return KurvenLesen(a.port, a.adresse, a.rueckmeldung); }); },
+        [this](std::pair<Leseergebnis, double> g) {
+            Leseergebnis& e = g.first;
             MeldungenZeigen(e.meldungen);
             if (!e.kurven) return; // a failed or cancelled read leaves the editor as it was
+            // The image held the header and one word per point.
+            std::size_t bytes = kAbbildKopf;
+            for (const auto& p : e.kurven->punkte) bytes += 2 * p.size();
+            Bestaetigen(
+                QStringLiteral("Kurven aus der DLM-7 gelesen (%1 Bytes, %2)").arg(bytes).arg(SekundenText(g.second)));
             GeleseneKurvenUebernehmen(satz_, std::move(*e.kurven));
             FensterTitelSetzen("");
             KurvenwerteAnzeigen();
@@ -75,5 +110,5 @@ void KurvenPanel::KurveLesen() {
             UndoAnzeigen();
         });
     v->Begleiten(std::make_shared<Beschaeftigt>(this, lesen_));
-    FortschrittBegleiten(v, kTitelDatenLesen);
+    FortschrittBegleiten(v, kTitelDatenLesen, false, this);
 }

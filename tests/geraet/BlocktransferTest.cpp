@@ -30,6 +30,8 @@ TEST_F(GeraetTest, BlockweiseSchreibenTeiltNachSeitenUndLiestZurueck) {
     std::vector<int> prozente;
     Blockrueckmeldung r;
     r.fortschritt = [&](int p) { prozente.push_back(p); };
+    std::vector<std::pair<long, long>> mengen;
+    r.menge = [&](long fertig, long gesamt) { mengen.emplace_back(fertig, gesamt); };
     ASSERT_EQ(SpeicherBlockweiseSchreiben(p, '1', 0x2020, bild.data(), 8224, r), 0);
     const auto bloecke = Schreibbloecke(u.sim.Anfragen());
     ASSERT_EQ(bloecke.size(), 129u);
@@ -38,6 +40,13 @@ TEST_F(GeraetTest, BlockweiseSchreibenTeiltNachSeitenUndLiestZurueck) {
     EXPECT_EQ(bloecke.back().first + bloecke.back().second - 1, 0x403F);
     ASSERT_EQ(prozente.size(), 129u);
     EXPECT_EQ(prozente.back(), 100);
+    EXPECT_EQ(mengen.front(), std::make_pair(32L, 8224L));
+    EXPECT_EQ(mengen.back(), std::make_pair(8224L, 8224L));
+    // The line time the progress dialog counts down from is what went over the
+    // line: every frame and its ACK, 10 bits per character.
+    std::size_t zeichen = 0;
+    for (const auto& a : u.sim.Anfragen()) zeichen += a.size() + 1;
+    EXPECT_DOUBLE_EQ(Leitungszeit(8224, true), double(zeichen) * 10.0 / 9600);
 
     std::vector<unsigned char> zurueck(8224);
     ASSERT_EQ(SpeicherBlockweiseLesen(p, '1', 0x2020, 8224, zurueck.data()), 0);

@@ -11,6 +11,7 @@
 #include <QCheckBox>
 #include <QLineEdit>
 
+#include <algorithm>
 #include <chrono>
 
 namespace {
@@ -52,6 +53,14 @@ TEST_F(KennlinienTransfer, SchreibenUndZuruecklesen) {
     EXPECT_EQ(fortschritt.text, "Daten senden");
     EXPECT_TRUE(fortschritt.abbrechbar);
     EXPECT_EQ(fortschritt.fortschritt.back(), 100);
+    // Modal to this window; the remaining time falls to nothing with the bytes left.
+    EXPECT_EQ(fortschritt.fenster, k);
+    ASSERT_EQ(fortschritt.restzeiten.size(), fortschritt.fortschritt.size());
+    EXPECT_TRUE(std::is_sorted(fortschritt.restzeiten.rbegin(), fortschritt.restzeiten.rend()));
+    EXPECT_NEAR(fortschritt.restzeiten.front(), Leitungszeit(kSlotGroesse - 32, true), 1e-9); // slot 2's first block
+    EXPECT_EQ(fortschritt.restzeiten.back(), 0.0);
+    EXPECT_TRUE(k->bestaetigung().startsWith("Kurve in Speicherplatz 2 geschrieben (8224 Bytes, "))
+        << k->bestaetigung().toStdString();
 
     SlotAbbild bild;
     ASSERT_EQ(SlotAbbildErzeugen(kKurve, Konfig(), 5.0, 409.5, bild), 0);
@@ -70,6 +79,10 @@ TEST_F(KennlinienTransfer, SchreibenUndZuruecklesen) {
     EXPECT_EQ(Dienst().fehler(), 0);
     ASSERT_FALSE(u.dialoge.VonArt("Fortschritt").empty());
     EXPECT_EQ(u.dialoge.VonArt("Fortschritt").back().titel, "Daten lesen");
+    EXPECT_NEAR(u.dialoge.VonArt("Fortschritt").back().restzeiten.front(), Leitungszeit(kSlotGroesse - 64, false),
+                1e-9);
+    EXPECT_TRUE(k->bestaetigung().startsWith("Kurve aus Speicherplatz 2 gelesen (8224 Bytes, "))
+        << k->bestaetigung().toStdString();
     ASSERT_EQ(Punkte().size(), 4096u);
     Kennlinientabelle tabelle;
     ASSERT_EQ(Digitalisieren(kKurve, tabelle), 0);
@@ -97,6 +110,7 @@ TEST_F(KennlinienTransfer, AbgebrochenesSchreibenMeldetUnvollstaendigenSpeicherp
     const auto f = u.dialoge.VonArt("Fortschritt").at(0).fortschritt;
     EXPECT_LT(f.back(), 100);
     EXPECT_TRUE(u.dialoge.VonArt("Meldung").empty());
+    EXPECT_TRUE(k->bestaetigung().isEmpty()); // no success claimed
 }
 
 TEST_F(KennlinienTransfer, AbgebrochenesLesenLaesstDenEditor) {

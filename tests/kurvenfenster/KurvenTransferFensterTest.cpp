@@ -54,10 +54,17 @@ TEST_F(KurvenTransfer, SendenUndZuruecklesen) {
     EXPECT_EQ(fortschritt[0].titel, "Daten senden");
     EXPECT_TRUE(fortschritt[0].abbrechbar);
     EXPECT_EQ(fortschritt[0].fortschritt.back(), 100);
+    EXPECT_EQ(fortschritt[0].fenster, Kurven());
+    ASSERT_FALSE(fortschritt[0].restzeiten.empty());
+    EXPECT_EQ(fortschritt[0].restzeiten.back(), 0.0);
     EXPECT_EQ(Anzeige(), 0);
     EXPECT_EQ(box.sim.Modus() & 0x06, kModusGenerator);
     const Speicherabbild bild = AbbildErstellen(Kurven()->satz());
     EXPECT_EQ(box.sim.Speicher(0, bild.bytes.size()), bild.bytes);
+    EXPECT_NEAR(fortschritt[0].restzeiten.front(), Leitungszeit(long(bild.bytes.size()) - 64, true), 1e-9);
+    EXPECT_TRUE(Kurven()->bestaetigung().startsWith(
+        QString("Kurven in die DLM-7 geschrieben (%1 Bytes, ").arg(bild.bytes.size())))
+        << Kurven()->bestaetigung().toStdString();
 
     const Kurvensatz gesendet = Kurven()->satz();
     Kurven()->satz().dateiPfad = "/tmp/x.dlr";
@@ -67,6 +74,9 @@ TEST_F(KurvenTransfer, SendenUndZuruecklesen) {
     ASSERT_FALSE(u.dialoge.VonArt("Fortschritt").empty());
     EXPECT_EQ(u.dialoge.VonArt("Fortschritt").back().titel, "Daten lesen");
     EXPECT_EQ(Anzeige(), 0);
+    EXPECT_TRUE(
+        Kurven()->bestaetigung().startsWith(QString("Kurven aus der DLM-7 gelesen (%1 Bytes, ").arg(bild.bytes.size())))
+        << Kurven()->bestaetigung().toStdString();
     const Kurvensatz& s = Kurven()->satz();
     for (int k = 0; k < kKurvenzahl; ++k) {
         const std::vector<int> soll = KurveDigitalisieren(gesendet.kurven[k]);
@@ -117,6 +127,7 @@ TEST_F(KurvenTransfer, AbgebrochenesLesenLaesstDenEditor) {
     EXPECT_EQ(Anzeige(), kLesenAbgebrochen);
     for (int k = 0; k < kKurvenzahl; ++k) EXPECT_EQ(s.kurven[k].punkte, vorher.kurven[k].punkte);
     EXPECT_EQ(Kurven()->windowTitle(), "Kurvengenerator - bleibt.dlr");
+    EXPECT_TRUE(Kurven()->bestaetigung().isEmpty()); // no success claimed
 }
 
 TEST_F(KurvenTransfer, VerweigerungenOhneSenden) {

@@ -28,9 +28,15 @@ std::string Schreibpruefung::Text() const {
 }
 
 Blockrueckmeldung Teilstrecke(const Blockrueckmeldung& r, int von, int bis) {
-    Blockrueckmeldung t{nullptr, r.abbrechen};
+    Blockrueckmeldung t{nullptr, r.abbrechen, nullptr};
     if (r.fortschritt)
         t.fortschritt = [f = r.fortschritt, von, bis](int prozent) { f(von + prozent * (bis - von) / 100); };
+    // The bytes as a share of the whole, so the remaining time covers the read-back too.
+    if (r.menge && bis > von)
+        t.menge = [m = r.menge, von, bis](long fertig, long gesamt) {
+            const long ganz = gesamt * 100 / (bis - von);
+            m(ganz * von / 100 + fertig, ganz);
+        };
     return t;
 }
 

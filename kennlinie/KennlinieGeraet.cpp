@@ -132,7 +132,7 @@ Uebertragung SlotsLesen(int port, char adresse, std::optional<std::array<SlotKop
         const Blockrueckmeldung einzeln{[&](int) {
                                             if (r.fortschritt) r.fortschritt(s * 100 / kSlots);
                                         },
-                                        r.abbrechen};
+                                        r.abbrechen, nullptr};
         if (const int rc = BlockLesen(port, adresse, SlotAdresse(s), kKopf, kopf, einzeln); rc != 0)
             return p.Anzeige(rc);
         SlotKopf& k = koepfe[static_cast<std::size_t>(s - 1)];

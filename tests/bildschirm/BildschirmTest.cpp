@@ -49,8 +49,9 @@ TEST(Bildschirm, KeinFensterGroesserAlsDieVerfuegbareFlaeche) {
         const QSize noetig = inhalt->minimumSizeHint();
         EXPECT_GE(inhalt->width(), noetig.width()) << name;
         EXPECT_GE(inhalt->height(), noetig.height()) << name;
-        if (noetig.height() > rollen->viewport()->height())
+        if (noetig.height() > rollen->viewport()->height()) {
             EXPECT_GT(rollen->verticalScrollBar()->maximum(), 0) << name;
+        }
     };
     pruefen(Haupt(), "Hauptfenster");
     for (FensterId id :

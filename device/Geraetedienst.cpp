@@ -117,7 +117,11 @@ void Geraetedienst::Abschliessen(const VorgangPtr& v, bool mitKontext, const QPo
     v->begleiter_.clear();
     v->fortschritt = nullptr;
     v->menge = nullptr;
+    // A result may hold a popup open for long; the worker is idle meanwhile,
+    // so the background look for a returned device may go on.
+    ++imErgebnis_;
     if (!mitKontext || k) ergebnis();
+    --imErgebnis_;
     Erledigt();
 }
 
@@ -188,7 +192,7 @@ void Geraetedienst::Zurueck(int port) {
 void Geraetedienst::HintergrundVersuch() {
     // Only while the worker is idle (an operation does the same before it
     // starts), and one look at a time.
-    if (beendet_ || port_ == -1 || versuchUnterwegs_ || offen_ > 0) return;
+    if (beendet_ || port_ == -1 || versuchUnterwegs_ || offen_ > imErgebnis_) return;
     versuchUnterwegs_ = true;
     QMetaObject::invokeMethod(
         arbeiter_,

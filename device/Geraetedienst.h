@@ -170,6 +170,7 @@ class Geraetedienst : public QObject {
     int port_ = -1;
     bool getrennt_ = false;
     bool versuchUnterwegs_ = false;
+    int imErgebnis_ = 0; // results being handed over (a popup may be open in one)
     QTimer* wiederholung_;
     int letzterPort_ = -1;
     int fehler_ = 0;

@@ -134,6 +134,26 @@ TEST_F(Wiederverbinden, GezogenUndWiederGestecktBevorEtwasGeschah) {
     EXPECT_TRUE(AlleBilder(kCom, false));
 }
 
+TEST_F(Wiederverbinden, WaehrendDieFehlermeldungOffenSteht) {
+    // The failed action's popup stays open (a nested event loop, as a message
+    // box runs) while the box comes back: the link returns all the same.
+    box.Ziehen();
+    bool zurueckWaehrendMeldung = false;
+    Dienst().Ausfuehren(
+        nullptr,
+        [](Auftrag& a) {
+            std::string kennung;
+            return QAVKSV5_IDLesen(a.port, a.adresse, kennung);
+        },
+        [&](int) {
+            if (!box.Stecken()) return;
+            uhr.start();
+            zurueckWaehrendMeldung = Bis(WiederDa) < 2000;
+        });
+    Warten();
+    EXPECT_TRUE(zurueckWaehrendMeldung);
+}
+
 TEST_F(Wiederverbinden, ImLeerlaufOhneAktionErkannt) {
     box.Ziehen();
     uhr.start();

@@ -99,9 +99,9 @@ void Geraetedienst::Einreihen(QObject* kontext, const VorgangPtr& v, Arbeit arbe
 
 void Geraetedienst::Abschliessen(const VorgangPtr& v, bool mitKontext, const QPointer<QObject>& k,
                                  std::function<void()> ergebnis) {
-    // A modal progress dialog runs the event loop inside its setValue. A
-    // result that arrives there (an operation failing right after a block)
-    // must not delete the dialog under its own call: it waits until it returns.
+    // A progress callback that runs the event loop (as a modal dialog's
+    // update would) must not see the result delete its dialog under its own
+    // call: the result waits until the callback returns.
     if (v->imFortschritt_ > 0) {
         QMetaObject::invokeMethod(
             this,

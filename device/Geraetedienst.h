@@ -16,6 +16,7 @@
 #include <QPointer>
 
 #include <atomic>
+#include <chrono>
 #include <functional>
 #include <memory>
 #include <type_traits>
@@ -28,6 +29,15 @@ class QTimer;
 // Start and stop with no open port, shared by the connection and curve windows.
 constexpr int kComStartOhnePort = -122234;
 constexpr int kComStoppOhnePort = -122235;
+
+// Runs f (on the worker, inside an operation) and pairs its result with the
+// seconds it took, for the confirmation of a transfer.
+template <class F> auto Gemessen(F f) {
+    const auto anfang = std::chrono::steady_clock::now();
+    auto e = f();
+    return std::make_pair(std::move(e),
+                          std::chrono::duration<double>(std::chrono::steady_clock::now() - anfang).count());
+}
 
 // Handle of one submitted operation.
 class Vorgang {

@@ -17,6 +17,10 @@ std::string FehlerbitsText(unsigned char bits);
 inline constexpr int kFehlerbitsNachSchreiben = -1031001;
 inline constexpr int kPruefungAbweichung = -1032002;
 
+// Title of the popup that explains a failed check: "Fehlerbits" as the
+// connection window's box, or "Fehler".
+inline const char* PruefungsTitel(int code) { return code == kFehlerbitsNachSchreiben ? "Fehlerbits" : "Fehler"; }
+
 struct Schreibpruefung {
     int code = 0; // 0, a driver code, kLesenAbgebrochen, kFehlerbitsNachSchreiben or kPruefungAbweichung
     unsigned char fehlerbits = 0;
@@ -25,8 +29,7 @@ struct Schreibpruefung {
     // What a user is shown beside the code: the bits' texts one per line, or
     // the first differing address; "" for any other outcome.
     std::string Text() const;
-    // Title of the popup with Text(): "Fehlerbits" as the connection window's box, or "Fehler".
-    const char* Titel() const { return code == kFehlerbitsNachSchreiben ? "Fehlerbits" : "Fehler"; }
+    const char* Titel() const { return PruefungsTitel(code); }
 };
 
 // Progress of one part of a longer transfer: the part's 0..100 % become von..bis.

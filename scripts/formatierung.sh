@@ -3,7 +3,7 @@
 # prints the offending places. To mend: bash scripts/formatierung.sh --anwenden
 set -euo pipefail
 cd "$(dirname "$0")/.."
-mapfile -t dateien < <(find app bildschirmfotos config demo device direkt fuzz kennlinie kern kurven sim tests tools uisupport \
+mapfile -t dateien < <(find app bildschirmfotos config device direkt fuzz kennlinie kern kurven sim tests tools uisupport \
     -type f \( -name '*.cpp' -o -name '*.h' \) | sort)
 if [ "${1:-}" = "--anwenden" ]; then
     clang-format -i "${dateien[@]}"

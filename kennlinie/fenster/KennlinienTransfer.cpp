@@ -17,16 +17,13 @@
 
 #include <QPushButton>
 
-#include <chrono>
 #include <optional>
 #include <string_view>
 #include <utility>
 
 void KennlinienPanel::Melden(const Uebertragung& u) {
     // A failed check after the send explains its code first.
-    if (!u.text.empty())
-        dialoge().Meldung(u.Fehlercode() == kFehlerbitsNachSchreiben ? "Fehlerbits" : "Fehler",
-                          QString::fromStdString(u.text));
+    if (!u.text.empty()) dialoge().Meldung(PruefungsTitel(u.Fehlercode()), QString::fromStdString(u.text));
     for (const Fehlerweg& m : u.meldungen) {
         if (m.ziel == Fehlerweg::Ziel::Anzeige)
             dienst_.FehlerSetzen(m.code);
@@ -36,14 +33,6 @@ void KennlinienPanel::Melden(const Uebertragung& u) {
 }
 
 namespace {
-
-// Runs f and adds the seconds it took, measured on the worker.
-template <class F> auto Gemessen(F f) {
-    const auto anfang = std::chrono::steady_clock::now();
-    auto e = f();
-    return std::make_pair(std::move(e),
-                          std::chrono::duration<double>(std::chrono::steady_clock::now() - anfang).count());
-}
 
 QString Bestaetigung(const char* muster, int slot, double sekunden) {
     return QString::fromUtf8(muster).arg(slot).arg(kSlotGroesse).arg(SekundenText(sekunden));

@@ -14,8 +14,6 @@
 
 #include <QPushButton>
 
-#include <chrono>
-
 using namespace kurvengenerator;
 
 namespace {
@@ -36,14 +34,6 @@ void FortschrittBegleiten(const VorgangPtr& v, const char* titel, bool schreiben
         dlg->RestzeitSetzen(Leitungszeit(gesamt - fertig, schreiben));
     };
     v->Begleiten(dlg);
-}
-
-// Runs f and adds the seconds it took, measured on the worker.
-template <class F> auto Gemessen(F f) {
-    const auto anfang = std::chrono::steady_clock::now();
-    auto e = f();
-    return std::make_pair(std::move(e),
-                          std::chrono::duration<double>(std::chrono::steady_clock::now() - anfang).count());
 }
 
 } // namespace

@@ -9,6 +9,12 @@ std::string DezimalText(double wert, int stellen) {
     return ec == std::errc{} ? std::string(zahl, ende) : std::string();
 }
 
+std::string DezimalKurz(double wert) {
+    char zahl[64]; // the shortest round trip of any double is far shorter
+    const auto [ende, ec] = std::to_chars(zahl, zahl + sizeof zahl, wert);
+    return ec == std::errc{} ? std::string(zahl, ende) : std::string();
+}
+
 bool DezimalLesen(std::string_view text, double& wert) {
     if (text.size() > 1 && text.front() == '+' && text[1] != '-') text.remove_prefix(1);
     const char* anfang = text.data();

@@ -84,12 +84,6 @@ std::vector<unsigned char> HexBytes(const std::string& s) {
 
 std::string ZweiHex(unsigned char b) { return Protokoll::Hex(b, 2); }
 
-std::string Dezimal(double v) {
-    char puffer[64];
-    auto [ende, ec] = std::to_chars(puffer, puffer + sizeof puffer, v);
-    return ec == std::errc{} ? std::string(puffer, ende) : std::to_string(v);
-}
-
 // Resolves PORT to a port number; a path is put into the table. The number
 // of "comN" is left to the driver's own range check.
 std::optional<int> PortNummer(const std::string& port) {
@@ -122,7 +116,7 @@ int Befehl(int port, char a, const std::string& befehl, const std::vector<std::s
         anzahl(1);
         double v = 0;
         int rc = QAVKSV5_EingangLesen(port, a, "e" + arg[0], v);
-        if (rc == 0) aus << Dezimal(v) << '\n';
+        if (rc == 0) aus << DezimalKurz(v) << '\n';
         return rc;
     }
     if (befehl == "ausgang") {

@@ -8,6 +8,7 @@
 #include "kennlinie/KennlinieGeraet.h"
 #include "kennlinie/KennlinieSlot.h"
 #include "kennlinie/KennlinieText.h"
+#include "kern/Dezimal.h"
 #include "kern/Fehlermeldungen.h"
 
 #include <charconv>
@@ -45,13 +46,6 @@ int MitPort(const CtlOptionen& o, const std::function<int(int port)>& transfer) 
     if (rc == 0) rc = transfer(o.port);
     QAVKSV5_Close(o.port);
     return rc;
-}
-
-// The shortest text that reads back as the same number, always with '.'.
-std::string Kurz(double v) {
-    char puffer[64];
-    const auto [ende, ec] = std::to_chars(puffer, puffer + sizeof puffer, v);
-    return ec == std::errc{} ? std::string(puffer, ende) : std::string("nan");
 }
 
 bool Vorhanden(const std::string& pfad) {
@@ -122,7 +116,7 @@ int Slots(const CtlOptionen& o, std::ostream& aus, std::ostream& err) {
     for (int s = 1; s <= kSlots; ++s) {
         const SlotKopf& k = (*koepfe)[static_cast<std::size_t>(s - 1)];
         aus << s << '\t' << (k.belegt ? "belegt" : "leer");
-        if (k.belegt) aus << '\t' << Kurz(k.anstiegszeit) << '\t' << k.begrenzungRoh;
+        if (k.belegt) aus << '\t' << DezimalKurz(k.anstiegszeit) << '\t' << k.begrenzungRoh;
         aus << '\n';
     }
     return 0;

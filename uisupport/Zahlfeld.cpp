@@ -11,7 +11,6 @@
 #include <QValidator>
 
 #include <algorithm>
-#include <charconv>
 #include <cmath>
 
 namespace {
@@ -37,12 +36,6 @@ class ZahlValidator : public QValidator {
   private:
     const Zahlfeld* m_feld;
 };
-
-std::string Kurzform(double v) {
-    char puffer[64];
-    const auto ende = std::to_chars(puffer, puffer + sizeof puffer, v);
-    return std::string(puffer, ende.ptr);
-}
 
 // Fewest decimals (up to 15) that write v so that it reads back, or -1.
 int Dezimalstellen(double v) {
@@ -232,7 +225,7 @@ QSize Zahlfeld::sizeHint() const {
 }
 
 QString Zahlfeld::FestText(double wert, int stellen) {
-    if (std::fabs(wert) >= kFestGrenze) return QString::fromStdString(Kurzform(wert));
+    if (std::fabs(wert) >= kFestGrenze) return QString::fromStdString(DezimalKurz(wert));
     std::string text = DezimalText(wert, std::clamp(stellen, 0, kMaxStellen));
     if (!text.empty() && text.front() == '-' && text.find_first_not_of("-0.") == std::string::npos) text.erase(0, 1);
     return QString::fromStdString(text);
@@ -247,7 +240,7 @@ QString Zahlfeld::ExaktText(double wert, int mindestStellen) {
             if (DezimalLesen(text, zurueck) && zurueck == wert) return QString::fromStdString(text);
         }
     }
-    return QString::fromStdString(Kurzform(wert));
+    return QString::fromStdString(DezimalKurz(wert));
 }
 
 bool Zahlfeld::Lesen(const QString& text, double& wert) {

@@ -59,8 +59,8 @@ void Kennlinienfotos(Anwendung& a) {
     a.ZeigeChildpanel(FensterId::Kennlinie);
     KennlinienPanel& k = a.kennlinie();
     Foto(&a.haupt(), "kennlinie_neu");
-    k.editor().kurve.punkte = {{200, 500, 0}, {3000, 700, 0}, {3300, 900, 0}, {1200, 1100, 0}, {2500, 1, 0}};
-    k.editor().kurve.kommentar = "Ventilkennlinie Prüfstand 3, zweite Messreihe vom Mai";
+    k.editor().PunkteSetzen({{200, 500, 0}, {3000, 700, 0}, {3300, 900, 0}, {1200, 1100, 0}, {2500, 1, 0}});
+    k.editor().KommentarSetzen("Ventilkennlinie Prüfstand 3, zweite Messreihe vom Mai");
     for (auto [d, name] : {std::pair{3, "kennlinie_linien_stufen"}, std::pair{1, "kennlinie_linien"},
                            std::pair{2, "kennlinie_stufen"}}) {
         k.DarstellungWaehlen(d);
@@ -73,7 +73,7 @@ void Kennlinienfotos(Anwendung& a) {
     Kennlinienpunkte gelesen(4096);
     for (std::size_t i = 0; i < gelesen.size(); ++i)
         gelesen[i] = {std::int32_t(2047.5 + 1900.0 * std::sin(double(i) * 6.0 * 3.14159265 / 4096.0)), 1, 0};
-    k.editor().kurve.punkte = gelesen;
+    k.editor().PunkteSetzen(gelesen);
     k.Befehlen(KennlinienPanel::Befehl::ZoomGesamt);
     Foto(&a.haupt(), "kennlinie_gelesen");
 }

@@ -127,13 +127,13 @@ bool UndoRing::Wiederherstellen(Kennlinienpunkte& punkte) {
     return true;
 }
 
-void KennlinienEditor::RueckgaengigMerken() {
+void KennlinienBearbeiter::RueckgaengigMerken() {
     geaendert = true;
     ring_.Merken(kurve.punkte);
 }
 
-std::optional<Zielpunkt> KennlinienEditor::ZeichnenVorschau(const KonfigDaten& k, const Raster& r, double x,
-                                                            double y) const {
+std::optional<Zielpunkt> KennlinienBearbeiter::ZeichnenVorschau(const KonfigDaten& k, const Raster& r, double x,
+                                                                double y) const {
     const auto& p = kurve.punkte;
     if (p.empty()) return std::nullopt;
     const double xl = static_cast<double>(PunktPosition(p, LetzterIndex(p)));
@@ -152,7 +152,7 @@ std::optional<Zielpunkt> KennlinienEditor::ZeichnenVorschau(const KonfigDaten& k
     return Zielpunkt{zx, zy, static_cast<long long>(laenge)};
 }
 
-Bearbeitung KennlinienEditor::PunktZeichnen(const KonfigDaten& k, const Raster& r, double x, double y) {
+Bearbeitung KennlinienBearbeiter::PunktZeichnen(const KonfigDaten& k, const Raster& r, double x, double y) {
     const auto ziel = ZeichnenVorschau(k, r, x, y);
     if (!ziel) return {};
     if (ziel->laenge > kMaxLaenge) return Meldung(KennlMeldung::GeradeZuLang);
@@ -164,8 +164,8 @@ Bearbeitung KennlinienEditor::PunktZeichnen(const KonfigDaten& k, const Raster& 
     return Geaendert();
 }
 
-Zielpunkt KennlinienEditor::VerschiebeGrenzen(const KonfigDaten& k, const Raster& r, int punkt, double x,
-                                              double y) const {
+Zielpunkt KennlinienBearbeiter::VerschiebeGrenzen(const KonfigDaten& k, const Raster& r, int punkt, double x,
+                                                  double y) const {
     const auto& p = kurve.punkte;
     const auto pos = PunktPositionen(p);
     const bool letzter = punkt == LetzterIndex(p);
@@ -189,7 +189,7 @@ Zielpunkt KennlinienEditor::VerschiebeGrenzen(const KonfigDaten& k, const Raster
     return {zx, zy, 0};
 }
 
-int KennlinienEditor::Waehlen(double x, double y, const Ansicht& a, const Plotflaeche& f) {
+int KennlinienBearbeiter::Waehlen(double x, double y, const Ansicht& a, const Plotflaeche& f) {
     if (waehlenOffen_) {
         verschobenerPunkt_ = NaechsterPunkt(kurve.punkte, x, y, a, f);
         waehlenOffen_ = false;
@@ -199,8 +199,8 @@ int KennlinienEditor::Waehlen(double x, double y, const Ansicht& a, const Plotfl
     return verschobenerPunkt_;
 }
 
-Verschiebung KennlinienEditor::VerschiebenPosition(const KonfigDaten& k, const Raster& r, double x, double y,
-                                                   const Ansicht& a, const Plotflaeche& f) {
+Verschiebung KennlinienBearbeiter::VerschiebenPosition(const KonfigDaten& k, const Raster& r, double x, double y,
+                                                       const Ansicht& a, const Plotflaeche& f) {
     if (kurve.punkte.empty()) return {-1, x, y, false, false, KoordinatenAnzeigen(k, x, y)};
     const int punkt = Waehlen(x, y, a, f);
     Zielpunkt z = VerschiebeGrenzen(k, r, punkt, x, y);
@@ -208,8 +208,8 @@ Verschiebung KennlinienEditor::VerschiebenPosition(const KonfigDaten& k, const R
     return {punkt, z.x, z.y, punkt != 0, punkt != LetzterIndex(kurve.punkte), KoordinatenAnzeigen(k, z.x, z.y)};
 }
 
-Bearbeitung KennlinienEditor::VerschiebenLoslassen(const KonfigDaten& k, const Raster& r, double x, double y,
-                                                   const Ansicht& a, const Plotflaeche& f) {
+Bearbeitung KennlinienBearbeiter::VerschiebenLoslassen(const KonfigDaten& k, const Raster& r, double x, double y,
+                                                       const Ansicht& a, const Plotflaeche& f) {
     if (kurve.punkte.empty()) return {};
     const int punkt = Waehlen(x, y, a, f);
     waehlenOffen_ = true;
@@ -244,8 +244,8 @@ Bearbeitung KennlinienEditor::VerschiebenLoslassen(const KonfigDaten& k, const R
     return Geaendert();
 }
 
-PunktDialog KennlinienEditor::PunktDialogOeffnen(const KonfigDaten& k, double x, double y, const Ansicht& a,
-                                                 const Plotflaeche& f) const {
+PunktDialog KennlinienBearbeiter::PunktDialogOeffnen(const KonfigDaten& k, double x, double y, const Ansicht& a,
+                                                     const Plotflaeche& f) const {
     if (kurve.punkte.empty()) return {-1, {}, 0.0, 0.0};
     const int punkt = NaechsterPunkt(kurve.punkte, x, y, a, f);
     return {punkt, "Punkt " + std::to_string(punkt + 1),
@@ -253,7 +253,7 @@ PunktDialog KennlinienEditor::PunktDialogOeffnen(const KonfigDaten& k, double x,
             AusgangRohZuEinheit(k, 0, kurve.punkte[static_cast<std::size_t>(punkt)].yWert)};
 }
 
-Bearbeitung KennlinienEditor::PunktKoordinatenAendern(const KonfigDaten& k, int punkt, double xFeld, double yFeld) {
+Bearbeitung KennlinienBearbeiter::PunktKoordinatenAendern(const KonfigDaten& k, int punkt, double xFeld, double yFeld) {
     auto& p = kurve.punkte;
     if (punkt < 0 || punkt > LetzterIndex(p)) return {};
     const auto kk = static_cast<std::size_t>(punkt);
@@ -290,7 +290,7 @@ Bearbeitung KennlinienEditor::PunktKoordinatenAendern(const KonfigDaten& k, int 
     return Geaendert();
 }
 
-Bearbeitung KennlinienEditor::PunktAufloesen(double x, double y, const Ansicht& a, const Plotflaeche& f) {
+Bearbeitung KennlinienBearbeiter::PunktAufloesen(double x, double y, const Ansicht& a, const Plotflaeche& f) {
     auto& p = kurve.punkte;
     const int punkt = NaechsterPunkt(p, x, y, a, f);
     if (p.size() <= 1) return Meldung(KennlMeldung::LetzterPunkt);
@@ -304,7 +304,7 @@ Bearbeitung KennlinienEditor::PunktAufloesen(double x, double y, const Ansicht& 
     return Geaendert();
 }
 
-Bearbeitung KennlinienEditor::GeradeTeilen(double x) {
+Bearbeitung KennlinienBearbeiter::GeradeTeilen(double x) {
     auto& p = kurve.punkte;
     const int b = GeradeAnPosition(p, x);
     if (b >= LetzterIndex(p)) return {};
@@ -327,12 +327,12 @@ Bearbeitung KennlinienEditor::GeradeTeilen(double x) {
     return Geaendert();
 }
 
-void KennlinienEditor::Neu() {
+void KennlinienBearbeiter::Neu() {
     kurve = NeueKennlinie();
     waehlenOffen_ = true;
 }
 
-Bearbeitung KennlinienEditor::Importieren(const std::string& pfad) {
+Bearbeitung KennlinienBearbeiter::Importieren(const std::string& pfad) {
     ImportErgebnis e = KennlinieImportieren(pfad);
     Bearbeitung b;
     b.titel = KennlMeldung::ImportTitel;

@@ -115,10 +115,11 @@ struct PunktDialog {
     double yFeld;      // output 1's unit
 };
 
-// The curve under edit with its undo ring and edit state; what the window owns.
-// The curve always has at least one point; an empty point list is left alone
+// The rules of the edit modes over the curve and its undo ring; the
+// window's editor object (KennlinienEditor) holds one and announces what
+// they changed. The curve always has at least one point; an empty point list is left alone
 // by every operation (point index -1 in the results).
-class KennlinienEditor {
+class KennlinienBearbeiter {
   public:
     Kennlinie kurve = NeueKennlinie();
     Markierung markierung;

@@ -1,16 +1,22 @@
 // The two graphs: axes in the units of the configuration, the curve in the
 // display mode, the mark, the overview with its frame, the scroll bar and
 // the Y zoom. The arithmetic is the library's; this file only draws.
-#include "kennlinie/fenster/KennlinienPanel.h"
+#include "kennlinie/fenster/KennlinienGrafik.h"
 
 #include "config/KonfigModell.h"
 #include "config/KonfigUmrechnung.h"
+#include "kennlinie/fenster/KennlinienHilfe.h"
+#include "kennlinie/fenster/KennlinienSteuerelemente.h"
 #include "uisupport/Graph.h"
 #include "uisupport/Hilfemodus.h"
+#include "uisupport/Kurvenfenster.h"
 #include "uisupport/Zahlfeld.h"
 
+#include <QGridLayout>
+#include <QGroupBox>
 #include <QLabel>
 #include <QScrollBar>
+#include <QVBoxLayout>
 
 #include <cmath>
 
@@ -30,36 +36,129 @@ QString Text(const std::string& utf8) { return QString::fromStdString(utf8); }
 
 } // namespace
 
-void KennlinienPanel::Neuzeichnen() {
+KennlinienGrafik::KennlinienGrafik(KennlinienKontext k) : QObject(&k.fenster), k_(k) {}
+
+QLayout* KennlinienGrafik::GraphenAnlegen() {
+    QWidget* w = &k_.fenster;
+    graph_ = new Graph(w);
+    graph_->setObjectName("GRAPH");
+    graph_->setMinimumSize(320, 220);
+    HilfetextSetzen(graph_, QString::fromUtf8(KennlHilfe::Graph));
+
+    rollbalken_ = new QScrollBar(Qt::Horizontal, w);
+    rollbalken_->setObjectName("SCROLLBAR");
+    connect(rollbalken_, &QScrollBar::valueChanged, this, [this] { Gerollt(!rollbalken_->isSliderDown()); });
+    connect(rollbalken_, &QScrollBar::sliderReleased, this, [this] { Gerollt(true); });
+
+    klein_ = new Graph(w);
+    klein_->setObjectName("GRAPHKLEIN");
+    klein_->setBeschriftungSichtbar(false);
+    klein_->setGitter(false);
+    klein_->setFixedHeight(72);
+    klein_->setBereich(Graph::X, 0.0, kRohMax);
+    klein_->setBereich(Graph::Y, 0.0, kRohMax);
+    HilfetextSetzen(klein_, QString::fromUtf8(KennlHilfe::GraphKlein));
+
+    auto* links = new QVBoxLayout;
+    links->setSpacing(2);
+    links->addWidget(graph_, 1);
+    links->addWidget(rollbalken_);
+    links->addSpacing(4);
+    links->addWidget(klein_);
+    return links;
+}
+
+QGroupBox* KennlinienGrafik::GruppeAnlegen(QWidget* eltern) {
+    auto* gruppe = new QGroupBox("Grafik", eltern);
+    auto* raster = new QGridLayout(gruppe);
+    raster->setColumnStretch(1, 1);
+    raster->setColumnStretch(3, 1);
+    const std::tuple<int, const char*, Zahlfeld**, Kennl::Feld, const char*> felder[] = {
+        {0, "X", &x_, Kennl::Feld::X, KennlHilfe::Anzeige},
+        {0, "Y", &y_, Kennl::Feld::Y, KennlHilfe::Anzeige},
+        {1, "X-Raster", &xRaster_, Kennl::Feld::XRaster, KennlHilfe::Raster},
+        {1, "Y-Raster", &yRaster_, Kennl::Feld::YRaster, KennlHilfe::Raster},
+        {2, "Y-Zoom max", &yZoomMax_, Kennl::Feld::YZoomMax, KennlHilfe::YZoom},
+        {2, "min", &yZoomMin_, Kennl::Feld::YZoomMin, KennlHilfe::YZoom},
+    };
+    int spalte = 0;
+    for (const auto& [zeile, text, ziel, f, hilfe] : felder) {
+        auto* l = new QLabel(text, gruppe);
+        l->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        auto* z = new Zahlfeld(gruppe);
+        z->setObjectName(Kennl::Name(f));
+        z->setMinimumWidth(56);
+        HilfetextSetzen(z, QString::fromUtf8(hilfe));
+        *ziel = z;
+        raster->addWidget(l, zeile, spalte);
+        raster->addWidget(z, zeile, spalte + 1);
+        spalte = (spalte + 2) % 4;
+    }
+    for (Zahlfeld* z : {x_, y_}) {
+        z->setReadOnly(true);
+        z->setFocusPolicy(Qt::NoFocus);
+    }
+    for (Zahlfeld* z : {xRaster_, yRaster_}) {
+        z->setBereich(0.0, 1e9);
+        z->setWert(0.0);
+    }
+    for (Zahlfeld* z : {yZoomMax_, yZoomMin_})
+        connect(z, &Zahlfeld::wertGeaendert, this, [this] { YZoomEingegeben(); });
+    return gruppe;
+}
+
+Raster KennlinienGrafik::raster() const { return {xRaster_->wert(), yRaster_->wert()}; }
+
+Plotflaeche KennlinienGrafik::flaeche() const {
+    return {double(graph_->plotGroesse().width()), double(graph_->plotGroesse().height())};
+}
+
+void KennlinienGrafik::Zeigen(Aenderungen a) {
+    if (a & Aenderung::Einheiten) FelderFormatieren();
+    if (a & (Aenderung::Punkte | Aenderung::Ansicht | Aenderung::Einheiten))
+        Neuzeichnen();
+    else if (a & Aenderung::Markierung)
+        MarkeZeichnen();
+    if (a & (Aenderung::Ansicht | Aenderung::Einheiten)) {
+        RollbalkenZeigen();
+        YZoomZeigen();
+    }
+    if (a & Aenderung::Koordinaten) {
+        const Koordinaten k = k_.editor.koordinaten();
+        x_->setWert(k.x);
+        y_->setWert(k.y);
+    }
+}
+
+void KennlinienGrafik::Neuzeichnen() {
+    const Ansicht& a = k_.editor.ansicht();
     graph_->AllesLoeschen();
     klein_->AllesLoeschen();
     markeGross_ = markeKlein_ = 0;
-    vorschauPlots_.clear();
-    punktMarke_ = 0;
-    graph_->setBereich(Graph::X, ansicht_.min, ansicht_.max + 1.0);
+    vorschau_.clear();
+    graph_->setBereich(Graph::X, a.min, a.max + 1.0);
     AchsenBeschriften();
     KurveZeichnen();
     MarkeZeichnen();
     UebersichtZeichnen();
-    klein_->Rechteck({ansicht_.min, 0.0}, {ansicht_.max + 1.0, double(kRohMax)}, kRot);
+    klein_->Rechteck({a.min, 0.0}, {a.max + 1.0, double(kRohMax)}, kRot);
 }
 
-void KennlinienPanel::AchsenBeschriften() {
-    const KonfigDaten& k = konfig_.daten();
+void KennlinienGrafik::AchsenBeschriften() {
+    const KonfigDaten& k = k_.konfig.daten();
+    const Ansicht& a = k_.editor.ansicht();
     const Achsenbeschriftung y = YAchse(k);
-    graph_->setBereich(Graph::Y, ansicht_.yMin, ansicht_.yMax);
+    graph_->setBereich(Graph::Y, a.yMin, a.yMax);
     graph_->setBeschriftung(Graph::Y, y.faktor, y.offset, Text(y.einheit));
     const Achsenbeschriftung x = XAchse(k);
     graph_->setBeschriftung(Graph::X, x.faktor, x.offset, Text(x.einheit));
-    const YZoomWerte felder = YZoomFelder(ansicht_, k);
-    feld(Feld::YZoomMax)->setWert(felder.max);
-    feld(Feld::YZoomMin)->setWert(felder.min);
 }
 
-void KennlinienPanel::KurveZeichnen() {
-    const std::vector<Geradenstueck> stuecke = SichtbareGeradenstuecke(editor_.kurve.punkte, ansicht_);
-    const bool linien = darstellung_ != Stufen;
-    const bool stufen = darstellung_ != Linien;
+void KennlinienGrafik::KurveZeichnen() {
+    const std::vector<Geradenstueck> stuecke = SichtbareGeradenstuecke(k_.editor.punkte(), k_.editor.ansicht());
+    const int d = k_.editor.darstellung();
+    const bool linien = d != KennlinienEditor::Stufen;
+    const bool stufen = d != KennlinienEditor::Linien;
 
     // The drawn lines as one polyline and their stairs as one step plot;
     // the extension of the last point gets its own light colours.
@@ -105,8 +204,8 @@ void KennlinienPanel::KurveZeichnen() {
     }
 }
 
-void KennlinienPanel::UebersichtZeichnen() {
-    const Kennlinienpunkte& p = editor_.kurve.punkte;
+void KennlinienGrafik::UebersichtZeichnen() {
+    const Kennlinienpunkte& p = k_.editor.punkte();
     if (p.empty()) return;
     const std::vector<long long> x = PunktPositionen(p);
     std::vector<QPointF> zug;
@@ -116,24 +215,28 @@ void KennlinienPanel::UebersichtZeichnen() {
     klein_->Linienzug(std::move(zug), kBlau);
 }
 
-void KennlinienPanel::MarkeZeichnen() {
+void KennlinienGrafik::MarkeZeichnen() {
     if (markeGross_) graph_->Loeschen(markeGross_);
     if (markeKlein_) klein_->Loeschen(markeKlein_);
     markeGross_ = markeKlein_ = 0;
-    const Markierung& m = editor_.markierung;
+    const Markierung& m = k_.editor.markierung();
     if (!m.gueltig) return;
     const QPointF von(m.start, 0.0), bis(m.ende, double(kRohMax));
     markeGross_ = graph_->Rechteck(von, bis, kDunkelgruen);
     markeKlein_ = klein_->Rechteck(von, bis, kDunkelgruen);
 }
 
-void KennlinienPanel::VorschauLoeschen() {
-    for (int h : vorschauPlots_) graph_->Loeschen(h);
-    vorschauPlots_.clear();
+void KennlinienGrafik::VorschauLinie(QPointF von, QPointF bis) { vorschau_.push_back(graph_->Linie(von, bis, kRot)); }
+
+void KennlinienGrafik::VorschauPunkt(QPointF p) { vorschau_.push_back(graph_->Punkt(p, kRot)); }
+
+void KennlinienGrafik::VorschauLoeschen() {
+    for (int h : vorschau_) graph_->Loeschen(h);
+    vorschau_.clear();
 }
 
-void KennlinienPanel::RollbalkenAnzeigen() {
-    const Rollbalken r = RollbalkenAusAnsicht(ansicht_);
+void KennlinienGrafik::RollbalkenZeigen() {
+    const Rollbalken r = RollbalkenAusAnsicht(k_.editor.ansicht());
     const QSignalBlocker sperre(rollbalken_);
     // Thumb share groesse/100 of the groove: page / (range + page).
     if (r.groesse >= 100) {
@@ -147,51 +250,28 @@ void KennlinienPanel::RollbalkenAnzeigen() {
     rollbalken_->setValue(r.position * kFein);
 }
 
-void KennlinienPanel::Gerollt(bool ende) {
-    // Every move notes the scroll; its end moves the view once.
-    rollt_ = true;
+void KennlinienGrafik::YZoomZeigen() {
+    const YZoomWerte f = YZoomFelder(k_.editor.ansicht(), k_.konfig.daten());
+    yZoomMax_->setWert(f.max);
+    yZoomMin_->setWert(f.min);
+}
+
+void KennlinienGrafik::Gerollt(bool ende) {
     if (!ende) return;
-    rollt_ = false;
-    if (gHilfeAktiv) {
-        RollbalkenAnzeigen();
-        return;
-    }
-    AnsichtRollen(ansicht_, int(std::lround(double(rollbalken_->value()) / kFein)));
-    Neuzeichnen();
+    // In help mode the thumb goes back to the view, which stays.
+    if (gHilfeAktiv) return RollbalkenZeigen();
+    k_.editor.Rollen(int(std::lround(double(rollbalken_->value()) / kFein)));
 }
 
-void KennlinienPanel::YZoomGeaendert() {
-    const KonfigDaten& k = konfig_.daten();
-    if (!gHilfeAktiv && YZoomSetzen(ansicht_, k, feld(Feld::YZoomMin)->wert(), feld(Feld::YZoomMax)->wert())) {
-        Neuzeichnen();
-        return;
-    }
-    const YZoomWerte f = YZoomFelder(ansicht_, k);
-    feld(Feld::YZoomMax)->setWert(f.max);
-    feld(Feld::YZoomMin)->setWert(f.min);
+void KennlinienGrafik::YZoomEingegeben() {
+    if (gHilfeAktiv) return YZoomZeigen();
+    k_.editor.YZoomSetzen(k_.konfig.daten(), yZoomMin_->wert(), yZoomMax_->wert());
 }
 
-void KennlinienPanel::FelderFormatieren() {
-    const KonfigDaten& k = konfig_.daten();
+void KennlinienGrafik::FelderFormatieren() {
+    const KonfigDaten& k = k_.konfig.daten();
     const int xStellen = Nachkommastellen(k, Seite::Eingang, 1);
     const int yStellen = Nachkommastellen(k, Seite::Ausgang, 0);
-    for (Feld f : {Feld::X, Feld::XRaster}) feld(f)->setStellen(xStellen);
-    for (Feld f : {Feld::Y, Feld::YRaster, Feld::YZoomMax, Feld::YZoomMin}) feld(f)->setStellen(yStellen);
-    feld(Feld::Begrenzung)->setStellen(Nachkommastellen(k, Seite::Ausgang, 1));
-}
-
-void KennlinienPanel::Kennlinienpanel_SkaliereYAchse() {
-    const KonfigDaten& k = konfig_.daten();
-    FelderFormatieren();
-    AchsenBeschriften();
-    const BegrenzungFeld b = BegrenzungEinrichten(k);
-    begrenzungText_->setText(Text(b.beschriftung));
-    feld(Feld::Begrenzung)->setBereich(b.min, b.max);
-}
-
-void KennlinienPanel::GanzeKurveZeigen() {
-    ZoomGesamt(ansicht_);
-    Neuzeichnen();
-    // The thumb follows the view here too, so the next scroll starts from it.
-    RollbalkenAnzeigen();
+    for (Zahlfeld* z : {x_, xRaster_}) z->setStellen(xStellen);
+    for (Zahlfeld* z : {y_, yRaster_, yZoomMax_, yZoomMin_}) z->setStellen(yStellen);
 }

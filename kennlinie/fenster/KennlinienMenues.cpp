@@ -1,10 +1,13 @@
-// Menus "Datei", "Bearbeiten", "Ansicht" and the toolbar over them. A toolbar
-// button and its menu entry are one action; in help mode an entry shows its
-// text instead of acting.
+// Menus "Datei", "Bearbeiten", "Ansicht" and the toolbar over them, built
+// from one table each: a new command is one line here and its handler. A
+// toolbar button and its menu entry are one action; in help mode an entry
+// shows its text instead of acting.
 #include "kennlinie/fenster/KennlinienPanel.h"
 
 #include "kennlinie/fenster/KennlinienBilder.h"
+#include "kennlinie/fenster/KennlinienDateiAktionen.h"
 #include "kennlinie/fenster/KennlinienHilfe.h"
+#include "kennlinie/fenster/KennlinienMaus.h"
 #include "uisupport/Fehlerpopup.h"
 #include "uisupport/Hilfemodus.h"
 #include "uisupport/ToolbarBindung.h"
@@ -42,6 +45,19 @@ class Anzeigeknopf : public QToolButton {
     std::function<void()> hilfe_;
 };
 
+// A command: the menu it goes into (nullptr: "Datei"), its texts, picture
+// (nullptr: not on the toolbar), shortcut and what it does.
+struct Befehlseintrag {
+    Kennl::Befehl befehl;
+    QMenu* menue;
+    const char* text;
+    const char* bild;
+    const char* tipp;
+    const char* hilfe;
+    QList<QKeySequence> tasten;
+    std::function<int()> tun;
+};
+
 } // namespace
 
 QAction* KennlinienPanel::Eintrag(QMenu* menue, const QString& text, const char* bild, const QString& tipp,
@@ -59,80 +75,161 @@ QAction* KennlinienPanel::Eintrag(QMenu* menue, const QString& text, const char*
 void KennlinienPanel::MenuesAnlegen() {
     QToolBar* leiste = werkzeugleiste();
     QAction* hilfe = direkthilfeAktion();
-
-    const std::tuple<Befehl, const char*, const char*, const char*, const char*, QKeySequence> dateiEintraege[] = {
-        {Befehl::Neu, "Neu", "neu", "Neu", KennlHilfe::Neu, QKeySequence::New},
-        {Befehl::Laden, "Kennlinie laden", "laden", "Kennlinie Laden", KennlHilfe::Laden, QKeySequence::Open},
-        {Befehl::Speichern, "Kennlinie speichern", "speichern", "Kennlinie Speichern", KennlHilfe::Speichern,
-         QKeySequence::Save},
-        {Befehl::SpeichernUnter, "Kennlinie speichern unter", nullptr, "", KennlHilfe::SpeichernUnter, {}},
-        {Befehl::Importieren, "Kennlinie importieren", nullptr, "", KennlHilfe::Importieren, {}},
-        {Befehl::Exportieren, "Kennlinie exportieren", nullptr, "", KennlHilfe::Exportieren, {}},
-        {Befehl::CsvExportieren, "Tabelle als CSV exportieren…", nullptr, "", KennlHilfe::CsvExportieren, {}},
-    };
-    for (const auto& [b, text, bild, tipp, text2, taste] : dateiEintraege) {
-        QAction* a =
-            Eintrag(dateiMenue(), QString::fromUtf8(text), bild, QString::fromUtf8(tipp), text2, bild != nullptr);
-        a->setShortcut(taste);
-        befehle_[std::size_t(b)] = a;
-    }
-    dateiMenue()->insertSeparator(beendenAktion());
-    leiste->insertSeparator(hilfe);
-
     // "Bearbeiten" and "Ansicht" go between "Datei" and "Fenster".
     QMenu* bearbeiten = new QMenu("&Bearbeiten", this);
     menuBar()->insertMenu(fensterMenue()->menuAction(), bearbeiten);
-    befehle_[std::size_t(Befehl::AllesMarkieren)] = Eintrag(bearbeiten, "Alles Markieren", nullptr, "", nullptr, false);
-    aktion(Befehl::AllesMarkieren)->setShortcut(QKeySequence::SelectAll);
-    befehle_[std::size_t(Befehl::Rueckgaengig)] =
-        Eintrag(bearbeiten, "Rückgängig", "rueckgaengig", "", KennlHilfe::Rueckgaengig, true);
-    aktion(Befehl::Rueckgaengig)->setShortcut(QKeySequence::Undo);
-    befehle_[std::size_t(Befehl::Wiederherstellen)] =
-        Eintrag(bearbeiten, "Wiederherstellen", "wiederherstellen", "", KennlHilfe::Wiederherstellen, true);
-    aktion(Befehl::Wiederherstellen)
-        ->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
-    leiste->insertSeparator(hilfe);
+    QMenu* datei = dateiMenue();
+    KennlinienEditor& e = editor_;
+    const auto ohneCode = [](auto f) {
+        return [f] {
+            f();
+            return 0;
+        };
+    };
+    using B = Befehl;
+    namespace H = KennlHilfe;
+    const Befehlseintrag eintraege[] = {
+        {B::Neu, datei, "Neu", "neu", "Neu", H::Neu, {QKeySequence::New}, [this] { return dateien_->Neu(); }},
+        {B::Laden,
+         datei,
+         "Kennlinie laden",
+         "laden",
+         "Kennlinie Laden",
+         H::Laden,
+         {QKeySequence::Open},
+         [this] { return dateien_->Laden(); }},
+        {B::Speichern,
+         datei,
+         "Kennlinie speichern",
+         "speichern",
+         "Kennlinie Speichern",
+         H::Speichern,
+         {QKeySequence::Save},
+         [this] { return dateien_->Speichern(false); }},
+        {B::SpeichernUnter,
+         datei,
+         "Kennlinie speichern unter",
+         nullptr,
+         "",
+         H::SpeichernUnter,
+         {},
+         [this] { return dateien_->Speichern(true); }},
+        {B::Importieren,
+         datei,
+         "Kennlinie importieren",
+         nullptr,
+         "",
+         H::Importieren,
+         {},
+         [this] { return dateien_->Importieren(); }},
+        {B::Exportieren,
+         datei,
+         "Kennlinie exportieren",
+         nullptr,
+         "",
+         H::Exportieren,
+         {},
+         [this] { return dateien_->Exportieren(); }},
+        {B::CsvExportieren,
+         datei,
+         "Tabelle als CSV exportieren…",
+         nullptr,
+         "",
+         H::CsvExportieren,
+         {},
+         [this] { return dateien_->TabelleExportieren(); }},
+        {B::AllesMarkieren,
+         bearbeiten,
+         "Alles Markieren",
+         nullptr,
+         "",
+         nullptr,
+         {QKeySequence::SelectAll},
+         ohneCode([&e] { e.AllesMarkieren(); })},
+        {B::Rueckgaengig,
+         bearbeiten,
+         "Rückgängig",
+         "rueckgaengig",
+         "",
+         H::Rueckgaengig,
+         {QKeySequence::Undo},
+         ohneCode([&e] { e.Rueckgaengig(); })},
+        {B::Wiederherstellen,
+         bearbeiten,
+         "Wiederherstellen",
+         "wiederherstellen",
+         "",
+         H::Wiederherstellen,
+         {QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)},
+         ohneCode([&e] { e.Wiederherstellen(); })},
+        {B::ZoomPlus, bearbeiten, "Zoom +", "zoomplus", "", H::ZoomPlus, {}, ohneCode([&e] { e.ZoomPlus(); })},
+        {B::ZoomMinus, bearbeiten, "Zoom -", "zoomminus", "", H::ZoomMinus, {}, ohneCode([&e] { e.ZoomMinus(); })},
+        {B::ZoomMarkierung, bearbeiten, "Zoom Markierung", "zoommark", "", H::ZoomMarkierung, {}, ohneCode([&e] {
+             e.ZoomMarkierung();
+         })},
+        {B::ZoomGesamt, bearbeiten, "Zoom Gesammtkurve", "zoomvoll", "", H::ZoomGesamt, {}, ohneCode([&e] {
+             e.ZoomGesamt();
+         })},
+    };
+    const auto befehlAnlegen = [&](const Befehlseintrag& b) {
+        QAction* a =
+            Eintrag(b.menue, QString::fromUtf8(b.text), b.bild, QString::fromUtf8(b.tipp), b.hilfe, b.bild != nullptr);
+        a->setObjectName(Kennl::Name(b.befehl));
+        a->setShortcuts(b.tasten);
+        befehle_[std::size_t(b.befehl)] = a;
+        handlungen_[std::size_t(b.befehl)] = b.tun;
+        connect(a, &QAction::triggered, this, [this, b = b.befehl, a] {
+            const QByteArray text = a->property("hilfe").toByteArray();
+            if (gHilfeAktiv) {
+                if (!text.isEmpty()) HilfeStatt(*this, text.constData());
+                return;
+            }
+            Befehlen(b);
+        });
+    };
+    // Groups in menu and toolbar order: "Datei", undo, and the zoom commands after the edit modes.
+    const auto gruppe = [&](const Befehlseintrag& b) { return b.menue == datei ? 0 : b.befehl >= B::ZoomPlus ? 2 : 1; };
+    const auto gruppeAnlegen = [&](int g) {
+        for (const Befehlseintrag& b : eintraege)
+            if (gruppe(b) == g) befehlAnlegen(b);
+        leiste->insertSeparator(hilfe);
+    };
+    gruppeAnlegen(0);
+    datei->insertSeparator(beendenAktion());
+    gruppeAnlegen(1);
     bearbeiten->addSeparator();
 
     modusGruppe_ = new QActionGroup(this);
     modusGruppe_->setExclusive(true);
     const std::tuple<Modus, const char*, const char*, const char*, const char*> modi[] = {
-        {Modus::Markieren, "Markieren", "markieren", "Markieren", KennlHilfe::Markieren},
-        {Modus::Zeichnen, "Punkt zeichnen", "stift", "Punkt zeichnen", KennlHilfe::Zeichnen},
-        {Modus::Verschieben, "Punkt verschieben", "verschieben", "Punkt verschieben", KennlHilfe::Verschieben},
+        {Modus::Markieren, "Markieren", "markieren", "Markieren", H::Markieren},
+        {Modus::Zeichnen, "Punkt zeichnen", "stift", "Punkt zeichnen", H::Zeichnen},
+        {Modus::Verschieben, "Punkt verschieben", "verschieben", "Punkt verschieben", H::Verschieben},
         {Modus::KoordinatenAendern, "Punktkoordinaten ändern", "punktinfo", "Punktkoordinaten zeigen/ändern",
-         KennlHilfe::KoordinatenAendern},
+         H::KoordinatenAendern},
         {Modus::KoordinatenAnzeigen, "Koordinaten anzeigen", "xyzeigen", "Koordinaten anzeigen",
-         KennlHilfe::KoordinatenAnzeigen},
-        {Modus::Aufloesen, "Punkt auflösen", "punktdel", "Punkt auflösen", KennlHilfe::Aufloesen},
-        {Modus::Teilen, "Gerade teilen", "geradeteilen", "Gerade teilen", KennlHilfe::Teilen},
+         H::KoordinatenAnzeigen},
+        {Modus::Aufloesen, "Punkt auflösen", "punktdel", "Punkt auflösen", H::Aufloesen},
+        {Modus::Teilen, "Gerade teilen", "geradeteilen", "Gerade teilen", H::Teilen},
     };
     for (const auto& [m, text, bild, tipp, text2] : modi) {
         QAction* a = Eintrag(bearbeiten, QString::fromUtf8(text), bild, QString::fromUtf8(tipp), text2, true);
         a->setCheckable(true);
+        a->setObjectName(Kennl::Name(m));
         modusGruppe_->addAction(a);
         modi_[std::size_t(m)] = a;
         connect(a, &QAction::triggered, this, [this, m = m, a] {
-            if (HilfeStatt(a->property("hilfe").toByteArray().constData())) {
-                modusAktion(modus_)->setChecked(true); // help mode changes nothing
+            if (HilfeStatt(*this, a->property("hilfe").toByteArray().constData())) {
+                modi_[std::size_t(modus())]->setChecked(true); // help mode changes nothing
                 return;
             }
             ModusWaehlen(m);
         });
     }
-    modusAktion(modus_)->setChecked(true);
+    modi_[std::size_t(modus())]->setChecked(true);
     leiste->insertSeparator(hilfe);
     bearbeiten->addSeparator();
-
-    const std::tuple<Befehl, const char*, const char*, const char*> zooms[] = {
-        {Befehl::ZoomPlus, "Zoom +", "zoomplus", KennlHilfe::ZoomPlus},
-        {Befehl::ZoomMinus, "Zoom -", "zoomminus", KennlHilfe::ZoomMinus},
-        {Befehl::ZoomMarkierung, "Zoom Markierung", "zoommark", KennlHilfe::ZoomMarkierung},
-        {Befehl::ZoomGesamt, "Zoom Gesammtkurve", "zoomvoll", KennlHilfe::ZoomGesamt},
-    };
-    for (const auto& [b, text, bild, text2] : zooms)
-        befehle_[std::size_t(b)] = Eintrag(bearbeiten, text, bild, "", text2, true);
-    leiste->insertSeparator(hilfe);
+    gruppeAnlegen(2);
 
     QMenu* ansicht = new QMenu("&Ansicht", this);
     menuBar()->insertMenu(fensterMenue()->menuAction(), ansicht);
@@ -146,100 +243,45 @@ void KennlinienPanel::MenuesAnlegen() {
     };
     for (const auto& [d, text, bild, tipp] : darstellungen) {
         QAction* a = AuswahlAnlegen(darstellungsGruppe_, kurvendarstellung, nullptr, text);
+        a->setObjectName(Kennl::DarstellungsName(d));
         darstellungen_[std::size_t(d - 1)] = a;
-        auto* knopf = new Anzeigeknopf(leiste, [this] { HilfeStatt(KennlHilfe::Darstellung); });
+        auto* knopf = new Anzeigeknopf(leiste, [this] { HilfeStatt(*this, H::Darstellung); });
         knopf->setIcon(KennlinienBild(bild));
         knopf->setToolTip(QString::fromUtf8(tipp));
-        knopf->setObjectName(QString("DARSTELLUNG%1").arg(d));
+        knopf->setObjectName(Kennl::DarstellungsKnopfName(d));
         leiste->insertWidget(hilfe, knopf);
         darstellungsKnoepfe_[std::size_t(d - 1)] = knopf;
         connect(a, &QAction::triggered, this, [this, d = d] {
-            if (HilfeStatt(KennlHilfe::Darstellung)) {
-                DarstellungAnzeigen(); // the mode in force stays checked
+            if (HilfeStatt(*this, H::Darstellung)) {
+                MenuesZeigen(Aenderung::Ansicht); // the mode in force stays checked
                 return;
             }
             DarstellungWaehlen(d);
         });
     }
     leiste->insertSeparator(hilfe);
+}
 
-    for (Befehl b :
-         {Befehl::Neu, Befehl::Laden, Befehl::Speichern, Befehl::SpeichernUnter, Befehl::Importieren,
-          Befehl::Exportieren, Befehl::CsvExportieren, Befehl::AllesMarkieren, Befehl::Rueckgaengig,
-          Befehl::Wiederherstellen, Befehl::ZoomPlus, Befehl::ZoomMinus, Befehl::ZoomMarkierung, Befehl::ZoomGesamt}) {
-        QAction* a = aktion(b);
-        connect(a, &QAction::triggered, this, [this, b, a] {
-            const QByteArray text = a->property("hilfe").toByteArray();
-            if (gHilfeAktiv) {
-                if (!text.isEmpty()) HilfeStatt(text.constData());
-                return;
-            }
-            Befehlen(b);
-        });
+void KennlinienPanel::MenuesZeigen(Aenderungen a) {
+    if (a & Aenderung::Ansicht) {
+        for (int d = Linien; d <= LinienUndStufen; ++d) {
+            darstellungen_[std::size_t(d - 1)]->setChecked(d == editor_.darstellung());
+            darstellungsKnoepfe_[std::size_t(d - 1)]->setChecked(d == editor_.darstellung());
+        }
     }
-    DarstellungAnzeigen();
-    RueckgaengigAnzeigen();
+    if (a & Aenderung::Rueckgaengig) {
+        befehle_[std::size_t(Befehl::Rueckgaengig)]->setEnabled(editor_.RueckgaengigMoeglich());
+        befehle_[std::size_t(Befehl::Wiederherstellen)]->setEnabled(editor_.WiederherstellenMoeglich());
+    }
 }
 
 void KennlinienPanel::Befehlen(Befehl b) {
-    int rc = 0;
-    switch (b) {
-    case Befehl::Neu: rc = KurveNeu(); break;
-    case Befehl::Laden: rc = DateiLaden(); break;
-    case Befehl::Speichern: rc = DateiSpeichern(false); break;
-    case Befehl::SpeichernUnter: rc = DateiSpeichern(true); break;
-    case Befehl::Importieren: rc = DateiImportieren(); break;
-    case Befehl::Exportieren: rc = DateiExportieren(); break;
-    case Befehl::CsvExportieren: rc = TabelleExportieren(); break;
-    case Befehl::AllesMarkieren:
-        AllesMarkieren(editor_.markierung);
-        MarkeZeichnen();
-        break;
-    case Befehl::Rueckgaengig:
-    case Befehl::Wiederherstellen:
-        if (b == Befehl::Rueckgaengig ? editor_.Rueckgaengig() : editor_.Wiederherstellen()) {
-            KurveGeaendert();
-            RueckgaengigAnzeigen();
-            Neuzeichnen();
-        }
-        break;
-    case Befehl::ZoomPlus: ZoomPlus(ansicht_); break;
-    case Befehl::ZoomMinus: ZoomMinus(ansicht_); break;
-    case Befehl::ZoomMarkierung: ZoomMarkierung(ansicht_, editor_.markierung); break;
-    case Befehl::ZoomGesamt: ZoomGesamt(ansicht_); break;
-    }
-    if (b >= Befehl::ZoomPlus) {
-        Neuzeichnen();
-        RollbalkenAnzeigen();
-    }
-    if (rc != 0) QAV_Fehlerpopup(rc);
+    if (const int rc = handlungen_[std::size_t(b)](); rc != 0) QAV_Fehlerpopup(rc);
 }
 
 void KennlinienPanel::ModusWaehlen(Modus m) {
-    VorschauLoeschen();
-    modus_ = m;
-    modusAktion(m)->setChecked(true);
-    if (m != Modus::Markieren && editor_.markierung.gueltig) {
-        MarkierungAufheben(editor_.markierung);
-        MarkeZeichnen();
-    }
+    maus_->ModusWaehlen(m);
+    modi_[std::size_t(m)]->setChecked(true);
 }
 
-void KennlinienPanel::DarstellungWaehlen(int d) {
-    if (d < Linien || d > LinienUndStufen) return;
-    darstellung_ = d;
-    DarstellungAnzeigen();
-    Neuzeichnen();
-}
-
-void KennlinienPanel::DarstellungAnzeigen() {
-    for (int d = Linien; d <= LinienUndStufen; ++d) {
-        darstellungsAktion(d)->setChecked(d == darstellung_);
-        darstellungsKnopf(d)->setChecked(d == darstellung_);
-    }
-}
-
-void KennlinienPanel::RueckgaengigAnzeigen() {
-    aktion(Befehl::Rueckgaengig)->setEnabled(editor_.RueckgaengigMoeglich());
-    aktion(Befehl::Wiederherstellen)->setEnabled(editor_.WiederherstellenMoeglich());
-}
+void KennlinienPanel::DarstellungWaehlen(int d) { editor_.DarstellungSetzen(d); }

@@ -2,15 +2,22 @@
 
 #include "config/KonfigModell.h"
 #include "device/Geraetedienst.h"
-#include "kennlinie/fenster/KennlinienDialoge.h"
+#include "kennlinie/fenster/KennlinienDateiAktionen.h"
+#include "kennlinie/fenster/KennlinienGeraetAktionen.h"
+#include "kennlinie/fenster/KennlinienGrafik.h"
+#include "kennlinie/fenster/KennlinienMaus.h"
+#include "kennlinie/fenster/KennlinienParameter.h"
 #include "kern/IniDatei.h"
 #include "uisupport/Dialoge.h"
-#include "uisupport/Graph.h"
 #include "uisupport/Hilfemodus.h"
-#include "uisupport/Zahlfeld.h"
 
 #include <QCursor>
+#include <QFile>
+#include <QFileInfo>
+#include <QGroupBox>
+#include <QHBoxLayout>
 #include <QPushButton>
+#include <QVBoxLayout>
 
 namespace {
 
@@ -21,14 +28,46 @@ const char* const kPinbelegung =
     "Kennlinieneingang\nPin 13:  GND\nPin 14:  Kennlinienauswahlspannung-Eingang\nPin 15:  GND\nPin 16:  "
     "Start/Stopp-Signal";
 
+// The file dialog of the unsaved-changes question was cancelled: a silent
+// code, so the question cancels what it guards without a popup.
+constexpr int kSpeichernAbgebrochen = -6501;
+
 } // namespace
+
+bool HilfeStatt(Kurvenfenster& fenster, const char* text) {
+    if (!gHilfeAktiv) return false;
+    if (!text || !*text) return true;
+    QWidget* w = fenster.window();
+    HilfeblaseBeiZeiger(w, QString::fromUtf8(text), w->mapFromGlobal(QCursor::pos()));
+    return true;
+}
 
 KennlinienPanel::KennlinienPanel(Geraetedienst& dienst, KonfigModell& konfig, QWidget* eltern)
     : Kurvenfenster("Kennlinienregler", QString::fromUtf8(kPinbelegung), "Zurück zum &Hauptfenster", eltern),
       dienst_(dienst), konfig_(konfig) {
     setObjectName("KENNLPNL");
     direkthilfeAktion()->setObjectName("DIREKTHILFE");
-    SteuerelementeAnlegen();
+    const KennlinienKontext k{editor_, konfig_, *this};
+    grafik_ = std::make_unique<KennlinienGrafik>(k);
+    parameter_ = std::make_unique<KennlinienParameter>(k);
+    dateien_ = std::make_unique<KennlinienDateiAktionen>(k, [this] { return AbbruchWeilKennlinieNichtGespeichert(); });
+    geraet_ = std::make_unique<KennlinienGeraetAktionen>(k, dienst_);
+
+    auto* leiste = new QWidget(this);
+    leiste->setFixedWidth(300);
+    auto* spalte = new QVBoxLayout(leiste);
+    spalte->setContentsMargins(0, 0, 0, 0);
+    spalte->addWidget(parameter_->KommentarGruppeAnlegen(leiste));
+    spalte->addWidget(grafik_->GruppeAnlegen(leiste));
+    spalte->addWidget(parameter_->ParameterGruppeAnlegen(leiste));
+    spalte->addWidget(geraet_->GruppeAnlegen(leiste));
+    spalte->addStretch(1);
+    auto* reihe = new QHBoxLayout;
+    reihe->addLayout(grafik_->GraphenAnlegen(), 1);
+    reihe->addWidget(leiste);
+    arbeitsflaeche()->addLayout(reihe, 1);
+    maus_ = std::make_unique<KennlinienMaus>(k, *grafik_);
+
     MenuesAnlegen();
     connect(startKnopf(), &QPushButton::clicked, this, [this] {
         if (!gHilfeAktiv) dienst_.StartStopp(true, this);
@@ -37,29 +76,30 @@ KennlinienPanel::KennlinienPanel(Geraetedienst& dienst, KonfigModell& konfig, QW
         if (!gHilfeAktiv) dienst_.StartStopp(false, this);
     });
     connect(&konfig_, &KonfigModell::uebernommen, this, [this] { Kennlinienpanel_SkaliereYAchse(); });
+    editor_.Beobachten([this](Aenderungen a) { Zeigen(a); });
+    Zeigen(Aenderung::Alle);
 }
 
 KennlinienPanel::~KennlinienPanel() = default;
 
+void KennlinienPanel::Zeigen(Aenderungen a) {
+    grafik_->Zeigen(a);
+    parameter_->Zeigen(a);
+    MenuesZeigen(a);
+    if (a & Aenderung::Datei) {
+        setWindowTitle(QString::fromStdString(FensterTitel(editor_.dateiname())));
+        GeaendertSetzen(editor_.geaendert());
+    }
+}
+
 int KennlinienPanel::KennlinienpanelInit() {
-    editor_ = KennlinienEditor{};
-    ansicht_ = Ansicht{};
-    KurveGeaendert();
-    RueckgaengigAnzeigen();
-    DarstellungAnzeigen();
-    Kennlinienpanel_SkaliereYAchse();
-    feld(Feld::Begrenzung)->setWert(NeueBegrenzung(konfig_.daten()));
-    feld(Feld::Anstiegszeit)->setWert(kStartAnstiegszeit);
-    DateinameSetzen({});
-    KommentarZeigen();
-    RollbalkenAnzeigen();
-    Neuzeichnen();
+    editor_.Zuruecksetzen(konfig_.daten());
     return 0;
 }
 
 int KennlinienPanel::KennlinienpanelClear() {
-    if (punktFenster_) punktFenster_->reject();
-    if (kommentarFenster_) kommentarFenster_->reject();
+    maus_->DialogSchliessen();
+    parameter_->DialogSchliessen();
     return 0;
 }
 
@@ -68,20 +108,26 @@ void KennlinienPanel::ReadIniKennlinienpanel(const IniDatei& ini) {
     if (ini.IntLesen("kennlinie", "darstellung", d) != IniDatei::Ergebnis::Vorhanden || d < Linien ||
         d > LinienUndStufen)
         d = LinienUndStufen;
-    darstellung_ = int(d);
-    DarstellungAnzeigen();
+    editor_.DarstellungSetzen(int(d));
 }
 
 void KennlinienPanel::WriteIniKennlinienpanel(IniDatei& ini) {
-    ini.IntSetzen("kennlinie", "darstellung", darstellung_);
+    ini.IntSetzen("kennlinie", "darstellung", editor_.darstellung());
 }
 
-bool KennlinienPanel::HilfeStatt(const char* text) {
-    if (!gHilfeAktiv) return false;
-    if (!text || !*text) return true;
-    QWidget* fenster = window();
-    HilfeblaseBeiZeiger(fenster, QString::fromUtf8(text), fenster->mapFromGlobal(QCursor::pos()));
-    return true;
+void KennlinienPanel::Kennlinienpanel_SkaliereYAchse() { editor_.EinheitenGeaendert(); }
+
+QString KennlinienPanel::dateiname() const { return QFile::decodeName(editor_.dateiname().c_str()); }
+
+KennlinienPanel::Modus KennlinienPanel::modus() const { return maus_->modus(); }
+
+int KennlinienPanel::AbbruchWeilKennlinieNichtGespeichert() {
+    GeaendertSetzen(ungespeichert());
+    return AbbruchFrage(QFileInfo(dateiname()).fileName(), [this] {
+        const int rc = dateien_->Speichern(false);
+        // "Ja" and then no file name: nothing was saved, so nothing may be dropped.
+        return rc == 0 && ungespeichert() ? kSpeichernAbgebrochen : rc;
+    });
 }
 
-void KennlinienPanel::KurveGeaendert() { ++stand_; }
+int KennlinienPanel::DateiLaden(const QString& pfad) { return dateien_->Laden(pfad); }

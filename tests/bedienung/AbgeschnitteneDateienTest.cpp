@@ -6,6 +6,7 @@
 #include "kennlinie/KennlinieFehler.h"
 
 #include "FensterUmgebung.h"
+#include "KennlinienZugriff.h"
 
 #include "kurven/KurvenDatei.h"
 #include "kurven/KurvenFehler.h"
@@ -98,16 +99,18 @@ TEST_F(AbgeschnitteneDateien, KurvensatzLadenUndAnhaengen) {
 TEST_F(AbgeschnitteneDateien, KennlinieLaden) {
     KennlinienPanel* k = Kennlinie();
     using B = KennlinienPanel::Befehl;
-    k->editor().kurve.punkte = {{0, 1000, 0}, {4000, 2000, 0}, {500, 1, 0}};
+    k->editor().PunkteSetzen({{0, 1000, 0}, {4000, 2000, 0}, {500, 1, 0}});
     u.dialoge.DateiGewaehlt(u.Pfad("a.dle"));
-    k->aktion(B::SpeichernUnter)->trigger();
+    AktionVon(k, B::SpeichernUnter)->trigger();
     ASSERT_EQ(k->windowTitle(), "Kennlinienregler - a.dle");
     KennlinienDatei d;
     ASSERT_EQ(KennlinieLaden(u.Pfad("a.dle").toStdString(), d), 0);
     const std::string ganz = KennlinieDateiBytes(d);
-    k->editor().kurve.punkte.push_back({100, 1, 0});
-    k->editor().geaendert = true;
-    const Kennlinienpunkte vorher = k->editor().kurve.punkte;
+    Kennlinienpunkte mehr = k->editor().punkte();
+    mehr.push_back({100, 1, 0});
+    k->editor().PunkteSetzen(mehr);
+    k->editor().KommentarSetzen("geändert");
+    const Kennlinienpunkte vorher = k->editor().punkte();
 
     int n = 0;
     for (const std::string& bytes : Abgeschnitten(ganz, kKennlinieKopfGroesse)) {
@@ -117,10 +120,10 @@ TEST_F(AbgeschnitteneDateien, KennlinieLaden) {
         u.dialoge.Leeren();
         u.dialoge.antworten = {2}; // "Nein"
         u.dialoge.DateiGewaehlt(pfad);
-        k->aktion(B::Laden)->trigger();
+        AktionVon(k, B::Laden)->trigger();
         ASSERT_FALSE(u.dialoge.VonArt("Meldung").empty()) << fall;
         EXPECT_EQ(u.dialoge.Letztes().titel, "Fehler #304519") << fall;
-        EXPECT_EQ(k->editor().kurve.punkte, vorher) << fall;
+        EXPECT_EQ(k->editor().punkte(), vorher) << fall;
         EXPECT_EQ(k->dateiname(), u.Pfad("a.dle")) << fall;
         EXPECT_EQ(k->windowTitle(), "Kennlinienregler - a.dle") << fall;
         EXPECT_TRUE(k->ungespeichert()) << fall;

@@ -5,6 +5,7 @@
 #include "kennlinie/KennlinieSlot.h"
 
 #include "FensterUmgebung.h"
+#include "KennlinienZugriff.h"
 
 #include "kurven/KurvenTransfer.h"
 #include "sim/SimUmgebung.h"
@@ -116,11 +117,11 @@ TEST_F(Rueckgaengig, KennlinienreglerJedesZahlfeld) {
     ZeigeChildpanel(FensterId::Kennlinie);
     KennlinienPanel* k = Kennlinie();
     using Feld = KennlinienPanel::Feld;
-    k->modusAktion(KennlinienPanel::Modus::Zeichnen)->trigger();
-    Graph* g = k->graph();
+    ModusAktion(k, KennlinienPanel::Modus::Zeichnen)->trigger();
+    Graph* g = GraphVon(k);
     // Each point further right than the one before.
     int spalte = g->width() / 4;
-    const auto punkte = [k] { return k->editor().kurve.punkte.size(); };
+    const auto punkte = [k] { return k->editor().punkte().size(); };
     const auto naechster = [&] {
         spalte += 6;
         return QPoint(spalte, g->height() / 2);
@@ -133,20 +134,20 @@ TEST_F(Rueckgaengig, KennlinienreglerJedesZahlfeld) {
                                                                                      {Feld::Begrenzung, "5"},
                                                                                      {Feld::Anstiegszeit, "20"},
                                                                                      {Feld::KurvenNr, "3"}}) {
-        Pruefen(k->feld(f), text, g, naechster(), punkte);
+        Pruefen(FeldVon(k, f), text, g, naechster(), punkte);
         ++felder;
     }
     EXPECT_EQ(felder, 7) << "every field but the X and Y displays";
-    EXPECT_EQ(k->feld(Feld::Begrenzung)->wert(), 5.0);
-    EXPECT_EQ(k->feld(Feld::KurvenNr)->wert(), 3.0);
+    EXPECT_EQ(FeldVon(k, Feld::Begrenzung)->wert(), 5.0);
+    EXPECT_EQ(FeldVon(k, Feld::KurvenNr)->wert(), 3.0);
 
     // What the box gets: slot 3, output 2 at 5 V (not the 10 V the field showed before).
-    const double anstieg = k->feld(Feld::Anstiegszeit)->wert();
-    QTest::mouseClick(k->knopf(KennlinienPanel::Knopf::Schreiben), Qt::LeftButton);
+    const double anstieg = FeldVon(k, Feld::Anstiegszeit)->wert();
+    QTest::mouseClick(KnopfVon(k, KennlinienPanel::Knopf::Schreiben), Qt::LeftButton);
     Warten();
     EXPECT_EQ(Dienst().fehler(), 0);
     SlotAbbild bild;
-    ASSERT_EQ(SlotAbbildErzeugen(k->editor().kurve.punkte, Konfig(), 5.0, anstieg, bild), 0);
+    ASSERT_EQ(SlotAbbildErzeugen(k->editor().punkte(), Konfig(), 5.0, anstieg, bild), 0);
     EXPECT_EQ(box.sim.Speicher(SlotAdresse(3), kSlotGroesse), std::vector<unsigned char>(bild.begin(), bild.end()));
 }
 

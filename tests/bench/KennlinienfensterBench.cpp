@@ -59,7 +59,7 @@ KennlinienPanel& Fenster(bool zacken) {
                    : 2047.5 + 1900.0 * std::sin(i * 6.0 * std::numbers::pi / 4096.0) + 120.0 * std::sin(i * 0.7);
         punkte[i] = {std::int32_t(y), 1, 0};
     }
-    k.editor().kurve.punkte = std::move(punkte);
+    k.editor().PunkteSetzen(std::move(punkte));
     k.DarstellungWaehlen(KennlinienPanel::LinienUndStufen);
     return k;
 }
@@ -76,7 +76,7 @@ void Lauf(benchmark::State& state, bool zacken, Umfang umfang) {
     for (auto _ : state) {
         if (umfang != Umfang::Malen) k.Neuzeichnen();
         if (umfang == Umfang::Graphen) {
-            for (QWidget* g : {static_cast<QWidget*>(k.graph()), static_cast<QWidget*>(k.graphKlein())})
+            for (QWidget* g : {k.findChild<QWidget*>("GRAPH"), k.findChild<QWidget*>("GRAPHKLEIN")})
                 g->render(&bild, g->mapTo(fenster, QPoint()));
         } else {
             fenster->render(&bild);

@@ -22,7 +22,7 @@ TEST(Dateiaufruf, JedeDateiOeffnetSichInIhremFenster) {
     u.dialoge.antworten.push_back(1); // "laden"
     EXPECT_EQ(App().DateiOeffnen(u.Pfad("ventil.dle")), 0);
     EXPECT_EQ(AktuellesChildpanel(), Kennlinie());
-    EXPECT_EQ(Kennlinie()->editor().kurve.punkte.size(), 2u);
+    EXPECT_EQ(Kennlinie()->editor().punkte().size(), 2u);
     ASSERT_EQ(u.dialoge.VonArt("Frage").size(), 1u);
     EXPECT_EQ(Konfig().voutmax, 5.0);
     EXPECT_TRUE(Kennlinie()->windowTitle().endsWith("ventil.dle"));

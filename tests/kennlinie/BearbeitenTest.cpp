@@ -19,7 +19,7 @@ Kennlinienpunkte Punkte(std::initializer_list<std::pair<int, int>> yl) {
 
 class Bearbeiten : public ::testing::Test {
   protected:
-    KennlinienEditor e;
+    KennlinienBearbeiter e;
     Kennlinienpunkte& p = e.kurve.punkte;
 };
 

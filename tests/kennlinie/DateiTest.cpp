@@ -312,7 +312,7 @@ TEST_F(Dateien, ImportfehlerMitZeileUndCode) {
 }
 
 TEST_F(Dateien, ImportImEditorIstEinRueckgaengigSchritt) {
-    KennlinienEditor e;
+    KennlinienBearbeiter e;
     e.kurve.kommentar = "bleibt";
     Schreiben(dir_ / "falsch.txt", "0\t0\n50.5\t-1\n");
     Bearbeitung b = e.Importieren(Pfad("falsch.txt"));

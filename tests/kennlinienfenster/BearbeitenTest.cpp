@@ -13,7 +13,7 @@ QPoint Pixel(Graph* g, double x, double y) { return g->ZuPixel({x, y}).toPoint()
 
 TEST_F(KennlinienFenster, ZeichnenMitDerMaus) {
     ASSERT_EQ(k->modus(), Modus::Zeichnen);
-    Graph* g = k->graph();
+    Graph* g = GraphVon(k);
     // A real drag: pressed near X 800, moved, released near X 1000.
     QTest::mousePress(g, Qt::LeftButton, {}, Pixel(g, 800, 1000));
     QTest::mouseMove(g, Pixel(g, 900, 1500));
@@ -26,26 +26,26 @@ TEST_F(KennlinienFenster, ZeichnenMitDerMaus) {
     // The preview is gone; the drawing shows the new line.
     EXPECT_LT(g->anzahlPlots(), mitVorschau + 4);
     EXPECT_TRUE(k->ungespeichert());
-    EXPECT_TRUE(k->aktion(Befehl::Rueckgaengig)->isEnabled());
-    EXPECT_FALSE(k->aktion(Befehl::Wiederherstellen)->isEnabled());
+    EXPECT_TRUE(AktionVon(k, Befehl::Rueckgaengig)->isEnabled());
+    EXPECT_FALSE(AktionVon(k, Befehl::Wiederherstellen)->isEnabled());
     EXPECT_TRUE(u.dialoge.protokoll.empty());
 }
 
 TEST_F(KennlinienFenster, ZeichnenMitRasterUndVorschau) {
-    Eingeben(k->feld(Feld::XRaster), "1");   // 1 V of input 2 = 409.5 raw
-    Eingeben(k->feld(Feld::YRaster), "2.5"); // 2.5 V of output 1 = 1023.75 raw
-    emit k->graph()->gedrueckt({1500, 1100}, Qt::LeftButton);
+    Eingeben(FeldVon(k, Feld::XRaster), "1");   // 1 V of input 2 = 409.5 raw
+    Eingeben(FeldVon(k, Feld::YRaster), "2.5"); // 2.5 V of output 1 = 1023.75 raw
+    emit GraphVon(k)->gedrueckt({1500, 1100}, Qt::LeftButton);
     // The coordinate displays show the snapped target.
-    EXPECT_NEAR(k->feld(Feld::X)->wert(), 4.0, 1e-12);
-    EXPECT_NEAR(k->feld(Feld::Y)->wert(), 2.5, 1e-3);
-    emit k->graph()->losgelassen({1500, 1100}, Qt::LeftButton);
+    EXPECT_NEAR(FeldVon(k, Feld::X)->wert(), 4.0, 1e-12);
+    EXPECT_NEAR(FeldVon(k, Feld::Y)->wert(), 2.5, 1e-3);
+    emit GraphVon(k)->losgelassen({1500, 1100}, Qt::LeftButton);
     ASSERT_EQ(Punkte().size(), 2u);
     EXPECT_EQ(Punkte()[0].laenge, 1638);
     EXPECT_EQ(Punkte()[1].yWert, 1024);
 }
 
 TEST_F(KennlinienFenster, VerschiebenAufloesenUndTeilen) {
-    k->editor().kurve.punkte = {{0, 1000, 0}, {1000, 1000, 0}, {4000, 1, 0}};
+    k->editor().PunkteSetzen({{0, 1000, 0}, {1000, 1000, 0}, {4000, 1, 0}});
     Modus(Modus::Verschieben);
     // Picked at the middle point, dragged past the next one: stops one step before it.
     Ziehen({{1010, 990}, {1500, 3000}, {2500, 3000}});
@@ -74,19 +74,19 @@ TEST_F(KennlinienFenster, VerschiebenAufloesenUndTeilen) {
 }
 
 TEST_F(KennlinienFenster, KoordinatenAnzeigenOhneRaster) {
-    Eingeben(k->feld(Feld::XRaster), "1");
+    Eingeben(FeldVon(k, Feld::XRaster), "1");
     Modus(Modus::KoordinatenAnzeigen);
     Ziehen({{100, 200}, {409.5, 2047.5}});
-    EXPECT_NEAR(k->feld(Feld::X)->wert(), 1.0, 1e-12);
-    EXPECT_NEAR(k->feld(Feld::Y)->wert(), 5.0, 1e-12);
+    EXPECT_NEAR(FeldVon(k, Feld::X)->wert(), 1.0, 1e-12);
+    EXPECT_NEAR(FeldVon(k, Feld::Y)->wert(), 5.0, 1e-12);
     EXPECT_EQ(Punkte().size(), 1u);
 }
 
 TEST_F(KennlinienFenster, PunktdialogAendertKoordinaten) {
-    k->editor().kurve.punkte = {{0, 1000, 0}, {1000, 1000, 0}, {4000, 1, 0}};
+    k->editor().PunkteSetzen({{0, 1000, 0}, {1000, 1000, 0}, {4000, 1, 0}});
     Modus(Modus::KoordinatenAendern);
     Klicken({1020, 1000});
-    PunktFenster* f = k->punktFenster();
+    PunktFenster* f = PunktFensterVon(k);
     ASSERT_TRUE(f && f->isVisible());
     EXPECT_EQ(f->windowTitle(), "Punkt 2");
     EXPECT_NEAR(f->xFeld()->wert(), 1000 * 10.0 / 4095, 1e-12);
@@ -118,21 +118,21 @@ TEST_F(KennlinienFenster, PunktdialogAendertKoordinaten) {
 TEST_F(KennlinienFenster, RueckgaengigUndWiederherstellenAuchPerTaste) {
     for (int i = 1; i <= 11; ++i) Klicken({100.0 * i, 10.0 * i});
     ASSERT_EQ(Punkte().size(), 12u);
-    for (int i = 0; i < 11; ++i) QTest::keyClick(k->graph(), Qt::Key_Z, Qt::ControlModifier);
+    for (int i = 0; i < 11; ++i) QTest::keyClick(GraphVon(k), Qt::Key_Z, Qt::ControlModifier);
     EXPECT_EQ(Punkte().size(), 2u); // ten steps back, the eleventh does nothing
-    EXPECT_FALSE(k->aktion(Befehl::Rueckgaengig)->isEnabled());
-    EXPECT_TRUE(k->aktion(Befehl::Wiederherstellen)->isEnabled());
-    QTest::keyClick(k->graph(), Qt::Key_Y, Qt::ControlModifier);
-    QTest::keyClick(k->graph(), Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+    EXPECT_FALSE(AktionVon(k, Befehl::Rueckgaengig)->isEnabled());
+    EXPECT_TRUE(AktionVon(k, Befehl::Wiederherstellen)->isEnabled());
+    QTest::keyClick(GraphVon(k), Qt::Key_Y, Qt::ControlModifier);
+    QTest::keyClick(GraphVon(k), Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
     EXPECT_EQ(Punkte().size(), 4u);
     // An edit after an undo empties the redo side.
     Ausloesen(Befehl::Rueckgaengig);
     Klicken({3000, 0});
-    EXPECT_FALSE(k->aktion(Befehl::Wiederherstellen)->isEnabled());
+    EXPECT_FALSE(AktionVon(k, Befehl::Wiederherstellen)->isEnabled());
     // Ctrl+A marks everything.
-    QTest::keyClick(k->graph(), Qt::Key_A, Qt::ControlModifier);
-    EXPECT_TRUE(k->editor().markierung.gueltig);
-    EXPECT_EQ(k->aktion(Befehl::Rueckgaengig)->shortcut(), QKeySequence(QKeySequence::Undo));
+    QTest::keyClick(GraphVon(k), Qt::Key_A, Qt::ControlModifier);
+    EXPECT_TRUE(k->editor().markierung().gueltig);
+    EXPECT_EQ(AktionVon(k, Befehl::Rueckgaengig)->shortcut(), QKeySequence(QKeySequence::Undo));
 }
 
 TEST_F(KennlinienFenster, TastenWirkenNurImSichtbarenFenster) {
@@ -145,14 +145,14 @@ TEST_F(KennlinienFenster, TastenWirkenNurImSichtbarenFenster) {
 TEST_F(KennlinienFenster, KommentarVorschauZeigtDreissigZeichen) {
     const QString vierzig = "Kennlinie für Ventil 7, Prüfstand Nord!!";
     ASSERT_EQ(vierzig.size(), 40);
-    k->knopf(KennlinienPanel::Knopf::Kommentar)->click();
-    KommentarFenster* f = k->kommentarFenster();
+    KnopfVon(k, KennlinienPanel::Knopf::Kommentar)->click();
+    KommentarFenster* f = KommentarFensterVon(k);
     ASSERT_TRUE(f && f->isVisible());
     EXPECT_EQ(f->windowTitle(), "Kommentar - Kennlinie");
     f->textfeld()->setPlainText(vierzig);
     QTest::mouseClick(f->okKnopf(), Qt::LeftButton);
-    EXPECT_EQ(k->kommentarVorschau()->text(), vierzig.left(30));
-    EXPECT_EQ(QString::fromStdString(k->editor().kurve.kommentar), vierzig);
+    EXPECT_EQ(KommentarVorschauVon(k)->text(), vierzig.left(30));
+    EXPECT_EQ(QString::fromStdString(k->editor().kurve().kommentar), vierzig);
     EXPECT_TRUE(k->ungespeichert());
     // The file saved next holds all 40.
     u.dialoge.DateiGewaehlt(u.Pfad("k.dle"));
@@ -162,36 +162,36 @@ TEST_F(KennlinienFenster, KommentarVorschauZeigtDreissigZeichen) {
     EXPECT_EQ(QString::fromStdString(d.kurve.kommentar), vierzig);
     EXPECT_FALSE(k->ungespeichert());
     // Reopened, unchanged and confirmed: still saved.
-    k->knopf(KennlinienPanel::Knopf::Kommentar)->click();
+    KnopfVon(k, KennlinienPanel::Knopf::Kommentar)->click();
     QTest::mouseClick(f->okKnopf(), Qt::LeftButton);
     EXPECT_FALSE(k->ungespeichert());
 }
 
 TEST_F(KennlinienFenster, KommentarDenDieDateiNichtFasstWirdAbgelehnt) {
-    k->knopf(KennlinienPanel::Knopf::Kommentar)->click();
-    KommentarFenster* f = k->kommentarFenster();
+    KnopfVon(k, KennlinienPanel::Knopf::Kommentar)->click();
+    KommentarFenster* f = KommentarFensterVon(k);
     f->textfeld()->setPlainText("Druck in ㎫");
     QTest::mouseClick(f->okKnopf(), Qt::LeftButton);
     EXPECT_TRUE(f->isVisible()) << "the text stays for correction";
     EXPECT_EQ(u.dialoge.Letztes().titel, "Fehler");
-    EXPECT_EQ(k->editor().kurve.kommentar, "");
+    EXPECT_EQ(k->editor().kurve().kommentar, "");
     // More than 999 characters cannot even be typed or pasted.
     f->textfeld()->setPlainText(QString(1200, 'x'));
     EXPECT_EQ(f->text().size(), 999);
     QTest::mouseClick(f->okKnopf(), Qt::LeftButton);
     EXPECT_FALSE(f->isVisible());
-    EXPECT_EQ(k->editor().kurve.kommentar.size(), 999u);
+    EXPECT_EQ(k->editor().kurve().kommentar.size(), 999u);
 }
 
 TEST_F(KennlinienFenster, HilfemodusZeigtNurTexte) {
     DirekthilfeSchalten(true);
     u.dialoge.Leeren();
-    QTest::mouseClick(k->graph(), Qt::LeftButton, {}, Pixel(k->graph(), 1000, 1000));
+    QTest::mouseClick(GraphVon(k), Qt::LeftButton, {}, Pixel(GraphVon(k), 1000, 1000));
     ASSERT_EQ(u.dialoge.protokoll.size(), 1u);
     EXPECT_TRUE(u.dialoge.Letztes().text.startsWith("Graphische Darstellung der Kennlinie"));
     EXPECT_EQ(Punkte().size(), 1u);
 
-    QTest::mouseClick(k->knopf(KennlinienPanel::Knopf::Schreiben), Qt::LeftButton);
+    QTest::mouseClick(KnopfVon(k, KennlinienPanel::Knopf::Schreiben), Qt::LeftButton);
     EXPECT_TRUE(u.dialoge.Letztes().text.startsWith("Überträgt die Kennlinie zur DLM-7"));
     EXPECT_FALSE(Dienst().beschaeftigt());
 
@@ -202,9 +202,9 @@ TEST_F(KennlinienFenster, HilfemodusZeigtNurTexte) {
     Modus(Modus::Aufloesen);
     EXPECT_EQ(u.dialoge.Letztes().text, "Löscht einen Kurvenpunkt.");
     EXPECT_EQ(k->modus(), Modus::Zeichnen);
-    EXPECT_TRUE(k->modusAktion(Modus::Zeichnen)->isChecked());
+    EXPECT_TRUE(ModusAktion(k, Modus::Zeichnen)->isChecked());
 
-    k->darstellungsAktion(KennlinienPanel::Linien)->trigger();
+    DarstellungsAktion(k, KennlinienPanel::Linien)->trigger();
     EXPECT_TRUE(u.dialoge.Letztes().text.startsWith("Darstellungsarten für die Kurven:"));
     EXPECT_EQ(k->darstellung(), KennlinienPanel::LinienUndStufen);
 
@@ -213,7 +213,7 @@ TEST_F(KennlinienFenster, HilfemodusZeigtNurTexte) {
     const auto anzahl = u.dialoge.protokoll.size();
     Ausloesen(Befehl::AllesMarkieren); // no text, no action
     EXPECT_EQ(u.dialoge.protokoll.size(), anzahl);
-    EXPECT_FALSE(k->editor().markierung.gueltig);
+    EXPECT_FALSE(k->editor().markierung().gueltig);
 
     // The menu entry switches the mode off again and shows its own state.
     k->direkthilfeAktion()->trigger();

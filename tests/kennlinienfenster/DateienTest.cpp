@@ -25,10 +25,10 @@ KonfigDaten AndereKonfig() {
 struct KennlinienDateien : KennlinienFenster {
     // A curve with a comment, a fixed value and a rise time, saved under name.
     void Speichern(const QString& name) {
-        k->editor().kurve.punkte = {{0, 2000, 0}, {4095, 1, 0}};
-        k->editor().RueckgaengigMerken();
-        Eingeben(k->feld(Feld::Begrenzung), "3.7");
-        Eingeben(k->feld(Feld::Anstiegszeit), "25");
+        k->editor().PunkteSetzen({{0, 2000, 0}, {4095, 1, 0}});
+        k->editor().KommentarSetzen("Prüfstand");
+        Eingeben(FeldVon(k, Feld::Begrenzung), "3.7");
+        Eingeben(FeldVon(k, Feld::Anstiegszeit), "25");
         u.dialoge.DateiGewaehlt(u.Pfad(name));
         Ausloesen(Befehl::Speichern);
     }
@@ -61,7 +61,7 @@ TEST_F(KennlinienDateien, SpeichernSetztTitelUndMerker) {
 TEST_F(KennlinienDateien, LadenMitDerKonfigurationDerDatei) {
     Speichern("a.dle");
     KonfigAendern([](KonfigDaten& c) { c = AndereKonfig(); });
-    k->KurveNeu();
+    Ausloesen(Befehl::Neu);
     u.dialoge.Leeren();
     u.dialoge.DateiGewaehlt(u.Pfad("a.dle"));
     u.dialoge.antworten = {1}; // "laden"
@@ -73,8 +73,8 @@ TEST_F(KennlinienDateien, LadenMitDerKonfigurationDerDatei) {
     EXPECT_EQ(frage.escKnopf, 2);
     EXPECT_EQ(KonfigurationenVergleichen(Konfig(), KonfigStandardwerte()), 1);
     // Converted with the configuration now in force: exactly what was saved.
-    EXPECT_NEAR(k->feld(Feld::Begrenzung)->wert(), 3.7, 1e-12);
-    EXPECT_EQ(k->begrenzungText()->text(), "Analogausgang2 [V]");
+    EXPECT_NEAR(FeldVon(k, Feld::Begrenzung)->wert(), 3.7, 1e-12);
+    EXPECT_EQ(BegrenzungTextVon(k)->text(), "Analogausgang2 [V]");
     EXPECT_EQ(Punkte()[0].laenge, 2000);
     EXPECT_EQ(k->windowTitle(), "Kennlinienregler - a.dle");
     EXPECT_EQ(k->dateiname(), u.Pfad("a.dle"));
@@ -90,9 +90,9 @@ TEST_F(KennlinienDateien, LadenOhneDieKonfigurationDerDatei) {
     Ausloesen(Befehl::Laden);
     EXPECT_EQ(KonfigurationenVergleichen(Konfig(), AndereKonfig()), 1);
     // The stored value goes through input 2's scaling of the kept configuration.
-    EXPECT_NEAR(k->feld(Feld::Begrenzung)->wert(), 74.0, 1e-9);
+    EXPECT_NEAR(FeldVon(k, Feld::Begrenzung)->wert(), 74.0, 1e-9);
     EXPECT_EQ(k->ansicht().min, 0.0);
-    EXPECT_EQ(k->rollbalken()->value(), 0);
+    EXPECT_EQ(RollbalkenVon(k)->value(), 0);
 }
 
 TEST_F(KennlinienDateien, FehlerhafteDateiLaesstDieKurve) {
@@ -130,8 +130,8 @@ TEST_F(KennlinienDateien, UngespeichertFragtVorNeuUndLaden) {
     EXPECT_TRUE(QFile::exists(u.Pfad("b.dle")));
     EXPECT_EQ(Punkte().size(), 1u);
     EXPECT_EQ(k->windowTitle(), "Kennlinienregler");
-    EXPECT_DOUBLE_EQ(k->feld(Feld::Anstiegszeit)->wert(), 0.1);
-    EXPECT_TRUE(k->kommentarVorschau()->text().isEmpty());
+    EXPECT_DOUBLE_EQ(FeldVon(k, Feld::Anstiegszeit)->wert(), 0.1);
+    EXPECT_TRUE(KommentarVorschauVon(k)->text().isEmpty());
 
     // "Nein": the drawing goes.
     Klicken({1000, 1000});
@@ -191,11 +191,11 @@ TEST_F(KennlinienDateien, AbgebrocheneDateiwahlAendertNichts) {
 
 TEST_F(KennlinienDateien, TabelleAlsCsvMitDerKonfigurationInKraft) {
     KonfigAendern([](KonfigDaten& c) { EinheitTextSetzen(c, Seite::Ausgang, 0, "bar"); });
-    k->editor().kurve.punkte = {{0, 10, 0}, {100, 0, 0}};
+    k->editor().PunkteSetzen({{0, 10, 0}, {100, 0, 0}});
     u.dialoge.DateiGewaehlt(u.Pfad("t.csv"));
     Ausloesen(Befehl::CsvExportieren);
     EXPECT_EQ(u.dialoge.Letztes().datei.titel, "Tabelle als CSV exportieren");
-    EXPECT_EQ(k->aktion(Befehl::CsvExportieren)->text(), "Tabelle als CSV exportieren…");
+    EXPECT_EQ(AktionVon(k, Befehl::CsvExportieren)->text(), "Tabelle als CSV exportieren…");
     EXPECT_TRUE(u.dialoge.VonArt("Meldung").empty());
     std::string erwartet;
     ASSERT_EQ(KennlinieCsvText(Punkte(), Konfig(), erwartet), 0);
@@ -206,7 +206,7 @@ TEST_F(KennlinienDateien, TabelleAlsCsvMitDerKonfigurationInKraft) {
     f.close();
 
     // A curve longer than the table: the catalogue's popup, the old file stays.
-    k->editor().kurve.punkte = {{0, 4096, 0}, {100, 1, 0}};
+    k->editor().PunkteSetzen({{0, 4096, 0}, {100, 1, 0}});
     u.dialoge.Leeren();
     u.dialoge.DateiGewaehlt(u.Pfad("t.csv"));
     Ausloesen(Befehl::CsvExportieren);

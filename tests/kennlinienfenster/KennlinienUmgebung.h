@@ -9,6 +9,7 @@
 #include "kennlinie/fenster/KennlinienPanel.h"
 
 #include "FensterUmgebung.h"
+#include "KennlinienZugriff.h"
 
 #include "uisupport/Graph.h"
 #include "uisupport/Zahlfeld.h"
@@ -50,13 +51,13 @@ struct KennlinienFenster : ::testing::Test {
         k = Kennlinie();
     }
 
-    const Kennlinienpunkte& Punkte() { return k->editor().kurve.punkte; }
-    void Ausloesen(Befehl b) { k->aktion(b)->trigger(); }
-    void Modus(KennlinienPanel::Modus m) { k->modusAktion(m)->trigger(); }
+    const Kennlinienpunkte& Punkte() { return k->editor().punkte(); }
+    void Ausloesen(Befehl b) { AktionVon(k, b)->trigger(); }
+    void Modus(KennlinienPanel::Modus m) { ModusAktion(k, m)->trigger(); }
 
     // A drag on the large graph as its cursor reports it, in raw coordinates.
     void Ziehen(std::initializer_list<QPointF> wege) {
-        Graph* g = k->graph();
+        Graph* g = GraphVon(k);
         auto it = wege.begin();
         emit g->gedrueckt(*it, Qt::LeftButton);
         for (++it; it != wege.end(); ++it) emit g->gezogen(*it, Qt::LeftButton);

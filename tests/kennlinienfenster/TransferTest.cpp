@@ -31,21 +31,21 @@ struct KennlinienTransfer : KennlinienFenster {
         ASSERT_EQ(OffenerComPort(), s.port);
         s.sim.ModusSetzen(0); // memory not yet holding curves
     }
-    void Knopf(KennlinienPanel::Knopf b) { QTest::mouseClick(k->knopf(b), Qt::LeftButton); }
+    void Knopf(KennlinienPanel::Knopf b) { QTest::mouseClick(KnopfVon(k, b), Qt::LeftButton); }
 };
 
 TEST_F(KennlinienTransfer, SchreibenUndZuruecklesen) {
-    k->editor().kurve.punkte = kKurve;
-    Eingeben(k->feld(Feld::KurvenNr), "2");
-    Eingeben(k->feld(Feld::Begrenzung), "5");
-    Eingeben(k->feld(Feld::Anstiegszeit), "409.5");
+    k->editor().PunkteSetzen(kKurve);
+    Eingeben(FeldVon(k, Feld::KurvenNr), "2");
+    Eingeben(FeldVon(k, Feld::Begrenzung), "5");
+    Eingeben(FeldVon(k, Feld::Anstiegszeit), "409.5");
     Knopf(KennlinienPanel::Knopf::Schreiben);
     // The window stays usable while the box is written; only the button waits.
-    EXPECT_FALSE(k->knopf(KennlinienPanel::Knopf::Schreiben)->isEnabled());
+    EXPECT_FALSE(KnopfVon(k, KennlinienPanel::Knopf::Schreiben)->isEnabled());
     Ausloesen(Befehl::ZoomPlus);
     EXPECT_EQ(k->ansicht().min, 682.0);
     Warten();
-    EXPECT_TRUE(k->knopf(KennlinienPanel::Knopf::Schreiben)->isEnabled());
+    EXPECT_TRUE(KnopfVon(k, KennlinienPanel::Knopf::Schreiben)->isEnabled());
     EXPECT_EQ(Dienst().fehler(), 0);
     ASSERT_EQ(u.dialoge.VonArt("Fortschritt").size(), 1u);
     const auto fortschritt = u.dialoge.VonArt("Fortschritt")[0];
@@ -68,12 +68,12 @@ TEST_F(KennlinienTransfer, SchreibenUndZuruecklesen) {
     EXPECT_EQ(s.sim.Modus() & 0x06, 0x02);
 
     // Read back into an edited curve: 4096 points of length 1 replace it.
-    k->editor().kurve.kommentar = "bleibt";
+    k->editor().KommentarSetzen("bleibt");
     u.dialoge.DateiGewaehlt(u.Pfad("a.dle"));
     Ausloesen(Befehl::Speichern);
     Klicken({3000, 100});
-    Eingeben(k->feld(Feld::Begrenzung), "1");
-    Eingeben(k->feld(Feld::Anstiegszeit), "1");
+    Eingeben(FeldVon(k, Feld::Begrenzung), "1");
+    Eingeben(FeldVon(k, Feld::Anstiegszeit), "1");
     Knopf(KennlinienPanel::Knopf::Lesen);
     Warten();
     EXPECT_EQ(Dienst().fehler(), 0);
@@ -90,16 +90,16 @@ TEST_F(KennlinienTransfer, SchreibenUndZuruecklesen) {
         ASSERT_EQ(Punkte()[std::size_t(x)].yWert, tabelle[std::size_t(x)]) << x;
         ASSERT_EQ(Punkte()[std::size_t(x)].laenge, 1);
     }
-    EXPECT_NEAR(k->feld(Feld::Begrenzung)->wert(), 2048 * 10.0 / 4095, 1e-12);
-    EXPECT_DOUBLE_EQ(k->feld(Feld::Anstiegszeit)->wert(), 409.5);
+    EXPECT_NEAR(FeldVon(k, Feld::Begrenzung)->wert(), 2048 * 10.0 / 4095, 1e-12);
+    EXPECT_DOUBLE_EQ(FeldVon(k, Feld::Anstiegszeit)->wert(), 409.5);
     EXPECT_EQ(k->windowTitle(), "Kennlinienregler");
     EXPECT_EQ(k->ansicht().min, 0.0);
-    EXPECT_EQ(k->editor().kurve.kommentar, "bleibt");
+    EXPECT_EQ(k->editor().kurve().kommentar, "bleibt");
     EXPECT_TRUE(k->ungespeichert()); // the drawn point before the read
 }
 
 TEST_F(KennlinienTransfer, AbgebrochenesSchreibenMeldetUnvollstaendigenSpeicherplatz) {
-    k->editor().kurve.punkte = kKurve;
+    k->editor().PunkteSetzen(kKurve);
     // Slow enough that the cancel reaches the worker long before the last block.
     s.sim.VerzoegerungSetzen(std::chrono::milliseconds(3));
     u.dialoge.abbrechenBeiProzent = 30;
@@ -116,7 +116,7 @@ TEST_F(KennlinienTransfer, AbgebrochenesSchreibenMeldetUnvollstaendigenSpeicherp
 TEST_F(KennlinienTransfer, AbgebrochenesLesenLaesstDenEditor) {
     Knopf(KennlinienPanel::Knopf::Schreiben);
     Warten();
-    k->editor().kurve.punkte = kKurve;
+    k->editor().PunkteSetzen(kKurve);
     s.sim.VerzoegerungSetzen(std::chrono::milliseconds(3));
     u.dialoge.abbrechenBeiProzent = 20;
     Knopf(KennlinienPanel::Knopf::Lesen);
@@ -129,13 +129,13 @@ TEST_F(KennlinienTransfer, LeererSpeicherplatzUndPruefsummenfehler) {
     // The first send prepares all seven slots; slot 3 then reads as empty.
     Knopf(KennlinienPanel::Knopf::Schreiben);
     Warten();
-    Eingeben(k->feld(Feld::KurvenNr), "3");
+    Eingeben(FeldVon(k, Feld::KurvenNr), "3");
     Knopf(KennlinienPanel::Knopf::Lesen);
     Warten();
     ASSERT_EQ(Punkte().size(), 1u);
     EXPECT_EQ(Punkte()[0].yWert, 205);
 
-    k->editor().kurve.punkte = kKurve;
+    k->editor().PunkteSetzen(kKurve);
     auto bild = s.sim.Speicher(SlotAdresse(3), kLeerslotGroesse);
     bild[1] ^= 1;
     s.sim.SpeicherSetzen(SlotAdresse(3), bild);
@@ -154,14 +154,14 @@ TEST_F(KennlinienTransfer, LesenOhneKennlinienspeicher) {
 }
 
 TEST_F(KennlinienTransfer, Ausgang4WaehltDieKurve) {
-    Eingeben(k->feld(Feld::KurvenNr), "3");
+    Eingeben(FeldVon(k, Feld::KurvenNr), "3");
     Knopf(KennlinienPanel::Knopf::Ausgang4);
     Warten();
     EXPECT_EQ(Dienst().fehler(), 0);
     EXPECT_NEAR(s.sim.Ausgang(4), 3.0 / 10.0 * 4095, 1.0);
     // The slot field takes only 1..7.
-    Eingeben(k->feld(Feld::KurvenNr), "9");
-    EXPECT_EQ(k->feld(Feld::KurvenNr)->wert(), 7.0);
+    Eingeben(FeldVon(k, Feld::KurvenNr), "9");
+    EXPECT_EQ(FeldVon(k, Feld::KurvenNr)->wert(), 7.0);
 }
 
 TEST_F(KennlinienTransfer, OhneOffenenPortNurDieAnzeige) {
@@ -181,7 +181,7 @@ TEST_F(KennlinienTransfer, OhneOffenenPortNurDieAnzeige) {
 }
 
 TEST_F(KennlinienTransfer, ZuVielePunkteGehenNichtAufDieLeitung) {
-    k->editor().kurve.punkte = {{0, 4097, 0}, {0, 1, 0}};
+    k->editor().PunkteSetzen({{0, 4097, 0}, {0, 1, 0}});
     s.sim.AnfragenLoeschen();
     Knopf(KennlinienPanel::Knopf::Schreiben);
     Warten();
@@ -192,8 +192,8 @@ TEST_F(KennlinienTransfer, ZuVielePunkteGehenNichtAufDieLeitung) {
 // "Nach dem Schreiben prüfen" in the connection window makes the send read
 // the slot back; a cell that does not keep its byte is reported by address.
 TEST_F(KennlinienTransfer, PruefenNachDemSchreibenFindetAbweichung) {
-    k->editor().kurve.punkte = kKurve;
-    Eingeben(k->feld(Feld::KurvenNr), "1");
+    k->editor().PunkteSetzen(kKurve);
+    Eingeben(FeldVon(k, Feld::KurvenNr), "1");
     s.sim.SpeicherfehlerSetzen(40); // high byte of table entry 4 (16 = 0x0010)
     Knopf(KennlinienPanel::Knopf::Schreiben);
     Warten();

@@ -1,6 +1,7 @@
 // Transfers as a user meets them: the program built as main builds it, the
 // toolkit's own dialogs (the real progress dialog above all), real clicks and
 // keys, and the simulator unpaced, so results arrive while the GUI is busy.
+#include "KennlinienZugriff.h"
 #include "app/Anwendung.h"
 #include "app/Hauptfenster.h"
 #include "config/KonfigModell.h"
@@ -133,32 +134,32 @@ struct TransferBedienung : ::testing::Test {
 TEST_F(TransferBedienung, FuenfzigRundenImKennlinienregler) {
     app->ZeigeChildpanel(FensterId::Kennlinie);
     KennlinienPanel* k = Kennlinie();
-    Eingeben(k->feld(KennlinienPanel::Feld::KurvenNr), "3");
-    ASSERT_EQ(k->feld(KennlinienPanel::Feld::KurvenNr)->wert(), 3.0);
+    Eingeben(FeldVon(k, KennlinienPanel::Feld::KurvenNr), "3");
+    ASSERT_EQ(FeldVon(k, KennlinienPanel::Feld::KurvenNr)->wert(), 3.0);
     const KonfigDaten konfig = app->konfig().daten();
     for (int runde = 0; runde < 50; ++runde) {
         SCOPED_TRACE(runde);
         const Kennlinienpunkte kurve = {{1000 + 40 * runde, 1000, 0}, {4000 - 30 * runde, 2000, 0}, {500, 1, 0}};
-        k->editor().kurve.punkte = kurve;
+        k->editor().PunkteSetzen(kurve);
         const int dialogeVorher = beobachter.fortschrittsdialoge;
-        Klicken(k->knopf(KennlinienPanel::Knopf::Schreiben));
+        Klicken(KnopfVon(k, KennlinienPanel::Knopf::Schreiben));
         ASSERT_TRUE(Fertig());
         ASSERT_EQ(app->dienst().fehler(), 0);
         SlotAbbild bild;
-        ASSERT_EQ(SlotAbbildErzeugen(kurve, konfig, k->feld(KennlinienPanel::Feld::Begrenzung)->wert(),
-                                     k->feld(KennlinienPanel::Feld::Anstiegszeit)->wert(), bild),
+        ASSERT_EQ(SlotAbbildErzeugen(kurve, konfig, FeldVon(k, KennlinienPanel::Feld::Begrenzung)->wert(),
+                                     FeldVon(k, KennlinienPanel::Feld::Anstiegszeit)->wert(), bild),
                   0);
         ASSERT_EQ(box.sim.Speicher(SlotAdresse(3), kSlotGroesse), std::vector<unsigned char>(bild.begin(), bild.end()));
         EXPECT_TRUE(k->bestaetigung().startsWith("Kurve in Speicherplatz 3 geschrieben (8224 Bytes, "))
             << k->bestaetigung().toStdString();
 
-        k->editor().kurve.punkte = {{0, 7, 0}};
-        Klicken(k->knopf(KennlinienPanel::Knopf::Lesen));
+        k->editor().PunkteSetzen({{0, 7, 0}});
+        Klicken(KnopfVon(k, KennlinienPanel::Knopf::Lesen));
         ASSERT_TRUE(Fertig());
         ASSERT_EQ(app->dienst().fehler(), 0);
         Kennlinientabelle tabelle;
         ASSERT_EQ(Digitalisieren(kurve, tabelle), 0);
-        const Kennlinienpunkte& gelesen = k->editor().kurve.punkte;
+        const Kennlinienpunkte& gelesen = k->editor().punkte();
         ASSERT_EQ(gelesen.size(), 4096u);
         for (std::size_t x = 0; x < 4096; ++x) ASSERT_EQ(gelesen[x].yWert, tabelle[x]) << x;
         EXPECT_TRUE(k->bestaetigung().startsWith("Kurve aus Speicherplatz 3 gelesen (8224 Bytes, "))
@@ -210,9 +211,9 @@ TEST_F(TransferBedienung, FuenfzigRundenImKurvengenerator) {
 TEST_F(TransferBedienung, NurAbbrechenBeendetDieUebertragung) {
     app->ZeigeChildpanel(FensterId::Kennlinie);
     KennlinienPanel* k = Kennlinie();
-    QPushButton* schreiben = k->knopf(KennlinienPanel::Knopf::Schreiben);
+    QPushButton* schreiben = KnopfVon(k, KennlinienPanel::Knopf::Schreiben);
     const Kennlinienpunkte kurve = {{1234, 3000, 0}, {4095, 1, 0}};
-    k->editor().kurve.punkte = kurve;
+    k->editor().PunkteSetzen(kurve);
     // Slow answers hold the transfer while the keys arrive; unpaced again for the rest.
     box.sim.VerzoegerungSetzen(20ms);
     Klicken(schreiben);
@@ -226,8 +227,8 @@ TEST_F(TransferBedienung, NurAbbrechenBeendetDieUebertragung) {
     EXPECT_TRUE(k->bestaetigung().startsWith("Kurve in Speicherplatz 1 geschrieben"))
         << k->bestaetigung().toStdString();
     SlotAbbild bild;
-    ASSERT_EQ(SlotAbbildErzeugen(kurve, app->konfig().daten(), k->feld(KennlinienPanel::Feld::Begrenzung)->wert(),
-                                 k->feld(KennlinienPanel::Feld::Anstiegszeit)->wert(), bild),
+    ASSERT_EQ(SlotAbbildErzeugen(kurve, app->konfig().daten(), FeldVon(k, KennlinienPanel::Feld::Begrenzung)->wert(),
+                                 FeldVon(k, KennlinienPanel::Feld::Anstiegszeit)->wert(), bild),
               0);
     EXPECT_EQ(box.sim.Speicher(SlotAdresse(1), kSlotGroesse), std::vector<unsigned char>(bild.begin(), bild.end()));
 
@@ -274,7 +275,7 @@ TEST_F(TransferBedienung, RestzeitImFortschrittsdialog) {
     app->ZeigeChildpanel(FensterId::Kennlinie);
     KennlinienPanel* k = Kennlinie();
     box.sim.VerzoegerungSetzen(20ms);
-    Klicken(k->knopf(KennlinienPanel::Knopf::Schreiben));
+    Klicken(KnopfVon(k, KennlinienPanel::Knopf::Schreiben));
     QDialog* d = DialogAbwarten();
     ASSERT_NE(d, nullptr);
     auto* rest = d->findChild<QLabel*>("RESTZEIT");
@@ -309,7 +310,7 @@ TEST_F(TransferBedienung, BeendenNimmtWaehrendDesWartensNichtsAn) {
     QTimer::singleShot(0, [&] {
         gewartet = true;
         hauptSichtbar = app->haupt().isVisible();
-        app->kennlinie().knopf(KennlinienPanel::Knopf::Lesen)->click();
+        KnopfVon(&app->kennlinie(), KennlinienPanel::Knopf::Lesen)->click();
         dienst.Ausfuehren(
             nullptr, [&spaeterGelaufen](Auftrag&) { return int(spaeterGelaufen = true); }, [](int) {});
         weiter = true;
@@ -333,22 +334,22 @@ namespace {
 TEST_F(TransferBedienung, AndereFensterBleibenErreichbar) {
     app->ZeigeChildpanel(FensterId::Kennlinie);
     KennlinienPanel* k = Kennlinie();
-    Klicken(k->knopf(KennlinienPanel::Knopf::Schreiben));
+    Klicken(KnopfVon(k, KennlinienPanel::Knopf::Schreiben));
     ASSERT_TRUE(Fertig());
     // A point drawn into the graph: something Ctrl+Z could take back.
-    const std::size_t vorher = k->editor().kurve.punkte.size();
-    QTest::mouseClick(k->graph(), Qt::LeftButton, {}, k->graph()->rect().center());
-    const Kennlinienpunkte gezeichnet = k->editor().kurve.punkte;
+    const std::size_t vorher = k->editor().punkte().size();
+    QTest::mouseClick(GraphVon(k), Qt::LeftButton, {}, GraphVon(k)->rect().center());
+    const Kennlinienpunkte gezeichnet = k->editor().punkte();
     ASSERT_NE(gezeichnet.size(), vorher);
     // Outside a transfer Ctrl+Z takes it back (and Ctrl+Y redoes it).
     app->haupt().activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&app->haupt()));
     QTest::keyClick(&app->haupt(), Qt::Key_Z, Qt::ControlModifier);
-    ASSERT_EQ(k->editor().kurve.punkte.size(), vorher);
+    ASSERT_EQ(k->editor().punkte().size(), vorher);
     QTest::keyClick(&app->haupt(), Qt::Key_Y, Qt::ControlModifier);
-    ASSERT_EQ(k->editor().kurve.punkte, gezeichnet);
+    ASSERT_EQ(k->editor().punkte(), gezeichnet);
     box.sim.VerzoegerungSetzen(10ms);
-    Klicken(k->knopf(KennlinienPanel::Knopf::Lesen));
+    Klicken(KnopfVon(k, KennlinienPanel::Knopf::Lesen));
     ASSERT_NE(DialogAbwarten(), nullptr);
     EXPECT_FALSE(Fortschrittsdialog()->isModal());
     EXPECT_FALSE(k->centralWidget()->isEnabled());
@@ -359,7 +360,7 @@ TEST_F(TransferBedienung, AndereFensterBleibenErreichbar) {
     ASSERT_TRUE(QTest::qWaitForWindowActive(&app->haupt()));
     QTest::keyClick(&app->haupt(), Qt::Key_Z, Qt::ControlModifier);
     QTest::keyClick(&app->haupt(), Qt::Key_Escape);
-    EXPECT_EQ(k->editor().kurve.punkte, gezeichnet);
+    EXPECT_EQ(k->editor().punkte(), gezeichnet);
     ASSERT_NE(Fortschrittsdialog(), nullptr);
 
     QMenuBar* leiste = k->menuBar();
@@ -378,7 +379,7 @@ TEST_F(TransferBedienung, AndereFensterBleibenErreichbar) {
     EXPECT_EQ(Fortschrittsdialog(), nullptr);
     EXPECT_TRUE(k->centralWidget()->isEnabled());
     EXPECT_TRUE(k->dateiMenue()->menuAction()->isEnabled());
-    EXPECT_EQ(k->editor().kurve.punkte.size(), 4096u); // read, not undone
+    EXPECT_EQ(k->editor().punkte().size(), 4096u); // read, not undone
     EXPECT_TRUE(k->bestaetigung().startsWith("Kurve aus Speicherplatz 1 gelesen")) << k->bestaetigung().toStdString();
 }
 

@@ -139,9 +139,10 @@ void KennlinienGrafik::Neuzeichnen() {
     graph_->setBereich(Graph::X, a.min, a.max + 1.0);
     AchsenBeschriften();
     KurveZeichnen();
-    MarkeZeichnen();
     UebersichtZeichnen();
     klein_->Rechteck({a.min, 0.0}, {a.max + 1.0, double(kRohMax)}, kRot);
+    // The mark last, as a change of the mark alone draws it.
+    MarkeZeichnen();
 }
 
 void KennlinienGrafik::AchsenBeschriften() {

@@ -82,7 +82,7 @@ void Kurvenfotos(Anwendung& a) {
     a.ZeigeChildpanel(FensterId::Kurven);
     KurvenPanel& k = a.kurven();
     auto setzen = [&](int n, std::vector<kurvengenerator::Kurvenpunkt> p) {
-        k.satz().kurven[std::size_t(n)].punkte = std::move(p);
+        k.editor().Aendern([&](kurvengenerator::Kurvensatz& s) { s.kurven[std::size_t(n)].punkte = std::move(p); });
     };
     setzen(0, {{0, 2000, 1}, {4000, 2000, 1}, {1000, 2000, 1}, {3000, 2187, 1}, {500, 1, 1}});
     setzen(1, {{2048, 1000, 1}, {3500, 1000, 1}, {2048, 1000, 1}, {600, 1000, 1}, {2048, 4187, 1}, {2048, 1, 1}});
@@ -97,13 +97,14 @@ void Kurvenfotos(Anwendung& a) {
 // window's chart: the simulator loops the outputs back to the inputs.
 void Abspielen(Anwendung& a) {
     a.ZeigeChildpanel(FensterId::Kurven);
-    auto& s = a.kurven().satz();
-    s.kurven[0].punkte = {{0, 100, 7}, {4095, 100, 7}, {0, 1, 7}};
-    s.kurven[1].punkte = {{3000, 50, 7}, {1000, 50, 7}, {3000, 100, 7}, {3000, 1, 7}};
-    s.kurven[2].punkte = {{500, 100, 7}, {500, 1, 7}, {3500, 99, 7}, {3500, 1, 7}};
-    s.kurven[3].punkte = {{2048, 200, 7}, {2048, 1, 7}};
+    a.kurven().editor().Aendern([](kurvengenerator::Kurvensatz& s) {
+        s.kurven[0].punkte = {{0, 100, 7}, {4095, 100, 7}, {0, 1, 7}};
+        s.kurven[1].punkte = {{3000, 50, 7}, {1000, 50, 7}, {3000, 100, 7}, {3000, 1, 7}};
+        s.kurven[2].punkte = {{500, 100, 7}, {500, 1, 7}, {3500, 99, 7}, {3500, 1, 7}};
+        s.kurven[3].punkte = {{2048, 200, 7}, {2048, 1, 7}};
+    });
     a.kurven().aktion(KurvenPanel::Befehl::ZoomGesamt)->trigger();
-    a.kurven().sendenKnopf()->click();
+    a.kurven().findChild<QPushButton*>("SENDEN")->click();
     a.dienst().Abwarten(200000);
     Foto(&a.haupt(), "kurven_gesendet");
     a.kurven().startKnopf()->click();

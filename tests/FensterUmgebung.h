@@ -69,6 +69,16 @@ template <class F> void KonfigAendern(F aendern) {
     App().konfig().Uebernehmen(k);
 }
 
+// A control of a window by its object name; a missing one fails the test.
+template <class T> T* Teil(const QObject* fenster, const char* name) {
+    T* t = fenster->findChild<T*>(QString::fromLatin1(name));
+    EXPECT_NE(t, nullptr) << name;
+    return t;
+}
+
+// Changes the curve generator's curves as a file or an edit would; its views follow.
+template <class F> void KurvenAendern(F aendern) { Kurven()->editor().Aendern(aendern); }
+
 struct FensterUmgebung {
     QTemporaryDir verzeichnis;
     QString vorher = QDir::currentPath();

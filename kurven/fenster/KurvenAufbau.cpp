@@ -97,6 +97,7 @@ QWidget* KurvenPanel::SeitenleisteAnlegen() {
     kForm->addWidget(zyklenText, 1, 0);
     kForm->addWidget(zyklen_, 1, 1);
     ruheText_ = new QLabel("Ruhezustand [V]", kurve);
+    ruheText_->setObjectName("RUHETEXT");
     ruhe_ = Feld(kurve, "RUHEZUSTAND", 3);
     ruhe_->setBegrenzen(false); // the rule clamps in counts, then shows what the box uses
     kForm->addWidget(ruheText_, 2, 0);
@@ -114,6 +115,7 @@ QWidget* KurvenPanel::SeitenleisteAnlegen() {
         gitter->addWidget(koordinaten_[std::size_t(i)], i / 2, (i % 2) * 2 + 1);
     }
     wertText_ = new QLabel("Wert [V]", koord);
+    wertText_->setObjectName("WERTTEXT");
     koordinaten_[4] = Anzeigefeld(koord, "WERT");
     gitter->addWidget(wertText_, 2, 0, 1, 2);
     gitter->addWidget(koordinaten_[4], 2, 2, 1, 2);
@@ -171,7 +173,7 @@ QWidget* KurvenPanel::SeitenleisteAnlegen() {
     connect(kommentarKnopf_, &QPushButton::clicked, this, [this] { Kommentar_Callback(); });
     connect(zyklen_, &Zahlfeld::eingegeben, this, [this](double v) { ZyklenUndRuhezustand_Callback(false, v); });
     connect(ruhe_, &Zahlfeld::eingegeben, this, [this](double v) { ZyklenUndRuhezustand_Callback(true, v); });
-    connect(yRaster_, &Zahlfeld::wertGeaendert, this, [this] { YRasterUebernehmen(); });
+    connect(yRaster_, &Zahlfeld::wertGeaendert, this, [this](double v) { editor_.YRasterSetzen(v); });
     connect(yMin_, &Zahlfeld::eingegeben, this, [this](double v) { YZoomGeaendert(false, v); });
     connect(yMax_, &Zahlfeld::eingegeben, this, [this](double v) { YZoomGeaendert(true, v); });
     connect(senden_, &QPushButton::clicked, this, [this] { KurveSenden(); });

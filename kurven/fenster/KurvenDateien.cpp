@@ -8,11 +8,9 @@
 #include "kurven/KurvenFehler.h"
 #include "kurven/KurvenText.h"
 #include "uisupport/Dialoge.h"
-
 #include "uisupport/Zahlfeld.h"
 
 #include <QFile>
-#include <QLineEdit>
 
 using namespace kurvengenerator;
 
@@ -50,13 +48,16 @@ bool KonfigUebernehmen(const LadeErgebnis& e) {
 
 } // namespace
 
-void KurvenPanel::NachDateiLaden() {
-    FensterTitelSetzen(satz_.dateiPfad);
-    KommentarAnzeigen();
-    GanzeKurveZeigen(ansicht_, satz_.Aktuelle());
-    KurvenZeichnen();
-    ScrollbalkenAktualisieren();
-    UndoAnzeigen();
+void KurvenPanel::KonfigNachLaden(const LadeErgebnis& e) {
+    if (!KonfigUebernehmen(e)) return;
+    // The other windows follow when the configuration window is left; this one shows the file's units now.
+    konfig_.Setzen(e.konfig);
+    editor_.KonfigurationGeaendert();
+}
+
+int KurvenPanel::NeuMenue() {
+    if (AbbruchWeilKurvenNichtGespeichert() != 0) return 0;
+    return editor_.Neu();
 }
 
 int KurvenPanel::KurvenLadenMenue(const QString& pfad) {
@@ -66,58 +67,48 @@ int KurvenPanel::KurvenLadenMenue(const QString& pfad) {
                        : Wahl{true, 0, Pfad(pfad)};
     if (!w.gewaehlt) return w.code;
     // A file that cannot be read whole changes nothing: curves, name and flag stay.
-    const LadeErgebnis e = KurvenLaden(satz_, w.pfad, konfig_.daten());
-    if (e.code != 0) return e.code;
-    if (KonfigUebernehmen(e)) konfig_.Setzen(e.konfig);
-    NachDateiLaden();
-    return 0;
+    const LadeErgebnis e = editor_.Laden(w.pfad);
+    KonfigNachLaden(e);
+    return e.code;
 }
 
 int KurvenPanel::KurvenAnhaengenMenue() {
     const Wahl w = Waehlen(kTitelKurvenAnhaengen, kDateimusterKurven, false, true, KurvenFehler::LadenOeffnen);
     if (!w.gewaehlt) return w.code;
-    const LadeErgebnis e = KurvenAnhaengen(satz_, w.pfad, konfig_.daten());
-    if (e.code != 0) return e.code;
-    if (KonfigUebernehmen(e)) konfig_.Setzen(e.konfig);
-    NachDateiLaden();
-    return 0;
+    const LadeErgebnis e = editor_.Anhaengen(w.pfad);
+    KonfigNachLaden(e);
+    return e.code;
 }
 
 int KurvenPanel::KurvenSpeichernMenue(bool unter) {
-    std::string pfad = satz_.dateiPfad;
-    if (SpeichernFragtPfad(satz_, unter)) {
+    std::string pfad = editor_.dateiPfad();
+    if (SpeichernFragtPfad(editor_.satz(), unter)) {
         const Wahl w = Waehlen(kTitelKurveSpeichern, kDateimusterKurven, true, true, KurvenFehler::SpeichernOeffnen);
         if (!w.gewaehlt) return w.code;
         pfad = w.pfad;
     }
-    yRaster_->Uebernehmen();
-    const int code = KurvenSpeichern(satz_, pfad, konfig_.daten());
-    if (code == 0) FensterTitelSetzen(pfad);
-    return code;
+    yRaster_->Uebernehmen(); // a grid typed but not committed is saved with the curve
+    return editor_.Speichern(pfad);
 }
 
 int KurvenPanel::KurvenImportierenMenue() {
     const Wahl w = Waehlen(kTitelKurvenImportieren, kDateimusterText, false, false, KurvenFehler::ImportOeffnen);
     if (!w.gewaehlt) return w.code;
-    const ImportErgebnis e = KurvenImportieren(satz_, w.pfad);
+    const ImportErgebnis e = editor_.Importieren(w.pfad);
     MeldungenZeigen(e.meldungen);
-    if (e.code == 0) GanzeKurveZeigen(ansicht_, satz_.Aktuelle()); // as loading: the whole of what came in
-    KurvenZeichnen();
-    ScrollbalkenAktualisieren();
-    UndoAnzeigen();
     return e.code;
 }
 
 int KurvenPanel::KurvenExportierenMenue() {
     const Wahl w = Waehlen(kTitelKurvenExportieren, kDateimusterText, true, false, KurvenFehler::ExportOeffnen);
     if (!w.gewaehlt) return w.code;
-    return KurvenExportieren(satz_, w.pfad);
+    return KurvenExportieren(editor_.satz(), w.pfad);
 }
 
 int KurvenPanel::TabelleExportierenMenue() {
     const Wahl w = Waehlen(kTitelCsvExport, kDateimusterCsv, true, false, KurvenFehler::CsvOeffnen);
     if (!w.gewaehlt) return w.code;
-    const CsvErgebnis e = KurvenCsvExportieren(satz_, konfig_.daten(), w.pfad);
+    const CsvErgebnis e = KurvenCsvExportieren(editor_.satz(), konfig_.daten(), w.pfad);
     MeldungenZeigen(e.meldungen);
     return e.meldungen.empty() ? e.code : 0;
 }

@@ -1,17 +1,10 @@
 // Drawing of the curve-generator window: the current curve and the
 // background curves as lines and steps in the main graph, the whole current
-// curve in the overview, the mark, the previews and the time-base labels,
-// the scroll bar and the memory indicator.
+// curve in the overview, the mark, the previews and the time-base labels.
 #include "kurven/fenster/KurvenPanel.h"
 
-#include "config/KonfigModell.h"
 #include "kurven/KurvenDigital.h"
 #include "uisupport/Graph.h"
-#include "uisupport/Zahlfeld.h"
-
-#include <QProgressBar>
-#include <QScrollBar>
-#include <QSignalBlocker>
 
 #include <cmath>
 
@@ -22,37 +15,36 @@ namespace {
 const QColor kRot(0xFF0000), kBlau(0x0000FF), kHellrot(255, 150, 150), kHellblau(150, 150, 255);
 const QColor kTuerkis(0x008080), kGruen(0x008000), kGelb(0xFFFF00), kSchatten(0x505050);
 
-// Scroll bar units per percent, so that the thumb covers the visible share
-// of the track while the position stays a percentage of the way.
-constexpr int kEinheiten = 100;
-
 } // namespace
 
 void KurvenPanel::KurvenZeichnen() {
+    const Kurvensatz& satz = editor_.satz();
+    const Ansicht& ansicht = editor_.ansicht();
+    const std::size_t i = std::size_t(satz.aktuelleKurve);
     graph_->AllesLoeschen();
     uebersicht_->AllesLoeschen();
     markenPlots_.clear();
     vorschauPlots_.clear();
-    graph_->setBereich(Graph::X, ansicht_.start, ansicht_.ende + 1.0);
-    uebersicht_->setBereich(Graph::X, 0.0, std::max(1.0, KurvenLaenge(satz_.Aktuelle())));
+    graph_->setBereich(Graph::X, ansicht.start, ansicht.ende + 1.0);
+    uebersicht_->setBereich(Graph::X, 0.0, std::max(1.0, KurvenLaenge(satz.Aktuelle())));
     for (int k = 0; k < kKurvenzahl; ++k)
-        if (k != satz_.aktuelleKurve && hintergrund_[std::size_t(k)]) KurveZeichnen(k, true);
-    Kurvenpanel_SkaliereYAchse();
-    KurveZeichnen(satz_.aktuelleKurve, false);
-    if (zeitbasisMarken_) ZeitbasisMarkenZeichnen();
+        if (k != satz.aktuelleKurve && editor_.hintergrund(k)) KurveZeichnen(k, true);
+    graph_->setBereich(Graph::Y, satz.yMin[i], satz.yMax[i]);
+    KurveZeichnen(satz.aktuelleKurve, false);
+    if (editor_.zeitbasisMarken()) ZeitbasisMarkenZeichnen();
     MarkierungZeichnen();
-    uebersicht_->Rechteck(QPointF(ansicht_.start, 0), QPointF(ansicht_.ende + 1.0, kMaxWert), kRot);
-    SpeicheranzeigeAktualisieren();
-    zyklen_->setWert(satz_.zyklen[std::size_t(satz_.aktuelleKurve)]);
+    uebersicht_->Rechteck(QPointF(ansicht.start, 0), QPointF(ansicht.ende + 1.0, kMaxWert), kRot);
 }
 
 void KurvenPanel::KurveZeichnen(int k, bool hinten) {
-    const Kurve& kurve = satz_.kurven[std::size_t(k)];
+    const Kurve& kurve = editor_.satz().kurven[std::size_t(k)];
+    const Ansicht& ansicht = editor_.ansicht();
+    const int darstellung = editor_.darstellung();
     UebersichtZeichnen(k, hinten);
-    const SegmentBereich b = SichtbareSegmente(kurve, ansicht_.start, ansicht_.ende);
+    const SegmentBereich b = SichtbareSegmente(kurve, ansicht.start, ansicht.ende);
     if (!b.sichtbar) return;
-    const bool linien = hinten ? darstellung_ == NurLinien : darstellung_ != NurStufen;
-    const bool stufen = darstellung_ != NurLinien;
+    const bool linien = hinten ? darstellung == NurLinien : darstellung != NurStufen;
+    const bool stufen = darstellung != NurLinien;
     const int letzter = kurve.punktzahl() - 1;
 
     if (linien) {
@@ -78,14 +70,14 @@ void KurvenPanel::KurveZeichnen(int k, bool hinten) {
         // draw the same pixels, and a curve read back from the box has one per tick.
         const QSize flaeche = graph_->plotGroesse();
         const double dpr = graph_->devicePixelRatioF();
-        const double proSpalte = AnsichtSpanne(ansicht_) / (std::max(1, flaeche.width()) * dpr);
+        const double proSpalte = AnsichtSpanne(ansicht) / (std::max(1, flaeche.width()) * dpr);
         const GraphAchse& y = graph_->achse(Graph::Y);
         const double proZeile = (y.max - y.min) / (std::max(1, flaeche.height()) * dpr);
         double t = b.startErster;
         double letzteSpalte = -1e300, letzteZeile = -1e300;
         for (int j = b.erster; j <= b.letzter; ++j) {
             const Kurvenpunkt& p = kurve.punkte[std::size_t(j)];
-            const double spalte = std::floor((t - ansicht_.start) / proSpalte);
+            const double spalte = std::floor((t - ansicht.start) / proSpalte);
             const double zeile = std::floor((p.wert - y.min) / proZeile);
             if (spalte != letzteSpalte || zeile != letzteZeile) graph_->Punkt(QPointF(t, p.wert), kRot);
             letzteSpalte = spalte;
@@ -96,7 +88,7 @@ void KurvenPanel::KurveZeichnen(int k, bool hinten) {
     if (stufen) {
         const double breite = std::max(1, graph_->plotGroesse().width()) * graph_->devicePixelRatioF();
         const std::vector<Stufe> st =
-            SichtbareStufen(kurve, ansicht_.start, ansicht_.ende + 1.0, AnsichtSpanne(ansicht_) / breite);
+            SichtbareStufen(kurve, ansicht.start, ansicht.ende + 1.0, AnsichtSpanne(ansicht) / breite);
         std::vector<QPointF> zug, schluss;
         for (std::size_t i = 0; i < st.size(); ++i) {
             auto& ziel = (!hinten && st[i].segment == letzter) ? schluss : zug;
@@ -114,7 +106,7 @@ void KurvenPanel::KurveZeichnen(int k, bool hinten) {
 }
 
 void KurvenPanel::UebersichtZeichnen(int k, bool hinten) {
-    const Kurve& kurve = satz_.kurven[std::size_t(k)];
+    const Kurve& kurve = editor_.satz().kurven[std::size_t(k)];
     std::vector<QPointF> zug;
     zug.reserve(std::size_t(kurve.punktzahl()) + 1);
     double t = 0.0;
@@ -134,7 +126,7 @@ void KurvenPanel::MarkierungEntfernen() {
 
 void KurvenPanel::MarkierungZeichnen() {
     MarkierungEntfernen();
-    const Markierung& m = satz_.markierung;
+    const Markierung& m = editor_.satz().markierung;
     if (!m.aktiv) return;
     markenPlots_.push_back(graph_->Rechteck(QPointF(m.start, 0), QPointF(m.ende, kMaxWert), kGruen));
     markenPlots_.push_back(-uebersicht_->Rechteck(QPointF(m.start, 0), QPointF(m.ende, kMaxWert), kGruen));
@@ -148,11 +140,11 @@ void KurvenPanel::ZeitbasisMarkenZeichnen() {
         // Yellow on the white plot area needs a shadow to be read.
         const QString t = ZeitbasisText(code);
         const QPointF wo(x, graph_->achse(Graph::Y).min + zeile);
-        graph_->Text(wo + QPointF(AnsichtSpanne(ansicht_) / 2000.0, -zeile / 4.0), t, kSchatten, schrift);
+        graph_->Text(wo + QPointF(AnsichtSpanne(editor_.ansicht()) / 2000.0, -zeile / 4.0), t, kSchatten, schrift);
         graph_->Text(wo, t, kGelb, schrift);
     };
     bool erste = true;
-    for (const ZeitbasisMarke& m : ZeitbasisMarken(satz_.Aktuelle())) {
+    for (const ZeitbasisMarke& m : ZeitbasisMarken(editor_.satz().Aktuelle())) {
         if (!erste) graph_->Linie(QPointF(m.x, 0), QPointF(m.x, kMaxWert), kGelb);
         beschriften(m.x, m.code);
         erste = false;
@@ -169,38 +161,3 @@ void KurvenPanel::VorschauLinie(double x0, double y0, double x1, double y1) {
 }
 
 void KurvenPanel::VorschauPunkt(double x, double y) { vorschauPlots_.push_back(graph_->Punkt(QPointF(x, y), kRot)); }
-
-void KurvenPanel::ScrollbalkenAktualisieren() {
-    const Scrollstand s = ScrollbalkenStand(ansicht_, satz_.Aktuelle());
-    const QSignalBlocker sperre(scroll_);
-    const int weg = (100 - s.groesse) * kEinheiten;
-    scroll_->setRange(0, weg);
-    scroll_->setPageStep(s.groesse * kEinheiten);
-    scroll_->setSingleStep(std::max(1, weg / 100));
-    scroll_->setValue(s.position * weg / 100);
-}
-
-void KurvenPanel::Gescrollt(int wert) {
-    const int weg = scroll_->maximum();
-    const int prozent = weg > 0 ? int(std::lround(100.0 * wert / weg)) : 0;
-    ScrollbalkenVerschieben(ansicht_, satz_.Aktuelle(), prozent);
-    KurvenZeichnen();
-}
-
-void KurvenPanel::SpeicheranzeigeAktualisieren() {
-    const long long bedarf = Speicherbedarf(satz_);
-    // The added 0.05 rounds the one decimal shown; red means the box cannot
-    // take the set, so the bytes decide, not the rounded percentage.
-    const double prozent = std::floor(SpeicherProzent(bedarf) * 10.0) / 10.0;
-    speicher_->setValue(int(std::min(prozent, 100.0) * 10.0));
-    speicher_->setFormat(QString::number(prozent, 'f', 1) + " %");
-    const bool rot = bedarf > kBoxSpeicher;
-    if (speicher_->property("rot").toBool() != rot || !speicher_->property("rot").isValid()) {
-        // A palette, not a style sheet: style sheets make every repaint of the window slow.
-        speicher_->setProperty("rot", rot);
-        QPalette p = speicher_->palette();
-        p.setColor(QPalette::Highlight, rot ? QColor(0xFF0000) : QColor(0xC0C0C0));
-        p.setColor(QPalette::HighlightedText, Qt::black);
-        speicher_->setPalette(p);
-    }
-}

@@ -1,9 +1,12 @@
-// Menus and toolbar of the curve-generator window. Each toolbar button is
-// the QAction of its menu entry, so check marks and dimming never drift.
+// Menus and toolbar of the curve-generator window, built here alone: a menu
+// entry is one line of a table with its handler. Each toolbar button is the
+// QAction of its menu entry, so check marks and dimming never drift; they
+// are set from the editor's announcements.
 #include "kurven/fenster/KurvenHilfe.h"
 #include "kurven/fenster/KurvenPanel.h"
 
 #include "uisupport/Bilder.h"
+#include "uisupport/Fehlerpopup.h"
 #include "uisupport/Hilfemodus.h"
 #include "uisupport/ToolbarBindung.h"
 
@@ -61,14 +64,23 @@ struct Eintrag {
     const char* tipp;
     const char* hilfe;
     QList<QKeySequence> tasten;
+    std::function<int()> ausfuehren;
 };
 
 } // namespace
 
 QAction* KurvenPanel::aktion(Befehl b) const {
-    for (const auto& [befehl, a] : befehle_)
-        if (befehl == b) return a;
+    for (const Menuebefehl& m : befehle_)
+        if (m.befehl == b) return m.aktion;
     return nullptr;
+}
+
+void KurvenPanel::Ausfuehren(Befehl b) {
+    for (const Menuebefehl& m : befehle_)
+        if (m.befehl == b) {
+            if (const int code = m.ausfuehren(); code != 0) QAV_Fehlerpopup(code);
+            return;
+        }
 }
 
 void KurvenPanel::MenuesAnlegen() {
@@ -84,7 +96,7 @@ void KurvenPanel::MenuesAnlegen() {
         }
         if (e.bild) leiste->addAction(a);
         a->setShortcuts(e.tasten);
-        befehle_.emplace_back(e.befehl, a);
+        befehle_.push_back({e.befehl, a, e.ausfuehren});
         connect(a, &QAction::triggered, this, [this, b = e.befehl, h = e.hilfe] {
             if (!HilfeStatt(h)) Ausfuehren(b);
         });
@@ -93,14 +105,56 @@ void KurvenPanel::MenuesAnlegen() {
 
     using B = Befehl;
     const Eintrag datei[] = {
-        {B::Neu, "Neu", "neu", "Neu", KgHilfe::Neu, {QKeySequence::New}},
-        {B::Laden, "Kurven laden", "laden", "Kurven Laden", KgHilfe::Laden, {QKeySequence::Open}},
-        {B::Anhaengen, "Kurven anhängen", nullptr, "", KgHilfe::Anhaengen, {}},
-        {B::Speichern, "Kurven speichern", "speichern", "Kurven Speichern", KgHilfe::Speichern, {QKeySequence::Save}},
-        {B::SpeichernUnter, "Kurven speichern unter", nullptr, "", KgHilfe::SpeichernUnter, {}},
-        {B::Importieren, "Kurven importieren", nullptr, "", KgHilfe::Importieren, {}},
-        {B::Exportieren, "Kurven exportieren", nullptr, "", KgHilfe::Exportieren, {}},
-        {B::CsvExportieren, "Tabelle als CSV exportieren…", nullptr, "", KgHilfe::CsvExportieren, {}},
+        {B::Neu, "Neu", "neu", "Neu", KgHilfe::Neu, {QKeySequence::New}, [this] { return NeuMenue(); }},
+        {B::Laden,
+         "Kurven laden",
+         "laden",
+         "Kurven Laden",
+         KgHilfe::Laden,
+         {QKeySequence::Open},
+         [this] { return KurvenLadenMenue(); }},
+        {B::Anhaengen,
+         "Kurven anhängen",
+         nullptr,
+         "",
+         KgHilfe::Anhaengen,
+         {},
+         [this] { return KurvenAnhaengenMenue(); }},
+        {B::Speichern,
+         "Kurven speichern",
+         "speichern",
+         "Kurven Speichern",
+         KgHilfe::Speichern,
+         {QKeySequence::Save},
+         [this] { return KurvenSpeichernMenue(false); }},
+        {B::SpeichernUnter,
+         "Kurven speichern unter",
+         nullptr,
+         "",
+         KgHilfe::SpeichernUnter,
+         {},
+         [this] { return KurvenSpeichernMenue(true); }},
+        {B::Importieren,
+         "Kurven importieren",
+         nullptr,
+         "",
+         KgHilfe::Importieren,
+         {},
+         [this] { return KurvenImportierenMenue(); }},
+        {B::Exportieren,
+         "Kurven exportieren",
+         nullptr,
+         "",
+         KgHilfe::Exportieren,
+         {},
+         [this] { return KurvenExportierenMenue(); }},
+        {B::CsvExportieren,
+         "Tabelle als CSV exportieren…",
+         nullptr,
+         "",
+         KgHilfe::CsvExportieren,
+         {},
+         [this] { return TabelleExportierenMenue(); }},
     };
     for (const Eintrag& e : datei) anlegen(dateiMenue(), beendenAktion(), e);
     dateiMenue()->insertSeparator(beendenAktion());
@@ -109,27 +163,57 @@ void KurvenPanel::MenuesAnlegen() {
     QMenu* bearbeiten = new QMenu("&Bearbeiten", this);
     menuBar()->insertMenu(fensterMenue()->menuAction(), bearbeiten);
     const Eintrag befehle[] = {
-        {B::Ausschneiden, "Ausschneiden", "ausschneiden", "Ausschneiden", KgHilfe::Ausschneiden, {QKeySequence::Cut}},
-        {B::Kopieren, "Kopieren", "kopieren", "Kopieren", KgHilfe::Kopieren, {QKeySequence::Copy}},
-        {B::Einfuegen, "Einfügen", "einfuegen", "Einfügen", KgHilfe::Einfuegen, {QKeySequence::Paste}},
-        {B::Loeschen, "Löschen", "loeschen", "Löschen", KgHilfe::Loeschen, {QKeySequence(Qt::Key_Delete)}},
-        {B::AllesMarkieren, "Alles Markieren", nullptr, "", KgHilfe::AllesMarkieren, {QKeySequence::SelectAll}},
+        {B::Ausschneiden,
+         "Ausschneiden",
+         "ausschneiden",
+         "Ausschneiden",
+         KgHilfe::Ausschneiden,
+         {QKeySequence::Cut},
+         [this] { return Bearbeitet(editor_.Ausschneiden()); }},
+        {B::Kopieren,
+         "Kopieren",
+         "kopieren",
+         "Kopieren",
+         KgHilfe::Kopieren,
+         {QKeySequence::Copy},
+         [this] { return editor_.Kopieren(); }},
+        {B::Einfuegen,
+         "Einfügen",
+         "einfuegen",
+         "Einfügen",
+         KgHilfe::Einfuegen,
+         {QKeySequence::Paste},
+         [this] { return Bearbeitet(editor_.Einfuegen()); }},
+        {B::Loeschen,
+         "Löschen",
+         "loeschen",
+         "Löschen",
+         KgHilfe::Loeschen,
+         {QKeySequence(Qt::Key_Delete)},
+         [this] { return Bearbeitet(editor_.Loeschen()); }},
+        {B::AllesMarkieren,
+         "Alles Markieren",
+         nullptr,
+         "",
+         KgHilfe::AllesMarkieren,
+         {QKeySequence::SelectAll},
+         [this] { return editor_.AllesMarkieren(), 0; }},
         {B::Rueckgaengig,
          "Rückgängig",
          "rueckgaengig",
          "Rückgängig",
          KgHilfe::Rueckgaengig,
-         {QKeySequence(Qt::CTRL | Qt::Key_Z)}},
+         {QKeySequence(Qt::CTRL | Qt::Key_Z)},
+         [this] { return Bearbeitet(editor_.Rueckgaengig()); }},
         {B::Wiederherstellen,
          "Wiederherstellen",
          "wiederherstellen",
          "Wiederherstellen",
          KgHilfe::Wiederherstellen,
-         {QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)}},
+         {QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)},
+         [this] { return Bearbeitet(editor_.Wiederherstellen()); }},
     };
     for (const Eintrag& e : befehle) anlegen(bearbeiten, nullptr, e);
-    aktion(B::Rueckgaengig)->setEnabled(false);
-    aktion(B::Wiederherstellen)->setEnabled(false);
     bearbeiten->addSeparator();
     leiste->addSeparator();
 
@@ -157,13 +241,13 @@ void KurvenPanel::MenuesAnlegen() {
         modi_[std::size_t(e.m)] = a;
         connect(a, &QAction::triggered, this, [this, m = e.m, h = e.hilfe] {
             if (HilfeStatt(h)) {
-                modusAktion(modus_)->setChecked(true); // help mode changes nothing
+                modusAktion(editor_.modus())->setChecked(true); // help mode changes nothing
                 return;
             }
-            ModusWaehlen(m);
+            editor_.ModusWaehlen(m);
         });
     }
-    modusAktion(modus_)->setChecked(true);
+    modusAktion(editor_.modus())->setChecked(true);
 
     ring_ = new QComboBox(leiste);
     ring_->setObjectName("ZEITBASIS");
@@ -185,16 +269,40 @@ void KurvenPanel::AnsichtMenueAnlegen() {
     menuBar()->insertMenu(fensterMenue()->menuAction(), ansicht);
     using B = Befehl;
     const Eintrag zooms[] = {
-        {B::ZoomPlus, "Zoom +", "zoomplus", "Zoom +", KgHilfe::ZoomPlus, {QKeySequence::ZoomIn}},
-        {B::ZoomMinus, "Zoom -", "zoomminus", "Zoom -", KgHilfe::ZoomMinus, {QKeySequence::ZoomOut}},
-        {B::ZoomMarkierung, "Zoom Markierung", "zoommark", "Zoom Markierung", KgHilfe::ZoomMarkierung, {}},
-        {B::ZoomGesamt, "Zoom Gesammtkurve", "zoomvoll", "Zoom Gesammtkurve", KgHilfe::ZoomGesamt, {}},
+        {B::ZoomPlus,
+         "Zoom +",
+         "zoomplus",
+         "Zoom +",
+         KgHilfe::ZoomPlus,
+         {QKeySequence::ZoomIn},
+         [this] { return editor_.ZoomPlus(), 0; }},
+        {B::ZoomMinus,
+         "Zoom -",
+         "zoomminus",
+         "Zoom -",
+         KgHilfe::ZoomMinus,
+         {QKeySequence::ZoomOut},
+         [this] { return editor_.ZoomMinus(), 0; }},
+        {B::ZoomMarkierung,
+         "Zoom Markierung",
+         "zoommark",
+         "Zoom Markierung",
+         KgHilfe::ZoomMarkierung,
+         {},
+         [this] { return editor_.ZoomMarkierung(), 0; }},
+        {B::ZoomGesamt,
+         "Zoom Gesammtkurve",
+         "zoomvoll",
+         "Zoom Gesammtkurve",
+         KgHilfe::ZoomGesamt,
+         {},
+         [this] { return editor_.ZoomGesamt(), 0; }},
     };
     for (const Eintrag& e : zooms) {
         QAction* a =
             BefehlAnlegen(ansicht, leiste, QString::fromUtf8(e.text), KgBild(e.bild), QString::fromUtf8(e.tipp));
         a->setShortcuts(e.tasten);
-        befehle_.emplace_back(e.befehl, a);
+        befehle_.push_back({e.befehl, a, e.ausfuehren});
         connect(a, &QAction::triggered, this, [this, b = e.befehl, h = e.hilfe] {
             if (!HilfeStatt(h)) Ausfuehren(b);
         });
@@ -211,7 +319,7 @@ void KurvenPanel::AnsichtMenueAnlegen() {
         kurvenWahl_[std::size_t(k)] = a;
         connect(a, &QAction::triggered, this, [this, k] {
             if (HilfeStatt(KgHilfe::KurveWaehlen)) {
-                kurvenAktion(satz_.aktuelleKurve)->setChecked(true);
+                kurvenAktion(editor_.aktuelleKurve())->setChecked(true);
                 return;
             }
             KurveWaehlen(k);
@@ -227,10 +335,10 @@ void KurvenPanel::AnsichtMenueAnlegen() {
         hintergrundWahl_[std::size_t(k)] = a;
         connect(a, &QAction::triggered, this, [this, k] {
             if (HilfeStatt(KgHilfe::Hintergrund)) {
-                hintergrundAktion(k)->setChecked(hintergrund_[std::size_t(k)]);
+                hintergrundAktion(k)->setChecked(editor_.hintergrund(k));
                 return;
             }
-            HintergrundUmschalten(k);
+            editor_.HintergrundSetzen(k, hintergrundAktion(k)->isChecked());
         });
     }
     QMenu* darstellung = ansicht->addMenu("Kurvendarstellung");
@@ -244,10 +352,10 @@ void KurvenPanel::AnsichtMenueAnlegen() {
         darstellungWahl_[std::size_t(d - 1)] = a;
         connect(a, &QAction::triggered, this, [this, d = d] {
             if (HilfeStatt(KgHilfe::Darstellung)) {
-                darstellungAktion(darstellung_)->setChecked(true);
+                darstellungAktion(editor_.darstellung())->setChecked(true);
                 return;
             }
-            DarstellungWaehlen(d);
+            editor_.DarstellungWaehlen(d);
         });
     }
 }

@@ -1,15 +1,21 @@
 #pragma once
 // "Kurvengenerator": the four generator curves on twelve time bases. The
-// window only shows the curve set and turns mouse events, menu picks and
-// field commits into calls of the curve library (kurven/).
-#include "kurven/KurvenAnsicht.h"
-#include "kurven/KurvenMaus.h"
-#include "kurven/KurvenMeldung.h"
-#include "kurven/KurvenModell.h"
+// editor (kurven/KurvenEditor.h) holds everything the window shows; the
+// window turns mouse events, menu picks and field commits into its commands,
+// and every view follows the editor's announcements in Zeigen alone.
+//
+// Files by responsibility: KurvenPanel.cpp life cycle and settings,
+// KurvenAnzeige.cpp the views, KurvenGrafik.cpp the graphs,
+// KurvenAnsichtBefehle.cpp view, zoom and curve choice, KurvenParameter.cpp the
+// curve's fields, KurvenMausFenster.cpp mouse editing, KurvenDateien.cpp file
+// actions, KurvenUebertragung.cpp device actions, KurvenMenues.cpp menus and
+// toolbar, KurvenAufbau.cpp the layout.
+#include "kurven/KurvenEditor.h"
 #include "uisupport/Kurvenfenster.h"
 
 #include <QPointF>
 #include <array>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <vector>
@@ -55,7 +61,7 @@ class KurvenPanel : public Kurvenfenster {
         ZoomGesamt,
     };
     // Display modes, as stored in the settings.
-    enum Darstellung { LinienUndStufen = 3, NurLinien = 1, NurStufen = 2 };
+    enum Darstellung { LinienUndStufen = kg::LinienUndStufen, NurLinien = kg::NurLinien, NurStufen = kg::NurStufen };
 
     KurvenPanel(Geraetedienst& dienst, KonfigModell& konfig, QWidget* eltern);
     ~KurvenPanel() override;
@@ -66,70 +72,49 @@ class KurvenPanel : public Kurvenfenster {
     int AbbruchWeilKurvenNichtGespeichert();
     void ReadIniKurvenpanel(const IniDatei& ini);
     void WriteIniKurvenpanel(IniDatei& ini);
-    void Kurvenpanel_SkaliereYAchse();
-    void KurvenZeichnen();
-    void FensterTitelSetzen(const std::string& pfad);
-
-    // The file operations of the "Datei" menu: 0 or an error code.
-    // With a path (from the command line) the file dialog is skipped.
+    // "Kurven laden"; with a path (from the command line) the file dialog is skipped. 0 or an error code.
     int KurvenLadenMenue(const QString& pfad = {});
-    int KurvenAnhaengenMenue();
-    int KurvenSpeichernMenue(bool unter);
-    int KurvenImportierenMenue();
-    int KurvenExportierenMenue();
-    int TabelleExportierenMenue();
 
     // Replaces the modal inputs (comment, point and segment dialogs, time-base popup).
     void EingabenSetzen(std::unique_ptr<KurvenEingaben> e);
 
-    // What the window holds and shows.
-    kg::Kurvensatz& satz() { return satz_; }
-    const kg::Ansicht& ansicht() const { return ansicht_; }
-    void AnsichtSetzen(const kg::Ansicht& a);
-    Graph* graph() const { return graph_; }
-    Graph* uebersicht() const { return uebersicht_; }
+    // What the window shows, and the commands it offers.
+    kg::KurvenEditor& editor() { return editor_; }
+    const kg::Kurvensatz& satz() const { return editor_.satz(); }
+    const kg::Ansicht& ansicht() const { return editor_.ansicht(); }
+    // The menu entries (their toolbar buttons are the same actions).
     QAction* aktion(Befehl b) const;
     QAction* modusAktion(kg::Bearbeitungsmodus m) const { return modi_[std::size_t(m)]; }
     QAction* kurvenAktion(int k) const { return kurvenWahl_[std::size_t(k)]; }
     QAction* hintergrundAktion(int k) const { return hintergrundWahl_[std::size_t(k)]; }
     QAction* darstellungAktion(int d) const { return darstellungWahl_[std::size_t(d - 1)]; }
-    QComboBox* zeitbasisRing() const { return ring_; }
-    QScrollBar* scrollbalken() const { return scroll_; }
-    Zahlfeld* zyklenFeld() const { return zyklen_; }
-    Zahlfeld* ruheFeld() const { return ruhe_; }
-    Zahlfeld* yRasterFeld() const { return yRaster_; }
-    Zahlfeld* yMinFeld() const { return yMin_; }
-    Zahlfeld* yMaxFeld() const { return yMax_; }
-    QLineEdit* kommentarZeile() const { return kommentarZeile_; }
-    QLabel* ruheBeschriftung() const { return ruheText_; }
-    QProgressBar* speicheranzeige() const { return speicher_; }
-    QListWidget* zeitbasisListe() const { return zeitbasisListe_; }
-    QPushButton* sendenKnopf() const { return senden_; }
-    QPushButton* lesenKnopf() const { return lesen_; }
-    QPushButton* kommentarKnopf() const { return kommentarKnopf_; }
-    int darstellung() const { return darstellung_; }
-    bool hintergrund(int k) const { return hintergrund_[std::size_t(k)]; }
-    kg::Bearbeitungsmodus modus() const { return modus_; }
-
-    // The buttons "zur DLM-7 schreiben" and "von DLM-7 lesen".
-    void KurveSenden();
-    void KurveLesen();
-    void KurveWaehlen(int k);
-    void ModusWaehlen(kg::Bearbeitungsmodus m);
+    // A menu command as picked outside help mode; errors are shown.
     void Ausfuehren(Befehl b);
 
   private:
+    // A menu command: 0 or the code its popup shows.
+    using Handler = std::function<int()>;
+
     // Construction (KurvenAufbau.cpp, KurvenMenues.cpp).
     void Aufbauen();
     QWidget* SeitenleisteAnlegen();
     void MenuesAnlegen();
-    void BearbeitenMenueAnlegen();
     void AnsichtMenueAnlegen();
     void HilfetexteSetzen();
     // In help mode: shows text and returns true; the caller then does nothing.
     bool HilfeStatt(const char* text);
 
-    // Drawing (KurvenGrafik.cpp).
+    // The views (KurvenAnzeige.cpp): everything shown follows the editor here.
+    void Zeigen(kg::Aenderungen a);
+    void FelderZeigen(bool alle);
+    void EinheitenZeigen();
+    void AuswahlZeigen();
+    void ScrollbalkenAktualisieren();
+    void SpeicheranzeigeAktualisieren();
+    void KoordinatenZeigen(double x, double y);
+
+    // Graphs (KurvenGrafik.cpp).
+    void KurvenZeichnen();
     void KurveZeichnen(int k, bool hinten);
     void UebersichtZeichnen(int k, bool hinten);
     void MarkierungZeichnen();
@@ -138,50 +123,49 @@ class KurvenPanel : public Kurvenfenster {
     void VorschauEntfernen();
     void VorschauLinie(double x0, double y0, double x1, double y1);
     void VorschauPunkt(double x, double y);
-    void ScrollbalkenAktualisieren();
+
+    // View, zoom and choices (KurvenAnsichtBefehle.cpp).
     void Gescrollt(int wert);
-    void SpeicheranzeigeAktualisieren();
+    void KurveWaehlen(int k);
+
+    // The curve's fields (KurvenParameter.cpp).
     void YZoomGeaendert(bool maxFeld, double getippt);
+    void ZyklenUndRuhezustand_Callback(bool ruheFeld, double getippt);
+    void Kommentar_Callback();
 
     // Mouse (KurvenMausFenster.cpp).
     void Gedrueckt(QPointF wo, Qt::MouseButton taste);
     void Gezogen(QPointF wo, Qt::MouseButtons tasten);
     void Losgelassen(QPointF wo, Qt::MouseButton taste);
     void Ziehen(QPointF wo, bool erstes);
-    void KoordinatenZeigen(double x, double y);
     int Naechster(QPointF wo) const;
-    QPoint MausGlobal() const;
 
-    // Results and state shown after an operation.
+    // Files (KurvenDateien.cpp): 0 or an error code.
+    int NeuMenue();
+    int KurvenAnhaengenMenue();
+    int KurvenSpeichernMenue(bool unter);
+    int KurvenImportierenMenue();
+    int KurvenExportierenMenue();
+    int TabelleExportierenMenue();
+    void KonfigNachLaden(const kg::LadeErgebnis& e);
+
+    // Device (KurvenUebertragung.cpp): "zur DLM-7 schreiben", "von DLM-7 lesen".
+    void KurveSenden();
+    void KurveLesen();
+
+    // Shows what an operation wants shown; returns 0 for the menu.
     void MeldungenZeigen(const kg::Meldungen& m);
-    // After an edit: messages, redraw, scroll bar and the undo/redo enabling.
-    void Bearbeitet(const kg::Bearbeitung& b, bool scrollen = true);
-    void UndoAnzeigen();
-    void KurvenwerteAnzeigen();
-    void KommentarAnzeigen();
-    void Kommentar_Callback();
-    void ZyklenUndRuhezustand_Callback(bool ruheFeld, double getippt);
-    void YRasterUebernehmen();
-    void DarstellungWaehlen(int d);
-    void HintergrundUmschalten(int k);
-    void ZoomBefehl(Befehl b);
-    void NachDateiLaden();
+    int Bearbeitet(const kg::Bearbeitung& b);
 
     Geraetedienst& dienst_;
     KonfigModell& konfig_;
     std::unique_ptr<KurvenEingaben> eingaben_;
-
-    kg::Kurvensatz satz_;
-    kg::Ansicht ansicht_;
-    int darstellung_ = LinienUndStufen;
-    std::array<bool, kg::kKurvenzahl> hintergrund_{};
-    kg::Bearbeitungsmodus modus_ = kg::Bearbeitungsmodus::Zeichnen;
-    bool zeitbasisMarken_ = false;
+    kg::KurvenEditor editor_;
 
     // Mouse state between press and release.
     bool zieht_ = false;
     int gewaehlterPunkt_ = -1; // "Punkt verschieben": picked on the first drag
-    // Where the coordinate display points, so it follows a change of curve.
+    // Where the coordinate display points, so it follows a change of curve or points.
     std::optional<QPointF> koordinatenBei_;
 
     // Plot handles that are removed on their own.
@@ -207,7 +191,12 @@ class KurvenPanel : public Kurvenfenster {
     QPushButton* lesen_ = nullptr;
     QComboBox* ring_ = nullptr;
 
-    std::vector<std::pair<Befehl, QAction*>> befehle_;
+    struct Menuebefehl {
+        Befehl befehl;
+        QAction* aktion;
+        Handler ausfuehren;
+    };
+    std::vector<Menuebefehl> befehle_;
     std::array<QAction*, 9> modi_{};
     std::array<QAction*, kg::kKurvenzahl> kurvenWahl_{};
     std::array<QAction*, kg::kKurvenzahl> hintergrundWahl_{};

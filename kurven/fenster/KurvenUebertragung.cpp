@@ -40,11 +40,11 @@ void FortschrittBegleiten(const VorgangPtr& v, const char* titel, bool schreiben
 
 void KurvenPanel::KurveSenden() {
     if (gHilfeAktiv) return;
-    const Laengenwarnung w = LaengenPruefen(satz_);
+    const Laengenwarnung w = LaengenPruefen(editor_.satz());
     if (w.ungleich && dialoge().Frage(kTitelWarnung, QString::fromStdString(w.text),
                                       {kKnopfKurvenSenden, QString::fromUtf8(kKnopfZurueck)}, 1, 2) != 1)
         return;
-    Speicherabbild bild = AbbildErstellen(satz_);
+    Speicherabbild bild = AbbildErstellen(editor_.satz());
     if (bild.code != 0) {
         MeldungenZeigen(bild.meldungen); // nothing is sent
         return;
@@ -91,13 +91,7 @@ void KurvenPanel::KurveLesen() {
             for (const auto& p : e.kurven->punkte) bytes += 2 * p.size();
             Bestaetigen(
                 QStringLiteral("Kurven aus der DLM-7 gelesen (%1 Bytes, %2)").arg(bytes).arg(SekundenText(g.second)));
-            GeleseneKurvenUebernehmen(satz_, std::move(*e.kurven));
-            FensterTitelSetzen("");
-            KurvenwerteAnzeigen();
-            GanzeKurveZeigen(ansicht_, satz_.Aktuelle());
-            KurvenZeichnen();
-            ScrollbalkenAktualisieren();
-            UndoAnzeigen();
+            editor_.GeleseneUebernehmen(std::move(*e.kurven));
         });
     v->Begleiten(std::make_shared<Beschaeftigt>(this, lesen_));
     FortschrittBegleiten(v, kTitelDatenLesen, false, this);

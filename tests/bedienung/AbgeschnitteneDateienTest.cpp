@@ -45,16 +45,20 @@ TEST_F(AbgeschnitteneDateien, KurvensatzLadenUndAnhaengen) {
     KurvenPanel* k = Kurven();
     using B = KurvenPanel::Befehl;
     // A curve set in a file of its own, then edited: unsaved work under a name.
-    Kurvensatz& s = k->satz();
-    s.kurven[0].punkte = {{100, 5, 2}, {4000, 1, 2}};
-    s.kurven[3].punkte = {{1, 3, 7}, {2, 4, 7}, {3, 1, 7}};
-    s.geaendert = true;
+    const Kurvensatz& s = k->satz();
+    KurvenAendern([&](Kurvensatz& s) {
+        s.kurven[0].punkte = {{100, 5, 2}, {4000, 1, 2}};
+        s.kurven[3].punkte = {{1, 3, 7}, {2, 4, 7}, {3, 1, 7}};
+        s.geaendert = true;
+    });
     u.dialoge.DateiGewaehlt(u.Pfad("a.dlr"));
     k->aktion(B::SpeichernUnter)->trigger();
     ASSERT_EQ(k->windowTitle(), "Kurvengenerator - a.dlr");
     const std::string ganz = KurvenDateiBytes(s, Konfig());
-    s.kurven[0].punkte.push_back({50, 1, 2});
-    s.geaendert = true;
+    KurvenAendern([&](Kurvensatz& s) {
+        s.kurven[0].punkte.push_back({50, 1, 2});
+        s.geaendert = true;
+    });
     const Kurvensatz vorher = s;
 
     const auto unveraendert = [&](const std::string& fall) {

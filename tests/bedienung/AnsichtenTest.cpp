@@ -53,21 +53,23 @@ TEST_F(Ansichten, ImportZeigtDieGanzeKurve) {
 TEST_F(Ansichten, KoordinatenFolgenDemKurvenwechsel) {
     ZeigeChildpanel(FensterId::Kurven);
     KonfigAendern([](KonfigDaten& k) { k.outskalamax[1] = 100.0; });
-    Kurvensatz& s = Kurven()->satz();
-    s.kurven[0].punkte = {{0, 10, 2}, {4000, 1, 2}};
-    s.kurven[1].punkte = {{0, 5, 12}, {4000, 1, 12}};
+    const Kurvensatz& s = Kurven()->satz();
+    KurvenAendern([&](Kurvensatz& s) {
+        s.kurven[0].punkte = {{0, 10, 2}, {4000, 1, 2}};
+        s.kurven[1].punkte = {{0, 5, 12}, {4000, 1, 12}};
+    });
     Kurven()->modusAktion(Bearbeitungsmodus::Anzeigen)->trigger();
     const QPointF wo(3000.0, 2000.0);
-    emit Kurven()->graph()->gedrueckt(wo, Qt::LeftButton);
-    emit Kurven()->graph()->losgelassen(wo, Qt::LeftButton);
+    emit Teil<Graph>(Kurven(), "GRAPH")->gedrueckt(wo, Qt::LeftButton);
+    emit Teil<Graph>(Kurven(), "GRAPH")->losgelassen(wo, Qt::LeftButton);
     auto* wert = Kurven()->findChild<QLineEdit*>("WERT");
     ASSERT_NE(wert, nullptr);
     const auto gezeigt = [](int kurve) {
         return QString::number(SchritteZuEinheit(Konfig(), kurve, 2000.0), 'f',
-                               std::max(3, Kurven()->yMinFeld()->stellen()));
+                               std::max(3, Teil<Zahlfeld>(Kurven(), "YMIN")->stellen()));
     };
     const auto zeitbasis = [] {
-        QListWidget* liste = Kurven()->zeitbasisListe();
+        QListWidget* liste = Teil<QListWidget>(Kurven(), "ZEITBASISLISTE");
         for (int i = 0; i < liste->count(); ++i)
             if (liste->item(i)->background() == Kurven()->palette().highlight())
                 return liste->item(i)->data(Qt::UserRole).toInt();

@@ -86,24 +86,24 @@ struct Rueckgaengig : ::testing::Test {
 TEST_F(Rueckgaengig, KurvengeneratorJedesZahlfeld) {
     ZeigeChildpanel(FensterId::Kurven);
     KurvenPanel* k = Kurven();
-    Graph* g = k->graph();
+    Graph* g = Teil<Graph>(k, "GRAPH");
     const auto punkte = [k] { return k->satz().kurven[0].punkte.size(); };
     const QPoint klick(g->width() * 3 / 4, g->height() / 2);
-    Pruefen(k->zyklenFeld(), "5", g, klick, punkte);
+    Pruefen(Teil<Zahlfeld>(k, "ZYKLEN"), "5", g, klick, punkte);
     EXPECT_EQ(k->satz().zyklen[0], 5);
-    Pruefen(k->ruheFeld(), "5", g, klick, punkte);
+    Pruefen(Teil<Zahlfeld>(k, "RUHEZUSTAND"), "5", g, klick, punkte);
     const std::int32_t ruhe = k->satz().ruhewert[0];
     EXPECT_NEAR(ruhe, 2047, 1) << "5 V of 10 V";
-    Pruefen(k->yRasterFeld(), "100", g, klick, punkte);
-    EXPECT_EQ(k->yRasterFeld()->wert(), 100.0);
-    Pruefen(k->yMinFeld(), "1", g, klick, punkte);
-    Pruefen(k->yMaxFeld(), "9", g, klick, punkte);
+    Pruefen(Teil<Zahlfeld>(k, "YRASTER"), "100", g, klick, punkte);
+    EXPECT_EQ(Teil<Zahlfeld>(k, "YRASTER")->wert(), 100.0);
+    Pruefen(Teil<Zahlfeld>(k, "YMIN"), "1", g, klick, punkte);
+    Pruefen(Teil<Zahlfeld>(k, "YMAX"), "9", g, klick, punkte);
     EXPECT_NEAR(k->satz().yMin[0], 409, 1);
     EXPECT_NEAR(k->satz().yMax[0], 3685, 1);
 
     // What the box gets: the committed cycles and rest value.
     u.dialoge.antworten.push_back(1); // "Kurven senden" despite unequal lengths
-    QTest::mouseClick(k->sendenKnopf(), Qt::LeftButton);
+    QTest::mouseClick(Teil<QPushButton>(k, "SENDEN"), Qt::LeftButton);
     Warten();
     EXPECT_EQ(Dienst().fehler(), 0);
     const Kurvensatz& s = k->satz();

@@ -24,7 +24,7 @@ struct KurvenAnsicht : ::testing::Test {
         ZeigeChildpanel(FensterId::Kurven);
     }
     static void Befehl(B b) { Kurven()->aktion(b)->trigger(); }
-    static GraphAchse X() { return Kurven()->graph()->achse(Graph::X); }
+    static GraphAchse X() { return Teil<Graph>(Kurven(), "GRAPH")->achse(Graph::X); }
 };
 
 TEST_F(KurvenAnsicht, StartAchseUndGanzeKurve) {
@@ -34,16 +34,16 @@ TEST_F(KurvenAnsicht, StartAchseUndGanzeKurve) {
     EXPECT_EQ(Kurven()->ansicht().ende, 9999.0);
     EXPECT_EQ(X().max, 10000.0);
     // The overview always shows the whole current curve.
-    EXPECT_EQ(Kurven()->uebersicht()->achse(Graph::X).max, 10000.0);
+    EXPECT_EQ(Teil<Graph>(Kurven(), "GRAPHKLEIN")->achse(Graph::X).max, 10000.0);
 }
 
 TEST_F(KurvenAnsicht, ZoomGrenzen) {
-    Kurven()->AnsichtSetzen({500.0, 500.0});
+    Kurven()->editor().AnsichtSetzen({500.0, 500.0});
     Befehl(B::ZoomPlus);
     EXPECT_EQ(AnsichtSpanne(Kurven()->ansicht()), 1.0);
     EXPECT_EQ(X().max - X().min, 1.0);
 
-    Kurven()->AnsichtSetzen({0.0, 999.0});
+    Kurven()->editor().AnsichtSetzen({0.0, 999.0});
     Befehl(B::ZoomMinus);
     EXPECT_EQ(Kurven()->ansicht().start, 0.0);
     EXPECT_GT(Kurven()->ansicht().ende, 999.0);
@@ -52,20 +52,20 @@ TEST_F(KurvenAnsicht, ZoomGrenzen) {
     const kg::Ansicht vorher = Kurven()->ansicht();
     Befehl(B::ZoomMarkierung);
     EXPECT_EQ(Kurven()->ansicht().ende, vorher.ende);
-    Kurven()->satz().markierung = {300.0, 300.0, true, true};
+    KurvenAendern([&](Kurvensatz& s) { s.markierung = {300.0, 300.0, true, true}; });
     Befehl(B::ZoomMarkierung);
     EXPECT_FALSE(Kurven()->satz().markierung.aktiv);
     EXPECT_EQ(Kurven()->ansicht().ende, vorher.ende);
-    Kurven()->satz().markierung = {2000.0, 4000.0, true, true};
+    KurvenAendern([&](Kurvensatz& s) { s.markierung = {2000.0, 4000.0, true, true}; });
     Befehl(B::ZoomMarkierung);
     EXPECT_EQ(X().min, 2000.0);
     EXPECT_EQ(X().max, 4000.0);
 }
 
 TEST_F(KurvenAnsicht, ScrollbalkenVerschiebtDieAnsicht) {
-    VierKurven(Kurven()->satz());
+    KurvenAendern([](Kurvensatz& s) { VierKurven(s); });
     Befehl(B::ZoomGesamt);
-    QScrollBar* s = Kurven()->scrollbalken();
+    QScrollBar* s = Teil<QScrollBar>(Kurven(), "SCROLLBAR");
     EXPECT_EQ(s->maximum(), 0); // everything visible: nothing to scroll
     for (int i = 0; i < 3; ++i) Befehl(B::ZoomPlus);
     ASSERT_GT(s->maximum(), 0);
@@ -82,28 +82,28 @@ TEST_F(KurvenAnsicht, ScrollbalkenVerschiebtDieAnsicht) {
 
 TEST_F(KurvenAnsicht, KurvenwechselBehaeltRasterGrenzenUndZeigtUndo) {
     KurvenPanel* k = Kurven();
-    k->yRasterFeld()->setValue(0.5);
-    k->yMaxFeld()->setValue(5.0);
+    Teil<Zahlfeld>(k, "YRASTER")->setValue(0.5);
+    Teil<Zahlfeld>(k, "YMAX")->setValue(5.0);
     EXPECT_EQ(k->satz().yMax[0], 2047);
     Meldungen m;
-    RueckgaengigSichern(k->satz(), m);
+    KurvenAendern([&](Kurvensatz& s) { RueckgaengigSichern(s, m); });
     k->kurvenAktion(1)->trigger();
     EXPECT_EQ(k->satz().aktuelleKurve, 1);
-    EXPECT_EQ(k->yRasterFeld()->wert(), 0.0);
-    EXPECT_EQ(k->yMaxFeld()->wert(), 10.0);
-    EXPECT_EQ(k->graph()->achse(Graph::Y).max, 4095.0);
+    EXPECT_EQ(Teil<Zahlfeld>(k, "YRASTER")->wert(), 0.0);
+    EXPECT_EQ(Teil<Zahlfeld>(k, "YMAX")->wert(), 10.0);
+    EXPECT_EQ(Teil<Graph>(k, "GRAPH")->achse(Graph::Y).max, 4095.0);
     EXPECT_FALSE(k->aktion(B::Rueckgaengig)->isEnabled());
-    k->yRasterFeld()->setValue(2.0);
+    Teil<Zahlfeld>(k, "YRASTER")->setValue(2.0);
     k->kurvenAktion(0)->trigger();
-    EXPECT_EQ(k->yRasterFeld()->wert(), 0.5);
-    EXPECT_EQ(k->graph()->achse(Graph::Y).max, 2047.0);
+    EXPECT_EQ(Teil<Zahlfeld>(k, "YRASTER")->wert(), 0.5);
+    EXPECT_EQ(Teil<Graph>(k, "GRAPH")->achse(Graph::Y).max, 2047.0);
     EXPECT_TRUE(k->aktion(B::Rueckgaengig)->isEnabled());
     EXPECT_FALSE(k->aktion(B::Wiederherstellen)->isEnabled());
     k->aktion(B::Rueckgaengig)->trigger();
     EXPECT_FALSE(k->aktion(B::Rueckgaengig)->isEnabled());
     EXPECT_TRUE(k->aktion(B::Wiederherstellen)->isEnabled());
     k->kurvenAktion(1)->trigger();
-    EXPECT_EQ(k->yRasterFeld()->wert(), 2.0);
+    EXPECT_EQ(Teil<Zahlfeld>(k, "YRASTER")->wert(), 2.0);
     EXPECT_FALSE(k->aktion(B::Wiederherstellen)->isEnabled());
     // The view range is kept across the switch.
     EXPECT_EQ(X().max, 10001.0);
@@ -111,26 +111,27 @@ TEST_F(KurvenAnsicht, KurvenwechselBehaeltRasterGrenzenUndZeigtUndo) {
 
 TEST_F(KurvenAnsicht, YZoomNurMitUntererUnterObererGrenze) {
     KurvenPanel* k = Kurven();
-    k->yMinFeld()->setValue(8.0);
+    Teil<Zahlfeld>(k, "YMIN")->setValue(8.0);
     EXPECT_EQ(k->satz().yMin[0], 3276);
-    k->yMaxFeld()->setValue(7.0); // not above min: both show the stored bounds again
+    Teil<Zahlfeld>(k, "YMAX")->setValue(7.0); // not above min: both show the stored bounds again
     EXPECT_EQ(k->satz().yMax[0], 4095);
-    EXPECT_EQ(k->yMaxFeld()->wert(), 10.0);
-    EXPECT_NEAR(k->yMinFeld()->wert(), 8.0, 0.003);
-    k->yMinFeld()->setValue(-3.0); // below the range: 0
+    EXPECT_EQ(Teil<Zahlfeld>(k, "YMAX")->wert(), 10.0);
+    EXPECT_NEAR(Teil<Zahlfeld>(k, "YMIN")->wert(), 8.0, 0.003);
+    Teil<Zahlfeld>(k, "YMIN")->setValue(-3.0); // below the range: 0
     EXPECT_EQ(k->satz().yMin[0], 0);
-    EXPECT_EQ(k->graph()->achse(Graph::Y).min, 0.0);
+    EXPECT_EQ(Teil<Graph>(k, "GRAPH")->achse(Graph::Y).min, 0.0);
 }
 
 TEST_F(KurvenAnsicht, HintergrundkurvenNurSoweitSieReichen) {
     KurvenPanel* k = Kurven();
-    Kurvensatz& s = k->satz();
     // Curve 2: 4000 us at full scale; curve 3 lies left of the view once it starts at 5000.
-    s.kurven[1].punkte = {{2000, 8, 1}};
-    s.kurven[2].punkte = {{2000, 4, 1}, {2000, 1, 1}};
+    KurvenAendern([&](Kurvensatz& s) {
+        s.kurven[1].punkte = {{2000, 8, 1}};
+        s.kurven[2].punkte = {{2000, 4, 1}, {2000, 1, 1}};
+    });
     k->darstellungAktion(KurvenPanel::NurLinien)->trigger();
     k->hintergrundAktion(1)->trigger();
-    Graph* g = k->graph();
+    Graph* g = Teil<Graph>(k, "GRAPH");
     const QImage bild = GraphBild(g);
     const std::vector<int> tuerkis = SpaltenMitFarbe(bild, 0x008080);
     ASSERT_FALSE(tuerkis.empty());
@@ -140,9 +141,9 @@ TEST_F(KurvenAnsicht, HintergrundkurvenNurSoweitSieReichen) {
 
     k->hintergrundAktion(1)->trigger();
     k->hintergrundAktion(2)->trigger();
-    k->AnsichtSetzen({5000.0, 9999.0});
+    k->editor().AnsichtSetzen({5000.0, 9999.0});
     EXPECT_TRUE(SpaltenMitFarbe(GraphBild(g), 0x008080).empty());
-    k->AnsichtSetzen({0.0, 9999.0});
+    k->editor().AnsichtSetzen({0.0, 9999.0});
     EXPECT_FALSE(SpaltenMitFarbe(GraphBild(g), 0x008080).empty());
     // Drawn as steps in the other two modes.
     k->darstellungAktion(KurvenPanel::NurStufen)->trigger();
@@ -151,13 +152,13 @@ TEST_F(KurvenAnsicht, HintergrundkurvenNurSoweitSieReichen) {
 
 TEST_F(KurvenAnsicht, SchrittenFarbenDerAktuellenKurve) {
     KurvenPanel* k = Kurven();
-    k->satz().kurven[0].punkte = {{0, 10, 1}, {4095, 1, 1}};
+    KurvenAendern([&](Kurvensatz& s) { s.kurven[0].punkte = {{0, 10, 1}, {4095, 1, 1}}; });
     k->aktion(B::ZoomGesamt)->trigger();
-    const QImage beide = GraphBild(k->graph());
+    const QImage beide = GraphBild(Teil<Graph>(k, "GRAPH"));
     EXPECT_FALSE(SpaltenMitFarbe(beide, 0x0000FF).empty());            // steps
     EXPECT_FALSE(SpaltenMitFarbe(beide, qRgb(150, 150, 255)).empty()); // closing steps
     k->darstellungAktion(KurvenPanel::NurLinien)->trigger();
-    const QImage linien = GraphBild(k->graph());
+    const QImage linien = GraphBild(Teil<Graph>(k, "GRAPH"));
     EXPECT_TRUE(SpaltenMitFarbe(linien, 0x0000FF).empty());
     EXPECT_FALSE(SpaltenMitFarbe(linien, 0xFF0000).empty());
     EXPECT_FALSE(SpaltenMitFarbe(linien, qRgb(255, 150, 150)).empty());
@@ -170,54 +171,52 @@ TEST_F(KurvenAnsicht, KonfigurationSkaliertYAchseUndRuhewert) {
     });
     KurvenPanel* k = Kurven();
     k->kurvenAktion(2)->trigger();
-    EXPECT_EQ(k->graph()->achse(Graph::Y).name, "bar");
-    EXPECT_EQ(k->ruheBeschriftung()->text(), "Ruhezustand [bar]");
-    EXPECT_EQ(k->yMaxFeld()->wert(), 100.0);
+    EXPECT_EQ(Teil<Graph>(k, "GRAPH")->achse(Graph::Y).name, "bar");
+    EXPECT_EQ(Teil<QLabel>(k, "RUHETEXT")->text(), "Ruhezustand [bar]");
+    EXPECT_EQ(Teil<Zahlfeld>(k, "YMAX")->wert(), 100.0);
     KonfigAendern([](KonfigDaten& c) { c.outskalamax[2] = 50.0; });
-    EXPECT_EQ(k->yMaxFeld()->wert(), 50.0);
-    EXPECT_DOUBLE_EQ(k->graph()->achse(Graph::Y).Einheit(4095), 50.0);
+    EXPECT_EQ(Teil<Zahlfeld>(k, "YMAX")->wert(), 50.0);
+    EXPECT_DOUBLE_EQ(Teil<Graph>(k, "GRAPH")->achse(Graph::Y).Einheit(4095), 50.0);
 }
 
 TEST_F(KurvenAnsicht, ZyklenUndRuhewert) {
     KurvenPanel* k = Kurven();
-    k->ruheFeld()->setValue(-2.0);
+    Teil<Zahlfeld>(k, "RUHEZUSTAND")->setValue(-2.0);
     EXPECT_EQ(k->satz().ruhewert[0], 0);
-    EXPECT_EQ(k->ruheFeld()->wert(), 0.0);
+    EXPECT_EQ(Teil<Zahlfeld>(k, "RUHEZUSTAND")->wert(), 0.0);
     EXPECT_TRUE(k->satz().geaendert);
-    k->ruheFeld()->setValue(5.0);
+    Teil<Zahlfeld>(k, "RUHEZUSTAND")->setValue(5.0);
     EXPECT_EQ(k->satz().ruhewert[0], 2047);
-    EXPECT_NEAR(k->ruheFeld()->wert(), 4.9988, 0.0001); // what the box will use
-    k->zyklenFeld()->setValue(70000);
+    EXPECT_NEAR(Teil<Zahlfeld>(k, "RUHEZUSTAND")->wert(), 4.9988, 0.0001); // what the box will use
+    Teil<Zahlfeld>(k, "ZYKLEN")->setValue(70000);
     EXPECT_EQ(k->satz().zyklen[0], 65535);
-    k->zyklenFeld()->setValue(3);
+    Teil<Zahlfeld>(k, "ZYKLEN")->setValue(3);
     k->kurvenAktion(1)->trigger();
-    EXPECT_EQ(k->zyklenFeld()->wert(), 0.0);
+    EXPECT_EQ(Teil<Zahlfeld>(k, "ZYKLEN")->wert(), 0.0);
     k->kurvenAktion(0)->trigger();
-    EXPECT_EQ(k->zyklenFeld()->wert(), 3.0);
+    EXPECT_EQ(Teil<Zahlfeld>(k, "ZYKLEN")->wert(), 3.0);
     EXPECT_EQ(k->satz().ruhewert[0], 2047);
 }
 
 TEST_F(KurvenAnsicht, SpeicheranzeigeRotErstUeberDemSpeicher) {
-    QProgressBar* s = Kurven()->speicheranzeige();
+    QProgressBar* s = Teil<QProgressBar>(Kurven(), "SPEICHER");
     EXPECT_EQ(s->text(), "0.1 %");
-    VierKurven(Kurven()->satz());
-    Kurven()->KurvenZeichnen();
+    KurvenAendern([](Kurvensatz& s) { VierKurven(s); });
     EXPECT_EQ(s->text(), "100.0 %"); // 65536 bytes still fit
     EXPECT_FALSE(s->property("rot").toBool());
-    Kurven()->satz().kurven[3].punkte[0].laenge += 1;
-    Kurven()->KurvenZeichnen();
+    KurvenAendern([&](Kurvensatz& s) { s.kurven[3].punkte[0].laenge += 1; });
     EXPECT_TRUE(s->property("rot").toBool());
 }
 
 TEST_F(KurvenAnsicht, HilfemodusZeigtNurTexte) {
     KurvenPanel* k = Kurven();
-    k->satz().kurven[0].punkte = {{100, 5, 2}, {0, 1, 2}};
+    KurvenAendern([&](Kurvensatz& s) { s.kurven[0].punkte = {{100, 5, 2}, {0, 1, 2}}; });
     DirekthilfeSchalten(true);
     u.dialoge.Leeren();
     k->aktion(B::Neu)->trigger();
     EXPECT_EQ(k->satz().kurven[0].punktzahl(), 2);
     k->modusAktion(Bearbeitungsmodus::Markieren)->trigger();
-    EXPECT_EQ(k->modus(), Bearbeitungsmodus::Zeichnen);
+    EXPECT_EQ(k->editor().modus(), Bearbeitungsmodus::Zeichnen);
     EXPECT_TRUE(k->modusAktion(Bearbeitungsmodus::Zeichnen)->isChecked());
     k->kurvenAktion(3)->trigger();
     EXPECT_EQ(k->satz().aktuelleKurve, 0);
@@ -225,7 +224,7 @@ TEST_F(KurvenAnsicht, HilfemodusZeigtNurTexte) {
     ASSERT_EQ(u.dialoge.VonArt("Hilfe").size(), 3u);
     EXPECT_EQ(u.dialoge.VonArt("Hilfe")[0].text, "Löscht alle Kurven.");
     EXPECT_EQ(u.dialoge.VonArt("Hilfe")[2].text, "Wählt eine Kurve zum bearbeiten aus.");
-    EXPECT_EQ(HilfetextVon(k->sendenKnopf()).left(31), "Überträgt die Kurven zur DLM-7.");
+    EXPECT_EQ(HilfetextVon(Teil<QPushButton>(k, "SENDEN")).left(31), "Überträgt die Kurven zur DLM-7.");
 }
 
 TEST(KurvenEinstellungen, AbschnittKurven) {

@@ -21,10 +21,12 @@ struct KurvenBearbeiten : ::testing::Test {
         ZeigeChildpanel(FensterId::Kurven);
         eingaben = &EingabenSkripten();
     }
-    static QPoint Pixel(double x, double y) { return Kurven()->graph()->ZuPixel(QPointF(x, y)).toPoint(); }
-    static void Klick(double x, double y) { QTest::mouseClick(Kurven()->graph(), Qt::LeftButton, {}, Pixel(x, y)); }
+    static QPoint Pixel(double x, double y) { return Teil<Graph>(Kurven(), "GRAPH")->ZuPixel(QPointF(x, y)).toPoint(); }
+    static void Klick(double x, double y) {
+        QTest::mouseClick(Teil<Graph>(Kurven(), "GRAPH"), Qt::LeftButton, {}, Pixel(x, y));
+    }
     static void Ziehen(double x0, double y0, double x1, double y1) {
-        Graph* g = Kurven()->graph();
+        Graph* g = Teil<Graph>(Kurven(), "GRAPH");
         QTest::mousePress(g, Qt::LeftButton, {}, Pixel(x0, y0));
         QMouseEvent zug(QEvent::MouseMove, QPointF(Pixel(x1, y1)), g->mapToGlobal(QPointF(Pixel(x1, y1))), Qt::NoButton,
                         Qt::LeftButton, {});
@@ -36,8 +38,8 @@ struct KurvenBearbeiten : ::testing::Test {
 
 TEST_F(KurvenBearbeiten, PunktZeichnenMitDerMaus) {
     KurvenPanel* k = Kurven();
-    k->zeitbasisRing()->setCurrentIndex(k->zeitbasisRing()->findData(2)); // "1ms"
-    k->AnsichtSetzen({0.0, 99999.0});
+    Teil<QComboBox>(k, "ZEITBASIS")->setCurrentIndex(Teil<QComboBox>(k, "ZEITBASIS")->findData(2)); // "1ms"
+    k->editor().AnsichtSetzen({0.0, 99999.0});
     Klick(50000.0, 2047.5);
     ASSERT_EQ(Punkte().size(), 2u);
     // The former closing point now reaches to the click on the ring's time base.
@@ -48,33 +50,35 @@ TEST_F(KurvenBearbeiten, PunktZeichnenMitDerMaus) {
     EXPECT_TRUE(k->satz().geaendert);
     EXPECT_TRUE(k->aktion(B::Rueckgaengig)->isEnabled());
     // Nothing of the preview is left on the graph.
-    const int plots = k->graph()->anzahlPlots();
-    k->KurvenZeichnen();
-    EXPECT_EQ(k->graph()->anzahlPlots(), plots);
+    const int plots = Teil<Graph>(k, "GRAPH")->anzahlPlots();
+    k->editor().KonfigurationGeaendert(); // redraws everything
+    EXPECT_EQ(Teil<Graph>(k, "GRAPH")->anzahlPlots(), plots);
 }
 
 TEST_F(KurvenBearbeiten, MarkierenUndLoeschenUeberTastatur) {
     KurvenPanel* k = Kurven();
-    k->satz().kurven[0].punkte = {{0, 10, 2}, {1000, 10, 2}, {2000, 10, 2}, {3000, 10, 2}, {0, 1, 2}};
+    KurvenAendern([&](Kurvensatz& s) {
+        s.kurven[0].punkte = {{0, 10, 2}, {1000, 10, 2}, {2000, 10, 2}, {3000, 10, 2}, {0, 1, 2}};
+    });
     k->aktion(B::ZoomGesamt)->trigger();
     k->modusAktion(Bearbeitungsmodus::Markieren)->trigger();
     Ziehen(15000.0, 100.0, 35000.0, 100.0);
     ASSERT_TRUE(k->satz().markierung.aktiv);
     EXPECT_NEAR(k->satz().markierung.start, 15000.0, 200.0);
     EXPECT_NEAR(k->satz().markierung.ende, 35000.0, 200.0);
-    k->graph()->setFocus();
-    QTest::keyClick(k->graph(), Qt::Key_C, Qt::ControlModifier);
+    Teil<Graph>(k, "GRAPH")->setFocus();
+    QTest::keyClick(Teil<Graph>(k, "GRAPH"), Qt::Key_C, Qt::ControlModifier);
     EXPECT_EQ(k->satz().zwischenspeicher.size(), 1u); // the segment from 20 to 30 ms
-    QTest::keyClick(k->graph(), Qt::Key_Delete);
+    QTest::keyClick(Teil<Graph>(k, "GRAPH"), Qt::Key_Delete);
     EXPECT_EQ(Punkte().size(), 4u);
     EXPECT_FALSE(k->satz().markierung.aktiv);
-    QTest::keyClick(k->graph(), Qt::Key_Z, Qt::ControlModifier);
+    QTest::keyClick(Teil<Graph>(k, "GRAPH"), Qt::Key_Z, Qt::ControlModifier);
     EXPECT_EQ(Punkte().size(), 5u);
-    QTest::keyClick(k->graph(), Qt::Key_Y, Qt::ControlModifier);
+    QTest::keyClick(Teil<Graph>(k, "GRAPH"), Qt::Key_Y, Qt::ControlModifier);
     EXPECT_EQ(Punkte().size(), 4u);
-    QTest::keyClick(k->graph(), Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+    QTest::keyClick(Teil<Graph>(k, "GRAPH"), Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
     EXPECT_EQ(Punkte().size(), 4u); // nothing left to redo
-    QTest::keyClick(k->graph(), Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClick(Teil<Graph>(k, "GRAPH"), Qt::Key_A, Qt::ControlModifier);
     EXPECT_TRUE(k->satz().markierung.aktiv);
     EXPECT_EQ(k->satz().markierung.ende, KurvenLaenge(k->satz().Aktuelle()));
     // Another mode clears the mark.
@@ -84,10 +88,10 @@ TEST_F(KurvenBearbeiten, MarkierenUndLoeschenUeberTastatur) {
 
 TEST_F(KurvenBearbeiten, VerschiebenZeigtVorschauUndVerschiebt) {
     KurvenPanel* k = Kurven();
-    k->satz().kurven[0].punkte = {{0, 10, 2}, {1000, 10, 2}, {0, 1, 2}};
+    KurvenAendern([&](Kurvensatz& s) { s.kurven[0].punkte = {{0, 10, 2}, {1000, 10, 2}, {0, 1, 2}}; });
     k->aktion(B::ZoomGesamt)->trigger();
     k->modusAktion(Bearbeitungsmodus::Verschieben)->trigger();
-    Graph* g = k->graph();
+    Graph* g = Teil<Graph>(k, "GRAPH");
     const int leer = g->anzahlPlots();
     QTest::mousePress(g, Qt::LeftButton, {}, Pixel(10000.0, 1000.0));
     EXPECT_EQ(g->anzahlPlots(), leer + 3); // two lines to the neighbours and the marker
@@ -99,7 +103,7 @@ TEST_F(KurvenBearbeiten, VerschiebenZeigtVorschauUndVerschiebt) {
 
 TEST_F(KurvenBearbeiten, KlickmodiMitIhrenDialogen) {
     KurvenPanel* k = Kurven();
-    k->satz().kurven[0].punkte = {{0, 10, 2}, {1000, 10, 2}, {0, 1, 2}};
+    KurvenAendern([&](Kurvensatz& s) { s.kurven[0].punkte = {{0, 10, 2}, {1000, 10, 2}, {0, 1, 2}}; });
     k->aktion(B::ZoomGesamt)->trigger();
 
     k->modusAktion(Bearbeitungsmodus::Koordinaten)->trigger();
@@ -111,8 +115,8 @@ TEST_F(KurvenBearbeiten, KlickmodiMitIhrenDialogen) {
 
     k->modusAktion(Bearbeitungsmodus::Zeitbasis)->trigger();
     eingaben->zeitbasen.push_back(1); // "500us"
-    QTest::mousePress(k->graph(), Qt::LeftButton, {}, Pixel(3000.0, 100.0));
-    QTest::mouseRelease(k->graph(), Qt::LeftButton, {}, Pixel(3000.0, 100.0));
+    QTest::mousePress(Teil<Graph>(k, "GRAPH"), Qt::LeftButton, {}, Pixel(3000.0, 100.0));
+    QTest::mouseRelease(Teil<Graph>(k, "GRAPH"), Qt::LeftButton, {}, Pixel(3000.0, 100.0));
     EXPECT_EQ(eingaben->angehakt.back(), 2);
     EXPECT_EQ(Punkte()[0].zeitbasis, 1);
     EXPECT_EQ(Punkte()[0].laenge, 24);
@@ -132,31 +136,31 @@ TEST_F(KurvenBearbeiten, KlickmodiMitIhrenDialogen) {
 
 TEST_F(KurvenBearbeiten, AnzeigenFolgtDerMaus) {
     KurvenPanel* k = Kurven();
-    k->satz().kurven[0].punkte = {{0, 2, 7}, {4095, 1, 9}};
+    KurvenAendern([&](Kurvensatz& s) { s.kurven[0].punkte = {{0, 2, 7}, {4095, 1, 9}}; });
     k->aktion(B::ZoomGesamt)->trigger();
     k->modusAktion(Bearbeitungsmodus::Anzeigen)->trigger();
-    const int mitMarken = k->graph()->anzahlPlots();
+    const int mitMarken = Teil<Graph>(k, "GRAPH")->anzahlPlots();
     k->modusAktion(Bearbeitungsmodus::Zeichnen)->trigger();
-    EXPECT_LT(k->graph()->anzahlPlots(), mitMarken); // the time-base labels go with the mode
+    EXPECT_LT(Teil<Graph>(k, "GRAPH")->anzahlPlots(), mitMarken); // the time-base labels go with the mode
     k->modusAktion(Bearbeitungsmodus::Anzeigen)->trigger();
-    QTest::mousePress(k->graph(), Qt::LeftButton, {}, Pixel(30000.0, 4095.0));
+    QTest::mousePress(Teil<Graph>(k, "GRAPH"), Qt::LeftButton, {}, Pixel(30000.0, 4095.0));
     EXPECT_NEAR(k->findChild<QLineEdit*>("MILLISEKUNDEN")->text().toDouble(), 30.0, 0.1);
     EXPECT_EQ(k->findChild<QLineEdit*>("WERT")->text(), "10.000");
-    QTest::mouseRelease(k->graph(), Qt::LeftButton, {}, Pixel(30000.0, 4095.0));
+    QTest::mouseRelease(Teil<Graph>(k, "GRAPH"), Qt::LeftButton, {}, Pixel(30000.0, 4095.0));
 }
 
 TEST_F(KurvenBearbeiten, KommentarDreiZeilen) {
     KurvenPanel* k = Kurven();
     k->kurvenAktion(2)->trigger();
     eingaben->kommentare.push_back("Erste Zeile mit vielen Zeichen darin\nzweite\ndritte");
-    k->kommentarKnopf()->click();
+    Teil<QPushButton>(k, "KOMMENTAR")->click();
     EXPECT_EQ(eingaben->titel.back(), "Kommentar - Kurve 3");
     EXPECT_EQ(k->satz().kurven[2].kommentar, "Erste Zeile mit vielen Zeichen darin\nzweite\ndritte");
-    EXPECT_EQ(k->kommentarZeile()->text(), "Erste Zeile mit vielen Zeichen");
+    EXPECT_EQ(Teil<QLineEdit>(k, "KOMMENTARZEILE")->text(), "Erste Zeile mit vielen Zeichen");
     EXPECT_TRUE(k->satz().geaendert);
     // A character the files cannot hold keeps the old comment.
     eingaben->kommentare.push_back(QString::fromUtf8("Ω"));
-    k->kommentarKnopf()->click();
+    Teil<QPushButton>(k, "KOMMENTAR")->click();
     EXPECT_EQ(u.dialoge.Letztes().titel, "Fehler");
     EXPECT_EQ(k->satz().kurven[2].kommentar.substr(0, 5), "Erste");
 }

@@ -23,12 +23,13 @@ struct KurvenDateien : ::testing::Test {
         Kurven()->aktion(B::SpeichernUnter)->trigger();
     }
     static void Beispiel() {
-        Kurvensatz& s = Kurven()->satz();
-        s.kurven[0].punkte = {{100, 5, 2}, {4000, 1, 2}};
-        s.kurven[1].kommentar = "zweite\nKurve";
-        s.zyklen[1] = 7;
-        s.ruhewert[2] = 1234;
-        s.geaendert = true;
+        KurvenAendern([&](Kurvensatz& s) {
+            s.kurven[0].punkte = {{100, 5, 2}, {4000, 1, 2}};
+            s.kurven[1].kommentar = "zweite\nKurve";
+            s.zyklen[1] = 7;
+            s.ruhewert[2] = 1234;
+            s.geaendert = true;
+        });
     }
 };
 
@@ -58,7 +59,7 @@ TEST_F(KurvenDateien, SpeichernUndLadenOhneKonfigurationsfrage) {
     }
     EXPECT_EQ(Kurven()->satz().zyklen, gespeichert.zyklen);
     EXPECT_EQ(Kurven()->satz().ruhewert, gespeichert.ruhewert);
-    EXPECT_EQ(Kurven()->kommentarZeile()->text(), "zweite\nKurve");
+    EXPECT_EQ(Teil<QLineEdit>(Kurven(), "KOMMENTARZEILE")->text(), "zweite\nKurve");
     EXPECT_EQ(Kurven()->ansicht().ende, 9999.0); // the whole current curve
 }
 
@@ -81,7 +82,7 @@ TEST_F(KurvenDateien, AndereKonfigurationFragtUndNichtLadenBehaeltSie) {
     u.dialoge.DateiGewaehlt(u.Pfad("a.dlr"));
     Kurven()->aktion(B::Laden)->trigger();
     EXPECT_EQ(Konfig().outskalamax[0], 10.0);
-    EXPECT_EQ(Kurven()->graph()->achse(Graph::Y).Einheit(4095), 10.0); // drawn in the file's units
+    EXPECT_EQ(Teil<Graph>(Kurven(), "GRAPH")->achse(Graph::Y).Einheit(4095), 10.0); // drawn in the file's units
 }
 
 TEST_F(KurvenDateien, AnhaengenSetztTitelUndGeaendert) {
@@ -162,7 +163,7 @@ TEST_F(KurvenDateien, TabelleAlsCsvMitDerKonfigurationInKraft) {
     f.close();
 
     // A set too big for the box: the send's memory message alone, the old file stays.
-    Kurven()->satz().kurven[1].punkte = {{0, 40000, 1}};
+    KurvenAendern([&](Kurvensatz& s) { s.kurven[1].punkte = {{0, 40000, 1}}; });
     u.dialoge.Leeren();
     u.dialoge.DateiGewaehlt(u.Pfad("t.csv"));
     Kurven()->aktion(B::CsvExportieren)->trigger();

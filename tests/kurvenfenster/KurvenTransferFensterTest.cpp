@@ -33,21 +33,22 @@ struct KurvenTransfer : ::testing::Test {
         return n;
     }
     static void Beispiel() {
-        Kurvensatz& s = Kurven()->satz();
-        s.kurven[0].punkte = {{0, 300, 2}, {4095, 1, 2}};
-        s.kurven[1].punkte = {{2000, 100, 7}, {1000, 200, 7}, {2000, 1, 7}};
-        s.zyklen = {3, 0, 1, 65535};
-        s.ruhewert = {100, 200, 4095, 0};
+        KurvenAendern([&](Kurvensatz& s) {
+            s.kurven[0].punkte = {{0, 300, 2}, {4095, 1, 2}};
+            s.kurven[1].punkte = {{2000, 100, 7}, {1000, 200, 7}, {2000, 1, 7}};
+            s.zyklen = {3, 0, 1, 65535};
+            s.ruhewert = {100, 200, 4095, 0};
+        });
     }
 };
 
 TEST_F(KurvenTransfer, SendenUndZuruecklesen) {
     Beispiel();
     u.dialoge.antworten.push_back(1); // "Kurven senden" despite unequal lengths
-    Kurven()->sendenKnopf()->click();
-    EXPECT_FALSE(Kurven()->sendenKnopf()->isEnabled()); // busy until the result is in
+    Teil<QPushButton>(Kurven(), "SENDEN")->click();
+    EXPECT_FALSE(Teil<QPushButton>(Kurven(), "SENDEN")->isEnabled()); // busy until the result is in
     Warten();
-    EXPECT_TRUE(Kurven()->sendenKnopf()->isEnabled());
+    EXPECT_TRUE(Teil<QPushButton>(Kurven(), "SENDEN")->isEnabled());
     EXPECT_EQ(u.dialoge.VonArt("Frage").at(0).knoepfe, QStringList({"Kurven senden", "zurück"}));
     const auto fortschritt = u.dialoge.VonArt("Fortschritt");
     ASSERT_EQ(fortschritt.size(), 1u);
@@ -67,9 +68,9 @@ TEST_F(KurvenTransfer, SendenUndZuruecklesen) {
         << Kurven()->bestaetigung().toStdString();
 
     const Kurvensatz gesendet = Kurven()->satz();
-    Kurven()->satz().dateiPfad = "/tmp/x.dlr";
+    KurvenAendern([&](Kurvensatz& s) { s.dateiPfad = "/tmp/x.dlr"; });
     Kurven()->kurvenAktion(1)->trigger();
-    Kurven()->lesenKnopf()->click();
+    Teil<QPushButton>(Kurven(), "LESEN")->click();
     Warten();
     ASSERT_FALSE(u.dialoge.VonArt("Fortschritt").empty());
     EXPECT_EQ(u.dialoge.VonArt("Fortschritt").back().titel, "Daten lesen");
@@ -93,12 +94,13 @@ TEST_F(KurvenTransfer, SendenUndZuruecklesen) {
 }
 
 TEST_F(KurvenTransfer, AbgebrochenesSendenSendetNichtsMehr) {
-    Kurvensatz& s = Kurven()->satz();
-    for (auto& k : s.kurven) k.punkte = {{0, 400, 1}, {4095, 1, 1}}; // 3240 bytes: 51 blocks
+    KurvenAendern([](Kurvensatz& s) {
+        for (auto& k : s.kurven) k.punkte = {{0, 400, 1}, {4095, 1, 1}}; // 3240 bytes: 51 blocks
+    });
     box.sim.VerzoegerungSetzen(std::chrono::milliseconds(5));
     box.sim.AnfragenLoeschen();
     u.dialoge.abbrechenBeiProzent = 20;
-    Kurven()->sendenKnopf()->click();
+    Teil<QPushButton>(Kurven(), "SENDEN")->click();
     Warten();
     const int gesendet = Schreibrahmen();
     EXPECT_GT(gesendet, 0);
@@ -111,18 +113,21 @@ TEST_F(KurvenTransfer, AbgebrochenesSendenSendetNichtsMehr) {
 }
 
 TEST_F(KurvenTransfer, AbgebrochenesLesenLaesstDenEditor) {
-    Kurvensatz& s = Kurven()->satz();
-    for (auto& k : s.kurven) k.punkte = {{0, 400, 1}, {4095, 1, 1}};
-    Kurven()->sendenKnopf()->click();
+    const Kurvensatz& s = Kurven()->satz();
+    KurvenAendern([&](Kurvensatz& s) {
+        for (auto& k : s.kurven) k.punkte = {{0, 400, 1}, {4095, 1, 1}};
+    });
+    Teil<QPushButton>(Kurven(), "SENDEN")->click();
     Warten();
     ASSERT_EQ(Anzeige(), 0);
-    s.kurven[0].punkte = {{10, 5, 3}, {20, 1, 3}};
-    s.dateiPfad = "/tmp/bleibt.dlr";
-    Kurven()->FensterTitelSetzen(s.dateiPfad);
+    KurvenAendern([&](Kurvensatz& s) {
+        s.kurven[0].punkte = {{10, 5, 3}, {20, 1, 3}};
+        s.dateiPfad = "/tmp/bleibt.dlr";
+    });
     const Kurvensatz vorher = s;
     box.sim.VerzoegerungSetzen(std::chrono::milliseconds(5));
     u.dialoge.abbrechenBeiProzent = 20;
-    Kurven()->lesenKnopf()->click();
+    Teil<QPushButton>(Kurven(), "LESEN")->click();
     Warten();
     EXPECT_EQ(Anzeige(), kLesenAbgebrochen);
     for (int k = 0; k < kKurvenzahl; ++k) EXPECT_EQ(s.kurven[k].punkte, vorher.kurven[k].punkte);
@@ -133,16 +138,18 @@ TEST_F(KurvenTransfer, AbgebrochenesLesenLaesstDenEditor) {
 TEST_F(KurvenTransfer, VerweigerungenOhneSenden) {
     box.sim.AnfragenLoeschen();
     // Unequal lengths and "zurück".
-    Kurven()->satz().kurven[0].punkte = {{0, 3, 2}, {100, 1, 2}};
-    Kurven()->satz().kurven[1].punkte = {{0, 5, 2}, {100, 1, 2}};
+    KurvenAendern([&](Kurvensatz& s) {
+        s.kurven[0].punkte = {{0, 3, 2}, {100, 1, 2}};
+        s.kurven[1].punkte = {{0, 5, 2}, {100, 1, 2}};
+    });
     u.dialoge.antworten.push_back(2);
-    Kurven()->sendenKnopf()->click();
+    Teil<QPushButton>(Kurven(), "SENDEN")->click();
     EXPECT_TRUE(u.dialoge.Letztes().text.startsWith("Kurven sind nicht gleich lang"));
     // One tick more than the box holds.
-    VierKurven(Kurven()->satz());
-    Kurven()->satz().kurven[0].punkte[0].laenge += 1;
+    KurvenAendern([](Kurvensatz& s) { VierKurven(s); });
+    KurvenAendern([&](Kurvensatz& s) { s.kurven[0].punkte[0].laenge += 1; });
     u.dialoge.antworten.push_back(1); // lengths differ now as well
-    Kurven()->sendenKnopf()->click();
+    Teil<QPushButton>(Kurven(), "SENDEN")->click();
     EXPECT_EQ(u.dialoge.Letztes().titel, "Fehler");
     EXPECT_EQ(u.dialoge.Letztes().text.toStdString(), kTextSpeicherZuKlein);
     Warten();
@@ -151,10 +158,10 @@ TEST_F(KurvenTransfer, VerweigerungenOhneSenden) {
     // No port: the code on the indicator, no progress dialog.
     Dienst().Schliessen();
     Warten();
-    Kurven()->satz().kurven[0].punkte[0].laenge -= 1;
-    Kurven()->sendenKnopf()->click();
+    KurvenAendern([&](Kurvensatz& s) { s.kurven[0].punkte[0].laenge -= 1; });
+    Teil<QPushButton>(Kurven(), "SENDEN")->click();
     EXPECT_EQ(Anzeige(), -122430);
-    Kurven()->lesenKnopf()->click();
+    Teil<QPushButton>(Kurven(), "LESEN")->click();
     EXPECT_EQ(Anzeige(), -122431);
     EXPECT_TRUE(u.dialoge.VonArt("Fortschritt").empty());
 }
@@ -162,7 +169,7 @@ TEST_F(KurvenTransfer, VerweigerungenOhneSenden) {
 TEST_F(KurvenTransfer, LeereBoxMeldetKeineKurven) {
     box.sim.ModusSetzen(0x02);
     const Kurvensatz vorher = Kurven()->satz();
-    Kurven()->lesenKnopf()->click();
+    Teil<QPushButton>(Kurven(), "LESEN")->click();
     Warten();
     EXPECT_EQ(Anzeige(), -1018471);
     EXPECT_EQ(Kurven()->satz().kurven[0].punkte, vorher.kurven[0].punkte);

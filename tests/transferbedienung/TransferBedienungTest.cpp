@@ -174,14 +174,16 @@ TEST_F(TransferBedienung, FuenfzigRundenImKurvengenerator) {
     KurvenPanel* kp = Kurven();
     for (int runde = 0; runde < 50; ++runde) {
         SCOPED_TRACE(runde);
-        kg::Kurvensatz& s = kp->satz();
-        s.kurven[0].punkte = {{100 + 20 * runde, 300, 2}, {4095 - runde, 1, 2}};
-        s.zyklen = {runde, 0, 1, 2};
+        const kg::Kurvensatz& s = kp->satz();
+        KurvenAendern([&](kg::Kurvensatz& s) {
+            s.kurven[0].punkte = {{100 + 20 * runde, 300, 2}, {4095 - runde, 1, 2}};
+            s.zyklen = {runde, 0, 1, 2};
+        });
         const kg::Speicherabbild bild = kg::AbbildErstellen(s);
         ASSERT_EQ(bild.code, 0);
         const kg::Kurvensatz gesendet = s;
         const int dialogeVorher = beobachter.fortschrittsdialoge;
-        Klicken(kp->sendenKnopf());
+        Klicken(Teil<QPushButton>(kp, "SENDEN"));
         ASSERT_TRUE(Fertig());
         ASSERT_EQ(app->dienst().fehler(), 0);
         ASSERT_EQ(box.sim.Speicher(0, bild.bytes.size()), bild.bytes);
@@ -189,8 +191,8 @@ TEST_F(TransferBedienung, FuenfzigRundenImKurvengenerator) {
             QString("Kurven in die DLM-7 geschrieben (%1 Bytes, ").arg(bild.bytes.size())))
             << kp->bestaetigung().toStdString();
 
-        s.kurven[0].punkte = {{0, 1, 7}};
-        Klicken(kp->lesenKnopf());
+        KurvenAendern([&](kg::Kurvensatz& s) { s.kurven[0].punkte = {{0, 1, 7}}; });
+        Klicken(Teil<QPushButton>(kp, "LESEN"));
         ASSERT_TRUE(Fertig());
         ASSERT_EQ(app->dienst().fehler(), 0);
         for (std::size_t n = 0; n < gesendet.kurven.size(); ++n) {
@@ -248,14 +250,14 @@ TEST_F(TransferBedienung, NurAbbrechenBeendetDieUebertragung) {
 
     // Its accelerator, in the other window and direction: a read of some hundred blocks.
     app->ZeigeChildpanel(FensterId::Kurven);
-    Kurven()->satz().kurven[0].punkte = {{0, 3000, 2}, {4095, 1, 2}};
-    Klicken(Kurven()->sendenKnopf());
+    KurvenAendern([&](kg::Kurvensatz& s) { s.kurven[0].punkte = {{0, 3000, 2}, {4095, 1, 2}}; });
+    Klicken(Teil<QPushButton>(Kurven(), "SENDEN"));
     ASSERT_TRUE(Fertig());
     ASSERT_EQ(app->dienst().fehler(), 0);
     box.sim.VerzoegerungSetzen(20ms);
-    Kurven()->satz().kurven[0].punkte = {{0, 1, 7}, {4095, 1, 7}};
+    KurvenAendern([&](kg::Kurvensatz& s) { s.kurven[0].punkte = {{0, 1, 7}, {4095, 1, 7}}; });
     const kg::Kurvensatz bearbeitet = Kurven()->satz();
-    Klicken(Kurven()->lesenKnopf());
+    Klicken(Teil<QPushButton>(Kurven(), "LESEN"));
     d = DialogAbwarten();
     ASSERT_NE(d, nullptr);
     QTest::keyClick(d, Qt::Key_Escape);

@@ -177,6 +177,7 @@ void KennlinienPanel::MenuesAnlegen() {
             Befehlen(b);
         });
     }
+    BildMenueAnlegen();
     DarstellungAnzeigen();
     RueckgaengigAnzeigen();
 }

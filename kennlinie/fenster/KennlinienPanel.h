@@ -9,6 +9,7 @@
 #include "kennlinie/KennlinieAnsicht.h"
 #include "kennlinie/KennlinieBearbeiten.h"
 #include "kennlinie/fenster/KennlinienDialoge.h"
+#include "uisupport/Bildexport.h"
 #include "uisupport/Kurvenfenster.h"
 
 #include <QPointF>
@@ -25,6 +26,7 @@ class KonfigModell;
 class QActionGroup;
 class QLabel;
 class QLineEdit;
+class QPainter;
 class QScrollBar;
 class QToolButton;
 class Zahlfeld;
@@ -104,6 +106,9 @@ class KennlinienPanel : public Kurvenfenster {
     int DateiImportieren();
     int DateiExportieren();
     int TabelleExportieren();
+    // "Grafik exportieren…" and "Drucken…" (KennlinienBildExport.cpp).
+    int GrafikExportieren();
+    int GrafikDrucken();
     void Befehlen(Befehl b);
     void ModusWaehlen(Modus m);
     void DarstellungWaehlen(int d);
@@ -126,6 +131,9 @@ class KennlinienPanel : public Kurvenfenster {
                      bool leiste);
     void DarstellungAnzeigen();
     void RueckgaengigAnzeigen();
+    void BildMenueAnlegen();
+    Bildkopf BildKopf() const;
+    void BildZeichnen(QPainter& p, QSize groesse, double strich, bool ganz);
     // Graphs (KennlinienGrafik.cpp).
     void AchsenBeschriften();
     void KurveZeichnen();

@@ -177,6 +177,7 @@ void KurvenPanel::MenuesAnlegen() {
     AnsichtMenueAnlegen();
     leiste->addSeparator();
     leiste->addAction(hilfe);
+    BildMenueAnlegen();
 }
 
 void KurvenPanel::AnsichtMenueAnlegen() {

@@ -6,6 +6,7 @@
 #include "kurven/KurvenMaus.h"
 #include "kurven/KurvenMeldung.h"
 #include "kurven/KurvenModell.h"
+#include "uisupport/Bildexport.h"
 #include "uisupport/Kurvenfenster.h"
 
 #include <QPointF>
@@ -25,6 +26,7 @@ class QAction;
 class QComboBox;
 class QLabel;
 class QLineEdit;
+class QPainter;
 class QListWidget;
 class QProgressBar;
 class QScrollBar;
@@ -78,6 +80,9 @@ class KurvenPanel : public Kurvenfenster {
     int KurvenImportierenMenue();
     int KurvenExportierenMenue();
     int TabelleExportierenMenue();
+    // "Grafik exportieren…" and "Drucken…" (KurvenBildExport.cpp).
+    int GrafikExportieren();
+    int GrafikDrucken();
 
     // Replaces the modal inputs (comment, point and segment dialogs, time-base popup).
     void EingabenSetzen(std::unique_ptr<KurvenEingaben> e);
@@ -166,6 +171,9 @@ class KurvenPanel : public Kurvenfenster {
     void HintergrundUmschalten(int k);
     void ZoomBefehl(Befehl b);
     void NachDateiLaden();
+    void BildMenueAnlegen();
+    Bildkopf BildKopf() const;
+    void BildZeichnen(QPainter& p, QSize groesse, double strich, bool ganz);
 
     Geraetedienst& dienst_;
     KonfigModell& konfig_;

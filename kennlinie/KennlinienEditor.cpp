@@ -250,6 +250,12 @@ void KennlinienEditor::ZoomGesamt() {
     Melden(v);
 }
 
+void KennlinienEditor::AnsichtSetzen(const ::Ansicht& a) {
+    const Stand v = Merken();
+    ansicht_ = a;
+    Melden(v);
+}
+
 void KennlinienEditor::Rollen(int position) {
     const Stand v = Merken();
     AnsichtRollen(ansicht_, position);

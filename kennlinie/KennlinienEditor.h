@@ -97,6 +97,8 @@ class KennlinienEditor {
     void ZoomMinus();
     void ZoomMarkierung();
     void ZoomGesamt();
+    // Any view, e.g. the whole curve for a picture and back again.
+    void AnsichtSetzen(const ::Ansicht& a);
     // End of a scroll at position 0..100.
     void Rollen(int position);
     void DarstellungSetzen(int d); // other values than 1..3 are ignored

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the build, the tests and the demo need, if any are missing.
 set -euo pipefail
-pakete=(build-essential cmake pkg-config qt6-base-dev qt6-svg-dev libqt6svg6 libgl-dev
+pakete=(build-essential cmake pkg-config qt6-base-dev libqt6printsupport6 qt6-svg-dev libqt6svg6 libgl-dev
         libgtest-dev libgmock-dev googletest libbenchmark-dev
         qt6-translations-l10n clang-format desktop-file-utils appstream shared-mime-info
         xvfb xauth fonts-dejavu-core locales dpkg-dev)

@@ -2,7 +2,8 @@
 # Checks that every #include "..." of our own runs with the layering:
 #   kern <- device, config <- direkt, kennlinie, kurven <- */fenster <- app
 #   uisupport sits on kern alone; a window sees only its own subsystem;
-#   sim and tools use the plain libraries, never a window.
+#   sim and tools use the plain libraries, never a window; tools draw
+#   their pictures with uisupport's graph.
 # Prints every offending line and fails if there is one.
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -34,7 +35,8 @@ erlaubt() {  # erlaubt VON NACH
         fenster:*)
             local sub=${von#fenster:}
             [[ "$nach" = kern || "$nach" = ui || "$nach" == basis:* || "$nach" = "modell:$sub" ]] ;;
-        sim | tools) [[ "$nach" = kern || "$nach" == basis:* || "$nach" == modell:* || "$nach" = sim ]] ;;
+        sim) [[ "$nach" = kern || "$nach" == basis:* || "$nach" == modell:* || "$nach" = sim ]] ;;
+        tools) [[ "$nach" = kern || "$nach" = ui || "$nach" == basis:* || "$nach" == modell:* || "$nach" = sim ]] ;;
         *) return 1 ;;
     esac
 }

@@ -7,6 +7,7 @@
 #include <functional>
 #include <memory>
 
+class QPrinter;
 class QWidget;
 
 struct DateiAuswahl {
@@ -16,6 +17,9 @@ struct DateiAuswahl {
     bool speichern = false;
     bool endungErzwingen = true;      // only files matching the pattern; a typed name gets the extension
     bool ueberschreibenFragen = true; // false where the file is extended, not replaced
+    // Several formats ("PNG-Bild (*.png)", ...) instead of muster; a typed
+    // name without one of their extensions gets the chosen one's.
+    QStringList filter{};
 };
 
 struct DateiErgebnis {
@@ -52,6 +56,8 @@ class Dialoge {
     virtual std::unique_ptr<Fortschritt> FortschrittZeigen(const QString& titel, const QString& text,
                                                            std::function<void()> abbrechen = {},
                                                            QWidget* fenster = nullptr) = 0;
+    // The print dialog for drucker; false when cancelled.
+    virtual bool Drucken(QPrinter& drucker) = 0;
     // Shows the bubble at platz (global coordinates) and returns after the click that closes it.
     virtual void Hilfeblase(QWidget* eltern, const QRect& platz, const QString& text) = 0;
 };

@@ -75,6 +75,11 @@ class Graph : public QWidget {
 
     // The whole widget, at the device pixel ratio of the painter's device.
     void Zeichnen(QPainter& p) const;
+    // The graph as a widget of `groesse` would show it, on paper: white
+    // margins, black labels, in the painter's coordinates (which may be
+    // scaled and moved, for SVG, PDF and printers). strich: line width in
+    // those coordinates; 0 draws one device pixel as on the screen.
+    void Zeichnen(QPainter& p, QSize groesse, double strich) const;
 
     QSize sizeHint() const override { return {480, 300}; }
     QSize minimumSizeHint() const override { return {120, 80}; }
@@ -96,11 +101,14 @@ class Graph : public QWidget {
     struct Plot;
     struct Aufteilung;
     struct Puffer;
+    struct Ziel;
     Aufteilung aufteilen() const;
+    Aufteilung aufteilen(QSize groesse) const;
+    void ZeichnenAuf(QPainter& p, const Ziel& z) const;
     int Neu(Plot&& plot);
     QPointF Begrenzt(QPointF pixel) const;
-    void AchsenZeichnen(QPainter& p, const Aufteilung& a, const GraphAbbildung& abb) const;
-    void PlotsZeichnen(QPainter& p, const GraphAbbildung& abb) const;
+    void AchsenZeichnen(QPainter& p, const Aufteilung& a, const GraphAbbildung& abb, const Ziel& z) const;
+    void PlotsZeichnen(QPainter& p, const GraphAbbildung& abb, const Ziel& z) const;
 
     GraphAchse m_x, m_y;
     bool m_gitter = true;

@@ -17,10 +17,21 @@ constexpr double kMarke = 2.0; // half size of a point marker
 
 } // namespace
 
-Graph::Aufteilung Graph::aufteilen() const {
+// Where a paint goes: the widget itself, or a picture or page (papier).
+struct Graph::Ziel {
+    QSize groesse;       // logical pixels
+    double dpr = 1.0;    // device pixels per logical pixel
+    double strich = 0.0; // line width in logical pixels; 0: one device pixel
+    bool papier = false; // white margins and black labels
+    QTransform basis;    // the painter's transform on entry
+};
+
+Graph::Aufteilung Graph::aufteilen() const { return aufteilen(size()); }
+
+Graph::Aufteilung Graph::aufteilen(QSize groesse) const {
     Aufteilung a;
     if (!m_beschriftung) {
-        a.flaeche = rect().adjusted(1, 1, -1, -1);
+        a.flaeche = QRect(QPoint(), groesse).adjusted(1, 1, -1, -1);
         return a;
     }
     const QFontMetrics fm(font());
@@ -33,13 +44,13 @@ Graph::Aufteilung Graph::aufteilen() const {
     const int unten = kStrich + kAbstand + h + (m_x.name.isEmpty() ? 0 : kAbstand + h) + 2;
     const int oben = h / 2 + 2;
     // Labels at least two text lines apart vertically.
-    const int hoehe = std::max(1, height() - oben - unten);
+    const int hoehe = std::max(1, groesse.height() - oben - unten);
     a.yMarken = m_y.Marken(std::clamp(hoehe / (2 * h) + 1, 2, 11));
     const int links = (m_y.name.isEmpty() ? 0 : h + kAbstand) + breitester(a.yMarken) + kAbstand + kStrich + 2;
     // The widest label of a trial set decides how many fit across.
     const int probe = breitester(m_x.Marken(11));
     const int rechts = std::max(8, probe / 2 + 2);
-    const int breite = std::max(1, width() - links - rechts);
+    const int breite = std::max(1, groesse.width() - links - rechts);
     a.xMarken = m_x.Marken(std::clamp(breite / (probe + 3 * h) + 1, 2, 11));
     a.flaeche = QRect(links, oben, breite, hoehe);
     return a;
@@ -51,9 +62,33 @@ void Graph::paintEvent(QPaintEvent*) {
 }
 
 void Graph::Zeichnen(QPainter& p) const {
-    const Aufteilung a = aufteilen();
+    Ziel z;
+    z.groesse = size();
+    z.dpr = p.device() ? p.device()->devicePixelRatio() : 1.0;
+    z.basis = p.worldTransform();
+    ZeichnenAuf(p, z);
+}
+
+void Graph::Zeichnen(QPainter& p, QSize groesse, double strich) const {
+    Ziel z;
+    z.groesse = groesse;
+    z.strich = strich;
+    z.papier = true;
+    z.basis = p.worldTransform();
+    // A font in pixels keeps the layout's metrics on any device resolution.
+    QFont schrift = font();
+    schrift.setPixelSize(QFontInfo(font()).pixelSize());
+    p.save();
+    p.setFont(schrift);
+    ZeichnenAuf(p, z);
+    p.restore();
+}
+
+void Graph::ZeichnenAuf(QPainter& p, const Ziel& z) const {
+    const Aufteilung a = aufteilen(z.groesse);
     const QRect& f = a.flaeche;
-    const double dpr = p.device() ? p.device()->devicePixelRatio() : 1.0;
+    const double dpr = z.dpr;
+    const int breite = z.groesse.width(), hoehe = z.groesse.height();
     // The first and last device column of the plot area are the ends of the X axis.
     const GraphAbbildung abb{m_x.min,        m_x.max,
                              m_y.min,        m_y.max,
@@ -61,25 +96,27 @@ void Graph::Zeichnen(QPainter& p) const {
                              dpr * f.top(),  dpr * (f.top() + f.height() - 1)};
     // Every pixel is filled once: at scale 2 a second full fill costs as much
     // as all the plots of a dense curve.
-    const QColor rand = palette().color(QPalette::Window);
-    p.fillRect(QRect(0, 0, width(), f.top()), rand);
-    p.fillRect(QRect(0, f.bottom() + 1, width(), height() - f.bottom() - 1), rand);
+    const QColor rand = z.papier ? QColor(Qt::white) : palette().color(QPalette::Window);
+    p.fillRect(QRect(0, 0, breite, f.top()), rand);
+    p.fillRect(QRect(0, f.bottom() + 1, breite, hoehe - f.bottom() - 1), rand);
     p.fillRect(QRect(0, f.top(), f.left(), f.height()), rand);
-    p.fillRect(QRect(f.right() + 1, f.top(), width() - f.right() - 1, f.height()), rand);
+    p.fillRect(QRect(f.right() + 1, f.top(), breite - f.right() - 1, f.height()), rand);
     p.fillRect(f, m_hintergrund);
-    AchsenZeichnen(p, a, abb);
-    PlotsZeichnen(p, abb);
+    AchsenZeichnen(p, a, abb, z);
+    PlotsZeichnen(p, abb, z);
 }
 
-void Graph::AchsenZeichnen(QPainter& p, const Aufteilung& a, const GraphAbbildung& abb) const {
-    const double dpr = p.device() ? p.device()->devicePixelRatio() : 1.0;
-    const QColor tinte = palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::WindowText);
+void Graph::AchsenZeichnen(QPainter& p, const Aufteilung& a, const GraphAbbildung& abb, const Ziel& z) const {
+    const double dpr = z.dpr;
+    const QColor tinte =
+        z.papier ? QColor(Qt::black)
+                 : palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::WindowText);
     const int l = int(abb.links), r = int(abb.rechts), o = int(abb.oben), u = int(abb.unten);
     auto spalte = [&](double roh) { return int(std::floor(abb.px(roh))); };
     auto zeile = [&](double roh) { return int(std::floor(abb.py(roh))); };
 
     p.save();
-    p.setWorldTransform(QTransform::fromScale(1.0 / dpr, 1.0 / dpr));
+    p.setWorldTransform(QTransform::fromScale(1.0 / dpr, 1.0 / dpr) * z.basis);
     if (m_gitter) {
         // Grey a third of the way from the background reads on light and dark
         // alike; mixed here, as a translucent colour would send Qt to its slow path.
@@ -89,7 +126,7 @@ void Graph::AchsenZeichnen(QPainter& p, const Aufteilung& a, const GraphAbbildun
         for (const auto& m : a.xMarken) p.fillRect(QRect(spalte(m.roh), o, 1, u - o + 1), gitter);
         for (const auto& m : a.yMarken) p.fillRect(QRect(l, zeile(m.roh), r - l + 1, 1), gitter);
     }
-    const QColor rahmen = palette().color(QPalette::Mid);
+    const QColor rahmen = z.papier ? QColor(Qt::gray) : palette().color(QPalette::Mid);
     p.fillRect(QRect(l - 1, o - 1, r - l + 3, 1), rahmen);
     p.fillRect(QRect(l - 1, u + 1, r - l + 3, 1), rahmen);
     p.fillRect(QRect(l - 1, o, 1, u - o + 1), rahmen);
@@ -128,9 +165,9 @@ void Graph::AchsenZeichnen(QPainter& p, const Aufteilung& a, const GraphAbbildun
     }
 }
 
-void Graph::PlotsZeichnen(QPainter& p, const GraphAbbildung& abb) const {
-    const double dpr = p.device() ? p.device()->devicePixelRatio() : 1.0;
-    const QTransform geraet = QTransform::fromScale(1.0 / dpr, 1.0 / dpr);
+void Graph::PlotsZeichnen(QPainter& p, const GraphAbbildung& abb, const Ziel& z) const {
+    const double dpr = z.dpr;
+    const QTransform geraet = QTransform::fromScale(1.0 / dpr, 1.0 / dpr) * z.basis;
     p.save();
     p.setWorldTransform(geraet);
     p.setClipRect(QRectF(abb.links, abb.oben, abb.rechts - abb.links + dpr, abb.unten - abb.oben + dpr));
@@ -145,8 +182,8 @@ void Graph::PlotsZeichnen(QPainter& p, const GraphAbbildung& abb) const {
     QRgb stiftFarbe = 0;
     auto stift = [&](QRgb farbe) {
         if (stiftGesetzt && farbe == stiftFarbe) return;
-        QPen neu(QColor::fromRgba(farbe), 0);
-        neu.setCosmetic(true);
+        QPen neu(QColor::fromRgba(farbe), z.strich);
+        neu.setCosmetic(z.strich == 0.0);
         p.setPen(neu);
         stiftGesetzt = true;
         stiftFarbe = farbe;
@@ -217,9 +254,11 @@ void Graph::PlotsZeichnen(QPainter& p, const GraphAbbildung& abb) const {
         case Plot::Art::Text: {
             const QPointF wo = zeichner.Punkt(punkte[0].x(), punkte[0].y()) / dpr;
             const Plot::Beschriftung& b = *plot.beschriftung;
-            p.setWorldTransform(QTransform());
-            p.setFont(b.schrift);
-            p.drawText(wo - QPointF(0, QFontMetricsF(b.schrift).descent()), b.text);
+            p.setWorldTransform(z.basis);
+            QFont schrift = b.schrift;
+            if (z.papier && schrift.pixelSize() <= 0) schrift.setPixelSize(QFontInfo(b.schrift).pixelSize());
+            p.setFont(schrift);
+            p.drawText(wo - QPointF(0, QFontMetricsF(schrift).descent()), b.text);
             p.setWorldTransform(geraet);
             break;
         }

@@ -14,14 +14,26 @@
 #include <QLabel>
 #include <QMessageBox>
 #include <QPointer>
+#include <QPrintDialog>
+#include <QPrinter>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QVBoxLayout>
 #include <algorithm>
 
 namespace {
 
 QWidget* AktivesFenster() { return QApplication::activeWindow(); }
+
+// "dle" of "*.dle" or of "PNG-Bild (*.png)".
+QString EndungVon(const QString& filter) {
+    const int i = filter.indexOf(QLatin1String("*."));
+    if (i < 0) return {};
+    QString e = filter.mid(i + 2);
+    const int ende = e.indexOf(QRegularExpression(QStringLiteral("[ );]")));
+    return ende < 0 ? e : e.left(ende);
+}
 
 // A progress window of our own rather than QProgressDialog: that one runs the
 // event loop inside setValue when it is modal, and the result handed over in
@@ -153,21 +165,35 @@ DateiErgebnis QtDialoge::Datei(const DateiAuswahl& a) {
     dlg.setAcceptMode(a.speichern ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     dlg.setOption(QFileDialog::DontConfirmOverwrite, !a.ueberschreibenFragen);
     dlg.setFileMode(a.speichern ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
-    QStringList filter{a.muster};
+    QStringList filter = a.filter.isEmpty() ? QStringList{a.muster} : a.filter;
     if (!a.endungErzwingen) filter << "*";
     dlg.setNameFilters(filter);
-    const QString endung = a.muster.startsWith("*.") ? a.muster.mid(2) : QString();
+    const QString endung = EndungVon(filter.first());
     if (a.speichern && !endung.isEmpty()) dlg.setDefaultSuffix(endung);
+    // The typed name gets the extension of the format chosen last.
+    QObject::connect(&dlg, &QFileDialog::filterSelected, &dlg, [&dlg, speichern = a.speichern](const QString& f) {
+        if (speichern && !EndungVon(f).isEmpty()) dlg.setDefaultSuffix(EndungVon(f));
+    });
     if (dlg.exec() != QDialog::Accepted || dlg.selectedFiles().isEmpty()) return {};
     QString pfad = dlg.selectedFiles().first();
-    if (a.endungErzwingen && !endung.isEmpty() && QFileInfo(pfad).suffix().compare(endung, Qt::CaseInsensitive) != 0)
-        pfad += "." + endung;
+    const QString suffix = QFileInfo(pfad).suffix();
+    const bool bekannt = std::any_of(filter.begin(), filter.end(), [&](const QString& f) {
+        return !EndungVon(f).isEmpty() && suffix.compare(EndungVon(f), Qt::CaseInsensitive) == 0;
+    });
+    const QString gewaehlt = EndungVon(dlg.selectedNameFilter());
+    if (a.endungErzwingen && !gewaehlt.isEmpty() && !bekannt) pfad += "." + gewaehlt;
     return {DateiErgebnis::Art::Gewaehlt, pfad};
 }
 
 std::unique_ptr<Fortschritt> QtDialoge::FortschrittZeigen(const QString& titel, const QString& text,
                                                           std::function<void()> abbrechen, QWidget* fenster) {
     return std::make_unique<QtFortschritt>(titel, text, std::move(abbrechen), fenster);
+}
+
+bool QtDialoge::Drucken(QPrinter& drucker) {
+    QPrintDialog dlg(&drucker, AktivesFenster());
+    dlg.setWindowTitle(QStringLiteral("Drucken"));
+    return dlg.exec() == QDialog::Accepted;
 }
 
 void QtDialoge::Hilfeblase(QWidget* eltern, const QRect& platz, const QString& text) {

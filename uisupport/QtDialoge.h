@@ -11,4 +11,5 @@ class QtDialoge : public Dialoge {
                                                    std::function<void()> abbrechen = {},
                                                    QWidget* fenster = nullptr) override;
     void Hilfeblase(QWidget* eltern, const QRect& platz, const QString& text) override;
+    bool Drucken(QPrinter& drucker) override;
 };

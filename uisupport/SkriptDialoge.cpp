@@ -1,5 +1,7 @@
 #include "uisupport/SkriptDialoge.h"
 
+#include <QPrinter>
+
 namespace {
 
 class SkriptFortschritt : public Fortschritt {
@@ -59,6 +61,15 @@ std::unique_ptr<Fortschritt> SkriptDialoge::FortschrittZeigen(const QString& tit
 
 void SkriptDialoge::Hilfeblase(QWidget*, const QRect& platz, const QString& text) {
     protokoll.push_back({"Hilfe", {}, text, {}, 0, 0, platz, {}, {}, false, {}, nullptr});
+}
+
+bool SkriptDialoge::Drucken(QPrinter& drucker) {
+    protokoll.push_back({"Drucken", {}, {}, {}, 0, 0, {}, {}, {}, false, {}, nullptr});
+    if (druckDateien.empty()) return false;
+    drucker.setOutputFormat(QPrinter::PdfFormat);
+    drucker.setOutputFileName(druckDateien.front());
+    druckDateien.pop_front();
+    return true;
 }
 
 std::vector<SkriptDialoge::Popup> SkriptDialoge::VonArt(const QString& art) const {

@@ -8,7 +8,7 @@
 class SkriptDialoge : public Dialoge {
   public:
     struct Popup {
-        QString art; // "Meldung", "Frage", "Datei", "Fortschritt", "Hilfe"
+        QString art; // "Meldung", "Frage", "Datei", "Fortschritt", "Hilfe", "Drucken"
         QString titel;
         QString text;
         QStringList knoepfe;
@@ -24,6 +24,7 @@ class SkriptDialoge : public Dialoge {
 
     std::deque<int> antworten;         // for Frage; empty -> the Escape button
     std::deque<DateiErgebnis> dateien; // for Datei; empty -> cancelled
+    std::deque<QString> druckDateien;  // for Drucken: the printer writes a PDF there; empty -> cancelled
     std::deque<Popup> protokoll;       // deque: progress values are recorded into an entry by reference
     // The next progress dialog is cancelled ("Abbrechen") once it reaches this percentage; -1 never.
     int abbrechenBeiProzent = -1;
@@ -36,6 +37,7 @@ class SkriptDialoge : public Dialoge {
                                                    std::function<void()> abbrechen = {},
                                                    QWidget* fenster = nullptr) override;
     void Hilfeblase(QWidget* eltern, const QRect& platz, const QString& text) override;
+    bool Drucken(QPrinter& drucker) override;
 
     void DateiGewaehlt(const QString& pfad) { dateien.push_back({DateiErgebnis::Art::Gewaehlt, pfad}); }
     std::vector<Popup> VonArt(const QString& art) const;

@@ -54,18 +54,27 @@ void Streifenschreiber::setYBereich(double minimum, double maximum) {
     update();
 }
 
-QRect Streifenschreiber::plotBereich() const {
+QRect Streifenschreiber::plotBereich(QSize groesse) const {
     const QFontMetrics fm(font());
     const int links = fm.height() + 6 + fm.horizontalAdvance(QStringLiteral("-100.0")) + 6;
     const int oben = fm.height() / 2 + 4;
     const int unten = fm.height() / 2 + 4;
     const int rechts = 8;
-    return QRect(links, oben, std::max(1, width() - links - rechts), std::max(1, height() - oben - unten));
+    return QRect(links, oben, std::max(1, groesse.width() - links - rechts),
+                 std::max(1, groesse.height() - oben - unten));
 }
 
 void Streifenschreiber::paintEvent(QPaintEvent*) {
     QPainter p(this);
-    const QRect flaeche = plotBereich();
+    Zeichnen(p, size());
+}
+
+void Streifenschreiber::Zeichnen(QPainter& p, QSize groesse) const {
+    // A font in pixels keeps the layout's metrics on any device resolution.
+    QFont schrift = font();
+    schrift.setPixelSize(QFontInfo(font()).pixelSize());
+    p.setFont(schrift);
+    const QRect flaeche = plotBereich(groesse);
     const bool aktiv = isEnabled();
     const QPalette::ColorGroup gruppe = aktiv ? QPalette::Active : QPalette::Disabled;
     const QColor tinte = palette().color(gruppe, QPalette::WindowText);

@@ -45,6 +45,10 @@ class Streifenschreiber : public QWidget {
     // Width of the plot area in pixels at the current size.
     int plotBreite() const { return plotBereich().width(); }
 
+    // The chart as the widget would show it at `groesse`, in the painter's
+    // coordinates (a picture, a PDF page or a printer).
+    void Zeichnen(QPainter& p, QSize groesse) const;
+
     QSize sizeHint() const override { return {420, 220}; }
     QSize minimumSizeHint() const override { return {160, 90}; }
 
@@ -52,7 +56,8 @@ class Streifenschreiber : public QWidget {
     void paintEvent(QPaintEvent* event) override;
 
   private:
-    QRect plotBereich() const;
+    QRect plotBereich() const { return plotBereich(size()); }
+    QRect plotBereich(QSize groesse) const;
     void spurZeichnen(QPainter& p, const QRect& flaeche, int spur) const;
 
     std::deque<Punkt> m_punkte;

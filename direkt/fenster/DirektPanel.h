@@ -9,6 +9,7 @@
 
 #include <array>
 
+struct Bildkopf;
 class Drehknopf;
 class Geraetedienst;
 class IniDatei;
@@ -71,6 +72,9 @@ class DirektPanel : public Werkzeugfenster {
     // Ends polling as the toggle does: the log gets its closing line.
     void AbfrageAbschliessen();
     int ProtokollOeffnen();
+    // "Grafik exportieren…" and "Drucken…" of the strip chart (DirektBildExport.cpp).
+    int GrafikExportieren();
+    int GrafikDrucken();
 
     const DirektZustand& zustand() const { return z_; }
     DatenProtokoll& protokoll() { return protokoll_; }
@@ -80,6 +84,8 @@ class DirektPanel : public Werkzeugfenster {
 
   private:
     void Aufbauen();
+    void BildMenueAnlegen();
+    Bildkopf BildKopf() const;
     void Verbinden();
     void HilfetexteSetzen();
     void AbfragenAnzeigen(bool an);

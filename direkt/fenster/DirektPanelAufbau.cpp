@@ -98,6 +98,7 @@ DirektPanel::DirektPanel(Geraetedienst& dienst, const KonfigModell& konfig, QWid
     : Werkzeugfenster("Direkte Ein-/Ausgabe", eltern), dienst_(dienst), konfig_(konfig) {
     setObjectName("DIREKTPNL");
     DateiMenueAbschliessen(false);
+    BildMenueAnlegen();
     QAction* pins = menuBar()->addMenu("&Hilfe")->addAction("DLM-7 Pinbelegung");
     connect(pins, &QAction::triggered, this, [this] { Menu_Direkt_Hilfe_Pins(); });
     Aufbauen();

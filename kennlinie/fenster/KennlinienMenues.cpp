@@ -260,6 +260,7 @@ void KennlinienPanel::MenuesAnlegen() {
         });
     }
     leiste->insertSeparator(hilfe);
+    BildMenueAnlegen();
 }
 
 void KennlinienPanel::MenuesZeigen(Aenderungen a) {

@@ -9,6 +9,7 @@
 // Zeigen alone.
 #include "kennlinie/KennlinienEditor.h"
 #include "kennlinie/fenster/KennlinienSteuerelemente.h"
+#include "uisupport/Bildexport.h"
 #include "uisupport/Kurvenfenster.h"
 
 #include <array>
@@ -24,6 +25,7 @@ class KennlinienMaus;
 class KennlinienParameter;
 class KonfigModell;
 class QActionGroup;
+class QPainter;
 class QToolButton;
 
 class KennlinienPanel : public Kurvenfenster {
@@ -67,6 +69,9 @@ class KennlinienPanel : public Kurvenfenster {
     int DateiLaden(const QString& pfad = {});
     // What the menu entries do, outside help mode; a file operation's error
     // code goes to the error popup.
+    // "Grafik exportieren…" and "Drucken…" (KennlinienBildExport.cpp).
+    int GrafikExportieren();
+    int GrafikDrucken();
     void Befehlen(Befehl b);
     void ModusWaehlen(Modus m);
     void DarstellungWaehlen(int d);
@@ -82,6 +87,10 @@ class KennlinienPanel : public Kurvenfenster {
     void MenuesZeigen(Aenderungen a);
     QAction* Eintrag(QMenu* menue, const QString& text, const char* bild, const QString& tipp, const char* hilfe,
                      bool leiste);
+    // Picture export and print (KennlinienBildExport.cpp).
+    void BildMenueAnlegen();
+    Bildkopf BildKopf() const;
+    void BildZeichnen(QPainter& p, QSize groesse, double strich, bool ganz);
 
     Geraetedienst& dienst_;
     KonfigModell& konfig_;

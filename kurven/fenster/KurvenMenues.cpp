@@ -261,6 +261,7 @@ void KurvenPanel::MenuesAnlegen() {
     AnsichtMenueAnlegen();
     leiste->addSeparator();
     leiste->addAction(hilfe);
+    BildMenueAnlegen();
 }
 
 void KurvenPanel::AnsichtMenueAnlegen() {

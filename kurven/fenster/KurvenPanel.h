@@ -11,6 +11,7 @@
 // actions, KurvenUebertragung.cpp device actions, KurvenMenues.cpp menus and
 // toolbar, KurvenAufbau.cpp the layout.
 #include "kurven/KurvenEditor.h"
+#include "uisupport/Bildexport.h"
 #include "uisupport/Kurvenfenster.h"
 
 #include <QPointF>
@@ -31,6 +32,7 @@ class QAction;
 class QComboBox;
 class QLabel;
 class QLineEdit;
+class QPainter;
 class QListWidget;
 class QProgressBar;
 class QScrollBar;
@@ -74,6 +76,9 @@ class KurvenPanel : public Kurvenfenster {
     void WriteIniKurvenpanel(IniDatei& ini);
     // "Kurven laden"; with a path (from the command line) the file dialog is skipped. 0 or an error code.
     int KurvenLadenMenue(const QString& pfad = {});
+    // "Grafik exportieren…" and "Drucken…" (KurvenBildExport.cpp).
+    int GrafikExportieren();
+    int GrafikDrucken();
 
     // Replaces the modal inputs (comment, point and segment dialogs, time-base popup).
     void EingabenSetzen(std::unique_ptr<KurvenEingaben> e);
@@ -156,6 +161,11 @@ class KurvenPanel : public Kurvenfenster {
     // Shows what an operation wants shown; returns 0 for the menu.
     void MeldungenZeigen(const kg::Meldungen& m);
     int Bearbeitet(const kg::Bearbeitung& b);
+
+    // Picture export and print (KurvenBildExport.cpp).
+    void BildMenueAnlegen();
+    Bildkopf BildKopf() const;
+    void BildZeichnen(QPainter& p, QSize groesse, double strich, bool ganz);
 
     Geraetedienst& dienst_;
     KonfigModell& konfig_;

@@ -53,7 +53,6 @@ TEST_F(Ansichten, ImportZeigtDieGanzeKurve) {
 TEST_F(Ansichten, KoordinatenFolgenDemKurvenwechsel) {
     ZeigeChildpanel(FensterId::Kurven);
     KonfigAendern([](KonfigDaten& k) { k.outskalamax[1] = 100.0; });
-    const Kurvensatz& s = Kurven()->satz();
     KurvenAendern([&](Kurvensatz& s) {
         s.kurven[0].punkte = {{0, 10, 2}, {4000, 1, 2}};
         s.kurven[1].punkte = {{0, 5, 12}, {4000, 1, 12}};

@@ -111,6 +111,10 @@ struct TransferBedienung : ::testing::Test {
 
     KennlinienPanel* Kennlinie() { return &app->kennlinie(); }
     KurvenPanel* Kurven() { return &app->kurven(); }
+    template <class F> void KurvenAendern(F aendern) { app->kurven().editor().Aendern(aendern); }
+    template <class T> static T* Teil(const QObject* fenster, const char* name) {
+        return fenster->findChild<T*>(QString::fromLatin1(name));
+    }
 
     // What the user does: click a button, type into a field and press Enter.
     static void Klicken(QWidget* w) { QTest::mouseClick(w, Qt::LeftButton); }

@@ -59,7 +59,7 @@ TEST_F(KurvenTransfer, SendenUndZuruecklesen) {
     ASSERT_FALSE(fortschritt[0].restzeiten.empty());
     EXPECT_EQ(fortschritt[0].restzeiten.back(), 0.0);
     EXPECT_EQ(Anzeige(), 0);
-    EXPECT_EQ(box.sim.Modus() & 0x06, kModusGenerator);
+    EXPECT_EQ(box.sim.Modus() & 0x06, kurvengenerator::kModusGenerator);
     const Speicherabbild bild = AbbildErstellen(Kurven()->satz());
     EXPECT_EQ(box.sim.Speicher(0, bild.bytes.size()), bild.bytes);
     EXPECT_NEAR(fortschritt[0].restzeiten.front(), Leitungszeit(long(bild.bytes.size()) - 64, true), 1e-9);
@@ -107,7 +107,7 @@ TEST_F(KurvenTransfer, AbgebrochenesSendenSendetNichtsMehr) {
     EXPECT_LT(gesendet, 20); // a block in flight may still finish, nothing after it
     EXPECT_EQ(Anzeige(), kSendenAbgebrochen);
     EXPECT_FALSE(Kurven()->fehleranzeige()->text().isEmpty());
-    EXPECT_NE(box.sim.Modus() & 0x06, kModusGenerator); // never switched to the curves
+    EXPECT_NE(box.sim.Modus() & 0x06, kurvengenerator::kModusGenerator); // never switched to the curves
     QTest::qWait(100);
     EXPECT_EQ(Schreibrahmen(), gesendet);
 }

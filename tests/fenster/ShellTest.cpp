@@ -112,7 +112,7 @@ TEST(Groessenregel, DasHauptfensterWendetSieBeimGroessenwechselAn) {
     Haupt()->show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(Haupt()));
     Haupt()->resize(1500, 1200);
-    QTest::qWait(20);
+    QTest::qWaitFor([] { return Haupt()->size() == QSize(1500, 1080); });
     EXPECT_EQ(Haupt()->size(), QSize(1500, 1080));
     ZeigeChildpanel(FensterId::Com);
     EXPECT_EQ(Com()->size(), Haupt()->size());

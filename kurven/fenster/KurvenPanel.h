@@ -66,6 +66,15 @@ class KurvenPanel : public Kurvenfenster {
     int AbbruchWeilKurvenNichtGespeichert();
     void ReadIniKurvenpanel(const IniDatei& ini);
     void WriteIniKurvenpanel(IniDatei& ini);
+
+    // Life cycle (KurvenLebenszyklus.cpp): the functions above and "laden" for .dlr files.
+    void EinstellungenLesen(const IniDatei& ini) override;
+    void EinstellungenSchreiben(IniDatei& ini) override;
+    int Initialisieren() override;
+    int Aufraeumen() override;
+    int AbbruchWeilNichtGespeichert() override;
+    QStringList DateiEndungen() const override;
+    int DateiOeffnen(const QString& pfad) override;
     void Kurvenpanel_SkaliereYAchse();
     void KurvenZeichnen();
     void FensterTitelSetzen(const std::string& pfad);

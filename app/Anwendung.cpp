@@ -25,7 +25,10 @@ const char* const kProgrammDatum = "05/2011";
 const char* const kHauptfensterTitel = "DLM7D-Steuerung";
 const char* const kDirekthilfeEin = "Direkthilfe-Modus eingeschaltet!\nZum Beenden auf '?'-Icon klicken";
 
-Anwendung::Anwendung() : konfig_(std::make_unique<KonfigModell>()), dienst_(std::make_unique<Geraetedienst>()) {
+Anwendung::Anwendung(std::unique_ptr<Dialoge> dialoge)
+    : dialoge_(std::move(dialoge)), konfig_(std::make_unique<KonfigModell>()),
+      dienst_(std::make_unique<Geraetedienst>()) {
+    if (dialoge_) DialogeSetzen(dialoge_.get());
     haupt_ = new Hauptfenster;
     com_ = new ComPanel(*dienst_, haupt_);
     konfigPanel_ = new KonfigPanel(*konfig_, haupt_);
@@ -36,8 +39,11 @@ Anwendung::Anwendung() : konfig_(std::make_unique<KonfigModell>()), dienst_(std:
     info_->version()->setText(kProgrammVersion);
     info_->datum()->setText(kProgrammDatum);
 
-    for (FensterId id : {FensterId::Com, FensterId::Konfig, FensterId::Direkt, FensterId::Kurven, FensterId::Kennlinie})
-        Verdrahten(panel(id));
+    // The configuration comes first: the others scale to it. The connection
+    // window comes last: every window is ready before the saved port opens,
+    // and everything that may still use the line has ended before it closes.
+    werkzeugfenster_ = {konfigPanel_, kurven_, kennlinie_, direkt_, com_};
+    for (Werkzeugfenster* f : werkzeugfenster_) Verdrahten(f);
 
     QObject::connect(haupt_, &Hauptfenster::fensterGewuenscht, haupt_, [this](FensterId id) { ZeigeChildpanel(id); });
     QObject::connect(haupt_, &Hauptfenster::infoGewuenscht, haupt_, [this] { ZeigeInfopanel(); });
@@ -57,6 +63,7 @@ Anwendung::~Anwendung() {
     HilfemodusSetzen(false);
     dienst_->Beenden();
     delete haupt_; // owns every other window
+    if (dialoge_) DialogeSetzen(nullptr);
 }
 
 void Anwendung::Verdrahten(Werkzeugfenster* f) {
@@ -108,39 +115,27 @@ void Anwendung::Beenden() {
 int Anwendung::ReadIni() {
     if (einstellungsPfad_.empty()) einstellungsPfad_ = EinstellungsPfad();
     return ::ReadIni(einstellungsPfad_, [this](const IniDatei& ini) {
-        konfigPanel_->ReadIniKonfigpanel(ini);
-        com_->ReadIniCompanel(ini);
-        direkt_->ReadIniDirektpanel(ini);
-        kurven_->ReadIniKurvenpanel(ini);
-        kennlinie_->ReadIniKennlinienpanel(ini);
+        for (Werkzeugfenster* f : werkzeugfenster_) f->EinstellungenLesen(ini);
     });
 }
 
 int Anwendung::WriteIni() {
     if (einstellungsPfad_.empty()) einstellungsPfad_ = EinstellungsPfad();
+    // The file holds its sections sorted, so the order here leaves no trace in it.
     return ::WriteIni(einstellungsPfad_, [this](IniDatei& ini) {
-        konfigPanel_->WriteIniKonfigpanel(ini);
-        com_->WriteIniCompanel(ini);
-        direkt_->WriteIniDirektpanel(ini);
-        kurven_->WriteIniKurvenpanel(ini);
-        kennlinie_->WriteIniKennlinienpanel(ini);
+        for (Werkzeugfenster* f : werkzeugfenster_) f->EinstellungenSchreiben(ini);
     });
 }
 
 int Anwendung::InitialisierePanels() {
-    konfigPanel_->InitialisiereKonfigPanel();
-    if (const int r = kurven_->KurvenpanelInit(); r != 0) return r;
-    if (const int r = kennlinie_->KennlinienpanelInit(); r != 0) return r;
-    if (const int r = direkt_->DirektpanelInit(); r != 0) return r;
-    com_->CompanelInit();
+    for (Werkzeugfenster* f : werkzeugfenster_)
+        if (const int r = f->Initialisieren(); r != 0) return r;
     return 0;
 }
 
 int Anwendung::DeinitialisierePanels() {
-    kennlinie_->KennlinienpanelClear();
-    kurven_->KurvenpanelClear();
-    direkt_->DirektpanelClear();
-    const int r = com_->CompanelClear();
+    int r = 0;
+    for (Werkzeugfenster* f : werkzeugfenster_) r = f->Aufraeumen();
     // The connection goes last: what is still on the line ends, then the port closes.
     dienst_->Beenden();
     return r;
@@ -173,28 +168,21 @@ void Anwendung::ZeigeInfopanel() {
 
 int Anwendung::DateiOeffnen(const QString& pfad) {
     const QString endung = QFileInfo(pfad).suffix().toLower();
-    int r = 0;
-    if (endung == "dle") {
-        ZeigeChildpanel(FensterId::Kennlinie);
-        r = kennlinie_->DateiLaden(pfad);
-    } else if (endung == "dlr") {
-        ZeigeChildpanel(FensterId::Kurven);
-        r = kurven_->KurvenLadenMenue(pfad);
-    } else if (endung == "dlo") {
-        ZeigeChildpanel(FensterId::Konfig);
-        r = konfigPanel_->KonfigurationLaden(pfad);
-    } else {
-        dialoge().Meldung("Fehler", QString("Die Datei %1 ist keine DLM-7 Datei (.dlo, .dle oder .dlr).").arg(pfad));
-        return 0;
+    for (Werkzeugfenster* f : werkzeugfenster_) {
+        if (!f->DateiEndungen().contains(endung)) continue;
+        ZeigeChildpanel(f);
+        const int r = f->DateiOeffnen(pfad);
+        if (r != 0) QAV_Fehlerpopup(r, pfad);
+        return r;
     }
-    if (r != 0) QAV_Fehlerpopup(r, pfad);
-    return r;
+    dialoge().Meldung("Fehler", QString("Die Datei %1 ist keine DLM-7 Datei (.dlo, .dle oder .dlr).").arg(pfad));
+    return 0;
 }
 
 int Anwendung::ProgrammendeFallsAllesGespeichert() {
-    if (const int r = kurven_->AbbruchWeilKurvenNichtGespeichert(); r != 0) return r;
-    if (const int r = kennlinie_->AbbruchWeilKennlinieNichtGespeichert(); r != 0) return r;
-    direkt_->AbbruchWeilDirektpanelNichtGespeichert();
+    // The first window whose question is cancelled keeps the program running; later ones are not asked.
+    for (Werkzeugfenster* f : werkzeugfenster_)
+        if (const int r = f->AbbruchWeilNichtGespeichert(); r != 0) return r;
     programmende_ = true;
     QCoreApplication::quit();
     return 0;

@@ -3,12 +3,14 @@
 // and every window, hands each what it needs and wires what they ask of the
 // program (another window, the end, the help mode, the link). main and the
 // window tests both go through this one place.
+#include "uisupport/Dialoge.h"
 #include "uisupport/Werkzeugfenster.h"
 
 #include <QPoint>
 #include <QString>
 #include <memory>
 #include <string>
+#include <vector>
 
 class ComPanel;
 class DirektPanel;
@@ -27,7 +29,10 @@ extern const char* const kDirekthilfeEin;
 class Anwendung {
   public:
     // Loads the main window and its children and fills the info window.
-    Anwendung();
+    // dialoge, when given, serve every popup while the program lives (main
+    // passes the toolkit's); without, the dialogs already installed stay
+    // (a test's scripted ones).
+    explicit Anwendung(std::unique_ptr<Dialoge> dialoge = nullptr);
     ~Anwendung();
     Anwendung(const Anwendung&) = delete;
     Anwendung& operator=(const Anwendung&) = delete;
@@ -79,10 +84,13 @@ class Anwendung {
     KennlinienPanel& kennlinie() { return *kennlinie_; }
     Infofenster& info() { return *info_; }
     Werkzeugfenster* panel(FensterId id) const;
+    // Every tool window in the order the life-cycle steps take them.
+    const std::vector<Werkzeugfenster*>& werkzeugfenster() const { return werkzeugfenster_; }
 
   private:
     void Verdrahten(Werkzeugfenster* f);
 
+    std::unique_ptr<Dialoge> dialoge_;
     std::unique_ptr<KonfigModell> konfig_;
     std::unique_ptr<Geraetedienst> dienst_;
     Hauptfenster* haupt_ = nullptr; // owns every window below
@@ -92,6 +100,7 @@ class Anwendung {
     KurvenPanel* kurven_ = nullptr;
     KennlinienPanel* kennlinie_ = nullptr;
     Infofenster* info_ = nullptr;
+    std::vector<Werkzeugfenster*> werkzeugfenster_;
     Werkzeugfenster* childpanel_ = nullptr;
     bool programmende_ = false;
     std::string einstellungsPfad_;

@@ -170,8 +170,8 @@ void Hauptfenster::KnoepfeDimmen(bool gedimmt) {
 
 void Hauptfenster::PanelgroesseAendern(bool merken) {
     if (merken) {
-        sgStartBreite = width();
-        sgStartHoehe = height();
+        startBreite_ = width();
+        startHoehe_ = height();
         InsBildBringen();
         return;
     }
@@ -184,10 +184,10 @@ void Hauptfenster::PanelgroesseAendern(bool merken) {
 }
 
 void Hauptfenster::InsBildBringen() {
-    if (sgStartBreite <= 0) return;
+    if (startBreite_ <= 0) return;
     const QSize start = startGroesse().boundedTo(Bildschirmflaeche());
-    sgStartBreite = start.width();
-    sgStartHoehe = start.height();
+    startBreite_ = start.width();
+    startHoehe_ = start.height();
     setMinimumSize(start);
     const QSize neu = size().boundedTo(Bildschirmflaeche()).expandedTo(start);
     if (neu != size()) {
@@ -220,7 +220,7 @@ void Hauptfenster::resizeEvent(QResizeEvent* e) {
     for (QObject* o : children())
         if (auto* w = qobject_cast<QWidget*>(o); w && w != rollen_ && w->isVisible() && !w->isWindow())
             w->setGeometry(rect());
-    if (!imAnpassen_ && sgStartBreite > 0) PanelgroesseAendern(false);
+    if (!imAnpassen_ && startBreite_ > 0) PanelgroesseAendern(false);
 }
 
 void Hauptfenster::closeEvent(QCloseEvent* e) {

@@ -27,7 +27,7 @@ class Hauptfenster : public QWidget {
     // The aspect-keeping resize rule; false applies it, true records the start
     // size, no larger than the screen's available area.
     void PanelgroesseAendern(bool merken);
-    QSize startGroesse() const { return {sgStartBreite, sgStartHoehe}; }
+    QSize startGroesse() const { return {startBreite_, startHoehe_}; }
     // The largest size that fits the screen's available area with the frame.
     QSize Bildschirmflaeche() const;
 
@@ -52,8 +52,8 @@ class Hauptfenster : public QWidget {
     VerbindungsBild* bild_ = nullptr;
     QWidget* inhalt_ = nullptr;
     QScrollArea* rollen_ = nullptr; // holds inhalt_: it scrolls on a screen too small for it
-    int sgStartBreite = 0;
-    int sgStartHoehe = 0;
+    int startBreite_ = 0;
+    int startHoehe_ = 0;
     bool imAnpassen_ = false;
 };
 

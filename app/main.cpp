@@ -5,6 +5,7 @@
 #include <QApplication>
 
 #include <cstdio>
+#include <memory>
 #include <unistd.h>
 
 namespace {
@@ -36,11 +37,9 @@ int main(int argc, char** argv) {
     qInstallMessageHandler(sgQtMeldungen);
     for (const QString& m : std::as_const(sgStartmeldungen)) qWarning("%s", qUtf8Printable(m));
     app.setQuitOnLastWindowClosed(false); // only the exit path ends the loop
-    QtDialoge dialoge;
-    DialogeSetzen(&dialoge);
     int ergebnis = 0;
     {
-        Anwendung anwendung;
+        Anwendung anwendung(std::make_unique<QtDialoge>());
         if (anwendung.Starten() != 0) return -1;
         // "dlm7dsteuerung DATEI" (a double-click on a .dlo, .dle or .dlr file).
         const QStringList argumente = app.arguments();
@@ -48,6 +47,5 @@ int main(int argc, char** argv) {
         app.exec();
         anwendung.Beenden();
     }
-    DialogeSetzen(nullptr);
     return ergebnis;
 }

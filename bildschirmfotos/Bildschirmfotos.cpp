@@ -110,12 +110,12 @@ void Abspielen(Anwendung& a) {
     a.kurven().startKnopf()->click();
     a.dienst().Abwarten();
     a.ZeigeChildpanel(FensterId::Direkt);
-    a.direkt().ABTASTZEIT->setValue(0.05);
-    a.direkt().ZOOMX->setValue(200);
-    a.direkt().ABFRAGEN->click();
+    a.direkt().findChild<Zahlfeld*>("ABTASTZEIT")->setValue(0.05);
+    a.direkt().findChild<Zahlfeld*>("ZOOMX")->setValue(200);
+    a.direkt().findChild<QPushButton*>("ABFRAGEN")->click();
     QTest::qWait(11000);
     Foto(&a.haupt(), "kurven_abgespielt");
-    a.direkt().ABFRAGEN->click();
+    a.direkt().findChild<QPushButton*>("ABFRAGEN")->click();
     a.dienst().Abwarten();
 }
 
@@ -146,7 +146,9 @@ void Fensterfotos(bool abspielen) {
         Foto(&a.haupt(), "hauptfenster");
 
         a.ZeigeChildpanel(FensterId::Com);
-        QAVKSV5_Timeout(1, 0.05); // the silent addresses of the scan
+        // The silent addresses of the scan, on the service's own port table.
+        a.dienst().Ausfuehren(
+            nullptr, [](Auftrag& auftrag) { return QAVKSV5_Timeout(auftrag.port, 0.05); }, [](int) {});
         a.com().Scann_Callback();
         a.com().Fehlerabfrage_Callback();
         a.dienst().Abwarten();
@@ -156,13 +158,13 @@ void Fensterfotos(bool abspielen) {
         Foto(&a.haupt(), "konfiguration");
 
         a.ZeigeChildpanel(FensterId::Direkt);
-        a.direkt().AUSGANG[0]->zahlenfeld()->setValue(3.3);
-        a.direkt().AUSGANG[2]->zahlenfeld()->setValue(40.0);
-        a.direkt().ABTASTZEIT->setValue(0.2);
-        a.direkt().ABFRAGEN->click();
+        a.direkt().findChild<Drehknopf*>("AUSGANG1")->zahlenfeld()->setValue(3.3);
+        a.direkt().findChild<Drehknopf*>("AUSGANG3")->zahlenfeld()->setValue(40.0);
+        a.direkt().findChild<Zahlfeld*>("ABTASTZEIT")->setValue(0.2);
+        a.direkt().findChild<QPushButton*>("ABFRAGEN")->click();
         QTest::qWait(4000);
         Foto(&a.haupt(), "direkt");
-        a.direkt().ABFRAGEN->click();
+        a.direkt().findChild<QPushButton*>("ABFRAGEN")->click();
         a.dienst().Abwarten();
 
         Kennlinienfotos(a);

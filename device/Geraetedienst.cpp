@@ -11,13 +11,17 @@
 #include <QTimer>
 
 Geraetedienst::Geraetedienst(QObject* eltern)
-    : QObject(eltern), faden_(new QThread), arbeiter_(new QObject), wiederholung_(new QTimer(this)) {
+    : QObject(eltern), treiber_(std::make_unique<Treiber>()), faden_(new QThread), arbeiter_(new QObject),
+      wiederholung_(new QTimer(this)) {
     wiederholung_->setInterval(kWiederholungMs);
     connect(wiederholung_, &QTimer::timeout, this, &Geraetedienst::HintergrundVersuch);
     faden_->setObjectName("Geraetedienst");
     arbeiter_->moveToThread(faden_);
     connect(faden_, &QThread::finished, arbeiter_, &QObject::deleteLater);
     faden_->start();
+    // First in the worker's queue, so every operation uses the service's table.
+    QMetaObject::invokeMethod(
+        arbeiter_, [t = treiber_.get()] { Verbindung::TreiberSetzen(t); }, Qt::QueuedConnection);
 }
 
 Geraetedienst::~Geraetedienst() {

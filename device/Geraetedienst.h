@@ -25,6 +25,7 @@
 
 class QThread;
 class QTimer;
+class Treiber;
 
 // Start and stop with no open port, shared by the connection and curve windows.
 constexpr int kComStartOhnePort = -122234;
@@ -172,6 +173,9 @@ class Geraetedienst : public QObject {
     // pruefen: also ask the idle port whether its device hung up.
     bool BruchErkannt(bool pruefen);
 
+    // The worker's port table: this service's alone, so a second service
+    // (a test's, the screenshot tool's) never sees or closes its ports.
+    std::unique_ptr<Treiber> treiber_;
     QThread* faden_;
     QObject* arbeiter_;
     bool beendet_ = false;

@@ -4,16 +4,30 @@
 #include "device/Protokoll.h"
 #include "device/Qavksv5Fehler.h"
 
-#include <array>
 #include <cerrno>
-#include <memory>
+
+Treiber::Treiber() = default;
+Treiber::~Treiber() = default;
+
+struct TreiberZugriff {
+    static auto& Ports(Treiber& t) { return t.ports_; }
+    static auto& Oeffnungsfehler(Treiber& t) { return t.oeffnungsfehler_; }
+    static auto& Getrennt(Treiber& t) { return t.getrennt_; }
+};
 
 namespace Verbindung {
 
 namespace {
-std::array<std::unique_ptr<SeriellerPort>, 9> sgPorts;
-std::array<int, 9> sgOeffnungsfehler{};
-std::array<bool, 9> sgGetrennt{};
+
+thread_local Treiber* sgTreiber = nullptr;
+
+Treiber& Aktuell() {
+    thread_local Treiber eigener;
+    return sgTreiber ? *sgTreiber : eigener;
+}
+auto& Ports() { return TreiberZugriff::Ports(Aktuell()); }
+auto& Fehlercodes() { return TreiberZugriff::Oeffnungsfehler(Aktuell()); }
+auto& Weg() { return TreiberZugriff::Getrennt(Aktuell()); }
 
 bool Gueltig(int port) { return port >= 1 && port <= 8; }
 
@@ -37,48 +51,50 @@ int Schritte(int port, const std::string& rahmen, bool mitAntwort, const Codes& 
 
 } // namespace
 
+void TreiberSetzen(Treiber* treiber) { sgTreiber = treiber; }
+
 bool BaudGueltig(int baud) { return baud == 4800 || baud == 9600 || baud == 19200 || baud == 38400; }
 
 SeriellerPort* Port(int port) {
     if (port < 1 || port > 8) return nullptr;
-    return sgPorts[static_cast<std::size_t>(port)].get();
+    return Ports()[static_cast<std::size_t>(port)].get();
 }
 
 int Oeffnen(int port, int baud) {
     if (!BaudGueltig(baud)) return QavFehler::Open_Baud;
     if (port < 1 || port > 8) return QavFehler::Open_Port;
-    auto& platz = sgPorts[static_cast<std::size_t>(port)];
+    auto& platz = Ports()[static_cast<std::size_t>(port)];
     // Reopening a number first releases the device it held.
     platz.reset();
     auto neu = NeuerSeriellerPort();
     errno = 0;
     if (!neu || neu->Oeffnen(PortPfad(port), baud) != 0) {
-        sgOeffnungsfehler[static_cast<std::size_t>(port)] = errno;
+        Fehlercodes()[static_cast<std::size_t>(port)] = errno;
         return QavFehler::Open_Fehlgeschlagen;
     }
-    sgOeffnungsfehler[static_cast<std::size_t>(port)] = 0;
-    sgGetrennt[static_cast<std::size_t>(port)] = false;
+    Fehlercodes()[static_cast<std::size_t>(port)] = 0;
+    Weg()[static_cast<std::size_t>(port)] = false;
     platz = std::move(neu);
     return 0;
 }
 
 int Oeffnungsfehler(int port) {
     if (port < 1 || port > 8) return 0;
-    return sgOeffnungsfehler[static_cast<std::size_t>(port)];
+    return Fehlercodes()[static_cast<std::size_t>(port)];
 }
 
 int Schliessen(int port) {
     SeriellerPort* p = Port(port);
     const bool getrennt = Getrennt(port);
-    if (Gueltig(port)) sgGetrennt[static_cast<std::size_t>(port)] = false;
+    if (Gueltig(port)) Weg()[static_cast<std::size_t>(port)] = false;
     // A gone device's descriptor may already be released: nothing left to fail.
     if (!p) return getrennt ? 0 : QavFehler::Close;
     if (getrennt) {
-        sgPorts[static_cast<std::size_t>(port)].reset();
+        Ports()[static_cast<std::size_t>(port)].reset();
         return 0;
     }
     int rc = p->Schliessen();
-    sgPorts[static_cast<std::size_t>(port)].reset();
+    Ports()[static_cast<std::size_t>(port)].reset();
     return rc == 0 ? 0 : QavFehler::Close;
 }
 
@@ -102,7 +118,7 @@ int Leeren(int port) {
 bool Getrennt(int port) {
     if (!Gueltig(port)) return false;
     const SeriellerPort* p = Port(port);
-    return sgGetrennt[static_cast<std::size_t>(port)] || (p && p->geraetWeg());
+    return Weg()[static_cast<std::size_t>(port)] || (p && p->geraetWeg());
 }
 
 bool GetrenntPruefen(int port) {
@@ -112,13 +128,13 @@ bool GetrenntPruefen(int port) {
 
 void Freigeben(int port) {
     if (!Getrennt(port)) return;
-    sgGetrennt[static_cast<std::size_t>(port)] = true;
-    sgPorts[static_cast<std::size_t>(port)].reset();
+    Weg()[static_cast<std::size_t>(port)] = true;
+    Ports()[static_cast<std::size_t>(port)].reset();
 }
 
 int Ergebnis(int port, int rc) {
     if (rc == 0 || !Getrennt(port)) return rc;
-    sgGetrennt[static_cast<std::size_t>(port)] = true;
+    Weg()[static_cast<std::size_t>(port)] = true;
     return QavFehler::Getrennt;
 }
 

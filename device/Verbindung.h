@@ -3,10 +3,34 @@
 // write, wait for the transmit queue, handshake byte, answer line.
 #include "device/SeriellerPort.h"
 
+#include <array>
 #include <cstddef>
+#include <memory>
 #include <string>
 
+// One driver's table of port numbers 1..8: the open port objects, the errno
+// of each number's last failed open and the numbers whose device has gone.
+// The device service owns one for its worker; a thread that installs none
+// works on a table of its own, so two threads never share one by accident.
+class Treiber {
+  public:
+    Treiber();
+    ~Treiber();
+    Treiber(const Treiber&) = delete;
+    Treiber& operator=(const Treiber&) = delete;
+
+  private:
+    friend struct TreiberZugriff;
+    std::array<std::unique_ptr<SeriellerPort>, 9> ports_;
+    std::array<int, 9> oeffnungsfehler_{};
+    std::array<bool, 9> getrennt_{};
+};
+
 namespace Verbindung {
+
+// The driver whose table the calling thread's requests use from now on;
+// nullptr returns the thread to its own table.
+void TreiberSetzen(Treiber* treiber);
 
 // Codes of one operation for the shared steps. leeren = 0 passes the code
 // of FlushInOut through unchanged.

@@ -72,8 +72,8 @@ std::string Kopfzeile(const KonfigDaten& k) {
 std::string Eingangsfelder(const KonfigDaten& k, const DirektZustand& z) {
     std::string felder;
     for (int i = 0; i < kKanaele; ++i) {
-        const bool da = i != 3 || z.sgEingang4Verfuegbar;
-        felder += (da ? Feld(k, Seite::Eingang, i, z.sgEingangProzent[i]) : kFehlend) + "\t";
+        const bool da = i != 3 || z.eingang4Verfuegbar;
+        felder += (da ? Feld(k, Seite::Eingang, i, z.eingangProzent[i]) : kFehlend) + "\t";
     }
     return felder;
 }
@@ -81,7 +81,7 @@ std::string Eingangsfelder(const KonfigDaten& k, const DirektZustand& z) {
 std::string Ausgangsfelder(const KonfigDaten& k, const DirektZustand& z) {
     std::string felder;
     for (int i = 0; i < kKanaele; ++i) {
-        felder += Feld(k, Seite::Ausgang, i, z.sgAusgangProzent[i]);
+        felder += Feld(k, Seite::Ausgang, i, z.ausgangProzent[i]);
         felder += i + 1 < kKanaele ? "\t" : "\r\n";
     }
     return felder;

@@ -37,19 +37,19 @@ Messung EingangVerarbeiten(DirektZustand& z, const KonfigDaten& k, int kanal, do
     if (!std::isfinite(geraetewert)) geraetewert = 0.0;
     m.volt = VoltAusGeraetewert(k, Seite::Eingang, geraetewert);
     m.phys = PhysAusVolt(k, Seite::Eingang, kanal, m.volt);
-    z.sgEingangProzent[kanal] = ProzentAusVolt(k, Seite::Eingang, m.volt);
-    if (z.sgMinMaxReset) {
+    z.eingangProzent[kanal] = ProzentAusVolt(k, Seite::Eingang, m.volt);
+    if (z.minMaxReset) {
         const double vmax = VoltAusCounts(k, Seite::Eingang, kVollausschlagCounts);
-        z.sgEingangMinVolt.fill(vmax);
-        z.sgEingangMaxVolt.fill(0.0);
-        z.sgMinMaxReset = false;
+        z.eingangMinVolt.fill(vmax);
+        z.eingangMaxVolt.fill(0.0);
+        z.minMaxReset = false;
     }
-    if (m.volt > z.sgEingangMaxVolt[kanal]) {
-        z.sgEingangMaxVolt[kanal] = m.volt;
+    if (m.volt > z.eingangMaxVolt[kanal]) {
+        z.eingangMaxVolt[kanal] = m.volt;
         m.neuesMaximum = true;
     }
-    if (m.volt < z.sgEingangMinVolt[kanal]) {
-        z.sgEingangMinVolt[kanal] = m.volt;
+    if (m.volt < z.eingangMinVolt[kanal]) {
+        z.eingangMinVolt[kanal] = m.volt;
         m.neuesMinimum = true;
     }
     return m;

@@ -10,12 +10,12 @@
 using Kanalwerte = std::array<double, kKanaele>;
 
 struct DirektZustand {
-    Kanalwerte sgEingangProzent{}; // last reading, percent of the input range
-    Kanalwerte sgAusgangProzent{}; // last value written, percent of the output range
-    Kanalwerte sgEingangMinVolt{};
-    Kanalwerte sgEingangMaxVolt{};
-    bool sgMinMaxReset = true;
-    bool sgEingang4Verfuegbar = false;
+    Kanalwerte eingangProzent{}; // last reading, percent of the input range
+    Kanalwerte ausgangProzent{}; // last value written, percent of the output range
+    Kanalwerte eingangMinVolt{};
+    Kanalwerte eingangMaxVolt{};
+    bool minMaxReset = true;
+    bool eingang4Verfuegbar = false;
 };
 
 // A channel whose scaling would divide by zero (or whose side has no valid

@@ -86,8 +86,6 @@ constexpr std::array kKatalog{
 constexpr const char* kUnbekanntDeutsch = "Ein unbekannter Fehler ist aufgetreten";
 constexpr const char* kUnbekanntEnglisch = "A unknown error occured";
 
-std::string sgTextpuffer;
-
 } // namespace
 
 const char* QAV_Fehlermeldung(int code) {
@@ -100,8 +98,7 @@ const char* QAV_Fehlermeldung(int code) {
             break;
         }
     }
-    sgTextpuffer = text;
-    return sgTextpuffer.c_str();
+    return text;
 }
 
 void QAV_Fehlersprache(int sprache) { sgSprache = sprache; }

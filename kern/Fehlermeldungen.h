@@ -8,8 +8,8 @@ extern int sgSprache;
 // Category of a code: the code divided by 1000, truncated towards zero.
 inline int FehlerKategorie(int code) { return code / 1000; }
 
-// Text of the code's category in the selected language (UTF-8). The returned
-// buffer is shared and stays valid until the next lookup.
+// Text of the code's category in the selected language (UTF-8): a constant of
+// the catalogue, valid for the whole run.
 const char* QAV_Fehlermeldung(int code);
 
 void QAV_Fehlersprache(int sprache);

@@ -207,6 +207,7 @@ void Dlm7Simulator::RahmenBearbeiten(const std::string& rahmen, Uhr::time_point 
     {
         std::lock_guard lock(mutex_);
         anfragen_.push_back(rahmen);
+        anfrageDa_.notify_all();
         Protokollieren("<-", rahmen);
         bool anMich = rahmen.size() > 2 && rahmen[1] == geraet_.adresse;
         if (anMich && stoerungAnzahl_ > 0) {
@@ -390,6 +391,12 @@ std::vector<std::string> Dlm7Simulator::Anfragen() const {
 void Dlm7Simulator::AnfragenLoeschen() {
     std::lock_guard lock(mutex_);
     anfragen_.clear();
+}
+
+bool Dlm7Simulator::AufAnfragenWarten(const std::function<bool(const std::vector<std::string>&)>& bedingung,
+                                      std::chrono::milliseconds frist) const {
+    std::unique_lock lock(mutex_);
+    return anfrageDa_.wait_for(lock, frist, [&] { return bedingung(anfragen_); });
 }
 
 bool Dlm7Simulator::Sichern() {

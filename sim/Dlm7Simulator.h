@@ -6,6 +6,7 @@
 
 #include <atomic>
 #include <chrono>
+#include <condition_variable>
 #include <functional>
 #include <iosfwd>
 #include <mutex>
@@ -75,6 +76,10 @@ class Dlm7Simulator {
     // Every request frame received so far, in order, as raw bytes.
     std::vector<std::string> Anfragen() const;
     void AnfragenLoeschen();
+    // Waits until bedingung holds for the requests received so far; false
+    // when frist passes first.
+    bool AufAnfragenWarten(const std::function<bool(const std::vector<std::string>&)>& bedingung,
+                           std::chrono::milliseconds frist) const;
     // Writes the EEPROM file if anything changed.
     bool Sichern();
 
@@ -90,6 +95,7 @@ class Dlm7Simulator {
 
     Einstellungen einstellungen_;
     mutable std::mutex mutex_;
+    mutable std::condition_variable anfrageDa_;
     mutable SimGeraet geraet_;
     Uhr::time_point beginn_ = Uhr::now();
 

@@ -17,6 +17,7 @@
 #include "config/fenster/KonfigPanel.h"
 #include "device/Geraetedienst.h"
 #include "device/PortTabelle.h"
+#include "device/Qavksv5.h"
 #include "device/fenster/ComPanel.h"
 #include "direkt/fenster/DirektPanel.h"
 #include "kennlinie/fenster/KennlinienPanel.h"
@@ -61,6 +62,20 @@ inline void DirekthilfeSchalten(bool an) { App().DirekthilfeSchalten(an); }
 
 // Hands over every pending device result (with a time-out, never a fixed sleep).
 inline void Warten() { ASSERT_TRUE(Dienst().Abwarten(10000)) << "Geräteauftrag nicht fertig"; }
+
+// Runs f(port, address) on the service's worker, where its port table is,
+// and returns f's result once it is handed over.
+template <class F> int AufDemDienst(F f) {
+    int ergebnis = 1;
+    Dienst().Ausfuehren(
+        nullptr, [f](Auftrag& a) { return f(a.port, a.adresse); }, [&ergebnis](int r) { ergebnis = r; });
+    Warten();
+    return ergebnis;
+}
+// The receive time-out of the service's open port (silent addresses of a scan go faster).
+inline int EmpfangsZeitlimitSetzen(double sekunden) {
+    return AufDemDienst([sekunden](int port, char) { return QAVKSV5_Timeout(port, sekunden); });
+}
 
 // Changes the configuration in force as a file or the configuration window would.
 template <class F> void KonfigAendern(F aendern) {

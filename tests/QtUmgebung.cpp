@@ -14,29 +14,29 @@ class QtUmgebung : public ::testing::Environment {
     void SetUp() override {
         const QByteArray plattform = qgetenv("QT_QPA_PLATFORM");
         if (plattform.isEmpty() || plattform == "offscreen") {
-            m_bildschirm.setFileName(QString("/tmp/dlm7test-bildschirm-%1.json").arg(::getpid()));
-            if (m_bildschirm.open(QIODevice::WriteOnly)) {
-                m_bildschirm.write(R"({"screens": [{"name": "test", "width": 1920, "height": 1200}]})");
-                m_bildschirm.close();
-                qputenv("QT_QPA_PLATFORM", "offscreen:configfile=" + m_bildschirm.fileName().toLocal8Bit());
+            bildschirm_.setFileName(QString("/tmp/dlm7test-bildschirm-%1.json").arg(::getpid()));
+            if (bildschirm_.open(QIODevice::WriteOnly)) {
+                bildschirm_.write(R"({"screens": [{"name": "test", "width": 1920, "height": 1200}]})");
+                bildschirm_.close();
+                qputenv("QT_QPA_PLATFORM", "offscreen:configfile=" + bildschirm_.fileName().toLocal8Bit());
             } else {
                 qputenv("QT_QPA_PLATFORM", "offscreen");
             }
         }
-        m_app = new QApplication(m_argc, m_argv);
-        m_bildschirm.remove(); // read once, when the platform starts
+        app_ = new QApplication(argc_, argv_);
+        bildschirm_.remove(); // read once, when the platform starts
     }
     void TearDown() override {
-        delete m_app;
-        m_app = nullptr;
+        delete app_;
+        app_ = nullptr;
     }
 
   private:
-    int m_argc = 1;
-    char m_name[16] = "dlm7test";
-    char* m_argv[2] = {m_name, nullptr};
-    QApplication* m_app = nullptr;
-    QFile m_bildschirm;
+    int argc_ = 1;
+    char name_[16] = "dlm7test";
+    char* argv_[2] = {name_, nullptr};
+    QApplication* app_ = nullptr;
+    QFile bildschirm_;
 };
 
 const auto* const umgebung = ::testing::AddGlobalTestEnvironment(new QtUmgebung);

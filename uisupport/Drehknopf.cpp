@@ -79,40 +79,40 @@ class KnopfRad : public QDial {
 };
 
 Drehknopf::Drehknopf(QWidget* parent)
-    : QWidget(parent), m_einheit(new QLabel(this)), m_rad(new KnopfRad(this)), m_zahl(new Zahlfeld(this)) {
-    m_einheit->setAlignment(Qt::AlignCenter);
-    m_rad->setWrapping(false);
-    m_rad->setTracking(true);
-    m_rad->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
+    : QWidget(parent), einheit_(new QLabel(this)), rad_(new KnopfRad(this)), zahl_(new Zahlfeld(this)) {
+    einheit_->setAlignment(Qt::AlignCenter);
+    rad_->setWrapping(false);
+    rad_->setTracking(true);
+    rad_->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
 
     auto* spalte = new QVBoxLayout(this);
     spalte->setContentsMargins(2, 2, 2, 2);
     spalte->setSpacing(2);
-    spalte->addWidget(m_einheit);
-    spalte->addWidget(m_rad, 1);
-    spalte->addWidget(m_zahl);
-    setFocusProxy(m_zahl);
+    spalte->addWidget(einheit_);
+    spalte->addWidget(rad_, 1);
+    spalte->addWidget(zahl_);
+    setFocusProxy(zahl_);
 
-    connect(m_rad, &QDial::valueChanged, this, &Drehknopf::radGedreht);
-    connect(m_zahl, &Zahlfeld::wertGeaendert, this, &Drehknopf::zahlEingegeben);
+    connect(rad_, &QDial::valueChanged, this, &Drehknopf::radGedreht);
+    connect(zahl_, &Zahlfeld::wertGeaendert, this, &Drehknopf::zahlEingegeben);
     bereichEinrichten();
 }
 
-QDial* Drehknopf::rad() const { return m_rad; }
+QDial* Drehknopf::rad() const { return rad_; }
 
-QString Drehknopf::einheit() const { return m_einheit->text(); }
+QString Drehknopf::einheit() const { return einheit_->text(); }
 
-void Drehknopf::setEinheit(const QString& einheit) { m_einheit->setText(einheit); }
+void Drehknopf::setEinheit(const QString& einheit) { einheit_->setText(einheit); }
 
 void Drehknopf::setGrenzen(double unten, double oben) {
     if (!std::isfinite(unten) || !std::isfinite(oben)) return;
-    m_unten = unten;
-    m_oben = oben;
+    unten_ = unten;
+    oben_ = oben;
     bereichEinrichten();
 }
 
 void Drehknopf::setNachkommastellen(int stellen) {
-    m_stellen = std::clamp(stellen, 0, 10);
+    stellen_ = std::clamp(stellen, 0, 10);
     bereichEinrichten();
 }
 
@@ -122,73 +122,73 @@ void Drehknopf::setWert(double wert) {
 }
 
 double Drehknopf::begrenzt(double wert) const {
-    return std::clamp(wert, std::min(m_unten, m_oben), std::max(m_unten, m_oben));
+    return std::clamp(wert, std::min(unten_, oben_), std::max(unten_, oben_));
 }
 
 double Drehknopf::gerundet(double wert) const {
-    const double faktor = std::pow(10.0, m_stellen);
+    const double faktor = std::pow(10.0, stellen_);
     const double skaliert = std::round(wert * faktor) / faktor;
     return begrenzt(std::isfinite(skaliert) ? skaliert : wert);
 }
 
 int Drehknopf::radPosition(double wert) const {
-    const double spanne = m_oben - m_unten;
+    const double spanne = oben_ - unten_;
     if (spanne == 0.0) return 0;
-    const double anteil = std::clamp((wert - m_unten) / spanne, 0.0, 1.0);
-    return static_cast<int>(std::lround(anteil * m_schritte));
+    const double anteil = std::clamp((wert - unten_) / spanne, 0.0, 1.0);
+    return static_cast<int>(std::lround(anteil * schritte_));
 }
 
 void Drehknopf::bereichEinrichten() {
-    const double lo = std::min(m_unten, m_oben);
-    const double hi = std::max(m_unten, m_oben);
+    const double lo = std::min(unten_, oben_);
+    const double hi = std::max(unten_, oben_);
     const double spanne = hi - lo;
     // One knob step per last decimal, but no more steps than the knob can resolve usefully.
-    const double feinste = spanne * std::pow(10.0, m_stellen);
-    m_schritte = static_cast<int>(std::clamp(std::round(feinste), 1.0, 100000.0));
+    const double feinste = spanne * std::pow(10.0, stellen_);
+    schritte_ = static_cast<int>(std::clamp(std::round(feinste), 1.0, 100000.0));
 
-    const QSignalBlocker sperreRad(m_rad);
-    const QSignalBlocker sperreZahl(m_zahl);
-    m_rad->setRange(0, m_schritte);
-    m_rad->setSingleStep(std::max(1, m_schritte / 200));
-    m_rad->setPageStep(std::max(1, m_schritte / 20));
-    m_rad->untenText = Zahlfeld::FestText(m_unten, m_stellen);
-    m_rad->obenText = Zahlfeld::FestText(m_oben, m_stellen);
-    m_rad->update();
+    const QSignalBlocker sperreRad(rad_);
+    const QSignalBlocker sperreZahl(zahl_);
+    rad_->setRange(0, schritte_);
+    rad_->setSingleStep(std::max(1, schritte_ / 200));
+    rad_->setPageStep(std::max(1, schritte_ / 20));
+    rad_->untenText = Zahlfeld::FestText(unten_, stellen_);
+    rad_->obenText = Zahlfeld::FestText(oben_, stellen_);
+    rad_->update();
 
-    m_zahl->setStellen(m_stellen);
-    m_zahl->setBereich(lo, hi);
+    zahl_->setStellen(stellen_);
+    zahl_->setBereich(lo, hi);
     // Arrow steps of about a hundredth of the span, a round number.
-    const double kleinster = std::pow(10.0, -m_stellen);
+    const double kleinster = std::pow(10.0, -stellen_);
     const double schritt = spanne > 0 ? std::pow(10.0, std::floor(std::log10(spanne / 100.0))) : kleinster;
-    m_zahl->setSchrittweite(std::max(schritt, kleinster));
+    zahl_->setSchrittweite(std::max(schritt, kleinster));
 
-    m_wert = begrenzt(m_wert);
+    wert_ = begrenzt(wert_);
     anzeigeAbgleichen();
 }
 
 void Drehknopf::anzeigeAbgleichen() {
-    const QSignalBlocker sperreRad(m_rad);
-    const QSignalBlocker sperreZahl(m_zahl);
-    m_rad->setValue(radPosition(m_wert));
-    m_zahl->setWert(m_wert);
+    const QSignalBlocker sperreRad(rad_);
+    const QSignalBlocker sperreZahl(zahl_);
+    rad_->setValue(radPosition(wert_));
+    zahl_->setWert(wert_);
 }
 
 void Drehknopf::uebernehmen(double wert, bool vomBenutzer) {
     const double neu = begrenzt(wert);
-    const bool geaendert = neu != m_wert;
-    m_wert = neu;
+    const bool geaendert = neu != wert_;
+    wert_ = neu;
     anzeigeAbgleichen();
-    if (vomBenutzer && geaendert) emit wertGeaendert(m_wert);
+    if (vomBenutzer && geaendert) emit wertGeaendert(wert_);
 }
 
 void Drehknopf::radGedreht(int position) {
-    const double wert = m_unten + (m_oben - m_unten) * (double(position) / m_schritte);
+    const double wert = unten_ + (oben_ - unten_) * (double(position) / schritte_);
     const double neu = gerundet(wert);
-    if (neu == m_wert) return;
-    m_wert = neu;
+    if (neu == wert_) return;
+    wert_ = neu;
     // Only the field follows; resetting the knob itself would fight the mouse.
-    m_zahl->setWert(m_wert);
-    emit wertGeaendert(m_wert);
+    zahl_->setWert(wert_);
+    emit wertGeaendert(wert_);
 }
 
 void Drehknopf::zahlEingegeben(double wert) {

@@ -22,21 +22,21 @@ class Drehknopf : public QWidget {
     // Non-finite limits are refused. The value is pulled into the new range
     // without a signal.
     void setGrenzen(double unten, double oben);
-    double unten() const { return m_unten; }
-    double oben() const { return m_oben; }
+    double unten() const { return unten_; }
+    double oben() const { return oben_; }
 
     void setNachkommastellen(int stellen);
-    int nachkommastellen() const { return m_stellen; }
+    int nachkommastellen() const { return stellen_; }
 
     void setEinheit(const QString& einheit);
     QString einheit() const;
 
     // Programmatic: no wertGeaendert. Non-finite values are ignored.
     void setWert(double wert);
-    double wert() const { return m_wert; }
+    double wert() const { return wert_; }
 
     QDial* rad() const;
-    Zahlfeld* zahlenfeld() const { return m_zahl; }
+    Zahlfeld* zahlenfeld() const { return zahl_; }
 
   signals:
     // Every change made by the user: while the knob turns, on each arrow
@@ -53,12 +53,12 @@ class Drehknopf : public QWidget {
     double gerundet(double wert) const;
     int radPosition(double wert) const;
 
-    double m_unten = 0.0;
-    double m_oben = 10.0;
-    double m_wert = 0.0;
-    int m_stellen = 3;
-    int m_schritte = 10000;
-    QLabel* m_einheit;
-    KnopfRad* m_rad;
-    Zahlfeld* m_zahl;
+    double unten_ = 0.0;
+    double oben_ = 10.0;
+    double wert_ = 0.0;
+    int stellen_ = 3;
+    int schritte_ = 10000;
+    QLabel* einheit_;
+    KnopfRad* rad_;
+    Zahlfeld* zahl_;
 };

@@ -18,9 +18,9 @@ class Fehleranzeige : public QGroupBox {
 
     bool lampeAn() const;
     QString text() const;
-    qint64 nummer() const { return m_nummer; }
+    qint64 nummer() const { return nummer_; }
 
-    Lampe* lampe() const { return m_lampe; }
+    Lampe* lampe() const { return lampe_; }
 
   signals:
     // Left click on any part; used for the help text.
@@ -31,8 +31,8 @@ class Fehleranzeige : public QGroupBox {
     void mousePressEvent(QMouseEvent* event) override;
 
   private:
-    Lampe* m_lampe;
-    QLineEdit* m_text;
-    QLineEdit* m_nummerFeld;
-    qint64 m_nummer = 0;
+    Lampe* lampe_;
+    QLineEdit* text_;
+    QLineEdit* nummerFeld_;
+    qint64 nummer_ = 0;
 };

@@ -13,7 +13,7 @@ bool Gueltig(double a, double b) { return std::isfinite(a) && std::isfinite(b) &
 
 } // namespace
 
-Graph::Graph(QWidget* parent) : QWidget(parent), m_puffer(std::make_unique<Puffer>()) {
+Graph::Graph(QWidget* parent) : QWidget(parent), puffer_(std::make_unique<Puffer>()) {
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
     setAttribute(Qt::WA_OpaquePaintEvent);
     // A click into the graph takes the focus, so a number field with an entry under way commits it first.
@@ -24,14 +24,14 @@ Graph::~Graph() = default;
 
 void Graph::setBereich(Achse achse, double min, double max) {
     if (!Gueltig(min, max)) return;
-    GraphAchse& a = achse == X ? m_x : m_y;
+    GraphAchse& a = achse == X ? x_ : y_;
     a.min = std::min(min, max);
     a.max = std::max(min, max);
     update();
 }
 
 void Graph::setBeschriftung(Achse achse, double verstaerkung, double versatz, const QString& name) {
-    GraphAchse& a = achse == X ? m_x : m_y;
+    GraphAchse& a = achse == X ? x_ : y_;
     a.verstaerkung = verstaerkung;
     a.versatz = versatz;
     a.name = name;
@@ -39,30 +39,30 @@ void Graph::setBeschriftung(Achse achse, double verstaerkung, double versatz, co
 }
 
 void Graph::setGitter(bool an) {
-    m_gitter = an;
+    gitter_ = an;
     update();
 }
 
 void Graph::setBeschriftungSichtbar(bool an) {
-    m_beschriftung = an;
+    beschriftung_ = an;
     update();
 }
 
 void Graph::setHintergrund(const QColor& farbe) {
-    m_hintergrund = farbe;
+    hintergrund_ = farbe;
     update();
 }
 
 void Graph::setVerdichten(bool an) {
-    m_verdichten = an;
+    verdichten_ = an;
     update();
 }
 
 int Graph::Neu(Plot&& plot) {
-    plot.nummer = m_naechster++;
-    m_plots.push_back(std::move(plot));
+    plot.nummer = naechster_++;
+    plots_.push_back(std::move(plot));
     update();
-    return m_plots.back().nummer;
+    return plots_.back().nummer;
 }
 
 int Graph::Linie(QPointF von, QPointF nach, const QColor& farbe) {
@@ -147,23 +147,23 @@ template <class Plots> auto Finden(Plots& plots, int nummer) {
 
 } // namespace
 
-int Graph::anzahlPlots() const { return int(m_plots.size()); }
+int Graph::anzahlPlots() const { return int(plots_.size()); }
 
-bool Graph::hatPlot(int plot) const { return Finden(m_plots, plot) != m_plots.end(); }
+bool Graph::hatPlot(int plot) const { return Finden(plots_, plot) != plots_.end(); }
 
 bool Graph::Loeschen(int plot) {
-    const auto it = Finden(m_plots, plot);
-    if (it == m_plots.end()) return false;
-    m_plots.erase(it);
+    const auto it = Finden(plots_, plot);
+    if (it == plots_.end()) return false;
+    plots_.erase(it);
     update();
     return true;
 }
 
 void Graph::AllesLoeschen() {
-    m_plots.clear();
+    plots_.clear();
     // Handles only grow, so a stale one never names a new plot; start over
     // long before they could run out.
-    if (m_naechster > (1 << 30)) m_naechster = 1;
+    if (naechster_ > (1 << 30)) naechster_ = 1;
     update();
 }
 
@@ -172,20 +172,20 @@ QRect Graph::plotBereich() const { return aufteilen().flaeche; }
 QPointF Graph::ZuGraph(QPointF pixel) const {
     const QRect f = plotBereich();
     const double sx = std::max(1, f.width() - 1), sy = std::max(1, f.height() - 1);
-    return {m_x.min + (pixel.x() - f.left()) / sx * (m_x.max - m_x.min),
-            m_y.min + (f.top() + sy - pixel.y()) / sy * (m_y.max - m_y.min)};
+    return {x_.min + (pixel.x() - f.left()) / sx * (x_.max - x_.min),
+            y_.min + (f.top() + sy - pixel.y()) / sy * (y_.max - y_.min)};
 }
 
 QPointF Graph::ZuPixel(QPointF graph) const {
     const QRect f = plotBereich();
     const double sx = std::max(1, f.width() - 1), sy = std::max(1, f.height() - 1);
-    return {f.left() + (graph.x() - m_x.min) / (m_x.max - m_x.min) * sx,
-            f.top() + sy - (graph.y() - m_y.min) / (m_y.max - m_y.min) * sy};
+    return {f.left() + (graph.x() - x_.min) / (x_.max - x_.min) * sx,
+            f.top() + sy - (graph.y() - y_.min) / (y_.max - y_.min) * sy};
 }
 
 QPointF Graph::Begrenzt(QPointF pixel) const {
     const QPointF g = ZuGraph(pixel);
-    return {std::clamp(g.x(), m_x.min, m_x.max), std::clamp(g.y(), m_y.min, m_y.max)};
+    return {std::clamp(g.x(), x_.min, x_.max), std::clamp(g.y(), y_.min, y_.max)};
 }
 
 void Graph::mousePressEvent(QMouseEvent* event) {
@@ -193,20 +193,20 @@ void Graph::mousePressEvent(QMouseEvent* event) {
         QWidget::mousePressEvent(event);
         return;
     }
-    m_zieht = true;
-    m_cursor = Begrenzt(event->position());
-    emit gedrueckt(m_cursor, event->button());
+    zieht_ = true;
+    cursor_ = Begrenzt(event->position());
+    emit gedrueckt(cursor_, event->button());
 }
 
 void Graph::mouseMoveEvent(QMouseEvent* event) {
-    if (!m_zieht) return;
-    m_cursor = Begrenzt(event->position());
-    emit gezogen(m_cursor, event->buttons());
+    if (!zieht_) return;
+    cursor_ = Begrenzt(event->position());
+    emit gezogen(cursor_, event->buttons());
 }
 
 void Graph::mouseReleaseEvent(QMouseEvent* event) {
-    if (!m_zieht) return;
-    m_cursor = Begrenzt(event->position());
-    if (event->buttons() == Qt::NoButton) m_zieht = false;
-    emit losgelassen(m_cursor, event->button());
+    if (!zieht_) return;
+    cursor_ = Begrenzt(event->position());
+    if (event->buttons() == Qt::NoButton) zieht_ = false;
+    emit losgelassen(cursor_, event->button());
 }

@@ -28,13 +28,13 @@ class Graph : public QWidget {
     void setBereich(Achse achse, double min, double max);
     // Labels read raw * verstaerkung + versatz; plotting stays in raw values.
     void setBeschriftung(Achse achse, double verstaerkung, double versatz, const QString& name);
-    const GraphAchse& achse(Achse achse) const { return achse == X ? m_x : m_y; }
+    const GraphAchse& achse(Achse achse) const { return achse == X ? x_ : y_; }
 
     void setGitter(bool an);
     // Without labels the plot area fills the widget (overview graphs).
     void setBeschriftungSichtbar(bool an);
     void setHintergrund(const QColor& farbe);
-    QColor hintergrund() const { return m_hintergrund; }
+    QColor hintergrund() const { return hintergrund_; }
 
     // Plots, in graph coordinates; each returns a handle > 0. Later plots lie
     // on top. A fully transparent colour draws nothing but keeps the handle.
@@ -68,7 +68,7 @@ class Graph : public QWidget {
     QSize plotGroesse() const { return plotBereich().size(); }
 
     // Last position the cursor reported, inside the axis ranges.
-    QPointF cursor() const { return m_cursor; }
+    QPointF cursor() const { return cursor_; }
 
     // Off draws every sample; for comparing against the decimated drawing.
     void setVerdichten(bool an);
@@ -110,14 +110,14 @@ class Graph : public QWidget {
     void AchsenZeichnen(QPainter& p, const Aufteilung& a, const GraphAbbildung& abb, const Ziel& z) const;
     void PlotsZeichnen(QPainter& p, const GraphAbbildung& abb, const Ziel& z) const;
 
-    GraphAchse m_x, m_y;
-    bool m_gitter = true;
-    bool m_beschriftung = true;
-    bool m_verdichten = true;
-    QColor m_hintergrund = Qt::white;
-    std::vector<Plot> m_plots; // ascending handles, in drawing order
-    int m_naechster = 1;
-    bool m_zieht = false;
-    QPointF m_cursor;
-    std::unique_ptr<Puffer> m_puffer;
+    GraphAchse x_, y_;
+    bool gitter_ = true;
+    bool beschriftung_ = true;
+    bool verdichten_ = true;
+    QColor hintergrund_ = Qt::white;
+    std::vector<Plot> plots_; // ascending handles, in drawing order
+    int naechster_ = 1;
+    bool zieht_ = false;
+    QPointF cursor_;
+    std::unique_ptr<Puffer> puffer_;
 };

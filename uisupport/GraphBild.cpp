@@ -30,7 +30,7 @@ Graph::Aufteilung Graph::aufteilen() const { return aufteilen(size()); }
 
 Graph::Aufteilung Graph::aufteilen(QSize groesse) const {
     Aufteilung a;
-    if (!m_beschriftung) {
+    if (!beschriftung_) {
         a.flaeche = QRect(QPoint(), groesse).adjusted(1, 1, -1, -1);
         return a;
     }
@@ -41,17 +41,17 @@ Graph::Aufteilung Graph::aufteilen(QSize groesse) const {
         for (const auto& m : marken) b = std::max(b, fm.horizontalAdvance(m.text));
         return b;
     };
-    const int unten = kStrich + kAbstand + h + (m_x.name.isEmpty() ? 0 : kAbstand + h) + 2;
+    const int unten = kStrich + kAbstand + h + (x_.name.isEmpty() ? 0 : kAbstand + h) + 2;
     const int oben = h / 2 + 2;
     // Labels at least two text lines apart vertically.
     const int hoehe = std::max(1, groesse.height() - oben - unten);
-    a.yMarken = m_y.Marken(std::clamp(hoehe / (2 * h) + 1, 2, 11));
-    const int links = (m_y.name.isEmpty() ? 0 : h + kAbstand) + breitester(a.yMarken) + kAbstand + kStrich + 2;
+    a.yMarken = y_.Marken(std::clamp(hoehe / (2 * h) + 1, 2, 11));
+    const int links = (y_.name.isEmpty() ? 0 : h + kAbstand) + breitester(a.yMarken) + kAbstand + kStrich + 2;
     // The widest label of a trial set decides how many fit across.
-    const int probe = breitester(m_x.Marken(11));
+    const int probe = breitester(x_.Marken(11));
     const int rechts = std::max(8, probe / 2 + 2);
     const int breite = std::max(1, groesse.width() - links - rechts);
-    a.xMarken = m_x.Marken(std::clamp(breite / (probe + 3 * h) + 1, 2, 11));
+    a.xMarken = x_.Marken(std::clamp(breite / (probe + 3 * h) + 1, 2, 11));
     a.flaeche = QRect(links, oben, breite, hoehe);
     return a;
 }
@@ -90,8 +90,8 @@ void Graph::ZeichnenAuf(QPainter& p, const Ziel& z) const {
     const double dpr = z.dpr;
     const int breite = z.groesse.width(), hoehe = z.groesse.height();
     // The first and last device column of the plot area are the ends of the X axis.
-    const GraphAbbildung abb{m_x.min,        m_x.max,
-                             m_y.min,        m_y.max,
+    const GraphAbbildung abb{x_.min,         x_.max,
+                             y_.min,         y_.max,
                              dpr * f.left(), dpr * (f.left() + f.width() - 1),
                              dpr * f.top(),  dpr * (f.top() + f.height() - 1)};
     // Every pixel is filled once: at scale 2 a second full fill costs as much
@@ -101,7 +101,7 @@ void Graph::ZeichnenAuf(QPainter& p, const Ziel& z) const {
     p.fillRect(QRect(0, f.bottom() + 1, breite, hoehe - f.bottom() - 1), rand);
     p.fillRect(QRect(0, f.top(), f.left(), f.height()), rand);
     p.fillRect(QRect(f.right() + 1, f.top(), breite - f.right() - 1, f.height()), rand);
-    p.fillRect(f, m_hintergrund);
+    p.fillRect(f, hintergrund_);
     AchsenZeichnen(p, a, abb, z);
     PlotsZeichnen(p, abb, z);
 }
@@ -117,10 +117,10 @@ void Graph::AchsenZeichnen(QPainter& p, const Aufteilung& a, const GraphAbbildun
 
     p.save();
     p.setWorldTransform(QTransform::fromScale(1.0 / dpr, 1.0 / dpr) * z.basis);
-    if (m_gitter) {
+    if (gitter_) {
         // Grey a third of the way from the background reads on light and dark
         // alike; mixed here, as a translucent colour would send Qt to its slow path.
-        const QColor g = m_hintergrund.toRgb();
+        const QColor g = hintergrund_.toRgb();
         auto mischen = [](int k) { return (2 * k + 128) / 3; };
         const QColor gitter(mischen(g.red()), mischen(g.green()), mischen(g.blue()));
         for (const auto& m : a.xMarken) p.fillRect(QRect(spalte(m.roh), o, 1, u - o + 1), gitter);
@@ -132,12 +132,12 @@ void Graph::AchsenZeichnen(QPainter& p, const Aufteilung& a, const GraphAbbildun
     p.fillRect(QRect(l - 1, o, 1, u - o + 1), rahmen);
     p.fillRect(QRect(r + 1, o, 1, u - o + 1), rahmen);
     const int strich = int(std::lround(kStrich * dpr));
-    if (m_beschriftung) {
+    if (beschriftung_) {
         for (const auto& m : a.xMarken) p.fillRect(QRect(spalte(m.roh), u + 2, 1, strich), tinte);
         for (const auto& m : a.yMarken) p.fillRect(QRect(l - 1 - strich, zeile(m.roh), strich, 1), tinte);
     }
     p.restore();
-    if (!m_beschriftung) return;
+    if (!beschriftung_) return;
 
     const QRect& f = a.flaeche;
     const QFontMetrics fm(font());
@@ -153,14 +153,14 @@ void Graph::AchsenZeichnen(QPainter& p, const Aufteilung& a, const GraphAbbildun
         p.drawText(QRectF(0, y - h / 2.0, f.left() - kStrich - kAbstand - 1, h), Qt::AlignRight | Qt::AlignVCenter,
                    m.text);
     }
-    if (!m_x.name.isEmpty())
+    if (!x_.name.isEmpty())
         p.drawText(QRect(f.left(), f.bottom() + 1 + kStrich + 2 * kAbstand + h, f.width(), h), Qt::AlignCenter,
-                   m_x.name);
-    if (!m_y.name.isEmpty()) {
+                   x_.name);
+    if (!y_.name.isEmpty()) {
         p.save();
         p.translate(1, f.center().y());
         p.rotate(-90);
-        p.drawText(QRectF(-f.height() / 2.0, 0, f.height(), h), Qt::AlignCenter, m_y.name);
+        p.drawText(QRectF(-f.height() / 2.0, 0, f.height(), h), Qt::AlignCenter, y_.name);
         p.restore();
     }
 }
@@ -173,8 +173,8 @@ void Graph::PlotsZeichnen(QPainter& p, const GraphAbbildung& abb, const Ziel& z)
     p.setClipRect(QRectF(abb.links, abb.oben, abb.rechts - abb.links + dpr, abb.unten - abb.oben + dpr));
     p.setRenderHint(QPainter::Antialiasing, false);
     p.setBrush(Qt::NoBrush);
-    Puffer& puffer = *m_puffer;
-    GraphZeichner zeichner(p, abb, m_verdichten, puffer.zeichner);
+    Puffer& puffer = *puffer_;
+    GraphZeichner zeichner(p, abb, verdichten_, puffer.zeichner);
     const int r = int(std::lround(kMarke * dpr));
 
     // A pen is made only when the colour changes.
@@ -217,8 +217,8 @@ void Graph::PlotsZeichnen(QPainter& p, const GraphAbbildung& abb, const Ziel& z)
     // in one colour the order of drawing cannot show.
     auto einfarbig = [&](const Plot& a, const Plot* b) { return b && b->rgba == a.rgba && qAlpha(a.rgba) == 255; };
 
-    for (const Plot& plot : m_plots) {
-        if (qAlpha(plot.rgba) == 0 || plot.xBis < m_x.min || plot.xVon > m_x.max) continue;
+    for (const Plot& plot : plots_) {
+        if (qAlpha(plot.rgba) == 0 || plot.xBis < x_.min || plot.xVon > x_.max) continue;
         const std::span<const QPointF> punkte = plot.punkte();
         if (plot.art == Plot::Art::Linienzug && plot.sortiert && !punkte.empty()) {
             const bool anschluss = !kette.empty() && kettenPlot->rgba == plot.rgba && kette.back() == punkte.front();

@@ -35,17 +35,17 @@ std::size_t Index(double i, std::size_t n) {
 } // namespace
 
 GraphZeichner::GraphZeichner(QPainter& p, const GraphAbbildung& a, bool verdichten, Puffer& puffer)
-    : m_p(p), m_a(a), m_verdichten(verdichten), m_zug(puffer.zug), m_linien(puffer.linien), m_spalten(puffer.spalten),
-      m_flaechen(puffer.flaechen) {}
+    : p_(p), a_(a), verdichten_(verdichten), zug_(puffer.zug), linien_(puffer.linien), spalten_(puffer.spalten),
+      flaechen_(puffer.flaechen) {}
 
 bool GraphZeichner::Dicht(std::size_t proben, double von, double bis) const {
-    if (!m_verdichten) return false;
+    if (!verdichten_) return false;
     // Only the columns inside the plot count; samples beyond it are few.
-    const double spalten = std::clamp(bis, m_a.links, m_a.rechts) - std::clamp(von, m_a.links, m_a.rechts) + 1.0;
+    const double spalten = std::clamp(bis, a_.links, a_.rechts) - std::clamp(von, a_.links, a_.rechts) + 1.0;
     return double(proben) > spalten;
 }
 
-QPointF GraphZeichner::Punkt(double x, double y) const { return {Mitte(m_a.px(x)), Mitte(m_a.py(y))}; }
+QPointF GraphZeichner::Punkt(double x, double y) const { return {Mitte(a_.px(x)), Mitte(a_.py(y))}; }
 
 bool GraphZeichner::Gedeckt(const Spalte& a, const Spalte& b) const {
     if (b.c != a.c + 1) return false;
@@ -64,105 +64,105 @@ bool GraphZeichner::Gedeckt(const Spalte& a, const Spalte& b) const {
 }
 
 void GraphZeichner::SpalteFuellen(const Spalte& s) {
-    if (s.c < m_a.links - 1 || s.c > m_a.rechts + 1) return;
+    if (s.c < a_.links - 1 || s.c > a_.rechts + 1) return;
     // Rows far outside are cut to the plot before they become integers.
-    const int oben = int(Abrunden(std::clamp(s.oben, m_a.oben - 2, m_a.unten + 2)));
-    const int unten = int(Abrunden(std::clamp(s.unten, m_a.oben - 2, m_a.unten + 2)));
+    const int oben = int(Abrunden(std::clamp(s.oben, a_.oben - 2, a_.unten + 2)));
+    const int unten = int(Abrunden(std::clamp(s.unten, a_.oben - 2, a_.unten + 2)));
     const QRect spalte(int(s.c), oben, 1, unten - oben + 1);
     // Neighbours with the same run become one rectangle: a curve that swings
     // over the whole height at every sample fills a block row by row.
-    if (!m_block.isNull() && m_block.right() + 1 == spalte.left() && m_block.top() == spalte.top() &&
-        m_block.bottom() == spalte.bottom()) {
-        m_block.setRight(spalte.left());
+    if (!block_.isNull() && block_.right() + 1 == spalte.left() && block_.top() == spalte.top() &&
+        block_.bottom() == spalte.bottom()) {
+        block_.setRight(spalte.left());
         return;
     }
     BlockAusgeben();
-    m_block = spalte;
+    block_ = spalte;
 }
 
 void GraphZeichner::BlockAusgeben() {
-    if (!m_block.isNull()) m_flaechen.push_back(m_block);
-    m_block = QRect();
+    if (!block_.isNull()) flaechen_.push_back(block_);
+    block_ = QRect();
 }
 
 void GraphZeichner::FlaechenAusgeben() {
     BlockAusgeben();
-    if (m_flaechen.empty()) return;
+    if (flaechen_.empty()) return;
     // One call for all runs of the plot; Qt fills each as a plain rectangle.
-    const QPen stift = m_p.pen();
-    m_p.setPen(Qt::NoPen);
-    m_p.setBrush(m_farbe);
-    m_p.drawRects(m_flaechen.data(), int(m_flaechen.size()));
-    m_p.setBrush(Qt::NoBrush);
-    m_p.setPen(stift);
-    m_flaechen.clear();
+    const QPen stift = p_.pen();
+    p_.setPen(Qt::NoPen);
+    p_.setBrush(farbe_);
+    p_.drawRects(flaechen_.data(), int(flaechen_.size()));
+    p_.setBrush(Qt::NoBrush);
+    p_.setPen(stift);
+    flaechen_.clear();
 }
 
 void GraphZeichner::Ausgeben() {
-    if (m_zug.size() > 1) m_p.drawPolyline(m_zug.data(), int(m_zug.size()));
+    if (zug_.size() > 1) p_.drawPolyline(zug_.data(), int(zug_.size()));
     // Points are rounded where lines are floored: the pixel's corner names it.
-    for (QPointF& q : m_zug) q -= QPointF(0.5, 0.5);
-    m_p.drawPoints(m_zug.data(), int(m_zug.size()));
-    m_zug.clear();
+    for (QPointF& q : zug_) q -= QPointF(0.5, 0.5);
+    p_.drawPoints(zug_.data(), int(zug_.size()));
+    zug_.clear();
 }
 
 template <class X, class Y> void GraphZeichner::Zug(std::size_t von, std::size_t bis, X x, Y y) {
     if (von >= bis) return;
-    if (!Dicht(bis - von, m_a.px(x(von)), m_a.px(x(bis - 1)))) {
-        m_zug.reserve(bis - von);
-        for (std::size_t i = von; i < bis; ++i) m_zug.push_back(Punkt(x(i), y(i)));
+    if (!Dicht(bis - von, a_.px(x(von)), a_.px(x(bis - 1)))) {
+        zug_.reserve(bis - von);
+        for (std::size_t i = von; i < bis; ++i) zug_.push_back(Punkt(x(i), y(i)));
         Ausgeben();
         return;
     }
-    m_farbe = m_p.pen().color();
-    m_spalten.clear();
+    farbe_ = p_.pen().color();
+    spalten_.clear();
     for (std::size_t i = von; i < bis; ++i) {
         const QPointF q = Punkt(x(i), y(i));
         const double c = Abrunden(q.x());
-        if (m_spalten.empty() || m_spalten.back().c != c) {
-            m_spalten.push_back({c, q, q, q.y(), q.y()});
+        if (spalten_.empty() || spalten_.back().c != c) {
+            spalten_.push_back({c, q, q, q.y(), q.y()});
             continue;
         }
-        Spalte& s = m_spalten.back();
+        Spalte& s = spalten_.back();
         s.letzter = q;
         s.oben = std::min(s.oben, q.y());
         s.unten = std::max(s.unten, q.y());
     }
-    m_linien.clear();
-    for (std::size_t k = 0; k < m_spalten.size(); ++k) {
-        const Spalte& s = m_spalten[k];
+    linien_.clear();
+    for (std::size_t k = 0; k < spalten_.size(); ++k) {
+        const Spalte& s = spalten_[k];
         SpalteFuellen(s);
         if (k == 0) continue;
-        const Spalte& vorige = m_spalten[k - 1];
-        if (!Gedeckt(vorige, s)) m_linien.emplace_back(vorige.letzter, s.erster);
+        const Spalte& vorige = spalten_[k - 1];
+        if (!Gedeckt(vorige, s)) linien_.emplace_back(vorige.letzter, s.erster);
     }
     FlaechenAusgeben();
-    if (!m_linien.empty()) m_p.drawLines(m_linien.data(), int(m_linien.size()));
+    if (!linien_.empty()) p_.drawLines(linien_.data(), int(linien_.size()));
 }
 
 void GraphZeichner::Linienzug(std::span<const QPointF> punkte, bool sortiert) {
     std::size_t von = 0, bis = punkte.size();
     if (sortiert) {
         // One point on each side of the view, so the lines leaving it are drawn.
-        auto links = std::lower_bound(punkte.begin(), punkte.end(), m_a.xMin,
+        auto links = std::lower_bound(punkte.begin(), punkte.end(), a_.xMin,
                                       [](const QPointF& p, double x) { return p.x() < x; });
-        auto rechts = std::upper_bound(punkte.begin(), punkte.end(), m_a.xMax,
+        auto rechts = std::upper_bound(punkte.begin(), punkte.end(), a_.xMax,
                                        [](double x, const QPointF& p) { return x < p.x(); });
         von = std::size_t(std::max<std::ptrdiff_t>(0, links - punkte.begin() - 1));
         bis = std::min(punkte.size(), std::size_t(rechts - punkte.begin()) + 1);
     }
-    const bool verdichten = m_verdichten;
-    m_verdichten = verdichten && sortiert; // columns need x in order
+    const bool verdichten = verdichten_;
+    verdichten_ = verdichten && sortiert; // columns need x in order
     Zug(
         von, bis, [&](std::size_t i) { return punkte[i].x(); }, [&](std::size_t i) { return punkte[i].y(); });
-    m_verdichten = verdichten;
+    verdichten_ = verdichten;
 }
 
 void GraphZeichner::Kurve(double x0, double dx, const std::vector<double>& werte) {
     if (!(dx > 0)) return;
     const std::size_t n = werte.size();
-    const std::size_t von = Index(std::floor((m_a.xMin - x0) / dx), n);
-    const std::size_t bis = Index(std::ceil((m_a.xMax - x0) / dx) + 1.0, n);
+    const std::size_t von = Index(std::floor((a_.xMin - x0) / dx), n);
+    const std::size_t bis = Index(std::ceil((a_.xMax - x0) / dx) + 1.0, n);
     Zug(
         von, bis, [&](std::size_t i) { return x0 + double(i) * dx; }, [&](std::size_t i) { return werte[i]; });
 }
@@ -171,29 +171,29 @@ void GraphZeichner::Stufen(double x0, double dx, const std::vector<int>& werte) 
     if (!(dx > 0)) return;
     const std::size_t n = werte.size();
     // Step i covers [x0 + i*dx, x0 + (i+1)*dx].
-    const std::size_t von = Index(std::ceil((m_a.xMin - x0) / dx - 1.0), n);
-    const std::size_t bis = Index(std::floor((m_a.xMax - x0) / dx) + 1.0, n);
+    const std::size_t von = Index(std::ceil((a_.xMin - x0) / dx - 1.0), n);
+    const std::size_t bis = Index(std::floor((a_.xMax - x0) / dx) + 1.0, n);
     if (von >= bis) return;
-    auto X = [&](std::size_t i) { return Mitte(m_a.px(x0 + double(i) * dx)); };
-    auto Y = [&](int w) { return Mitte(m_a.py(double(w))); };
+    auto X = [&](std::size_t i) { return Mitte(a_.px(x0 + double(i) * dx)); };
+    auto Y = [&](int w) { return Mitte(a_.py(double(w))); };
 
     // A vertex only where the level changes.
     if (!Dicht(bis - von, X(von), X(bis))) {
-        m_zug.emplace_back(X(von), Y(werte[von]));
+        zug_.emplace_back(X(von), Y(werte[von]));
         for (std::size_t i = von + 1; i < bis; ++i) {
             if (werte[i] == werte[i - 1]) continue;
-            m_zug.emplace_back(X(i), Y(werte[i - 1]));
-            m_zug.emplace_back(X(i), Y(werte[i]));
+            zug_.emplace_back(X(i), Y(werte[i - 1]));
+            zug_.emplace_back(X(i), Y(werte[i]));
         }
-        m_zug.emplace_back(X(bis), Y(werte[bis - 1]));
+        zug_.emplace_back(X(bis), Y(werte[bis - 1]));
         Ausgeben();
         return;
     }
     // Dense: each column's rises and falls are one filled run. A level is
     // stroked only where it passes a column without a run: from one change to
     // a change in the next column it lies on the two runs, which both hold it.
-    m_farbe = m_p.pen().color();
-    m_linien.clear();
+    farbe_ = p_.pen().color();
+    linien_.clear();
     bool offen = false;
     Spalte s{};
     double start = X(von);
@@ -205,7 +205,7 @@ void GraphZeichner::Stufen(double x0, double dx, const std::vector<int>& werte) 
         const double xi = X(i), ya = yb;
         yb = Y(werte[i]);
         const double c = Abrunden(xi);
-        if (c != startSpalte && !(vonWechsel && c == startSpalte + 1)) m_linien.emplace_back(start, ya, xi, ya);
+        if (c != startSpalte && !(vonWechsel && c == startSpalte + 1)) linien_.emplace_back(start, ya, xi, ya);
         start = xi;
         startSpalte = c;
         vonWechsel = true;
@@ -221,6 +221,6 @@ void GraphZeichner::Stufen(double x0, double dx, const std::vector<int>& werte) 
     if (offen) SpalteFuellen(s);
     FlaechenAusgeben();
     const double ende = X(bis), y = Y(werte[bis - 1]);
-    if (!vonWechsel || Abrunden(ende) != startSpalte) m_linien.emplace_back(start, y, ende, y);
-    m_p.drawLines(m_linien.data(), int(m_linien.size()));
+    if (!vonWechsel || Abrunden(ende) != startSpalte) linien_.emplace_back(start, y, ende, y);
+    p_.drawLines(linien_.data(), int(linien_.size()));
 }

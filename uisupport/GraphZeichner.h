@@ -72,13 +72,13 @@ class GraphZeichner {
     void FlaechenAusgeben();
     void Ausgeben();
 
-    QPainter& m_p;
-    const GraphAbbildung& m_a;
-    bool m_verdichten;
-    QColor m_farbe;
-    QRect m_block; // filled columns not yet drawn
-    std::vector<QPointF>& m_zug;
-    std::vector<QLineF>& m_linien;
-    std::vector<Spalte>& m_spalten;
-    std::vector<QRect>& m_flaechen;
+    QPainter& p_;
+    const GraphAbbildung& a_;
+    bool verdichten_;
+    QColor farbe_;
+    QRect block_; // filled columns not yet drawn
+    std::vector<QPointF>& zug_;
+    std::vector<QLineF>& linien_;
+    std::vector<Spalte>& spalten_;
+    std::vector<QRect>& flaechen_;
 };

@@ -7,14 +7,14 @@
 Lampe::Lampe(QWidget* parent) : QWidget(parent) { setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed); }
 
 void Lampe::setAn(bool an) {
-    if (an == m_an) return;
-    m_an = an;
+    if (an == an_) return;
+    an_ = an;
     update();
 }
 
 void Lampe::setFarbe(const QColor& farbe) {
-    if (!farbe.isValid() || farbe == m_farbe) return;
-    m_farbe = farbe;
+    if (!farbe.isValid() || farbe == farbe_) return;
+    farbe_ = farbe;
     update();
 }
 
@@ -25,7 +25,7 @@ void Lampe::paintEvent(QPaintEvent*) {
     if (d <= 0) return;
     const QRectF kreis((width() - d) / 2.0, (height() - d) / 2.0, d, d);
 
-    QColor grund = m_an ? m_farbe : QColor(150, 150, 150);
+    QColor grund = an_ ? farbe_ : QColor(150, 150, 150);
     if (!isEnabled()) {
         // Washed out towards the background so a dimmed lamp never looks lit.
         const QColor hg = palette().color(QPalette::Window);
@@ -33,8 +33,8 @@ void Lampe::paintEvent(QPaintEvent*) {
                        (grund.blue() + 2 * hg.blue()) / 3);
     }
     QRadialGradient verlauf(kreis.center() - QPointF(d * 0.18, d * 0.18), d * 0.7);
-    verlauf.setColorAt(0.0, m_an && isEnabled() ? grund.lighter(170) : grund.lighter(125));
-    verlauf.setColorAt(1.0, m_an ? grund : grund.darker(115));
+    verlauf.setColorAt(0.0, an_ && isEnabled() ? grund.lighter(170) : grund.lighter(125));
+    verlauf.setColorAt(1.0, an_ ? grund : grund.darker(115));
     p.setBrush(verlauf);
     p.setPen(QPen(palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::Dark), 1.0));
     p.drawEllipse(kreis);

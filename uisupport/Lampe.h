@@ -13,9 +13,9 @@ class Lampe : public QWidget {
     explicit Lampe(QWidget* parent = nullptr);
 
     void setAn(bool an);
-    bool an() const { return m_an; }
+    bool an() const { return an_; }
     void setFarbe(const QColor& farbe);
-    QColor farbe() const { return m_farbe; }
+    QColor farbe() const { return farbe_; }
 
     QSize sizeHint() const override { return {18, 18}; }
     QSize minimumSizeHint() const override { return {10, 10}; }
@@ -29,6 +29,6 @@ class Lampe : public QWidget {
     void mousePressEvent(QMouseEvent* event) override;
 
   private:
-    bool m_an = false;
-    QColor m_farbe = Rot;
+    bool an_ = false;
+    QColor farbe_ = Rot;
 };

@@ -11,30 +11,30 @@
 
 Streifenschreiber::Streifenschreiber(QWidget* parent) : QWidget(parent) {
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
-    m_neuzeichnen.setSingleShot(true);
-    m_neuzeichnen.setInterval(NeuzeichnenMs);
-    connect(&m_neuzeichnen, &QTimer::timeout, this, qOverload<>(&QWidget::update));
+    neuzeichnen_.setSingleShot(true);
+    neuzeichnen_.setInterval(NeuzeichnenMs);
+    connect(&neuzeichnen_, &QTimer::timeout, this, qOverload<>(&QWidget::update));
 }
 
 void Streifenschreiber::PunktAnhaengen(const Punkt& punkt) {
-    m_punkte.push_back(punkt);
-    while (m_punkte.size() > static_cast<size_t>(Kapazitaet)) m_punkte.pop_front();
+    punkte_.push_back(punkt);
+    while (punkte_.size() > static_cast<size_t>(Kapazitaet)) punkte_.pop_front();
     // Collect bursts of points into one repaint.
-    if (!m_neuzeichnen.isActive()) m_neuzeichnen.start();
+    if (!neuzeichnen_.isActive()) neuzeichnen_.start();
 }
 
 void Streifenschreiber::Loeschen() {
-    m_punkte.clear();
+    punkte_.clear();
     update();
 }
 
 void Streifenschreiber::SpurZeigen(int spur, bool zeigen) {
-    if (spur < 0 || spur >= SpurAnzahl || m_sichtbar[spur] == zeigen) return;
-    m_sichtbar[spur] = zeigen;
+    if (spur < 0 || spur >= SpurAnzahl || sichtbar_[spur] == zeigen) return;
+    sichtbar_[spur] = zeigen;
     update();
 }
 
-bool Streifenschreiber::spurSichtbar(int spur) const { return spur >= 0 && spur < SpurAnzahl && m_sichtbar[spur]; }
+bool Streifenschreiber::spurSichtbar(int spur) const { return spur >= 0 && spur < SpurAnzahl && sichtbar_[spur]; }
 
 QColor Streifenschreiber::Spurfarbe(int spur) {
     static const std::array<QColor, SpurAnzahl> farben{QColor(215, 25, 28), QColor(0, 150, 0), QColor(30, 90, 220),
@@ -43,14 +43,14 @@ QColor Streifenschreiber::Spurfarbe(int spur) {
 }
 
 void Streifenschreiber::setPunkteProBreite(int punkte) {
-    m_punkteProBreite = std::clamp(punkte, 1, Kapazitaet);
+    punkteProBreite_ = std::clamp(punkte, 1, Kapazitaet);
     update();
 }
 
 void Streifenschreiber::setYBereich(double minimum, double maximum) {
     if (!std::isfinite(minimum) || !std::isfinite(maximum) || minimum == maximum) return;
-    m_yMin = std::min(minimum, maximum);
-    m_yMax = std::max(minimum, maximum);
+    yMin_ = std::min(minimum, maximum);
+    yMax_ = std::max(minimum, maximum);
     update();
 }
 
@@ -85,9 +85,9 @@ void Streifenschreiber::Zeichnen(QPainter& p, QSize groesse) const {
     // Grid: round percent values on Y, ten fixed divisions on X.
     const QColor gitter(200, 200, 200);
     const int hoechstens = std::clamp(flaeche.height() / (fm.height() * 2), 2, 11);
-    const QVector<double> werte = Zeigerinstrument::Skalenwerte(m_yMin, m_yMax, hoechstens);
+    const QVector<double> werte = Zeigerinstrument::Skalenwerte(yMin_, yMax_, hoechstens);
     const int stellen = Zeigerinstrument::Skalenstellen(werte);
-    auto yVon = [&](double v) { return flaeche.bottom() - (v - m_yMin) / (m_yMax - m_yMin) * flaeche.height(); };
+    auto yVon = [&](double v) { return flaeche.bottom() - (v - yMin_) / (yMax_ - yMin_) * flaeche.height(); };
     for (double v : werte) {
         const double y = yVon(v);
         p.setPen(QPen(gitter, 1, Qt::DotLine));
@@ -116,7 +116,7 @@ void Streifenschreiber::Zeichnen(QPainter& p, QSize groesse) const {
     p.setClipRect(flaeche);
     p.setRenderHint(QPainter::Antialiasing);
     for (int spur = 0; spur < SpurAnzahl; ++spur)
-        if (m_sichtbar[spur]) spurZeichnen(p, flaeche, spur);
+        if (sichtbar_[spur]) spurZeichnen(p, flaeche, spur);
     p.restore();
 
     p.setPen(QPen(palette().color(gruppe, QPalette::Mid), 1));
@@ -125,14 +125,14 @@ void Streifenschreiber::Zeichnen(QPainter& p, QSize groesse) const {
 }
 
 void Streifenschreiber::spurZeichnen(QPainter& p, const QRect& flaeche, int spur) const {
-    const int n = static_cast<int>(m_punkte.size());
+    const int n = static_cast<int>(punkte_.size());
     if (n == 0) return;
     // The newest point sits at the right edge once the chart is full.
-    const int erster = std::max(0, n - (m_punkteProBreite + 1));
-    const double dx = double(flaeche.width()) / m_punkteProBreite;
-    const double spanne = m_yMax - m_yMin;
+    const int erster = std::max(0, n - (punkteProBreite_ + 1));
+    const double dx = double(flaeche.width()) / punkteProBreite_;
+    const double spanne = yMax_ - yMin_;
     auto yVon = [&](double v) {
-        const double y = flaeche.bottom() - (v - m_yMin) / spanne * flaeche.height();
+        const double y = flaeche.bottom() - (v - yMin_) / spanne * flaeche.height();
         // Far-off values stay near the edge so the raster never sees huge numbers.
         return std::clamp(y, flaeche.top() - 10.0, flaeche.bottom() + 10.0);
     };
@@ -158,7 +158,7 @@ void Streifenschreiber::spurZeichnen(QPainter& p, const QRect& flaeche, int spur
     };
 
     for (int i = erster; i < n; ++i) {
-        const double v = m_punkte[static_cast<size_t>(i)][spur];
+        const double v = punkte_[static_cast<size_t>(i)][spur];
         const double x = (i - erster) * dx;
         if (!std::isfinite(v)) {
             spalteAbschliessen();

@@ -24,9 +24,9 @@ class Streifenschreiber : public QWidget {
 
     void PunktAnhaengen(const Punkt& punkt);
     void Loeschen();
-    int anzahlPunkte() const { return static_cast<int>(m_punkte.size()); }
+    int anzahlPunkte() const { return static_cast<int>(punkte_.size()); }
     // Oldest kept point first; index 0 .. anzahlPunkte()-1.
-    const Punkt& punkt(int index) const { return m_punkte[static_cast<size_t>(index)]; }
+    const Punkt& punkt(int index) const { return punkte_[static_cast<size_t>(index)]; }
 
     // Traces are numbered 0..3; other numbers are ignored.
     void SpurZeigen(int spur, bool zeigen);
@@ -35,12 +35,12 @@ class Streifenschreiber : public QWidget {
 
     // Limited to 1 .. Kapazitaet.
     void setPunkteProBreite(int punkte);
-    int punkteProBreite() const { return m_punkteProBreite; }
+    int punkteProBreite() const { return punkteProBreite_; }
 
     // Non-finite or empty ranges are refused; reversed limits are swapped.
     void setYBereich(double minimum, double maximum);
-    double yMinimum() const { return m_yMin; }
-    double yMaximum() const { return m_yMax; }
+    double yMinimum() const { return yMin_; }
+    double yMaximum() const { return yMax_; }
 
     // Width of the plot area in pixels at the current size.
     int plotBreite() const { return plotBereich().width(); }
@@ -60,10 +60,10 @@ class Streifenschreiber : public QWidget {
     QRect plotBereich(QSize groesse) const;
     void spurZeichnen(QPainter& p, const QRect& flaeche, int spur) const;
 
-    std::deque<Punkt> m_punkte;
-    std::array<bool, SpurAnzahl> m_sichtbar{true, true, true, true};
-    int m_punkteProBreite = 100;
-    double m_yMin = 0.0;
-    double m_yMax = 100.0;
-    QTimer m_neuzeichnen;
+    std::deque<Punkt> punkte_;
+    std::array<bool, SpurAnzahl> sichtbar_{true, true, true, true};
+    int punkteProBreite_ = 100;
+    double yMin_ = 0.0;
+    double yMax_ = 100.0;
+    QTimer neuzeichnen_;
 };

@@ -8,8 +8,8 @@
 #include <QSvgRenderer>
 
 VerbindungsBild::VerbindungsBild(QWidget* parent)
-    : QWidget(parent), m_offen(new QSvgRenderer(Bilder::PfadVerbindungOffen(), this)),
-      m_getrennt(new QSvgRenderer(Bilder::PfadVerbindungGetrennt(), this)) {
+    : QWidget(parent), offen_(new QSvgRenderer(Bilder::PfadVerbindungOffen(), this)),
+      getrennt_(new QSvgRenderer(Bilder::PfadVerbindungGetrennt(), this)) {
     setCursor(Qt::PointingHandCursor);
     setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Preferred);
     setWert(-1);
@@ -18,17 +18,17 @@ VerbindungsBild::VerbindungsBild(QWidget* parent)
 void VerbindungsBild::setWert(int wert, bool getrennt) {
     const int neu = (wert >= 1 && wert <= 8) ? wert : -1;
     const bool neuGetrennt = neu != -1 && getrennt;
-    if (neu == m_wert && neuGetrennt == m_getrenntZustand) return;
-    m_wert = neu;
-    m_getrenntZustand = neuGetrennt;
+    if (neu == wert_ && neuGetrennt == getrenntZustand_) return;
+    wert_ = neu;
+    getrenntZustand_ = neuGetrennt;
     setToolTip(text());
     update();
 }
 
 QString VerbindungsBild::text() const {
-    if (m_wert == -1) return QStringLiteral("not open");
-    const QString com = QStringLiteral("COM%1").arg(m_wert);
-    return m_getrenntZustand ? com + QStringLiteral(" getrennt") : com;
+    if (wert_ == -1) return QStringLiteral("not open");
+    const QString com = QStringLiteral("COM%1").arg(wert_);
+    return getrenntZustand_ ? com + QStringLiteral(" getrennt") : com;
 }
 
 void VerbindungsBild::paintEvent(QPaintEvent*) {
@@ -45,20 +45,20 @@ void VerbindungsBild::paintEvent(QPaintEvent*) {
         bild = QSizeF(bildFlaeche.height() * seitenverhaeltnis, bildFlaeche.height());
     const QRectF ziel(bildFlaeche.center().x() - bild.width() / 2, bildFlaeche.center().y() - bild.height() / 2,
                       bild.width(), bild.height());
-    (m_wert == -1 || m_getrenntZustand ? m_getrennt : m_offen)->render(&p, ziel);
+    (wert_ == -1 || getrenntZustand_ ? getrennt_ : offen_)->render(&p, ziel);
 
     QFont schrift = font();
     schrift.setPixelSize(qMax(8, static_cast<int>(textHoehe * 0.8)));
-    schrift.setBold(m_wert != -1);
+    schrift.setBold(wert_ != -1);
     const QRectF textFlaeche(0, height() - textHoehe, width(), textHoehe);
-    if (!m_getrenntZustand) {
+    if (!getrenntZustand_) {
         p.setFont(schrift);
-        p.setPen(m_wert == -1 ? palette().color(QPalette::Disabled, QPalette::WindowText) : QColor(27, 94, 32));
+        p.setPen(wert_ == -1 ? palette().color(QPalette::Disabled, QPalette::WindowText) : QColor(27, 94, 32));
         p.drawText(textFlaeche, Qt::AlignCenter, text());
         return;
     }
     // The port crossed out, then "getrennt", both red; shrunk to fit the width.
-    const QString com = QStringLiteral("COM%1").arg(m_wert);
+    const QString com = QStringLiteral("COM%1").arg(wert_);
     const QString rest = QStringLiteral(" getrennt");
     QFont durch = schrift;
     durch.setStrikeOut(true);
@@ -82,16 +82,16 @@ void VerbindungsBild::paintEvent(QPaintEvent*) {
 }
 
 void VerbindungsBild::mousePressEvent(QMouseEvent* event) {
-    m_gedrueckt = event->button() == Qt::LeftButton;
-    if (m_gedrueckt)
+    gedrueckt_ = event->button() == Qt::LeftButton;
+    if (gedrueckt_)
         event->accept();
     else
         QWidget::mousePressEvent(event);
 }
 
 void VerbindungsBild::mouseReleaseEvent(QMouseEvent* event) {
-    const bool klick = m_gedrueckt && event->button() == Qt::LeftButton && rect().contains(event->position().toPoint());
-    m_gedrueckt = false;
+    const bool klick = gedrueckt_ && event->button() == Qt::LeftButton && rect().contains(event->position().toPoint());
+    gedrueckt_ = false;
     event->accept();
     if (klick) emit geklickt();
 }

@@ -15,8 +15,8 @@ class VerbindungsBild : public QWidget {
 
     // Anything but 1..8 shows the closed link.
     void setWert(int wert, bool getrennt = false);
-    int wert() const { return m_wert; }
-    bool getrennt() const { return m_getrenntZustand; }
+    int wert() const { return wert_; }
+    bool getrennt() const { return getrenntZustand_; }
     // The text under the picture.
     QString text() const;
 
@@ -32,9 +32,9 @@ class VerbindungsBild : public QWidget {
     void mouseReleaseEvent(QMouseEvent* event) override;
 
   private:
-    int m_wert = -1;
-    bool m_getrenntZustand = false;
-    bool m_gedrueckt = false;
-    QSvgRenderer* m_offen;
-    QSvgRenderer* m_getrennt;
+    int wert_ = -1;
+    bool getrenntZustand_ = false;
+    bool gedrueckt_ = false;
+    QSvgRenderer* offen_;
+    QSvgRenderer* getrennt_;
 };

@@ -68,6 +68,8 @@ void Werkzeugfenster::InhaltSetzen(QWidget* inhalt) {
 
 void Werkzeugfenster::FensterWechseln(FensterId ziel) { emit fensterGewuenscht(ziel); }
 
+int Werkzeugfenster::DateiOeffnen(const QString&) { return 0; } // opens no files: DateiEndungen is empty
+
 void Werkzeugfenster::LinkAnzeigen(int port, bool getrennt) {
     if (bild_) bild_->setWert(port, getrennt);
 }

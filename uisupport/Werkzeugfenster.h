@@ -5,9 +5,11 @@
 // (another window, the end, the help mode, the link) leaves as a signal,
 // and the shell wires it.
 #include <QMainWindow>
+#include <QStringList>
 #include <map>
 
 class Fehleranzeige;
+class IniDatei;
 class QAction;
 class QMenu;
 class QPushButton;
@@ -36,6 +38,20 @@ class Werkzeugfenster : public QMainWindow {
     // What a "Fenster" entry or the way back does; windows that must tidy up
     // first override it and call the frame's version.
     virtual void FensterWechseln(FensterId ziel);
+
+    // Life cycle. The program drives every tool window through these, one
+    // window after the other in a single list, so no step can forget one.
+    // Each returns 0 or the window's error code.
+    virtual void EinstellungenLesen(const IniDatei& ini) = 0; // before Initialisieren
+    virtual void EinstellungenSchreiben(IniDatei& ini) = 0;   // after the event loop
+    virtual int Initialisieren() = 0;
+    virtual int Aufraeumen() = 0; // releases the window's data at the end
+    // Asked before the end; nonzero: the user cancelled it (the end does not happen).
+    virtual int AbbruchWeilNichtGespeichert() { return 0; }
+    // File endings (lower case, without the dot) this window opens, and
+    // opening one as its "laden" would: the window's questions, its code.
+    virtual QStringList DateiEndungen() const { return {}; }
+    virtual int DateiOeffnen(const QString& pfad);
 
   public slots:
     // The link in force (port number or -1) on this window's picture;

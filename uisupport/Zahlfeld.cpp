@@ -22,19 +22,19 @@ constexpr double kFestGrenze = 1e15;
 // Only the form of a number is checked while typing, never the range.
 class ZahlValidator : public QValidator {
   public:
-    explicit ZahlValidator(Zahlfeld* feld) : QValidator(feld), m_feld(feld) {}
+    explicit ZahlValidator(Zahlfeld* feld) : QValidator(feld), feld_(feld) {}
 
     State validate(QString& text, int&) const override {
         static const QRegularExpression zahl(R"(^[+-]?\d*([.,]\d*)?([eE][+-]?\d*)?$)");
         static const QRegularExpression ganz(R"(^[+-]?\d*$)");
-        if (!(m_feld->stellen() == 0 ? ganz : zahl).match(text).hasMatch()) return Invalid;
+        if (!(feld_->stellen() == 0 ? ganz : zahl).match(text).hasMatch()) return Invalid;
         double v = 0.0;
         if (!Zahlfeld::Lesen(text, v)) return Intermediate;
-        return std::fabs(v) <= m_feld->tippGrenze() ? Acceptable : Invalid;
+        return std::fabs(v) <= feld_->tippGrenze() ? Acceptable : Invalid;
     }
 
   private:
-    const Zahlfeld* m_feld;
+    const Zahlfeld* feld_;
 };
 
 // Fewest decimals (up to 15) that write v so that it reads back, or -1.
@@ -61,80 +61,80 @@ Zahlfeld::Zahlfeld(QWidget* parent) : QLineEdit(parent) {
     setValidator(new ZahlValidator(this));
     setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     connect(this, &QLineEdit::textEdited, this, [this](const QString& t) {
-        m_bearbeitet = true;
+        bearbeitet_ = true;
         double v = 0.0;
-        if (m_sofort && Lesen(t, v) && std::fabs(v) <= m_tippGrenze) m_wert = v;
+        if (sofort_ && Lesen(t, v) && std::fabs(v) <= tippGrenze_) wert_ = v;
     });
     Zeigen();
 }
 
 void Zahlfeld::setWert(double wert) {
     if (!std::isfinite(wert)) return;
-    m_wert = m_fest = wert;
-    m_bearbeitet = false;
+    wert_ = fest_ = wert;
+    bearbeitet_ = false;
     Zeigen();
 }
 
 void Zahlfeld::setValue(double wert) {
     if (!std::isfinite(wert)) return;
-    m_bearbeitet = false;
+    bearbeitet_ = false;
     Festlegen(wert);
 }
 
 void Zahlfeld::setBereich(double min, double max) {
     if (std::isnan(min) || std::isnan(max)) return;
-    m_min = std::min(min, max);
-    m_max = std::max(min, max);
+    min_ = std::min(min, max);
+    max_ = std::max(min, max);
     updateGeometry();
 }
 
 void Zahlfeld::setStellen(int stellen) {
-    m_stellen = std::clamp(stellen, 0, kMaxStellen);
+    stellen_ = std::clamp(stellen, 0, kMaxStellen);
     Zeigen();
     updateGeometry();
 }
 
 void Zahlfeld::setExakt(bool an) {
-    m_exakt = an;
+    exakt_ = an;
     Zeigen();
 }
 
-void Zahlfeld::setSchrittweite(double schritt) { m_schritt = std::isfinite(schritt) && schritt > 0 ? schritt : 0.0; }
+void Zahlfeld::setSchrittweite(double schritt) { schritt_ = std::isfinite(schritt) && schritt > 0 ? schritt : 0.0; }
 
 void Zahlfeld::Zeigen() {
-    const QString soll = m_exakt ? ExaktText(m_wert, m_stellen) : FestText(m_wert, m_stellen);
+    const QString soll = exakt_ ? ExaktText(wert_, stellen_) : FestText(wert_, stellen_);
     if (text() != soll) setText(soll);
-    m_bearbeitet = false;
+    bearbeitet_ = false;
 }
 
 void Zahlfeld::Uebernehmen() {
-    if (!m_bearbeitet) {
+    if (!bearbeitet_) {
         Zeigen();
         return;
     }
-    m_bearbeitet = false;
+    bearbeitet_ = false;
     double v = 0.0;
-    if (Lesen(text(), v) && std::fabs(v) <= m_tippGrenze)
+    if (Lesen(text(), v) && std::fabs(v) <= tippGrenze_)
         Festlegen(v);
-    else if (m_wert != m_fest)
-        Festlegen(m_wert); // Sofort: the last complete number counts
+    else if (wert_ != fest_)
+        Festlegen(wert_); // Sofort: the last complete number counts
     else
         Zeigen();
 }
 
 void Zahlfeld::Festlegen(double getippt) {
-    const double alt = m_fest;
-    m_wert = m_begrenzen ? std::clamp(getippt, m_min, m_max) : m_fest;
+    const double alt = fest_;
+    wert_ = begrenzen_ ? std::clamp(getippt, min_, max_) : fest_;
     emit eingegeben(getippt); // a window with its own rule calls setWert here
-    m_fest = m_wert;
+    fest_ = wert_;
     Zeigen();
-    if (m_fest != alt) emit wertGeaendert(m_fest);
+    if (fest_ != alt) emit wertGeaendert(fest_);
 }
 
 void Zahlfeld::Schritt(int schritte) {
-    if (m_schritt <= 0.0 || isReadOnly()) return;
+    if (schritt_ <= 0.0 || isReadOnly()) return;
     Uebernehmen();
-    Festlegen(Summe(m_wert, schritte * m_schritt));
+    Festlegen(Summe(wert_, schritte * schritt_));
 }
 
 bool Zahlfeld::UndoTaste(const QKeyEvent* event) {
@@ -178,7 +178,7 @@ void Zahlfeld::keyPressEvent(QKeyEvent* event) {
     case Qt::Key_Down:
     case Qt::Key_PageUp:
     case Qt::Key_PageDown:
-        if (m_schritt > 0.0 && !isReadOnly()) {
+        if (schritt_ > 0.0 && !isReadOnly()) {
             const int weite = (event->key() == Qt::Key_PageUp || event->key() == Qt::Key_PageDown) ? 10 : 1;
             const bool hoch = event->key() == Qt::Key_Up || event->key() == Qt::Key_PageUp;
             Schritt(hoch ? weite : -weite);
@@ -198,24 +198,24 @@ void Zahlfeld::focusOutEvent(QFocusEvent* event) {
 
 void Zahlfeld::wheelEvent(QWheelEvent* event) {
     // Only a focused field turns, so a scrolled window never changes values by accident.
-    if (m_schritt <= 0.0 || isReadOnly() || !hasFocus()) {
+    if (schritt_ <= 0.0 || isReadOnly() || !hasFocus()) {
         QLineEdit::wheelEvent(event);
         return;
     }
-    m_rad += event->angleDelta().y();
-    const int schritte = m_rad / 120;
-    m_rad -= schritte * 120;
+    rad_ += event->angleDelta().y();
+    const int schritte = rad_ / 120;
+    rad_ -= schritte * 120;
     if (schritte != 0) Schritt(schritte);
     event->accept();
 }
 
 QSize Zahlfeld::sizeHint() const {
     const QSize qt = QLineEdit::sizeHint();
-    if (!std::isfinite(m_min) || !std::isfinite(m_max)) return qt;
+    if (!std::isfinite(min_) || !std::isfinite(max_)) return qt;
     // Room for both ends of the range, as a spin box would leave.
     const QFontMetrics fm(font());
     const int text =
-        std::max(fm.horizontalAdvance(FestText(m_min, m_stellen)), fm.horizontalAdvance(FestText(m_max, m_stellen))) +
+        std::max(fm.horizontalAdvance(FestText(min_, stellen_)), fm.horizontalAdvance(FestText(max_, stellen_))) +
         fm.horizontalAdvance(QLatin1Char('0'));
     const QMargins rand = textMargins() + contentsMargins();
     QStyleOptionFrame option;

@@ -16,7 +16,7 @@ class Zahlfeld : public QLineEdit {
   public:
     explicit Zahlfeld(QWidget* parent = nullptr);
 
-    double wert() const { return m_wert; }
+    double wert() const { return wert_; }
     // The value in force, set by the program: shown at once, no signal.
     // Non-finite values are ignored.
     void setWert(double wert);
@@ -25,30 +25,30 @@ class Zahlfeld : public QLineEdit {
 
     // Reversed limits are swapped, NaN is refused; unlimited at first.
     void setBereich(double min, double max);
-    double minimum() const { return m_min; }
-    double maximum() const { return m_max; }
-    bool imBereich(double wert) const { return wert >= m_min && wert <= m_max; }
+    double minimum() const { return min_; }
+    double maximum() const { return max_; }
+    bool imBereich(double wert) const { return wert >= min_ && wert <= max_; }
     // On (the default) a commit is clamped to the range. Off, the window
     // applies its own rule in a slot of `eingegeben` and sets the value in
     // force with setWert; without that the previous value stays.
-    void setBegrenzen(bool an) { m_begrenzen = an; }
+    void setBegrenzen(bool an) { begrenzen_ = an; }
 
     // Decimals shown. 0 is the integer mode: only whole numbers can be typed.
     void setStellen(int stellen);
-    int stellen() const { return m_stellen; }
+    int stellen() const { return stellen_; }
     // Shows more decimals where the value needs them to read back exactly.
     void setExakt(bool an);
     // Up/Down, PageUp/PageDown (ten steps) and the wheel while focused add
     // or take away this much; 0 turns stepping off.
     void setSchrittweite(double schritt);
-    double schrittweite() const { return m_schritt; }
+    double schrittweite() const { return schritt_; }
     // wert() follows every complete number as it is typed, before the commit
     // (no signal until then): for windows that read their fields when left.
-    void setSofort(bool an) { m_sofort = an; }
+    void setSofort(bool an) { sofort_ = an; }
     // Largest magnitude that can be typed at all; beyond it a keystroke is
     // refused. Unlimited at first.
-    void setTippGrenze(double betrag) { m_tippGrenze = betrag; }
-    double tippGrenze() const { return m_tippGrenze; }
+    void setTippGrenze(double betrag) { tippGrenze_ = betrag; }
+    double tippGrenze() const { return tippGrenze_; }
 
     // Commits a pending entry as Enter would, then shows the value in force.
     void Uebernehmen();
@@ -85,15 +85,15 @@ class Zahlfeld : public QLineEdit {
     void Zeigen();
 
     static constexpr double kUnendlich = std::numeric_limits<double>::infinity();
-    double m_wert = 0.0; // what wert() gives; runs ahead of m_fest only in the Sofort mode
-    double m_fest = 0.0; // value in force before the entry under way
-    double m_min = -kUnendlich, m_max = kUnendlich;
-    double m_schritt = 0.0;
-    double m_tippGrenze = kUnendlich;
-    int m_stellen = 2;
-    int m_rad = 0; // wheel angle not yet stepped
-    bool m_exakt = false;
-    bool m_begrenzen = true;
-    bool m_sofort = false;
-    bool m_bearbeitet = false; // text edited since last shown
+    double wert_ = 0.0; // what wert() gives; runs ahead of fest_ only in the Sofort mode
+    double fest_ = 0.0; // value in force before the entry under way
+    double min_ = -kUnendlich, max_ = kUnendlich;
+    double schritt_ = 0.0;
+    double tippGrenze_ = kUnendlich;
+    int stellen_ = 2;
+    int rad_ = 0; // wheel angle not yet stepped
+    bool exakt_ = false;
+    bool begrenzen_ = true;
+    bool sofort_ = false;
+    bool bearbeitet_ = false; // text edited since last shown
 };

@@ -23,29 +23,29 @@ Zeigerinstrument::Zeigerinstrument(QWidget* parent) : QWidget(parent) {
 
 void Zeigerinstrument::setBereich(double minimum, double maximum) {
     if (!std::isfinite(minimum) || !std::isfinite(maximum)) return;
-    m_min = minimum;
-    m_max = maximum;
+    min_ = minimum;
+    max_ = maximum;
     update();
 }
 
 void Zeigerinstrument::setWert(double wert) {
-    m_wert = wert;
+    wert_ = wert;
     update();
 }
 
 void Zeigerinstrument::setNachkommastellen(int stellen) {
-    m_stellen = std::clamp(stellen, 0, 10);
+    stellen_ = std::clamp(stellen, 0, 10);
     update();
 }
 
 void Zeigerinstrument::setEinheit(const QString& einheit) {
-    m_einheit = einheit;
+    einheit_ = einheit;
     update();
 }
 
 QString Zeigerinstrument::wertText() const {
-    if (std::isnan(m_wert)) return QStringLiteral("---");
-    return QString::number(m_wert, 'f', m_stellen);
+    if (std::isnan(wert_)) return QStringLiteral("---");
+    return QString::number(wert_, 'f', stellen_);
 }
 
 double Zeigerinstrument::Anteil(double wert, double minimum, double maximum) {
@@ -133,14 +133,14 @@ void Zeigerinstrument::paintEvent(QPaintEvent*) {
     QVector<double> werte;
     int stellen = 0;
     for (int anzahl = 11; anzahl >= 2; --anzahl) {
-        werte = Skalenwerte(m_min, m_max, anzahl);
+        werte = Skalenwerte(min_, max_, anzahl);
         if (werte.size() < 2) break;
         stellen = Skalenstellen(werte);
         double breitester = 0.0;
         for (double w : werte)
             breitester = std::max(breitester, massSchrift.horizontalAdvance(QString::number(w, 'f', stellen)));
-        const double winkelAbstand = qDegreesToRadians(
-            Schwenkbereich * std::abs(Anteil(werte[1], m_min, m_max) - Anteil(werte[0], m_min, m_max)));
+        const double winkelAbstand =
+            qDegreesToRadians(Schwenkbereich * std::abs(Anteil(werte[1], min_, max_) - Anteil(werte[0], min_, max_)));
         if (!mitBeschriftung || winkelAbstand * beschriftungsRadius > breitester * 1.25 + massSchrift.height() * 0.3)
             break;
     }
@@ -149,18 +149,18 @@ void Zeigerinstrument::paintEvent(QPaintEvent*) {
     if (werte.size() >= 2) {
         const double schritt = werte[1] - werte[0];
         const double fein = schritt / 5.0;
-        const double lo = std::min(m_min, m_max), hi = std::max(m_min, m_max);
+        const double lo = std::min(min_, max_), hi = std::max(min_, max_);
         p.setPen(QPen(tinte, std::max(0.8, radius * 0.01)));
         for (double w = werte.first() - std::floor((werte.first() - lo) / fein + 1e-9) * fein; w <= hi + fein * 1e-6;
              w += fein) {
-            const double winkel = ZeigerWinkel(w, m_min, m_max);
+            const double winkel = ZeigerWinkel(w, min_, max_);
             p.drawLine(punktAufKreis(mitte, skalenRadius, winkel),
                        punktAufKreis(mitte, skalenRadius - radius * 0.06, winkel));
         }
     }
     p.setPen(QPen(tinte, std::max(1.2, radius * 0.02)));
     for (double w : werte) {
-        const double winkel = ZeigerWinkel(w, m_min, m_max);
+        const double winkel = ZeigerWinkel(w, min_, max_);
         p.drawLine(punktAufKreis(mitte, skalenRadius, winkel),
                    punktAufKreis(mitte, skalenRadius - radius * 0.12, winkel));
         if (mitBeschriftung) {
@@ -173,13 +173,13 @@ void Zeigerinstrument::paintEvent(QPaintEvent*) {
     }
 
     // Unit below the hub, where the needle only passes near the ends.
-    if (!m_einheit.isEmpty()) {
+    if (!einheit_.isEmpty()) {
         QFont einheitSchrift = schrift;
         einheitSchrift.setPixelSize(static_cast<int>(std::clamp(radius * 0.15, 8.0, 18.0)));
         p.setFont(einheitSchrift);
         p.setPen(palette().color(gruppe, QPalette::WindowText));
         p.drawText(QRectF(mitte.x() - radius * 0.45, mitte.y() + radius * 0.25, radius * 0.9, radius * 0.22),
-                   Qt::AlignCenter, m_einheit);
+                   Qt::AlignCenter, einheit_);
     }
 
     // Numeric display in the free lower sector, clear of the end labels.
@@ -200,7 +200,7 @@ void Zeigerinstrument::paintEvent(QPaintEvent*) {
     p.drawText(anzeige.adjusted(2, 0, -2, 0), Qt::AlignCenter, zahl);
 
     // Needle and hub.
-    const double winkel = ZeigerWinkel(m_wert, m_min, m_max);
+    const double winkel = ZeigerWinkel(wert_, min_, max_);
     const QColor zeigerFarbe = aktiv ? QColor(200, 30, 30) : palette().color(QPalette::Disabled, QPalette::Text);
     p.setPen(QPen(zeigerFarbe, std::max(1.5, radius * 0.025), Qt::SolidLine, Qt::RoundCap));
     p.drawLine(punktAufKreis(mitte, -radius * 0.12, winkel),

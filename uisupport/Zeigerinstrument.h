@@ -18,17 +18,17 @@ class Zeigerinstrument : public QWidget {
 
     // Non-finite limits are refused; the old range stays.
     void setBereich(double minimum, double maximum);
-    double minimum() const { return m_min; }
-    double maximum() const { return m_max; }
+    double minimum() const { return min_; }
+    double maximum() const { return max_; }
 
     void setWert(double wert);
-    double wert() const { return m_wert; }
+    double wert() const { return wert_; }
 
     void setNachkommastellen(int stellen);
-    int nachkommastellen() const { return m_stellen; }
+    int nachkommastellen() const { return stellen_; }
 
     void setEinheit(const QString& einheit);
-    QString einheit() const { return m_einheit; }
+    QString einheit() const { return einheit_; }
 
     // Text of the numeric display, "---" for a value that is not a number.
     QString wertText() const;
@@ -49,9 +49,9 @@ class Zeigerinstrument : public QWidget {
     void paintEvent(QPaintEvent* event) override;
 
   private:
-    double m_min = 0.0;
-    double m_max = 10.0;
-    double m_wert = 0.0;
-    int m_stellen = 3;
-    QString m_einheit;
+    double min_ = 0.0;
+    double max_ = 10.0;
+    double wert_ = 0.0;
+    int stellen_ = 3;
+    QString einheit_;
 };

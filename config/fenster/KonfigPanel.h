@@ -23,6 +23,18 @@ class KonfigPanel : public Werkzeugfenster {
     void ReadIniKonfigpanel(const IniDatei& ini);
     void WriteIniKonfigpanel(IniDatei& ini);
 
+    // Life cycle: the functions above and "laden" for .dlo files.
+    void EinstellungenLesen(const IniDatei& ini) override { ReadIniKonfigpanel(ini); }
+    void EinstellungenSchreiben(IniDatei& ini) override { WriteIniKonfigpanel(ini); }
+    // Its result has never stopped the start: the fields fall back to the defaults.
+    int Initialisieren() override {
+        InitialisiereKonfigPanel();
+        return 0;
+    }
+    int Aufraeumen() override { return 0; } // the model outlives the window
+    QStringList DateiEndungen() const override { return {"dlo"}; }
+    int DateiOeffnen(const QString& pfad) override { return KonfigurationLaden(pfad); }
+
     // The record the fields describe (the model's where a field cannot hold a value).
     KonfigDaten AusPanel();
     void InPanel(const KonfigDaten& k);
@@ -38,27 +50,26 @@ class KonfigPanel : public Werkzeugfenster {
     void Hauptfenster_Callback();
     void Standardwerte_Callback();
 
-    using Kanalfelder = std::array<KonfigZahlFeld*, kKanaele>;
-    using Einheitfelder = std::array<KonfigEinheitFeld*, kKanaele>;
-
-    // Controls, named as in the window, for the tests.
-    QComboBox* AUSGANGSBEREICH = nullptr;
-    Kanalfelder SPANNUNG_OUTMIN{}, SPANNUNG_OUTMAX{}, SKALAOUTMIN{}, SKALAOUTMAX{};
-    Einheitfelder EINHEITOUT{};
-    QComboBox* EINGANGSBEREICH = nullptr;
-    Kanalfelder SPANNUNG_INMIN{}, SPANNUNG_INMAX{}, SKALAINMIN{}, SKALAINMAX{};
-    Einheitfelder EINHEITIN{};
-    QPushButton* STANDARDWERTE = nullptr;
-    QPushButton* HAUPTFENSTER = nullptr;
-    QToolButton* DIREKTHILFE = nullptr;
-    VerbindungsBild* PICTURERING = nullptr;
-    QAction* ladenAktion = nullptr;
-    QAction* speichernAktion = nullptr;
-
     // "Fenster" menu: the chosen window first, then the fields are taken over.
     void FensterWechseln(FensterId ziel) override;
 
   private:
+    using Kanalfelder = std::array<KonfigZahlFeld*, kKanaele>;
+    using Einheitfelder = std::array<KonfigEinheitFeld*, kKanaele>;
+
+    // Controls; each carries its name in the window as object name, by which tests find it.
+    QComboBox* ausgangsbereich_ = nullptr;
+    Kanalfelder spannungOutMin_{}, spannungOutMax_{}, skalaOutMin_{}, skalaOutMax_{};
+    Einheitfelder einheitOut_{};
+    QComboBox* eingangsbereich_ = nullptr;
+    Kanalfelder spannungInMin_{}, spannungInMax_{}, skalaInMin_{}, skalaInMax_{};
+    Einheitfelder einheitIn_{};
+    QPushButton* standardwerte_ = nullptr;
+    QPushButton* hauptfenster_ = nullptr;
+    QToolButton* direkthilfe_ = nullptr;
+    QAction* ladenAktion_ = nullptr;
+    QAction* speichernAktion_ = nullptr;
+
     struct Seitenfelder {
         QComboBox* bereich;
         Kanalfelder* min;
@@ -69,6 +80,8 @@ class KonfigPanel : public Werkzeugfenster {
     };
     Seitenfelder Felder(Seite seite);
     QWidget* SeiteAnlegen(Seite seite, QWidget* eltern);
+    // The range ring on volt: one of the three variants, or a fourth item for another value.
+    static void BereichSetzen(QComboBox* ring, double volt);
     // The fields as a record; false (and a popup, the model unchanged) if a
     // channel cannot be converted.
     bool PruefenOderMelden(KonfigDaten& neu);

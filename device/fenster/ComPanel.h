@@ -35,25 +35,11 @@ class ComPanel : public Werkzeugfenster {
     void ReadIniCompanel(const IniDatei& ini);
     void WriteIniCompanel(IniDatei& ini);
 
-    // Controls, named as in the window, for the shell and the tests.
-    QComboBox* PORT = nullptr;
-    QComboBox* ADRESSE = nullptr;
-    QPushButton* IDLESEN = nullptr;
-    QLineEdit* IDSTRING = nullptr;
-    QPushButton* SCANN = nullptr;
-    std::array<Lampe*, 9> LED{};
-    QLabel* TEXT = nullptr;
-    QPushButton* START = nullptr;
-    QPushButton* STOPP = nullptr;
-    QPushButton* FEHLERABFRAGE = nullptr;
-    std::array<Lampe*, 5> LED_FEHLER{};
-    QPushButton* FEHLERHILFE = nullptr;
-    QCheckBox* PRUEFEN = nullptr; // "Nach dem Schreiben prüfen"
-    QPushButton* STARTSTOPPEINGANGEIN = nullptr;
-    QPushButton* STARTSTOPPEINGANGAUS = nullptr;
-    QToolButton* DIREKTHILFE = nullptr;
-    // Beside the device path: a menu of the serial devices present.
-    QToolButton* PORTWAHL = nullptr;
+    // Life cycle: the functions above.
+    void EinstellungenLesen(const IniDatei& ini) override { ReadIniCompanel(ini); }
+    void EinstellungenSchreiben(IniDatei& ini) override { WriteIniCompanel(ini); }
+    int Initialisieren() override { return CompanelInit(); }
+    int Aufraeumen() override { return CompanelClear(); }
 
     // Control callbacks (commit). Device work is submitted to the service;
     // its result reaches the controls and the indicator later.
@@ -63,17 +49,41 @@ class ComPanel : public Werkzeugfenster {
     void Fehlerabfrage_Callback();
     void StatusbitsHilfe_Callback();
     void StartStoppEingang_Callback(bool startStoppSignal);
-    // Fills PORTWAHL's menu with the devices present (done as it opens).
+    // Fills the menu of "Gerät…" with the devices present (done as it opens).
     void PortwahlFuellen();
-    // Points the COM shown in PORT at pfad; an open link on it is reopened there.
+    // Points the COM shown at pfad; an open link on it is reopened there.
     void PfadWaehlen(const QString& pfad);
 
     bool scanLaeuft() const { return scan_ != nullptr; }
 
-    // PORT, the picture and the link-dependent dimming.
+    // The COM shown, the picture and the link-dependent dimming.
     void LinkAnzeigen(int port, bool getrennt = false) override;
 
   private:
+    // Controls; each carries its name in the window as object name, by which tests find it.
+    QComboBox* port_ = nullptr;
+    QComboBox* adresse_ = nullptr;
+    QPushButton* idLesen_ = nullptr;
+    QLineEdit* idString_ = nullptr;
+    QPushButton* scann_ = nullptr;
+    std::array<Lampe*, 9> led_{};
+    QLabel* text_ = nullptr;
+    QPushButton* start_ = nullptr;
+    QPushButton* stopp_ = nullptr;
+    QPushButton* fehlerabfrage_ = nullptr;
+    std::array<Lampe*, 5> ledFehler_{};
+    QPushButton* fehlerhilfe_ = nullptr;
+    QCheckBox* pruefen_ = nullptr; // "Nach dem Schreiben prüfen"
+    QPushButton* eingang4Ein_ = nullptr;
+    QPushButton* eingang4Aus_ = nullptr;
+    QToolButton* direkthilfe_ = nullptr;
+    // Beside the device path: a menu of the serial devices present.
+    QToolButton* portwahl_ = nullptr;
+
+    void Aufbauen();
+    void Verbinden();
+    // Index of an address in the address ring ('&' is "alle").
+    static int AdresseIndex(char adresse);
     void PortSetzen(int wert);
     void PfadAnzeigen();
     void ScanLampe(char adresse, int code, const std::string& kennung);

@@ -40,7 +40,7 @@ void DirektPanel::BildMenueAnlegen() {
 Bildkopf DirektPanel::BildKopf() const {
     QStringList spuren;
     for (int k = 0; k < kKanaele; ++k)
-        if (STRIPCHART->spurSichtbar(k))
+        if (stripchart_->spurSichtbar(k))
             spuren << QStringLiteral("Eingang %1 (%2)").arg(k + 1).arg(QString::fromUtf8(kFarbnamen[k]));
     const QString legende = spuren.isEmpty()
                                 ? QStringLiteral("Keine Spur gewählt")
@@ -49,9 +49,10 @@ Bildkopf DirektPanel::BildKopf() const {
 }
 
 int DirektPanel::GrafikExportieren() {
-    return GrafikExportierenMitDialog(BildKopf(), [this](QPainter& p, QSize g, double) { STRIPCHART->Zeichnen(p, g); });
+    return GrafikExportierenMitDialog(BildKopf(),
+                                      [this](QPainter& p, QSize g, double) { stripchart_->Zeichnen(p, g); });
 }
 
 int DirektPanel::GrafikDrucken() {
-    return GrafikDruckenMitDialog(BildKopf(), [this](QPainter& p, QSize g, double) { STRIPCHART->Zeichnen(p, g); });
+    return GrafikDruckenMitDialog(BildKopf(), [this](QPainter& p, QSize g, double) { stripchart_->Zeichnen(p, g); });
 }

@@ -33,26 +33,18 @@ class DirektPanel : public Werkzeugfenster {
     int AbbruchWeilDirektpanelNichtGespeichert();
     void ReadIniDirektpanel(const IniDatei& ini);
     void WriteIniDirektpanel(IniDatei& ini);
-    void Direktpanel_SkaliereElemente();
 
-    // Controls, named as in the window, for the tests.
-    std::array<Drehknopf*, kKanaele> AUSGANG{};
-    std::array<Zahlfeld*, kKanaele> BEGRENZUNG{};
-    QPushButton* AUSGAENGEAUFNULL = nullptr;
-    std::array<Zeigerinstrument*, kKanaele> EINGANG{};
-    std::array<Zahlfeld*, kKanaele> MIN{};
-    std::array<Zahlfeld*, kKanaele> MAX{};
-    QPushButton* MINMAXRESET = nullptr;
-    QPushButton* ABFRAGEN = nullptr;
-    Zahlfeld* ABTASTZEIT = nullptr;
-    QTimer* TIMER = nullptr;
-    std::array<QCheckBox*, kKanaele> PLOT{};
-    Streifenschreiber* STRIPCHART = nullptr;
-    Zahlfeld* ZOOMX = nullptr;
-    Zahlfeld* ZOOMY = nullptr;
-    QPushButton* DATEISPEICHERN = nullptr;
-    Lampe* DATEISPEICHERNLED = nullptr;
-    QToolButton* DIREKTHILFE = nullptr;
+    // Life cycle: the functions above.
+    void EinstellungenLesen(const IniDatei& ini) override { ReadIniDirektpanel(ini); }
+    void EinstellungenSchreiben(IniDatei& ini) override { WriteIniDirektpanel(ini); }
+    int Initialisieren() override { return DirektpanelInit(); }
+    int Aufraeumen() override { return DirektpanelClear(); }
+    // A log is written as it goes, so nothing here can hold the end up.
+    int AbbruchWeilNichtGespeichert() override {
+        AbbruchWeilDirektpanelNichtGespeichert();
+        return 0;
+    }
+    void Direktpanel_SkaliereElemente();
 
     // Callbacks (commit, or every change for the knobs).
     void Ausgang_Callback(int kanal);
@@ -83,6 +75,25 @@ class DirektPanel : public Werkzeugfenster {
     void FensterWechseln(FensterId ziel) override;
 
   private:
+    // Controls; each carries its name in the window as object name, by which tests find it.
+    std::array<Drehknopf*, kKanaele> ausgang_{};
+    std::array<Zahlfeld*, kKanaele> begrenzung_{};
+    QPushButton* ausgaengeAufNull_ = nullptr;
+    std::array<Zeigerinstrument*, kKanaele> eingang_{};
+    std::array<Zahlfeld*, kKanaele> min_{};
+    std::array<Zahlfeld*, kKanaele> max_{};
+    QPushButton* minMaxReset_ = nullptr;
+    QPushButton* abfragen_ = nullptr;
+    Zahlfeld* abtastzeit_ = nullptr;
+    QTimer* timer_ = nullptr;
+    std::array<QCheckBox*, kKanaele> plot_{};
+    Streifenschreiber* stripchart_ = nullptr;
+    Zahlfeld* zoomX_ = nullptr;
+    Zahlfeld* zoomY_ = nullptr;
+    QPushButton* dateiSpeichern_ = nullptr;
+    Lampe* dateiSpeichernLed_ = nullptr;
+    QToolButton* direkthilfe_ = nullptr;
+
     void Aufbauen();
     void BildMenueAnlegen();
     Bildkopf BildKopf() const;

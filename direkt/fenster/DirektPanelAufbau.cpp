@@ -119,24 +119,24 @@ void DirektPanel::Aufbauen() {
     aRaster->setVerticalSpacing(2);
     for (int k = 0; k < kKanaele; ++k) {
         aRaster->addWidget(Kanaltitel(QString("Ausgang %1").arg(k + 1), ausgaenge), 0, k);
-        AUSGANG[k] = new Drehknopf(ausgaenge);
-        AUSGANG[k]->setObjectName(QString("AUSGANG%1").arg(k + 1));
+        ausgang_[k] = new Drehknopf(ausgaenge);
+        ausgang_[k]->setObjectName(QString("AUSGANG%1").arg(k + 1));
         // Big enough to be turned with the mouse at the smallest window size.
-        AUSGANG[k]->rad()->setMinimumSize(72, 72);
-        aRaster->addWidget(AUSGANG[k], 1, k);
+        ausgang_[k]->rad()->setMinimumSize(72, 72);
+        aRaster->addWidget(ausgang_[k], 1, k);
         auto* grenze = new QHBoxLayout;
-        BEGRENZUNG[k] = Eingabefeld(ausgaenge, QString("BEGRENZUNG%1").arg(k + 1), 3, 10.0);
-        BEGRENZUNG[k]->setBegrenzen(true); // any finite limit is taken as typed
+        begrenzung_[k] = Eingabefeld(ausgaenge, QString("BEGRENZUNG%1").arg(k + 1), 3, 10.0);
+        begrenzung_[k]->setBegrenzen(true); // any finite limit is taken as typed
         grenze->addWidget(new QLabel("Begrenzung", ausgaenge));
-        grenze->addWidget(BEGRENZUNG[k], 1);
+        grenze->addWidget(begrenzung_[k], 1);
         aRaster->addLayout(grenze, 2, k);
         aRaster->setColumnStretch(k, 1);
     }
     aRaster->setRowStretch(1, 1);
-    AUSGAENGEAUFNULL = new QPushButton("Ausgänge\nauf Null (ESC)", ausgaenge);
-    AUSGAENGEAUFNULL->setObjectName("AUSGAENGEAUFNULL");
-    AUSGAENGEAUFNULL->setMinimumSize(130, 60);
-    aRaster->addWidget(AUSGAENGEAUFNULL, 0, kKanaele, 3, 1, Qt::AlignCenter);
+    ausgaengeAufNull_ = new QPushButton("Ausgänge\nauf Null (ESC)", ausgaenge);
+    ausgaengeAufNull_->setObjectName("AUSGAENGEAUFNULL");
+    ausgaengeAufNull_->setMinimumSize(130, 60);
+    aRaster->addWidget(ausgaengeAufNull_, 0, kKanaele, 3, 1, Qt::AlignCenter);
     ausgaenge->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Expanding);
     spalte->addWidget(ausgaenge, 6);
 
@@ -146,37 +146,37 @@ void DirektPanel::Aufbauen() {
     eRaster->setVerticalSpacing(2);
     for (int k = 0; k < kKanaele; ++k) {
         eRaster->addWidget(Kanaltitel(QString("Eingang %1").arg(k + 1), eingaenge), 0, k);
-        EINGANG[k] = new Zeigerinstrument(eingaenge);
-        EINGANG[k]->setObjectName(QString("EINGANG%1").arg(k + 1));
-        eRaster->addWidget(EINGANG[k], 1, k);
+        eingang_[k] = new Zeigerinstrument(eingaenge);
+        eingang_[k]->setObjectName(QString("EINGANG%1").arg(k + 1));
+        eRaster->addWidget(eingang_[k], 1, k);
         auto* extreme = new QHBoxLayout;
-        MIN[k] = Anzeigefeld(eingaenge, QString("MIN%1").arg(k + 1));
-        MAX[k] = Anzeigefeld(eingaenge, QString("MAX%1").arg(k + 1));
+        min_[k] = Anzeigefeld(eingaenge, QString("MIN%1").arg(k + 1));
+        max_[k] = Anzeigefeld(eingaenge, QString("MAX%1").arg(k + 1));
         extreme->addWidget(new QLabel("min", eingaenge));
-        extreme->addWidget(MIN[k], 1);
+        extreme->addWidget(min_[k], 1);
         extreme->addWidget(new QLabel("max", eingaenge));
-        extreme->addWidget(MAX[k], 1);
+        extreme->addWidget(max_[k], 1);
         eRaster->addLayout(extreme, 2, k);
         eRaster->setColumnStretch(k, 1);
     }
     eRaster->setRowStretch(1, 1);
     auto* abfrage = new QVBoxLayout;
-    ABFRAGEN = new QPushButton(eingaenge);
-    ABFRAGEN->setObjectName("ABFRAGEN");
-    ABFRAGEN->setCheckable(true);
-    ABFRAGEN->setMinimumSize(130, 40);
-    MINMAXRESET = new QPushButton("min/max Reset", eingaenge);
-    MINMAXRESET->setObjectName("MINMAXRESET");
-    ABTASTZEIT = Eingabefeld(eingaenge, "ABTASTZEIT", 2, 1.0);
-    ABTASTZEIT->setSchrittweite(0.1);
+    abfragen_ = new QPushButton(eingaenge);
+    abfragen_->setObjectName("ABFRAGEN");
+    abfragen_->setCheckable(true);
+    abfragen_->setMinimumSize(130, 40);
+    minMaxReset_ = new QPushButton("min/max Reset", eingaenge);
+    minMaxReset_->setObjectName("MINMAXRESET");
+    abtastzeit_ = Eingabefeld(eingaenge, "ABTASTZEIT", 2, 1.0);
+    abtastzeit_->setSchrittweite(0.1);
     auto* zeitZeile = new QHBoxLayout;
     zeitZeile->addWidget(new QLabel("Abtast-\nzeit [s]", eingaenge));
-    zeitZeile->addWidget(ABTASTZEIT, 1);
+    zeitZeile->addWidget(abtastzeit_, 1);
     abfrage->addStretch();
-    abfrage->addWidget(ABFRAGEN);
+    abfrage->addWidget(abfragen_);
     abfrage->addLayout(zeitZeile);
     abfrage->addSpacing(10);
-    abfrage->addWidget(MINMAXRESET);
+    abfrage->addWidget(minMaxReset_);
     abfrage->addStretch();
     eRaster->addLayout(abfrage, 0, kKanaele, 3, 1);
     eingaenge->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Expanding);
@@ -185,35 +185,35 @@ void DirektPanel::Aufbauen() {
     // Chart with its trace and zoom controls and the log switch.
     auto* diagramm = new QGroupBox("Diagramm", zentral);
     auto* dReihe = new QHBoxLayout(diagramm);
-    STRIPCHART = new Streifenschreiber(diagramm);
-    STRIPCHART->setObjectName("STRIPCHART");
-    STRIPCHART->setYBereich(0.0, 100.0);
-    dReihe->addWidget(STRIPCHART, 1);
+    stripchart_ = new Streifenschreiber(diagramm);
+    stripchart_->setObjectName("STRIPCHART");
+    stripchart_->setYBereich(0.0, 100.0);
+    dReihe->addWidget(stripchart_, 1);
     auto* wahl = new QGridLayout;
     wahl->setVerticalSpacing(3);
     for (int k = 0; k < kKanaele; ++k) {
-        PLOT[k] = new QCheckBox(QString("Eingang %1").arg(k + 1), diagramm);
-        PLOT[k]->setObjectName(QString("PLOT%1").arg(k + 1));
-        PLOT[k]->setChecked(true);
-        PLOT[k]->setStyleSheet(QString("QCheckBox { color: %1; }").arg(Streifenschreiber::Spurfarbe(k).name()));
-        wahl->addWidget(PLOT[k], k / 2, k % 2);
+        plot_[k] = new QCheckBox(QString("Eingang %1").arg(k + 1), diagramm);
+        plot_[k]->setObjectName(QString("PLOT%1").arg(k + 1));
+        plot_[k]->setChecked(true);
+        plot_[k]->setStyleSheet(QString("QCheckBox { color: %1; }").arg(Streifenschreiber::Spurfarbe(k).name()));
+        wahl->addWidget(plot_[k], k / 2, k % 2);
     }
-    ZOOMX = Eingabefeld(diagramm, "ZOOMX", 0, 10);
-    ZOOMX->setSchrittweite(1);
-    ZOOMY = Eingabefeld(diagramm, "ZOOMY", 0, 100);
-    ZOOMY->setSchrittweite(1);
+    zoomX_ = Eingabefeld(diagramm, "ZOOMX", 0, 10);
+    zoomX_->setSchrittweite(1);
+    zoomY_ = Eingabefeld(diagramm, "ZOOMY", 0, 100);
+    zoomY_->setSchrittweite(1);
     wahl->addWidget(new QLabel("Zoom\n(X-Max)", diagramm), 2, 0);
-    wahl->addWidget(ZOOMX, 2, 1);
+    wahl->addWidget(zoomX_, 2, 1);
     wahl->addWidget(new QLabel("Zoom\n(Y-Max)", diagramm), 3, 0);
-    wahl->addWidget(ZOOMY, 3, 1);
-    DATEISPEICHERN = new QPushButton("Speichern\nin Datei", diagramm);
-    DATEISPEICHERN->setObjectName("DATEISPEICHERN");
-    DATEISPEICHERN->setCheckable(true);
-    DATEISPEICHERNLED = new Lampe(diagramm);
-    DATEISPEICHERNLED->setObjectName("DATEISPEICHERNLED");
-    DATEISPEICHERNLED->setFarbe(Lampe::Gruen);
-    wahl->addWidget(DATEISPEICHERN, 4, 0);
-    wahl->addWidget(DATEISPEICHERNLED, 4, 1, Qt::AlignCenter);
+    wahl->addWidget(zoomY_, 3, 1);
+    dateiSpeichern_ = new QPushButton("Speichern\nin Datei", diagramm);
+    dateiSpeichern_->setObjectName("DATEISPEICHERN");
+    dateiSpeichern_->setCheckable(true);
+    dateiSpeichernLed_ = new Lampe(diagramm);
+    dateiSpeichernLed_->setObjectName("DATEISPEICHERNLED");
+    dateiSpeichernLed_->setFarbe(Lampe::Gruen);
+    wahl->addWidget(dateiSpeichern_, 4, 0);
+    wahl->addWidget(dateiSpeichernLed_, 4, 1, Qt::AlignCenter);
     wahl->setRowStretch(5, 1);
     dReihe->addLayout(wahl);
     spalte->addWidget(diagramm, 5);
@@ -221,63 +221,63 @@ void DirektPanel::Aufbauen() {
     auto* unten = new QHBoxLayout;
     unten->addWidget(FehleranzeigeAnlegen(), 1);
     unten->addWidget(VerbindungsBildAnlegen());
-    DIREKTHILFE = DirekthilfeKnopf();
+    direkthilfe_ = DirekthilfeKnopf();
     unten->addWidget(ZurueckKnopf("Zurück zum &Hauptfenster"));
-    unten->addWidget(DIREKTHILFE);
+    unten->addWidget(direkthilfe_);
     spalte->addLayout(unten);
     InhaltSetzen(zentral);
 
-    TIMER = new QTimer(this);
-    TIMER->setObjectName("TIMER");
-    TIMER->setInterval(1000);
+    timer_ = new QTimer(this);
+    timer_->setObjectName("TIMER");
+    timer_->setInterval(1000);
 }
 
 void DirektPanel::HilfetexteSetzen() {
     for (int k = 0; k < kKanaele; ++k) {
-        HilfetextSetzen(AUSGANG[k], Q(hilfe::AUSGANG));
-        HilfetextSetzen(BEGRENZUNG[k], Q(hilfe::BEGRENZUNG));
-        HilfetextSetzen(EINGANG[k], Q(hilfe::EINGANG));
-        HilfetextSetzen(MIN[k], Q(hilfe::MIN));
-        HilfetextSetzen(MAX[k], Q(hilfe::MAX));
-        HilfetextSetzen(PLOT[k], Q(hilfe::PLOT));
+        HilfetextSetzen(ausgang_[k], Q(hilfe::AUSGANG));
+        HilfetextSetzen(begrenzung_[k], Q(hilfe::BEGRENZUNG));
+        HilfetextSetzen(eingang_[k], Q(hilfe::EINGANG));
+        HilfetextSetzen(min_[k], Q(hilfe::MIN));
+        HilfetextSetzen(max_[k], Q(hilfe::MAX));
+        HilfetextSetzen(plot_[k], Q(hilfe::PLOT));
     }
-    HilfetextSetzen(AUSGAENGEAUFNULL, Q(hilfe::AUSGAENGEAUFNULL));
-    HilfetextSetzen(MINMAXRESET, Q(hilfe::MINMAXRESET));
-    HilfetextSetzen(ABFRAGEN, Q(hilfe::ABFRAGEN));
-    HilfetextSetzen(ABTASTZEIT, Q(hilfe::ABTASTZEIT));
-    HilfetextSetzen(STRIPCHART, Q(hilfe::STRIPCHART));
-    HilfetextSetzen(ZOOMX, Q(hilfe::ZOOMX));
-    HilfetextSetzen(ZOOMY, Q(hilfe::ZOOMY));
-    HilfetextSetzen(DATEISPEICHERN, Q(hilfe::DATEISPEICHERN));
-    HilfetextSetzen(DATEISPEICHERNLED, Q(hilfe::DATEISPEICHERNLED));
+    HilfetextSetzen(ausgaengeAufNull_, Q(hilfe::AUSGAENGEAUFNULL));
+    HilfetextSetzen(minMaxReset_, Q(hilfe::MINMAXRESET));
+    HilfetextSetzen(abfragen_, Q(hilfe::ABFRAGEN));
+    HilfetextSetzen(abtastzeit_, Q(hilfe::ABTASTZEIT));
+    HilfetextSetzen(stripchart_, Q(hilfe::STRIPCHART));
+    HilfetextSetzen(zoomX_, Q(hilfe::ZOOMX));
+    HilfetextSetzen(zoomY_, Q(hilfe::ZOOMY));
+    HilfetextSetzen(dateiSpeichern_, Q(hilfe::DATEISPEICHERN));
+    HilfetextSetzen(dateiSpeichernLed_, Q(hilfe::DATEISPEICHERNLED));
 }
 
 void DirektPanel::Verbinden() {
     for (int k = 0; k < kKanaele; ++k) {
-        connect(AUSGANG[k], &Drehknopf::wertGeaendert, this, [this, k] { Ausgang_Callback(k); });
-        connect(PLOT[k], &QCheckBox::clicked, this, [this, k] { Traceauswahl_Callback(k); });
+        connect(ausgang_[k], &Drehknopf::wertGeaendert, this, [this, k] { Ausgang_Callback(k); });
+        connect(plot_[k], &QCheckBox::clicked, this, [this, k] { Traceauswahl_Callback(k); });
     }
-    connect(AUSGAENGEAUFNULL, &QPushButton::clicked, this, [this] { AusgaengeAufNull_Callback(); });
+    connect(ausgaengeAufNull_, &QPushButton::clicked, this, [this] { AusgaengeAufNull_Callback(); });
     // Escape belongs to this window only while it is shown (the shortcut's
     // window context ends with its visibility).
     auto* esc = new QShortcut(QKeySequence(Qt::Key_Escape), this);
     esc->setContext(Qt::WindowShortcut);
     connect(esc, &QShortcut::activated, this, [this] { AusgaengeAufNull_Callback(); });
-    connect(ABFRAGEN, &QPushButton::clicked, this, [this] { Abfragen_Callback(); });
-    connect(ABFRAGEN, &QPushButton::toggled, this, [this](bool an) { AbfragenAnzeigen(an); });
-    connect(MINMAXRESET, &QPushButton::clicked, this, [this] { MinMaxReset_Callback(); });
+    connect(abfragen_, &QPushButton::clicked, this, [this] { Abfragen_Callback(); });
+    connect(abfragen_, &QPushButton::toggled, this, [this](bool an) { AbfragenAnzeigen(an); });
+    connect(minMaxReset_, &QPushButton::clicked, this, [this] { MinMaxReset_Callback(); });
     // The window's rule decides the value in force, and the field shows it.
-    connect(ABTASTZEIT, &Zahlfeld::eingegeben, this, [this](double getippt) { Abtastzeit_Callback(getippt); });
-    connect(ZOOMX, &Zahlfeld::eingegeben, this, [this](double getippt) {
-        ZOOMX->setWert(getippt);
+    connect(abtastzeit_, &Zahlfeld::eingegeben, this, [this](double getippt) { Abtastzeit_Callback(getippt); });
+    connect(zoomX_, &Zahlfeld::eingegeben, this, [this](double getippt) {
+        zoomX_->setWert(getippt);
         DirektZoom_Callback();
     });
-    connect(ZOOMY, &Zahlfeld::eingegeben, this, [this](double getippt) {
-        ZOOMY->setWert(getippt);
+    connect(zoomY_, &Zahlfeld::eingegeben, this, [this](double getippt) {
+        zoomY_->setWert(getippt);
         DirektZoom_Callback();
     });
-    connect(TIMER, &QTimer::timeout, this, [this] { DirektTimer_Callback(); });
+    connect(timer_, &QTimer::timeout, this, [this] { DirektTimer_Callback(); });
     connect(&konfig_, &KonfigModell::uebernommen, this, [this] { Direktpanel_SkaliereElemente(); });
 }
 
-void DirektPanel::AbfragenAnzeigen(bool an) { ABFRAGEN->setText(an ? Q("Abfragen beenden") : Q("Eingänge abfragen")); }
+void DirektPanel::AbfragenAnzeigen(bool an) { abfragen_->setText(an ? Q("Abfragen beenden") : Q("Eingänge abfragen")); }

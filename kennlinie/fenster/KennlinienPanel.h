@@ -51,6 +51,15 @@ class KennlinienPanel : public Kurvenfenster {
     int AbbruchWeilKennlinieNichtGespeichert();
     void ReadIniKennlinienpanel(const IniDatei& ini);
     void WriteIniKennlinienpanel(IniDatei& ini);
+
+    // Life cycle (KennlinienLebenszyklus.cpp): the functions above and "laden" for .dle files.
+    void EinstellungenLesen(const IniDatei& ini) override;
+    void EinstellungenSchreiben(IniDatei& ini) override;
+    int Initialisieren() override;
+    int Aufraeumen() override;
+    int AbbruchWeilNichtGespeichert() override;
+    QStringList DateiEndungen() const override;
+    int DateiOeffnen(const QString& pfad) override;
     // The configuration in force changed: axes, Y zoom, fields and the fixed
     // value of output 2 follow.
     void Kennlinienpanel_SkaliereYAchse();

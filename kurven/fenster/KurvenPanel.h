@@ -74,6 +74,16 @@ class KurvenPanel : public Kurvenfenster {
     int AbbruchWeilKurvenNichtGespeichert();
     void ReadIniKurvenpanel(const IniDatei& ini);
     void WriteIniKurvenpanel(IniDatei& ini);
+
+    // Life cycle (KurvenLebenszyklus.cpp): the functions above and "laden" for .dlr files.
+    void EinstellungenLesen(const IniDatei& ini) override;
+    void EinstellungenSchreiben(IniDatei& ini) override;
+    int Initialisieren() override;
+    int Aufraeumen() override;
+    int AbbruchWeilNichtGespeichert() override;
+    QStringList DateiEndungen() const override;
+    int DateiOeffnen(const QString& pfad) override;
+
     // "Kurven laden"; with a path (from the command line) the file dialog is skipped. 0 or an error code.
     int KurvenLadenMenue(const QString& pfad = {});
     // "Grafik exportieren…" and "Drucken…" (KurvenBildExport.cpp).

@@ -1,6 +1,7 @@
 // Views that follow what changed: the whole curve after an import, the
 // coordinate display after a change of curve, the buttons that need a box
 // while no port is open, and the help of the first control clicked in help mode.
+#include "Bedienelemente.h"
 #include "FensterUmgebung.h"
 
 #include "config/KonfigUmrechnung.h"
@@ -87,8 +88,9 @@ TEST_F(Ansichten, StoppUndAnalogeingangNurBeiOffenemPort) {
     ASSERT_TRUE(box.bereit());
     ZeigeChildpanel(FensterId::Com);
     const auto benutzbar = [] {
-        return std::vector<bool>{Com()->START->isEnabled(), Com()->STOPP->isEnabled(),
-                                 Com()->STARTSTOPPEINGANGEIN->isEnabled(), Com()->STARTSTOPPEINGANGAUS->isEnabled()};
+        return std::vector<bool>{Elemente(Com()).START->isEnabled(), Elemente(Com()).STOPP->isEnabled(),
+                                 Elemente(Com()).STARTSTOPPEINGANGEIN->isEnabled(),
+                                 Elemente(Com()).STARTSTOPPEINGANGAUS->isEnabled()};
     };
     EXPECT_EQ(benutzbar(), std::vector<bool>(4, false));
     Dienst().Oeffnen(box.port);

@@ -4,6 +4,7 @@
 // The curve headers come first: FensterUmgebung's Kennlinie() hides the type's name.
 #include "kennlinie/KennlinieSlot.h"
 
+#include "Bedienelemente.h"
 #include "FensterUmgebung.h"
 #include "KennlinienZugriff.h"
 
@@ -154,7 +155,7 @@ TEST_F(Rueckgaengig, KennlinienreglerJedesZahlfeld) {
 TEST_F(Rueckgaengig, FeldOhneFensterundoAendertNichts) {
     // A window without undo: the keys do nothing in the field.
     ZeigeChildpanel(FensterId::Direkt);
-    Zahlfeld* f = Direkt()->BEGRENZUNG[0];
+    Zahlfeld* f = Elemente(Direkt()).BEGRENZUNG[0];
     Eingeben(f, "1.5");
     const double fest = f->wert();
     const QString gezeigt = f->text();

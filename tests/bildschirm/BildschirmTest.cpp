@@ -38,8 +38,7 @@ TEST(Bildschirm, KeinFensterGroesserAlsDieVerfuegbareFlaeche) {
 
     // Enlarged past the screen: the proportion rule stops at its edge.
     Haupt()->resize(3000, 900);
-    QTest::qWait(20);
-    EXPECT_TRUE(Passt(Haupt())) << Haupt()->width() << "x" << Haupt()->height();
+    EXPECT_TRUE(QTest::qWaitFor([] { return Passt(Haupt()); })) << Haupt()->width() << "x" << Haupt()->height();
 
     // The main window's buttons and every tool window scroll instead of being cut off.
     auto pruefen = [](QWidget* fenster, const char* name) {

@@ -17,28 +17,28 @@ class BildschirmUmgebung : public ::testing::Environment {
     void SetUp() override {
         for (const char* v : {"LC_ALL", "LC_MESSAGES", "LC_NUMERIC", "LC_TIME", "LANGUAGE"}) ::unsetenv(v);
         ::setenv("LANG", "C", 1);
-        m_bildschirm.setFileName(QString("/tmp/dlm7test-klein-%1.json").arg(::getpid()));
-        ASSERT_TRUE(m_bildschirm.open(QIODevice::WriteOnly));
-        m_bildschirm.write(R"({"screens": [{"name": "klein", "width": 1280, "height": 800}]})");
-        m_bildschirm.close();
-        qputenv("QT_QPA_PLATFORM", "offscreen:configfile=" + m_bildschirm.fileName().toLocal8Bit());
+        bildschirm_.setFileName(QString("/tmp/dlm7test-klein-%1.json").arg(::getpid()));
+        ASSERT_TRUE(bildschirm_.open(QIODevice::WriteOnly));
+        bildschirm_.write(R"({"screens": [{"name": "klein", "width": 1280, "height": 800}]})");
+        bildschirm_.close();
+        qputenv("QT_QPA_PLATFORM", "offscreen:configfile=" + bildschirm_.fileName().toLocal8Bit());
         qputenv("QT_SCALE_FACTOR", "2");
         const std::string cGebiet = SpracheVorbereiten();
-        m_app = new QApplication(m_argc, m_argv);
-        SpracheEinrichten(*m_app, cGebiet);
-        m_bildschirm.remove();
+        app_ = new QApplication(argc_, argv_);
+        SpracheEinrichten(*app_, cGebiet);
+        bildschirm_.remove();
     }
     void TearDown() override {
-        delete m_app;
-        m_app = nullptr;
+        delete app_;
+        app_ = nullptr;
     }
 
   private:
-    int m_argc = 1;
-    char m_name[16] = "dlm7test";
-    char* m_argv[2] = {m_name, nullptr};
-    QApplication* m_app = nullptr;
-    QFile m_bildschirm;
+    int argc_ = 1;
+    char name_[16] = "dlm7test";
+    char* argv_[2] = {name_, nullptr};
+    QApplication* app_ = nullptr;
+    QFile bildschirm_;
 };
 
 const auto* const umgebung = ::testing::AddGlobalTestEnvironment(new BildschirmUmgebung);

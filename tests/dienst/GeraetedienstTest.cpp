@@ -1,5 +1,6 @@
 // The device service against the simulator: cancel between blocks, order of
 // operations from several windows, and the link state every window shows.
+#include "Bedienelemente.h"
 #include "FensterUmgebung.h"
 
 #include "device/Blocktransfer.h"
@@ -78,11 +79,11 @@ TEST_F(Dienstfenster, AbgebrochenesSchreibenSendetNachDemAbbruchNichtsMehr) {
 TEST_F(Dienstfenster, ZweiFensterVerschraenkenIhreRahmenNie) {
     // A long write, then the zero button of the direct I/O window and a scan
     // of the connection window while it is still on the line.
-    QAVKSV5_Timeout(box.port, 0.05); // eight silent addresses in the scan
+    EmpfangsZeitlimitSetzen(0.05); // eight silent addresses in the scan
     int ergebnis = 1;
     Schreiben(ergebnis);
     ZeigeChildpanel(FensterId::Direkt);
-    Direkt()->AUSGAENGEAUFNULL->click();
+    Elemente(Direkt()).AUSGAENGEAUFNULL->click();
     Com()->Scann_Callback();
     Warten();
     ASSERT_EQ(ergebnis, 0);
@@ -105,18 +106,18 @@ TEST_F(Dienstfenster, JedesFensterZeigtDenLinkUndDenFehlerDesDienstes) {
         return w;
     };
     EXPECT_EQ(bilder(), std::vector<int>(6, box.port));
-    EXPECT_EQ(Com()->PORT->currentData().toInt(), box.port);
+    EXPECT_EQ(Elemente(Com()).PORT->currentData().toInt(), box.port);
 
     // The picture toggles through the service: closed, then the last port again.
     Kurven()->verbindungsBild()->geklickt();
     Warten();
     EXPECT_EQ(bilder(), std::vector<int>(6, -1));
-    EXPECT_EQ(Com()->PORT->currentData().toInt(), -1);
-    EXPECT_FALSE(Com()->START->isEnabled());
+    EXPECT_EQ(Elemente(Com()).PORT->currentData().toInt(), -1);
+    EXPECT_FALSE(Elemente(Com()).START->isEnabled());
     Haupt()->verbindungsBild()->geklickt();
     Warten();
     EXPECT_EQ(bilder(), std::vector<int>(6, box.port));
-    EXPECT_TRUE(Com()->START->isEnabled());
+    EXPECT_TRUE(Elemente(Com()).START->isEnabled());
 
     // A device failure reaches the four indicators.
     box.sim.KabelGezogen(true);
@@ -169,6 +170,43 @@ TEST_F(Dienstfenster, ErgebnisFuerEinGeschlossenesFensterGehtVerloren) {
     Warten();
     EXPECT_FALSE(gerufen);
     EXPECT_FALSE(Dienst().beschaeftigt());
+}
+
+// Each service has its own port table: another one (a test's, the screenshot
+// tool's) can neither use nor close the port the first has open.
+TEST(Porttabelle, ZweiDiensteHabenGetrenntePorttabellen) {
+    SimUmgebung box(8);
+    ASSERT_TRUE(box.bereit()) << box.fehler;
+    Geraetedienst erster, zweiter;
+    erster.Oeffnen(box.port);
+    ASSERT_TRUE(erster.Abwarten());
+    ASSERT_EQ(erster.offenerPort(), box.port);
+    const auto kennungLesen = [](Geraetedienst& dienst, int port) {
+        int ergebnis = 1;
+        dienst.Ausfuehren(
+            nullptr,
+            [port](Auftrag&) {
+                std::string kennung;
+                return QAVKSV5_IDLesen(port, '1', kennung);
+            },
+            [&ergebnis](int r) { ergebnis = r; });
+        EXPECT_TRUE(dienst.Abwarten());
+        return ergebnis;
+    };
+    const auto schliessen = [](Geraetedienst& dienst, int port) {
+        int ergebnis = 1;
+        dienst.Ausfuehren(
+            nullptr, [port](Auftrag&) { return QAVKSV5_Close(port); }, [&ergebnis](int r) { ergebnis = r; });
+        EXPECT_TRUE(dienst.Abwarten());
+        return ergebnis;
+    };
+
+    EXPECT_EQ(kennungLesen(zweiter, box.port), QavFehler::Flush_Empfang);
+    EXPECT_EQ(schliessen(zweiter, box.port), QavFehler::Close);
+    std::string kennung;
+    EXPECT_EQ(QAVKSV5_IDLesen(box.port, '1', kennung), QavFehler::Flush_Empfang) << "the test thread's own table";
+    EXPECT_EQ(kennungLesen(erster, box.port), 0);
+    EXPECT_EQ(box.sim.Anfragen().size(), 1u);
 }
 
 } // namespace

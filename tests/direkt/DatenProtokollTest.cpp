@@ -66,9 +66,9 @@ struct DatenProtokollTest : ::testing::Test {
 TEST_F(DatenProtokollTest, StandardkonfigurationErgibtDasFormatZeileFuerZeile) {
     DatenProtokoll log(&uhr);
     ASSERT_EQ(log.Oeffnen(datei.string(), k), 0);
-    z.sgEingangProzent = {12.5, 0.0, 100.0, 33.333333};
-    z.sgAusgangProzent = {50.0, 0.0, 0.0, 99.99};
-    z.sgEingang4Verfuegbar = true;
+    z.eingangProzent = {12.5, 0.0, 100.0, 33.333333};
+    z.ausgangProzent = {50.0, 0.0, 0.0, 99.99};
+    z.eingang4Verfuegbar = true;
     ASSERT_EQ(log.ZeileSchreiben(k, z), 0);
     ASSERT_EQ(log.Text("Datenerfassung beendet\n"), 0);
     log.Schliessen();
@@ -90,8 +90,8 @@ TEST_F(DatenProtokollTest, NachkommastellenUndEinheitenInWindows1252) {
     ASSERT_TRUE(EinheitTextSetzen(k, Seite::Eingang, 0, "°C"));
     DatenProtokoll log(&uhr);
     ASSERT_EQ(log.Oeffnen(datei.string(), k), 0);
-    z.sgEingangProzent = {50.0, 25.0, 0.0, 0.0};
-    z.sgAusgangProzent = {0.0, 0.0, 12.34, 0.0};
+    z.eingangProzent = {50.0, 25.0, 0.0, 0.0};
+    z.ausgangProzent = {0.0, 0.0, 12.34, 0.0};
     ASSERT_EQ(log.ZeileSchreiben(k, z), 0);
     ASSERT_EQ(log.Text("Fehler - Datenübertragung abgebrochen\n"), 0);
     log.Schliessen();
@@ -116,7 +116,7 @@ TEST_F(DatenProtokollTest, UngueltigerKanalWirdAlsFehlendGeschrieben) {
     SkalierungSetzen(k, Seite::Ausgang, 1, {2, 2, 0, 10});
     DatenProtokoll log(&uhr);
     ASSERT_EQ(log.Oeffnen(datei.string(), k), 0);
-    z.sgEingang4Verfuegbar = true;
+    z.eingang4Verfuegbar = true;
     ASSERT_EQ(log.ZeileSchreiben(k, z), 0);
     log.Schliessen();
     EXPECT_NE(Inhalt(datei).find("\t0.000\t-----\t0.000\t0.000\r\n"), std::string::npos);

@@ -50,20 +50,20 @@ TEST(DirektKanaele, MinMaxNimmtNachResetDieNaechsteMessung) {
     const KonfigDaten k = KonfigStandardwerte();
     DirektZustand z;
     for (int i = 0; i < 4; ++i) EingangVerarbeiten(z, k, i, 3.0);
-    EXPECT_DOUBLE_EQ(z.sgEingangMinVolt[2], 3.0);
-    EXPECT_DOUBLE_EQ(z.sgEingangMaxVolt[2], 3.0);
+    EXPECT_DOUBLE_EQ(z.eingangMinVolt[2], 3.0);
+    EXPECT_DOUBLE_EQ(z.eingangMaxVolt[2], 3.0);
     Messung m = EingangVerarbeiten(z, k, 0, 5.0);
     EXPECT_TRUE(m.neuesMaximum);
     EXPECT_FALSE(m.neuesMinimum);
-    EXPECT_DOUBLE_EQ(z.sgEingangMinVolt[0], 3.0);
-    z.sgMinMaxReset = true;
+    EXPECT_DOUBLE_EQ(z.eingangMinVolt[0], 3.0);
+    z.minMaxReset = true;
     m = EingangVerarbeiten(z, k, 0, 4.0);
     EXPECT_TRUE(m.neuesMaximum && m.neuesMinimum);
     EXPECT_DOUBLE_EQ(m.phys, 4.0);
-    EXPECT_DOUBLE_EQ(z.sgEingangProzent[0], 40.0);
+    EXPECT_DOUBLE_EQ(z.eingangProzent[0], 40.0);
     // The reset covered every input, not only the one read first.
     EXPECT_TRUE(EingangVerarbeiten(z, k, 3, 4.5).neuesMinimum);
-    EXPECT_FALSE(z.sgMinMaxReset);
+    EXPECT_FALSE(z.minMaxReset);
 }
 
 TEST(DirektKanaele, ZahlenZoomUndStellen) {

@@ -1,4 +1,5 @@
 // The log of a short run against the simulated box, line by line.
+#include "Bedienelemente.h"
 #include "DirektUmgebung.h"
 
 #include "uisupport/Drehknopf.h"
@@ -12,7 +13,7 @@ TEST_F(DirektFenster, ProtokollEinesKurzenLaufs) {
     s->sim.EingangSignal(2, SimSignal{SimSignal::Form::Konstant, 10.0, 0.0, 1.0});
     s->sim.EingangSignal(3, SimSignal{SimSignal::Form::Konstant, 0.0, 0.0, 1.0});
     s->sim.EingangSignal(4, SimSignal{SimSignal::Form::Konstant, 7.5, 0.0, 1.0});
-    d->AUSGANG[0]->zahlenfeld()->setValue(1.5);
+    Elemente(d).AUSGANG[0]->zahlenfeld()->setValue(1.5);
     LogWaehlen();
     Starten();
     for (int i = 0; i < 3; ++i) Abfragen();

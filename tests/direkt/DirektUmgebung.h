@@ -1,6 +1,7 @@
 #pragma once
 // The program's windows with "Direkte Ein-/Ausgabe" shown and its link open
 // to a simulated box.
+#include "Bedienelemente.h"
 #include "FensterUmgebung.h"
 #include "config/KonfigUmrechnung.h"
 #include "sim/SimUmgebung.h"
@@ -50,15 +51,15 @@ struct DirektFenster : ::testing::Test {
     // The test drives the ticks itself (Abfragen), so the timer never fires
     // on its own while results are handed over.
     void Starten() {
-        d->ABFRAGEN->click();
+        Elemente(d).ABFRAGEN->click();
         Warten();
-        ASSERT_TRUE(d->TIMER->isActive());
-        d->TIMER->setInterval(24 * 3600 * 1000);
+        ASSERT_TRUE(Elemente(d).TIMER->isActive());
+        Elemente(d).TIMER->setInterval(24 * 3600 * 1000);
     }
     void Beenden() {
-        d->ABFRAGEN->click();
+        Elemente(d).ABFRAGEN->click();
         Warten();
-        ASSERT_FALSE(d->TIMER->isActive());
+        ASSERT_FALSE(Elemente(d).TIMER->isActive());
     }
     // One polling tick, with its result handed over.
     void Abfragen() {
@@ -67,7 +68,7 @@ struct DirektFenster : ::testing::Test {
     }
     QString Logdatei() { return u->Pfad("messung.txt"); }
     void LogWaehlen() {
-        d->DATEISPEICHERN->setChecked(true);
+        Elemente(d).DATEISPEICHERN->setChecked(true);
         u->dialoge.DateiGewaehlt(Logdatei());
     }
     QStringList LogZeilen() {

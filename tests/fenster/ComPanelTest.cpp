@@ -1,3 +1,4 @@
+#include "Bedienelemente.h"
 #include "FensterUmgebung.h"
 
 #include "config/fenster/KonfigPanel.h"
@@ -40,7 +41,7 @@ void StartStopp(bool start) {
 }
 
 void PortWaehlen(int wert) {
-    Com()->PORT->setCurrentIndex(Com()->PORT->findData(wert));
+    Elemente(Com()).PORT->setCurrentIndex(Elemente(Com()).PORT->findData(wert));
     Com()->PortSelect_Callback();
     Warten();
 }
@@ -74,7 +75,7 @@ TEST_F(Verbindungsfenster, OeffnenSchliessenUndDieSechsBilder) {
     PortWaehlen(-1);
     EXPECT_EQ(OffenerComPort(), -1);
     EXPECT_EQ(BilderWerte(), std::vector<int>(6, -1));
-    EXPECT_EQ(Com()->PORT->currentData().toInt(), -1);
+    EXPECT_EQ(Elemente(Com()).PORT->currentData().toInt(), -1);
 }
 
 TEST_F(Verbindungsfenster, NotOpenBeiGeschlossenerVerbindungLoeschtDieAnzeige) {
@@ -96,8 +97,11 @@ TEST_F(Verbindungsfenster, DenOffenenPortNochmalWaehlenOeffnetIhnNeu) {
     EXPECT_EQ(OffenerComPort(), box.port);
     // The open's result cleared the indicator.
     EXPECT_FALSE(Com()->fehleranzeige()->lampeAn());
-    std::string id;
-    EXPECT_EQ(QAVKSV5_IDLesen(box.port, '1', id), 0);
+    EXPECT_EQ(AufDemDienst([](int port, char) {
+                  std::string id;
+                  return QAVKSV5_IDLesen(port, '1', id);
+              }),
+              0);
     EXPECT_TRUE(box.sim.Anfragen().empty());
     EXPECT_EQ(zweite.sim.Anfragen().size(), 1u);
 }
@@ -108,10 +112,10 @@ TEST_F(Verbindungsfenster, BelegterPortZeigtDenOeffnungsfehlerUndStehtAufNotOpen
     PortPfadSetzen(7, PortPfad(box.port));
     PortWaehlen(7);
     EXPECT_EQ(OffenerComPort(), -1);
-    EXPECT_EQ(Com()->PORT->currentData().toInt(), -1);
+    EXPECT_EQ(Elemente(Com()).PORT->currentData().toInt(), -1);
     EXPECT_EQ(Fehlernummer(), 100003);
     EXPECT_EQ(BilderWerte(), std::vector<int>(6, -1));
-    EXPECT_EQ(Com()->TEXT->text().toStdString(), PortPfad(7) + ": wird von einem anderen Programm benutzt.");
+    EXPECT_EQ(Elemente(Com()).TEXT->text().toStdString(), PortPfad(7) + ": wird von einem anderen Programm benutzt.");
     QAVKSV5_Close(box.port);
 }
 
@@ -119,7 +123,7 @@ TEST_F(Verbindungsfenster, FehlendesUndGesperrtesGeraetWerdenBenannt) {
     PortPfadSetzen(6, "/dev/gibt-es-nicht");
     PortWaehlen(6);
     EXPECT_EQ(Fehlernummer(), 100003);
-    EXPECT_EQ(Com()->TEXT->text(), "/dev/gibt-es-nicht: Gerät nicht vorhanden.");
+    EXPECT_EQ(Elemente(Com()).TEXT->text(), "/dev/gibt-es-nicht: Gerät nicht vorhanden.");
 
     // A device the user may not open: acting as "nobody", since root may open anything.
     const QString gesperrt = u.Pfad("gesperrt");
@@ -133,11 +137,11 @@ TEST_F(Verbindungsfenster, FehlendesUndGesperrtesGeraetWerdenBenannt) {
     PortWaehlen(5);
     if (nobody) (void)seteuid(0);
     EXPECT_EQ(Fehlernummer(), 100003);
-    EXPECT_EQ(Com()->TEXT->text().toStdString(),
+    EXPECT_EQ(Elemente(Com()).TEXT->text().toStdString(),
               gesperrt.toStdString() + ": keine Berechtigung. Der Benutzer muss Mitglied der Gruppe \"root\" "
                                        "sein, der das Gerät gehört (danach neu anmelden).");
     PortWaehlen(box.port);
-    EXPECT_TRUE(Com()->TEXT->text().isEmpty()) << "a good open clears the message";
+    EXPECT_TRUE(Elemente(Com()).TEXT->text().isEmpty()) << "a good open clears the message";
 }
 
 TEST_F(Verbindungsfenster, BildKlickSchaltetDieVerbindungMitDemLetztenPort) {
@@ -171,17 +175,17 @@ TEST_F(Verbindungsfenster, OhneVerbindungMeldetJedeAktionIhrenEigenenCode) {
 
 TEST_F(Verbindungsfenster, GeraeteAbhaengigeKnoepfeNurBeiOffenemPort) {
     auto benutzbar = [] {
-        bool alle =
-            Com()->FEHLERABFRAGE->isEnabled() && Com()->START->isEnabled() && Com()->STARTSTOPPEINGANGEIN->isEnabled();
-        for (auto* l : Com()->LED_FEHLER) alle = alle && l->isEnabled();
+        bool alle = Elemente(Com()).FEHLERABFRAGE->isEnabled() && Elemente(Com()).START->isEnabled() &&
+                    Elemente(Com()).STARTSTOPPEINGANGEIN->isEnabled();
+        for (auto* l : Elemente(Com()).LED_FEHLER) alle = alle && l->isEnabled();
         return alle;
     };
-    EXPECT_FALSE(Com()->START->isEnabled());
+    EXPECT_FALSE(Elemente(Com()).START->isEnabled());
     PortWaehlen(box.port);
     EXPECT_TRUE(benutzbar());
     PortWaehlen(-1);
-    EXPECT_FALSE(Com()->START->isEnabled());
-    EXPECT_FALSE(Com()->FEHLERABFRAGE->isEnabled());
+    EXPECT_FALSE(Elemente(Com()).START->isEnabled());
+    EXPECT_FALSE(Elemente(Com()).FEHLERABFRAGE->isEnabled());
     PortWaehlen(box.port); // once closed, they come back with the next open
     EXPECT_TRUE(benutzbar());
 }
@@ -190,8 +194,8 @@ TEST_F(Verbindungsfenster, IdLesenStartStoppUndEingang4) {
     PortWaehlen(box.port);
     Com()->IDLesen_Callback();
     Warten();
-    EXPECT_EQ(Com()->IDSTRING->text(), "QAV-DLM7D-SIM-V1.0");
-    EXPECT_TRUE(Com()->TEXT->text().isEmpty());
+    EXPECT_EQ(Elemente(Com()).IDSTRING->text(), "QAV-DLM7D-SIM-V1.0");
+    EXPECT_TRUE(Elemente(Com()).TEXT->text().isEmpty());
     EXPECT_EQ(Fehlernummer(), 0);
 
     box.sim.AnfragenLoeschen();
@@ -217,7 +221,7 @@ TEST_F(Verbindungsfenster, FehlerbitsLampenUndTextfenster) {
     Com()->Fehlerabfrage_Callback();
     Warten();
     std::vector<bool> an;
-    for (auto* l : Com()->LED_FEHLER) an.push_back(l->an());
+    for (auto* l : Elemente(Com()).LED_FEHLER) an.push_back(l->an());
     EXPECT_EQ(an, (std::vector<bool>{false, true, false, false, true}));
     Com()->StatusbitsHilfe_Callback();
     EXPECT_EQ(u.dialoge.Letztes().titel, "Fehlerbits");
@@ -251,28 +255,28 @@ TEST_F(Verbindungsfenster, GeraetAusDerListeWaehlen) {
     ASSERT_TRUE(QFile::link("../../ttyUSB0", baum.path() + stabil));
     GeraeteWurzelSetzen(baum.path().toStdString());
 
-    Com()->PORT->setCurrentIndex(Com()->PORT->findData(-1));
-    EXPECT_FALSE(Com()->PORTWAHL->isEnabled()) << "no COM, no path to choose";
+    Elemente(Com()).PORT->setCurrentIndex(Elemente(Com()).PORT->findData(-1));
+    EXPECT_FALSE(Elemente(Com()).PORTWAHL->isEnabled()) << "no COM, no path to choose";
     PortWaehlen(box.port);
-    ASSERT_TRUE(Com()->PORTWAHL->isEnabled());
+    ASSERT_TRUE(Elemente(Com()).PORTWAHL->isEnabled());
     Com()->PortwahlFuellen();
     QStringList eintraege;
-    for (QAction* a : Com()->PORTWAHL->menu()->actions()) eintraege << a->text();
+    for (QAction* a : Elemente(Com()).PORTWAHL->menu()->actions()) eintraege << a->text();
     EXPECT_EQ(eintraege, QStringList({stabil + "\tProlific PL2303 (ttyUSB0)", "/dev/ttyS0\tSerielle Schnittstelle"}));
 
     // The link on this COM follows the choice; the settings keep it.
-    Com()->PORTWAHL->menu()->actions().at(0)->trigger();
+    Elemente(Com()).PORTWAHL->menu()->actions().at(0)->trigger();
     Warten();
     EXPECT_EQ(PortPfad(box.port), stabil.toStdString());
     EXPECT_EQ(OffenerComPort(), -1) << "the made-up device cannot be opened";
-    EXPECT_EQ(Com()->TEXT->text(), stabil + QString::fromUtf8(": Gerät nicht vorhanden."));
+    EXPECT_EQ(Elemente(Com()).TEXT->text(), stabil + QString::fromUtf8(": Gerät nicht vorhanden."));
     // A failed open leaves the ring on "not open"; the COM shows its new path.
-    EXPECT_EQ(Com()->PORT->currentData().toInt(), -1);
-    Com()->PORT->setCurrentIndex(Com()->PORT->findData(box.port));
+    EXPECT_EQ(Elemente(Com()).PORT->currentData().toInt(), -1);
+    Elemente(Com()).PORT->setCurrentIndex(Elemente(Com()).PORT->findData(box.port));
     EXPECT_EQ(Com()->findChild<QLabel*>("PORTPFAD")->text(), stabil);
     Com()->PortwahlFuellen();
-    EXPECT_TRUE(Com()->PORTWAHL->menu()->actions().at(0)->isChecked());
-    EXPECT_FALSE(Com()->PORTWAHL->menu()->actions().at(1)->isChecked());
+    EXPECT_TRUE(Elemente(Com()).PORTWAHL->menu()->actions().at(0)->isChecked());
+    EXPECT_FALSE(Elemente(Com()).PORTWAHL->menu()->actions().at(1)->isChecked());
     ASSERT_EQ(WriteIni(), 0);
     // Started without a settings file, the program writes it to the user's folder.
     const QByteArray ini = u.IniLesen("xdg/dlm7dSteuerung/dlm7Steuerung.ini");
@@ -280,8 +284,8 @@ TEST_F(Verbindungsfenster, GeraetAusDerListeWaehlen) {
 
     GeraeteWurzelSetzen(baum.filePath("leer").toStdString());
     Com()->PortwahlFuellen();
-    ASSERT_EQ(Com()->PORTWAHL->menu()->actions().size(), 1);
-    EXPECT_FALSE(Com()->PORTWAHL->menu()->actions().at(0)->isEnabled());
+    ASSERT_EQ(Elemente(Com()).PORTWAHL->menu()->actions().size(), 1);
+    EXPECT_FALSE(Elemente(Com()).PORTWAHL->menu()->actions().at(0)->isEnabled());
     GeraeteWurzelSetzen("");
 }
 
@@ -303,23 +307,23 @@ TEST(Scann, LampenZeigenDlm7GruenFremdeRotUndDieAdresseBleibtAufDerHoechsten) {
     FensterUmgebung u;
     ASSERT_EQ(u.Starten(), 0);
     PortWaehlen(box.port);
-    QAVKSV5_Timeout(box.port, 0.05); // six silent addresses
-    Com()->LED[0]->setAn(true);      // a stale result from an earlier scan
+    EmpfangsZeitlimitSetzen(0.05);       // six silent addresses
+    Elemente(Com()).LED[0]->setAn(true); // a stale result from an earlier scan
 
     Com()->Scann_Callback();
-    EXPECT_EQ(Com()->SCANN->text(), "Abbrechen");
+    EXPECT_EQ(Elemente(Com()).SCANN->text(), "Abbrechen");
     Warten();
-    EXPECT_EQ(Com()->SCANN->text(), "Scann");
+    EXPECT_EQ(Elemente(Com()).SCANN->text(), "Scann");
     for (int i = 0; i < 9; ++i) {
         const bool an = i == 1 || i == 4 || i == 6;
-        EXPECT_EQ(Com()->LED[i]->an(), an) << "LED" << i + 1;
+        EXPECT_EQ(Elemente(Com()).LED[i]->an(), an) << "LED" << i + 1;
     }
-    EXPECT_EQ(Com()->LED[1]->farbe(), Lampe::Gruen);
-    EXPECT_EQ(Com()->LED[4]->farbe(), Lampe::Gruen);
-    EXPECT_EQ(Com()->LED[6]->farbe(), Lampe::Rot);
+    EXPECT_EQ(Elemente(Com()).LED[1]->farbe(), Lampe::Gruen);
+    EXPECT_EQ(Elemente(Com()).LED[4]->farbe(), Lampe::Gruen);
+    EXPECT_EQ(Elemente(Com()).LED[6]->farbe(), Lampe::Rot);
     EXPECT_EQ(GeraeteAdresse(), '5');
-    EXPECT_EQ(Com()->IDSTRING->text(), "QAV-DLM7D-FUENF");
-    EXPECT_TRUE(Com()->TEXT->text().isEmpty());
+    EXPECT_EQ(Elemente(Com()).IDSTRING->text(), "QAV-DLM7D-FUENF");
+    EXPECT_TRUE(Elemente(Com()).TEXT->text().isEmpty());
     EXPECT_EQ(Com()->fehleranzeige()->nummer(), 0);
 }
 

@@ -1,3 +1,4 @@
+#include "Bedienelemente.h"
 #include "FensterUmgebung.h"
 
 #include "app/Einstellungen.h"
@@ -61,7 +62,7 @@ TEST(Einstellungsdatei, AdresseUndPortKommenBeimNaechstenStartWieder) {
     {
         FensterUmgebung u;
         ASSERT_EQ(u.Starten(), 0);
-        Com()->ADRESSE->setCurrentIndex(9); // "alle"
+        Elemente(Com()).ADRESSE->setCurrentIndex(9); // "alle"
         Dienst().Oeffnen(3);
         Warten();
         u.anwendung->Beenden();
@@ -73,7 +74,7 @@ TEST(Einstellungsdatei, AdresseUndPortKommenBeimNaechstenStartWieder) {
     EXPECT_TRUE(u.dialoge.protokoll.empty());
     EXPECT_EQ(GeraeteAdresse(), '&');
     EXPECT_EQ(OffenerComPort(), 3);
-    EXPECT_EQ(Com()->PORT->currentData().toInt(), 3);
+    EXPECT_EQ(Elemente(Com()).PORT->currentData().toInt(), 3);
     EXPECT_EQ(PortPfad(3), box.sim.SlavePfad());
 }
 
@@ -91,7 +92,7 @@ TEST(Einstellungsdatei, UnzulaessigeWerteFallenAufIhreVorgaben) {
     FensterUmgebung u("[com]\r\nport = 9\r\nadresse = 65\r\nlport = 0\r\n\r\n[kennlinie]\r\ndarstellung = 7\r\n");
     ASSERT_EQ(u.Starten(), 0);
     EXPECT_EQ(OffenerComPort(), -1);
-    EXPECT_EQ(Com()->PORT->currentData().toInt(), -1);
+    EXPECT_EQ(Elemente(Com()).PORT->currentData().toInt(), -1);
     EXPECT_EQ(GeraeteAdresse(), '1');
     EXPECT_EQ(Dienst().letzterPort(), -1);
     EXPECT_EQ(Kennlinie()->darstellung(), 3);
@@ -114,13 +115,13 @@ TEST(Einstellungsdatei, EinPortDerBeimStartNichtAufgehtBleibtGespeichert) {
         FensterUmgebung u(start);
         ASSERT_EQ(u.Starten(), 0);
         EXPECT_EQ(OffenerComPort(), -1);
-        EXPECT_EQ(Com()->PORT->currentData().toInt(), -1);
+        EXPECT_EQ(Elemente(Com()).PORT->currentData().toInt(), -1);
         u.anwendung->Beenden();
         EXPECT_TRUE(u.IniLesen().contains("lport = 4\r\nport = 4\r\n"));
     }
     FensterUmgebung u(start);
     ASSERT_EQ(u.Starten(), 0);
-    Com()->PORT->setCurrentIndex(Com()->PORT->findData(-1));
+    Elemente(Com()).PORT->setCurrentIndex(Elemente(Com()).PORT->findData(-1));
     Com()->PortSelect_Callback();
     Warten();
     u.anwendung->Beenden();

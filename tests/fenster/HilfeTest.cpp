@@ -1,3 +1,4 @@
+#include "Bedienelemente.h"
 #include "FensterUmgebung.h"
 
 #include "device/fenster/ComPanel.h"
@@ -98,7 +99,7 @@ TEST_F(Hilfemodus, MenueDesKurvengeneratorsUndWerkzeugknopfBleibenImTakt) {
 
 TEST_F(Hilfemodus, LinkbildZeigtImHilfemodusSeinenTextStattZuSchalten) {
     ZeigeChildpanel(FensterId::Com);
-    Com()->DIREKTHILFE->click();
+    Elemente(Com()).DIREKTHILFE->click();
     u.dialoge.Leeren();
     QTest::mouseClick(reinterpret_cast<QWidget*>(Com()->verbindungsBild()), Qt::LeftButton);
     ASSERT_EQ(u.dialoge.protokoll.size(), 1u);

@@ -112,8 +112,8 @@ TEST(Groessenregel, DasHauptfensterWendetSieBeimGroessenwechselAn) {
     Haupt()->show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(Haupt()));
     Haupt()->resize(1500, 1200);
-    QTest::qWait(20);
-    EXPECT_EQ(Haupt()->size(), QSize(1500, 1080));
+    EXPECT_TRUE(QTest::qWaitFor([] { return Haupt()->size() == QSize(1500, 1080); }))
+        << Haupt()->width() << "x" << Haupt()->height();
     ZeigeChildpanel(FensterId::Com);
     EXPECT_EQ(Com()->size(), Haupt()->size());
 }

@@ -1,4 +1,5 @@
 // Every numeric control of every window keeps the exact value it holds.
+#include "Bedienelemente.h"
 #include "FensterUmgebung.h"
 
 #include "uisupport/Drehknopf.h"
@@ -57,18 +58,18 @@ TEST(Zahlfelder, GrenzeUeberlebtDieEinstellungsdateiExakt) {
     {
         FensterUmgebung u;
         ASSERT_EQ(u.Starten(), 0);
-        ASSERT_EQ(Direkt()->BEGRENZUNG[1]->stellen(), 3);
-        Direkt()->BEGRENZUNG[1]->setStellen(2);
-        Direkt()->BEGRENZUNG[1]->setWert(2.345);
-        Direkt()->BEGRENZUNG[2]->setWert(0.1 + 0.2);
-        EXPECT_EQ(Direkt()->BEGRENZUNG[1]->text(), "2.35") << "shown with two decimals";
+        ASSERT_EQ(Elemente(Direkt()).BEGRENZUNG[1]->stellen(), 3);
+        Elemente(Direkt()).BEGRENZUNG[1]->setStellen(2);
+        Elemente(Direkt()).BEGRENZUNG[1]->setWert(2.345);
+        Elemente(Direkt()).BEGRENZUNG[2]->setWert(0.1 + 0.2);
+        EXPECT_EQ(Elemente(Direkt()).BEGRENZUNG[1]->text(), "2.35") << "shown with two decimals";
         u.anwendung->Beenden();
         ini = u.IniLesen("xdg/dlm7dSteuerung/dlm7Steuerung.ini");
     }
     FensterUmgebung u(ini);
     ASSERT_EQ(u.Starten(), 0);
-    EXPECT_EQ(Direkt()->BEGRENZUNG[1]->wert(), 2.345) << "the limit must not rise to 2.35";
-    EXPECT_EQ(Direkt()->BEGRENZUNG[2]->wert(), 0.1 + 0.2);
+    EXPECT_EQ(Elemente(Direkt()).BEGRENZUNG[1]->wert(), 2.345) << "the limit must not rise to 2.35";
+    EXPECT_EQ(Elemente(Direkt()).BEGRENZUNG[2]->wert(), 0.1 + 0.2);
 }
 
 TEST(Zahlfelder, KommaUndPunktUnterJedemGebietsschema) {
@@ -79,7 +80,7 @@ TEST(Zahlfelder, KommaUndPunktUnterJedemGebietsschema) {
         QLocale::setDefault(QLocale(std::string(gebiet) == "C" ? QLocale::C : QLocale::German));
         FensterUmgebung u;
         ASSERT_EQ(u.Starten(), 0);
-        Zahlfeld* grenze = Direkt()->BEGRENZUNG[0];
+        Zahlfeld* grenze = Elemente(Direkt()).BEGRENZUNG[0];
         for (const char* text : {"2,5", "2.5"}) {
             Tippen(grenze, text);
             EXPECT_EQ(grenze->wert(), 2.5) << gebiet << " " << text;

@@ -5,7 +5,10 @@
 #include "kennlinie/KennlinieGeraet.h"
 #include "kennlinie/KennlinieSlot.h"
 
+#include <chrono>
 #include <cmath>
+#include <functional>
+#include <thread>
 
 namespace {
 
@@ -279,20 +282,25 @@ TEST_F(KennlinieGeraet, SimulatorSpieltGesendeteSlotsUndAusgang4Waehlt) {
     ASSERT_EQ(Digitalisieren(kurve, tabelle), 0);
     ASSERT_EQ(Senden(2, kurve, 3.0).Fehlercode(), 0);
     ASSERT_EQ(Senden(5, {{1000, 0, 0}}, 7.5).Fehlercode(), 0);
-    const auto warten = [] { std::this_thread::sleep_for(std::chrono::milliseconds(30)); };
+    // The box's controller follows the inputs on its own clock: wait for what it must reach.
+    const auto bis = [](const std::function<bool()>& erreicht) {
+        const auto ende = std::chrono::steady_clock::now() + std::chrono::seconds(2);
+        while (!erreicht() && std::chrono::steady_clock::now() < ende)
+            std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    };
     u.sim.EingangSignal(3, SimSignal{SimSignal::Form::Konstant, 2.0, 0, 1});
     u.sim.EingangSignal(2, SimSignal{SimSignal::Form::Konstant, 0.0, 0, 1});
     ASSERT_EQ(QAVKSV5_DeviceFunction(p, '1', "start"), 0);
     for (double volt : {0.0, 1.234, 2.4, 5.0, 7.3, 9.999, 10.0}) {
         u.sim.EingangSignal(2, SimSignal{SimSignal::Form::Konstant, volt, 0, 1});
-        warten();
         const auto x = static_cast<std::size_t>(std::trunc(volt * 409.5 + 0.5));
+        bis([&] { return u.sim.Ausgang(1) == tabelle[x]; });
         EXPECT_EQ(u.sim.Ausgang(1), tabelle[x]) << volt;
     }
     EXPECT_EQ(u.sim.Laufzustand(), SimGeraet::Lauf::Kennlinie);
     EXPECT_EQ(u.sim.Ausgang(2), 1229);
     u.sim.EingangSignal(3, SimSignal{SimSignal::Form::Konstant, 5.0, 0, 1});
-    warten();
+    bis([&] { return u.sim.Ausgang(1) == 1000 && u.sim.Ausgang(2) == 3071; });
     unsigned char fehler = 0xFF;
     ASSERT_EQ(QAVKSV5_StatusLesen(p, '1', 2, fehler), 0);
     EXPECT_EQ(fehler, 0);

@@ -44,4 +44,16 @@ TEST_F(Katalog, StilleKategorieHatKeinenText) {
                  "Die Daten sind fehlerhaft und können nicht zur DLM-7 geschrieben werden.");
 }
 
+// A text stays as it was when later lookups (also from another thread, as the
+// device worker's log lines do) ask for other codes.
+TEST_F(Katalog, TexteBleibenNachWeiterenAbfragenGueltig) {
+    const char* nak = QAV_Fehlermeldung(-402010);
+    const char* ini = QAV_Fehlermeldung(-801202);
+    QAV_Fehlersprache(2);
+    const char* englisch = QAV_Fehlermeldung(-1100123);
+    EXPECT_STREQ(nak, "Fehlermeldung (NAK) vom Gerät erhalten");
+    EXPECT_STREQ(ini, "Fehler beim lesen der INI-Datei");
+    EXPECT_STREQ(englisch, "A unknown error occured");
+}
+
 } // namespace

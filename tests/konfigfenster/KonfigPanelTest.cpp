@@ -1,3 +1,4 @@
+#include "Bedienelemente.h"
 #include "FensterUmgebung.h"
 
 #include "app/Einstellungen.h"
@@ -85,7 +86,7 @@ TEST_F(KonfigFenster, HatJedesBedienelementMitSeinemNamen) {
         EXPECT_NE(p->findChild<KonfigEinheitFeld*>(QString("EINHEITIN%1").arg(i)), nullptr);
     }
     QStringList bereiche;
-    for (int i = 0; i < p->AUSGANGSBEREICH->count(); ++i) bereiche << p->AUSGANGSBEREICH->itemText(i);
+    for (int i = 0; i < Elemente(p).AUSGANGSBEREICH->count(); ++i) bereiche << Elemente(p).AUSGANGSBEREICH->itemText(i);
     EXPECT_EQ(bereiche, QStringList({"0 - 4.095 V", "0 - 5 V", "0 - 10 V"}));
     QStringList datei;
     for (QAction* a : p->dateiMenue()->actions()) datei << (a->isSeparator() ? "-" : a->text());
@@ -93,14 +94,14 @@ TEST_F(KonfigFenster, HatJedesBedienelementMitSeinemNamen) {
 }
 
 TEST_F(KonfigFenster, FeldaenderungenGeltenErstBeimVerlassen) {
-    Tippen(p->SPANNUNG_INMIN[0], "1");
-    Tippen(p->SPANNUNG_INMAX[0], "6");
-    Tippen(p->SKALAINMAX[0], "1000");
-    Tippen(p->EINHEITIN[0], "mBar");
-    p->AUSGANGSBEREICH->setCurrentIndex(1);
+    Tippen(Elemente(p).SPANNUNG_INMIN[0], "1");
+    Tippen(Elemente(p).SPANNUNG_INMAX[0], "6");
+    Tippen(Elemente(p).SKALAINMAX[0], "1000");
+    Tippen(Elemente(p).EINHEITIN[0], "mBar");
+    Elemente(p).AUSGANGSBEREICH->setCurrentIndex(1);
     EXPECT_TRUE(GleichWieStandard(Konfig()));
 
-    p->HAUPTFENSTER->click();
+    Elemente(p).HAUPTFENSTER->click();
     EXPECT_EQ(AktuellesChildpanel(), nullptr);
     EXPECT_EQ(Konfig().inmin[0], 1.0);
     EXPECT_EQ(Konfig().inmax[0], 6.0);
@@ -108,18 +109,18 @@ TEST_F(KonfigFenster, FeldaenderungenGeltenErstBeimVerlassen) {
     EXPECT_STREQ(Konfig().ineinheit[0], "mBar");
     EXPECT_EQ(Konfig().voutmax, 5.0);
     EXPECT_EQ(Konfig().vinmax, 10.0);
-    EXPECT_EQ(p->SKALAINMAX[0]->text(), "1000.000");
+    EXPECT_EQ(Elemente(p).SKALAINMAX[0]->text(), "1000.000");
 }
 
 TEST_F(KonfigFenster, FenstermenueZeigtErstDasZielUndUebernimmtDann) {
-    Tippen(p->SKALAOUTMAX[1], "60");
+    Tippen(Elemente(p).SKALAOUTMAX[1], "60");
     p->fensterAktion(FensterId::Direkt)->trigger();
     EXPECT_EQ(AktuellesChildpanel(), Direkt());
     EXPECT_EQ(Konfig().outskalamax[1], 60.0);
 
     // "Konfiguration" shows this window again and still takes the fields over.
     ZeigeChildpanel(FensterId::Konfig);
-    Tippen(p->SKALAOUTMAX[1], "70");
+    Tippen(Elemente(p).SKALAOUTMAX[1], "70");
     p->fensterAktion(FensterId::Konfig)->trigger();
     EXPECT_EQ(AktuellesChildpanel(), p);
     EXPECT_EQ(Konfig().outskalamax[1], 70.0);
@@ -128,7 +129,7 @@ TEST_F(KonfigFenster, FenstermenueZeigtErstDasZielUndUebernimmtDann) {
 TEST_F(KonfigFenster, StandardwerteNachRueckfrage) {
     KonfigurationSetzen(Beispiel());
     u.dialoge.antworten = {2};
-    p->STANDARDWERTE->click();
+    Elemente(p).STANDARDWERTE->click();
     ASSERT_EQ(u.dialoge.protokoll.size(), 1u);
     const auto& frage = u.dialoge.Letztes();
     EXPECT_EQ(frage.art, "Frage");
@@ -137,22 +138,22 @@ TEST_F(KonfigFenster, StandardwerteNachRueckfrage) {
     EXPECT_EQ(frage.knoepfe, QStringList({"Ja", "Nein"}));
     EXPECT_EQ(frage.enterKnopf, 1);
     EXPECT_EQ(frage.escKnopf, 2);
-    EXPECT_EQ(p->SKALAINMAX[0]->wert(), 1000.0);
+    EXPECT_EQ(Elemente(p).SKALAINMAX[0]->wert(), 1000.0);
 
     u.dialoge.antworten = {1};
-    p->STANDARDWERTE->click();
-    EXPECT_EQ(p->SKALAINMAX[0]->wert(), 10.0);
-    EXPECT_EQ(p->EINHEITIN[0]->text(), "V");
-    EXPECT_EQ(p->AUSGANGSBEREICH->currentData().toDouble(), 10.0);
+    Elemente(p).STANDARDWERTE->click();
+    EXPECT_EQ(Elemente(p).SKALAINMAX[0]->wert(), 10.0);
+    EXPECT_EQ(Elemente(p).EINHEITIN[0]->text(), "V");
+    EXPECT_EQ(Elemente(p).AUSGANGSBEREICH->currentData().toDouble(), 10.0);
     EXPECT_TRUE(GleichWieStandard(Konfig()));
 }
 
 TEST_F(KonfigFenster, SpeichernNimmtUngesicherteEingabenMit) {
-    Tippen(p->SKALAOUTMAX[0], "60");
-    Tippen(p->EINHEITOUT[0], "kV");
+    Tippen(Elemente(p).SKALAOUTMAX[0], "60");
+    Tippen(Elemente(p).EINHEITOUT[0], "kV");
     const QString pfad = u.Pfad("a.dlo");
     u.dialoge.DateiGewaehlt(pfad);
-    p->speichernAktion->trigger();
+    Elemente(p).speichernAktion->trigger();
     ASSERT_EQ(u.dialoge.VonArt("Datei").size(), 1u);
     const auto wahl = u.dialoge.VonArt("Datei")[0].datei;
     EXPECT_EQ(wahl.titel, "Konfiguration speichern");
@@ -176,18 +177,18 @@ TEST_F(KonfigFenster, LadenErsetztDatensatzUndFelderSofort) {
     const QString pfad = u.Pfad("b.dlo");
     DateiSchreiben(pfad, KonfigDateiBytes(Beispiel()));
     u.dialoge.DateiGewaehlt(pfad);
-    p->ladenAktion->trigger();
+    Elemente(p).ladenAktion->trigger();
     ASSERT_FALSE(u.dialoge.VonArt("Datei").empty());
     EXPECT_EQ(u.dialoge.VonArt("Datei")[0].datei.titel, "Konfiguration laden");
     EXPECT_TRUE(u.dialoge.VonArt("Meldung").empty());
     EXPECT_EQ(KonfigurationenVergleichen(Konfig(), Beispiel()), 1);
-    EXPECT_EQ(p->SKALAINMAX[0]->text(), "1000.000");
-    EXPECT_EQ(p->SKALAOUTMAX[2]->text(), "4.095");
-    EXPECT_EQ(p->SKALAINMIN[3]->text(), "0.001");
-    EXPECT_EQ(p->EINHEITOUT[3]->text(), "°C");
-    EXPECT_EQ(p->AUSGANGSBEREICH->currentText(), "0 - 5 V");
+    EXPECT_EQ(Elemente(p).SKALAINMAX[0]->text(), "1000.000");
+    EXPECT_EQ(Elemente(p).SKALAOUTMAX[2]->text(), "4.095");
+    EXPECT_EQ(Elemente(p).SKALAINMIN[3]->text(), "0.001");
+    EXPECT_EQ(Elemente(p).EINHEITOUT[3]->text(), "°C");
+    EXPECT_EQ(Elemente(p).AUSGANGSBEREICH->currentText(), "0 - 5 V");
     // Leaving without edits keeps every value exactly.
-    p->HAUPTFENSTER->click();
+    Elemente(p).HAUPTFENSTER->click();
     EXPECT_EQ(KonfigurationenVergleichen(Konfig(), Beispiel()), 1);
 }
 
@@ -195,33 +196,33 @@ TEST_F(KonfigFenster, FalscheVersionZeigtFehlerUndAendertNichts) {
     std::string bytes = KonfigDateiBytes(Beispiel());
     bytes[32] = 1;
     DateiSchreiben(u.Pfad("v1.dlo"), bytes);
-    Tippen(p->SKALAOUTMIN[0], "-3");
+    Tippen(Elemente(p).SKALAOUTMIN[0], "-3");
     u.dialoge.DateiGewaehlt(u.Pfad("v1.dlo"));
-    p->ladenAktion->trigger();
+    Elemente(p).ladenAktion->trigger();
     const auto meldungen = u.dialoge.VonArt("Meldung");
     ASSERT_EQ(meldungen.size(), 1u);
     EXPECT_EQ(meldungen[0].titel, "Fehler #303266");
     EXPECT_TRUE(GleichWieStandard(Konfig()));
-    EXPECT_EQ(p->SKALAOUTMIN[0]->wert(), -3.0);
-    EXPECT_EQ(p->SKALAINMAX[0]->wert(), 10.0);
+    EXPECT_EQ(Elemente(p).SKALAOUTMIN[0]->wert(), -3.0);
+    EXPECT_EQ(Elemente(p).SKALAINMAX[0]->wert(), 10.0);
 }
 
 TEST_F(KonfigFenster, AbbrechenZeigtNichts) {
-    Tippen(p->SKALAOUTMIN[0], "-3");
-    p->ladenAktion->trigger();
-    p->speichernAktion->trigger();
+    Tippen(Elemente(p).SKALAOUTMIN[0], "-3");
+    Elemente(p).ladenAktion->trigger();
+    Elemente(p).speichernAktion->trigger();
     EXPECT_EQ(u.dialoge.protokoll.size(), 2u);
     EXPECT_TRUE(u.dialoge.VonArt("Meldung").empty());
     EXPECT_EQ(p->KonfigurationLaden(), 0);
     EXPECT_EQ(p->KonfigurationSpeichern(), 0);
     EXPECT_TRUE(GleichWieStandard(Konfig())); // a cancelled save takes nothing over
-    EXPECT_EQ(p->SKALAOUTMIN[0]->wert(), -3.0);
+    EXPECT_EQ(Elemente(p).SKALAOUTMIN[0]->wert(), -3.0);
 }
 
 TEST_F(KonfigFenster, KanalOhneSpannungsspanneWirdNichtUebernommen) {
-    Tippen(p->SKALAOUTMAX[0], "60");
-    Tippen(p->SPANNUNG_OUTMAX[1], "0");
-    p->HAUPTFENSTER->click();
+    Tippen(Elemente(p).SKALAOUTMAX[0], "60");
+    Tippen(Elemente(p).SPANNUNG_OUTMAX[1], "0");
+    Elemente(p).HAUPTFENSTER->click();
     auto meldungen = u.dialoge.VonArt("Meldung");
     ASSERT_EQ(meldungen.size(), 1u);
     EXPECT_EQ(meldungen[0].titel, "Fehler");
@@ -237,17 +238,17 @@ TEST_F(KonfigFenster, KanalOhneSpannungsspanneWirdNichtUebernommen) {
 
     // A constant physical span cannot be converted back on an output; on an
     // input it is a constant reading and is taken over.
-    Tippen(p->SPANNUNG_OUTMAX[1], "10");
-    Tippen(p->SKALAOUTMIN[2], "5");
-    Tippen(p->SKALAOUTMAX[2], "5");
-    p->HAUPTFENSTER->click();
+    Tippen(Elemente(p).SPANNUNG_OUTMAX[1], "10");
+    Tippen(Elemente(p).SKALAOUTMIN[2], "5");
+    Tippen(Elemente(p).SKALAOUTMAX[2], "5");
+    Elemente(p).HAUPTFENSTER->click();
     EXPECT_TRUE(u.dialoge.Letztes().text.startsWith("Ausgang 3:"));
     EXPECT_EQ(AktuellesChildpanel(), p);
 
-    Tippen(p->SKALAOUTMAX[2], "6");
-    Tippen(p->SKALAINMIN[2], "5");
-    Tippen(p->SKALAINMAX[2], "5");
-    p->HAUPTFENSTER->click();
+    Tippen(Elemente(p).SKALAOUTMAX[2], "6");
+    Tippen(Elemente(p).SKALAINMIN[2], "5");
+    Tippen(Elemente(p).SKALAINMAX[2], "5");
+    Elemente(p).HAUPTFENSTER->click();
     EXPECT_EQ(AktuellesChildpanel(), nullptr);
     EXPECT_EQ(Konfig().outskalamax[0], 60.0);
     EXPECT_EQ(Konfig().inskalamax[2], 5.0);
@@ -257,10 +258,10 @@ TEST_F(KonfigFenster, KanalOhneSpannungsspanneWirdNichtUebernommen) {
 TEST_F(KonfigFenster, UnbrauchbarerKanalWirdWederGespeichertNochInDieEinstellungenGeschrieben) {
     const QString ziel = u.Pfad("alt.dlo");
     DateiSchreiben(ziel, "vorher");
-    Tippen(p->SPANNUNG_OUTMIN[0], "0");
-    Tippen(p->SPANNUNG_OUTMAX[0], "0");
+    Tippen(Elemente(p).SPANNUNG_OUTMIN[0], "0");
+    Tippen(Elemente(p).SPANNUNG_OUTMAX[0], "0");
     u.dialoge.DateiGewaehlt(ziel);
-    p->speichernAktion->trigger();
+    Elemente(p).speichernAktion->trigger();
     ASSERT_EQ(u.dialoge.protokoll.size(), 1u) << "refused before the file is chosen";
     EXPECT_EQ(u.dialoge.Letztes().titel, "Fehler");
     EXPECT_TRUE(u.dialoge.Letztes().text.startsWith("Ausgang 1:"));
@@ -280,15 +281,15 @@ TEST_F(KonfigFenster, DateiMitLeeremKanalWirdGeladenAberNichtUebernommen) {
     k.voutmax = 0.0;
     DateiSchreiben(u.Pfad("leer.dlo"), KonfigDateiBytes(k));
     u.dialoge.DateiGewaehlt(u.Pfad("leer.dlo"));
-    p->ladenAktion->trigger();
+    Elemente(p).ladenAktion->trigger();
     EXPECT_TRUE(u.dialoge.VonArt("Meldung").empty());
     EXPECT_EQ(KonfigurationenVergleichen(Konfig(), k), 1);
-    EXPECT_EQ(p->AUSGANGSBEREICH->currentData().toDouble(), 0.0);
+    EXPECT_EQ(Elemente(p).AUSGANGSBEREICH->currentData().toDouble(), 0.0);
 
-    p->HAUPTFENSTER->click();
+    Elemente(p).HAUPTFENSTER->click();
     EXPECT_TRUE(u.dialoge.Letztes().text.startsWith("Ausgangsbereich:"));
-    p->AUSGANGSBEREICH->setCurrentIndex(2);
-    p->HAUPTFENSTER->click();
+    Elemente(p).AUSGANGSBEREICH->setCurrentIndex(2);
+    Elemente(p).HAUPTFENSTER->click();
     EXPECT_TRUE(u.dialoge.Letztes().text.startsWith("Eingang 2:"));
     EXPECT_EQ(AktuellesChildpanel(), p);
     EXPECT_EQ(KonfigurationenVergleichen(Konfig(), k), 1);
@@ -297,64 +298,64 @@ TEST_F(KonfigFenster, DateiMitLeeremKanalWirdGeladenAberNichtUebernommen) {
 TEST_F(KonfigFenster, KonfigurationSetzenAendertDieFelderSofort) {
     KonfigurationSetzen(Beispiel());
     EXPECT_EQ(KonfigurationenVergleichen(Konfig(), Beispiel()), 1);
-    EXPECT_EQ(p->SPANNUNG_INMIN[0]->text(), "1.0");
-    EXPECT_EQ(p->EINHEITIN[0]->text(), "mBar");
+    EXPECT_EQ(Elemente(p).SPANNUNG_INMIN[0]->text(), "1.0");
+    EXPECT_EQ(Elemente(p).EINHEITIN[0]->text(), "mBar");
     EXPECT_EQ(KonfigurationenVergleichen(p->AusPanel(), Beispiel()), 1);
 }
 
 TEST_F(KonfigFenster, AndereFensterBehaltenIhreSkalierungBisZumVerlassen) {
-    p->HAUPTFENSTER->click();
-    ASSERT_DOUBLE_EQ(Direkt()->EINGANG[0]->maximum(), 10.0);
+    Elemente(p).HAUPTFENSTER->click();
+    ASSERT_DOUBLE_EQ(Elemente(Direkt()).EINGANG[0]->maximum(), 10.0);
     ZeigeChildpanel(FensterId::Konfig);
     KonfigurationSetzen(Beispiel());
-    EXPECT_DOUBLE_EQ(Direkt()->EINGANG[0]->maximum(), 10.0);
-    EXPECT_DOUBLE_EQ(Direkt()->AUSGANG[0]->oben(), 10.0);
-    p->HAUPTFENSTER->click();
-    EXPECT_DOUBLE_EQ(Direkt()->EINGANG[0]->minimum(), -200.0);
-    EXPECT_DOUBLE_EQ(Direkt()->EINGANG[0]->maximum(), 1800.0);
-    EXPECT_DOUBLE_EQ(Direkt()->AUSGANG[0]->oben(), 60.0);
+    EXPECT_DOUBLE_EQ(Elemente(Direkt()).EINGANG[0]->maximum(), 10.0);
+    EXPECT_DOUBLE_EQ(Elemente(Direkt()).AUSGANG[0]->oben(), 10.0);
+    Elemente(p).HAUPTFENSTER->click();
+    EXPECT_DOUBLE_EQ(Elemente(Direkt()).EINGANG[0]->minimum(), -200.0);
+    EXPECT_DOUBLE_EQ(Elemente(Direkt()).EINGANG[0]->maximum(), 1800.0);
+    EXPECT_DOUBLE_EQ(Elemente(Direkt()).AUSGANG[0]->oben(), 60.0);
 }
 
 TEST_F(KonfigFenster, EinheitMitAchtZeichenUeberlebtDieEinstellungsdatei) {
     const QString einheit = QString::fromUtf8("ÄÖÜäöüßµ");
-    Tippen(p->EINHEITIN[1], einheit + "x"); // the ninth character is refused
-    EXPECT_EQ(p->EINHEITIN[1]->text(), einheit);
-    Tippen(p->EINHEITOUT[2], QString::fromUtf8("Ω€")); // no Windows-1252 byte for Ω
-    EXPECT_EQ(p->EINHEITOUT[2]->text(), QString::fromUtf8("€"));
-    Tippen(p->SKALAOUTMAX[3], "0.1234567");
+    Tippen(Elemente(p).EINHEITIN[1], einheit + "x"); // the ninth character is refused
+    EXPECT_EQ(Elemente(p).EINHEITIN[1]->text(), einheit);
+    Tippen(Elemente(p).EINHEITOUT[2], QString::fromUtf8("Ω€")); // no Windows-1252 byte for Ω
+    EXPECT_EQ(Elemente(p).EINHEITOUT[2]->text(), QString::fromUtf8("€"));
+    Tippen(Elemente(p).SKALAOUTMAX[3], "0.1234567");
 
     ASSERT_EQ(WriteIni(), 0); // takes the fields over first
     EXPECT_EQ(EinheitText(Konfig(), Seite::Eingang, 1), einheit.toStdString());
     KonfigurationSetzen(KonfigStandardwerte());
     ASSERT_EQ(ReadIni(), 0);
-    EXPECT_EQ(p->EINHEITIN[1]->text(), einheit);
-    EXPECT_EQ(p->EINHEITOUT[2]->text(), QString::fromUtf8("€"));
-    EXPECT_EQ(p->SKALAOUTMAX[3]->wert(), 0.1234567);
+    EXPECT_EQ(Elemente(p).EINHEITIN[1]->text(), einheit);
+    EXPECT_EQ(Elemente(p).EINHEITOUT[2]->text(), QString::fromUtf8("€"));
+    EXPECT_EQ(Elemente(p).SKALAOUTMAX[3]->wert(), 0.1234567);
     EXPECT_EQ(EinheitText(Konfig(), Seite::Eingang, 1), einheit.toStdString());
 }
 
 TEST_F(KonfigFenster, HilfemodusZeigtNurDenText) {
     Haupt()->show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(Haupt()));
-    p->DIREKTHILFE->click();
+    Elemente(p).DIREKTHILFE->click();
     ASSERT_TRUE(gHilfeAktiv);
     u.dialoge.Leeren();
 
-    QTest::mouseClick(p->SKALAOUTMIN[0], Qt::LeftButton);
+    QTest::mouseClick(Elemente(p).SKALAOUTMIN[0], Qt::LeftButton);
     ASSERT_EQ(u.dialoge.protokoll.size(), 1u);
     EXPECT_EQ(u.dialoge.Letztes().art, "Hilfe");
     EXPECT_TRUE(u.dialoge.Letztes().text.startsWith("Die Spannungen der Ausgänge der DLM-7 können"));
-    QTest::mouseClick(p->EINHEITIN[3], Qt::LeftButton);
+    QTest::mouseClick(Elemente(p).EINHEITIN[3], Qt::LeftButton);
     EXPECT_EQ(u.dialoge.Letztes().text, "Die Bezeichnung der Einheit für die Eingangsgröße.");
-    QTest::mouseClick(p->STANDARDWERTE, Qt::LeftButton);
+    QTest::mouseClick(Elemente(p).STANDARDWERTE, Qt::LeftButton);
     EXPECT_EQ(u.dialoge.Letztes().text, "Setzt alle Eingabefelder auf die Standardwerte\n( 0 bis 10V ) zurück.");
     EXPECT_TRUE(u.dialoge.VonArt("Frage").empty());
 
     // HAUPTFENSTER has no text and does nothing; the menus do nothing either.
     const auto anzahl = u.dialoge.protokoll.size();
-    QTest::mouseClick(p->HAUPTFENSTER, Qt::LeftButton);
+    QTest::mouseClick(Elemente(p).HAUPTFENSTER, Qt::LeftButton);
     p->fensterAktion(FensterId::Haupt)->trigger();
-    p->ladenAktion->trigger();
+    Elemente(p).ladenAktion->trigger();
     EXPECT_EQ(u.dialoge.protokoll.size(), anzahl);
     EXPECT_EQ(AktuellesChildpanel(), p);
     EXPECT_TRUE(GleichWieStandard(Konfig()));

@@ -108,7 +108,13 @@ TEST_F(KurvenTransfer, AbgebrochenesSendenSendetNichtsMehr) {
     EXPECT_EQ(Anzeige(), kSendenAbgebrochen);
     EXPECT_FALSE(Kurven()->fehleranzeige()->text().isEmpty());
     EXPECT_NE(box.sim.Modus() & 0x06, kurvengenerator::kModusGenerator); // never switched to the curves
-    QTest::qWait(100);
+    // A request behind the transfer: once the box has answered it, every
+    // frame sent before it has arrived.
+    EXPECT_EQ(AufDemDienst([](int port, char adresse) {
+                  std::string kennung;
+                  return QAVKSV5_IDLesen(port, adresse, kennung);
+              }),
+              0);
     EXPECT_EQ(Schreibrahmen(), gesendet);
 }
 

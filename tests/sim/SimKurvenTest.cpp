@@ -9,6 +9,7 @@
 
 #include <chrono>
 #include <cstdio>
+#include <functional>
 #include <string>
 #include <sys/wait.h>
 #include <thread>
@@ -25,7 +26,12 @@ int Schreiben(int port, long start, const std::vector<std::uint8_t>& bytes) {
     return SpeicherBlockweiseSchreiben(port, '1', start, bytes.data(), static_cast<long>(bytes.size()));
 }
 
-void Warten(int ms) { std::this_thread::sleep_for(std::chrono::milliseconds(ms)); }
+// The box runs on its own clock: waits, with a time limit, for what it must reach.
+void Bis(const std::function<bool()>& erreicht) {
+    const auto ende = std::chrono::steady_clock::now() + std::chrono::seconds(2);
+    while (!erreicht() && std::chrono::steady_clock::now() < ende)
+        std::this_thread::sleep_for(std::chrono::milliseconds(1));
+}
 
 } // namespace
 
@@ -107,7 +113,7 @@ TEST(SimAblauf, KennlinienreglerUeberDieLeitung) {
     u.sim.EingangSignal(2, SimSignal{SimSignal::Form::Konstant, 8.0, 0, 1});
     ASSERT_EQ(QAVKSV5_AusgangSchreiben(u.port, '1', "a3", 2.0), 0); // loop-back: slot 2
     ASSERT_EQ(QAVKSV5_DeviceFunction(u.port, '1', "start"), 0);
-    Warten(20);
+    Bis([&] { return u.sim.Ausgang(1) == 3276 / 2 && u.sim.Ausgang(2) == 300; });
     EXPECT_EQ(u.sim.Laufzustand(), SimGeraet::Lauf::Kennlinie);
     EXPECT_EQ(u.sim.Ausgang(1), 3276 / 2);
     EXPECT_EQ(u.sim.Ausgang(2), 300);
@@ -139,7 +145,10 @@ TEST(SimAblauf, GeneratorUeberDieLeitungUndEingang4) {
 
     ASSERT_EQ(QAVKSV5_ModusSchreiben(u.port, '1', true, 0x04), 0);
     ASSERT_EQ(QAVKSV5_DeviceFunction(u.port, '1', "start"), 0);
-    Warten(30);
+    Bis([&] {
+        unsigned char s = 0;
+        return QAVKSV5_StatusLesen(u.port, '1', 1, s) == 0 && (s & SimGeraet::kStatusFertig) != 0;
+    });
     EXPECT_EQ(u.sim.Laufzustand(), SimGeraet::Lauf::Generator);
     EXPECT_EQ(u.sim.Ausgang(1), 11);
     EXPECT_EQ(u.sim.Ausgang(4), 44);
@@ -152,13 +161,15 @@ TEST(SimAblauf, GeneratorUeberDieLeitungUndEingang4) {
     // Input 4 as start/stop signal.
     u.sim.EingangSignal(4, SimSignal{SimSignal::Form::Konstant, 0.0, 0, 1});
     ASSERT_EQ(QAVKSV5_ModusSchreiben(u.port, '1', true, 0x01), 0);
-    Warten(10);
+    // The box has looked at input 4 once it answers the next request.
+    ASSERT_EQ(QAVKSV5_StatusLesen(u.port, '1', 1, status), 0);
+    EXPECT_EQ(status & SimGeraet::kStatusLaeuft, 0);
     EXPECT_EQ(u.sim.Laufzustand(), SimGeraet::Lauf::Gestoppt);
     u.sim.EingangSignal(4, SimSignal{SimSignal::Form::Konstant, 10.0, 0, 1});
-    Warten(10);
+    Bis([&] { return u.sim.Laufzustand() == SimGeraet::Lauf::Generator; });
     EXPECT_EQ(u.sim.Laufzustand(), SimGeraet::Lauf::Generator);
     u.sim.EingangSignal(4, SimSignal{SimSignal::Form::Konstant, 0.0, 0, 1});
-    Warten(10);
+    Bis([&] { return u.sim.Laufzustand() == SimGeraet::Lauf::Gestoppt; });
     EXPECT_EQ(u.sim.Laufzustand(), SimGeraet::Lauf::Gestoppt);
 }
 

@@ -1,6 +1,7 @@
 // Transfers as a user meets them: the program built as main builds it, the
 // toolkit's own dialogs (the real progress dialog above all), real clicks and
 // keys, and the simulator unpaced, so results arrive while the GUI is busy.
+#include "Bedienelemente.h"
 #include "KennlinienZugriff.h"
 #include "app/Anwendung.h"
 #include "app/Hauptfenster.h"
@@ -309,7 +310,7 @@ TEST_F(TransferBedienung, BeendenNimmtWaehrendDesWartensNichtsAn) {
     dienst.Ausfuehren(
         nullptr,
         [&weiter](Auftrag&) {
-            while (!weiter) std::this_thread::sleep_for(1ms);
+            weiter.wait(false);
             return 0;
         },
         [](int) {});
@@ -320,6 +321,7 @@ TEST_F(TransferBedienung, BeendenNimmtWaehrendDesWartensNichtsAn) {
         dienst.Ausfuehren(
             nullptr, [&spaeterGelaufen](Auftrag&) { return int(spaeterGelaufen = true); }, [](int) {});
         weiter = true;
+        weiter.notify_all();
     });
     box.sim.AnfragenLoeschen();
     beendet = true;
@@ -376,12 +378,12 @@ TEST_F(TransferBedienung, AndereFensterBleibenErreichbar) {
     QTest::mouseClick(menue, Qt::LeftButton, {}, menue->actionGeometry(k->fensterAktion(FensterId::Com)).center());
     ASSERT_TRUE(QTest::qWaitFor([this] { return app->AktuellesChildpanel() == &app->com(); }, 5000));
     ComPanel& com = app->com();
-    com.IDSTRING->clear();
-    Klicken(com.IDLESEN);
+    Elemente(&com).IDSTRING->clear();
+    Klicken(Elemente(&com).IDLESEN);
     box.sim.VerzoegerungSetzen(0ms);
     ASSERT_TRUE(Fertig());
     EXPECT_EQ(app->dienst().fehler(), 0);
-    EXPECT_EQ(com.IDSTRING->text(), "QAV-DLM7D-SIM-V1.0");
+    EXPECT_EQ(Elemente(&com).IDSTRING->text(), "QAV-DLM7D-SIM-V1.0");
     EXPECT_EQ(Fortschrittsdialog(), nullptr);
     EXPECT_TRUE(k->centralWidget()->isEnabled());
     EXPECT_TRUE(k->dateiMenue()->menuAction()->isEnabled());

@@ -156,9 +156,12 @@ TEST(Graph, EinPlotVerschwindetDieAnderenBleiben) {
 TEST(Graph, PlotAenderungenZwischenZweiBildernGebenEinNeuzeichnen) {
     struct Zaehler : QObject {
         int n = 0;
+        bool marke = false;
         bool eventFilter(QObject*, QEvent* e) override {
             n += e->type() == QEvent::Paint;
-            return false;
+            if (e->type() != QEvent::User) return false;
+            marke = true;
+            return true;
         }
     } zaehler;
     Graph g;
@@ -173,7 +176,10 @@ TEST(Graph, PlotAenderungenZwischenZweiBildernGebenEinNeuzeichnen) {
     g.Loeschen(5);
     EXPECT_EQ(zaehler.n, 0);
     QTRY_COMPARE(zaehler.n, 1);
-    QTest::qWait(50);
+    // Update requests travel at low priority; a marker posted behind them at
+    // the same priority arrives after any second paint the first one asked for.
+    QCoreApplication::postEvent(&g, new QEvent(QEvent::User), Qt::LowEventPriority);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return zaehler.marke; }));
     EXPECT_EQ(zaehler.n, 1);
 }
 

@@ -26,20 +26,20 @@ void bestaetigen(Zahlfeld& feld, const QString& text) {
 // of the C library; restores both afterwards.
 class DeutschesGebietsschema {
   public:
-    DeutschesGebietsschema() : m_qt(QLocale()), m_c(std::setlocale(LC_ALL, nullptr)) {
+    DeutschesGebietsschema() : qt_(QLocale()), c_(std::setlocale(LC_ALL, nullptr)) {
         QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
-        m_cDeutsch = std::setlocale(LC_ALL, "de_DE.UTF-8") != nullptr;
+        cDeutsch_ = std::setlocale(LC_ALL, "de_DE.UTF-8") != nullptr;
     }
     ~DeutschesGebietsschema() {
-        QLocale::setDefault(m_qt);
-        std::setlocale(LC_ALL, m_c.c_str());
+        QLocale::setDefault(qt_);
+        std::setlocale(LC_ALL, c_.c_str());
     }
-    bool cDeutsch() const { return m_cDeutsch; }
+    bool cDeutsch() const { return cDeutsch_; }
 
   private:
-    QLocale m_qt;
-    std::string m_c;
-    bool m_cDeutsch = false;
+    QLocale qt_;
+    std::string c_;
+    bool cDeutsch_ = false;
 };
 
 } // namespace

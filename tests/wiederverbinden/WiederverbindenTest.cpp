@@ -2,6 +2,7 @@
 // behind a symbolic link, as `dlm7sim --link` puts it: pulling closes the
 // simulator's side of the pseudo-terminal, plugging starts a new simulator
 // behind the same link.
+#include "Bedienelemente.h"
 #include "FensterUmgebung.h"
 
 #include "device/Blocktransfer.h"
@@ -67,7 +68,7 @@ bool BruchAngezeigt() {
            Direkt()->fehleranzeige()->nummer() == -QavFehler::Getrennt;
 }
 
-bool WiederDa() { return AlleBilder(kCom, false) && Com()->TEXT->text() == "COM8 wieder verbunden"; }
+bool WiederDa() { return AlleBilder(kCom, false) && Elemente(Com()).TEXT->text() == "COM8 wieder verbunden"; }
 
 struct Wiederverbinden : ::testing::Test {
     FensterUmgebung u;
@@ -114,12 +115,12 @@ TEST_F(Wiederverbinden, ImLeerlauf) {
     IdLesen();
     EXPECT_LT(Bis(BruchAngezeigt), 1000);
     EXPECT_EQ(SechsBilder()[0]->text(), "COM8 getrennt");
-    EXPECT_EQ(Com()->PORT->currentData().toInt(), kCom) << "the COM stays chosen";
-    EXPECT_TRUE(Com()->IDSTRING->text().isEmpty());
+    EXPECT_EQ(Elemente(Com()).PORT->currentData().toInt(), kCom) << "the COM stays chosen";
+    EXPECT_TRUE(Elemente(Com()).IDSTRING->text().isEmpty());
 
     PluggenUndWarten();
     IdLesen();
-    EXPECT_EQ(Com()->IDSTRING->text(), "QAV-DLM7D-SIM-V1.0");
+    EXPECT_EQ(Elemente(Com()).IDSTRING->text(), "QAV-DLM7D-SIM-V1.0");
     EXPECT_EQ(Com()->fehleranzeige()->nummer(), 0);
 }
 
@@ -129,7 +130,7 @@ TEST_F(Wiederverbinden, GezogenUndWiederGestecktBevorEtwasGeschah) {
     box.Ziehen();
     ASSERT_TRUE(box.Stecken());
     IdLesen();
-    EXPECT_EQ(Com()->IDSTRING->text(), "QAV-DLM7D-SIM-V1.0");
+    EXPECT_EQ(Elemente(Com()).IDSTRING->text(), "QAV-DLM7D-SIM-V1.0");
     EXPECT_EQ(Com()->fehleranzeige()->nummer(), 0);
     EXPECT_TRUE(AlleBilder(kCom, false));
 }
@@ -165,20 +166,20 @@ TEST_F(Wiederverbinden, ImLeerlaufOhneAktionErkannt) {
 TEST_F(Wiederverbinden, BeimAbfragenDerEingaenge) {
     DirektPanel* d = Direkt();
     ZeigeChildpanel(d);
-    d->DATEISPEICHERN->setChecked(true);
+    Elemente(d).DATEISPEICHERN->setChecked(true);
     u.dialoge.DateiGewaehlt(u.Pfad("messung.txt"));
-    d->ABFRAGEN->click();
+    Elemente(d).ABFRAGEN->click();
     Warten();
-    ASSERT_TRUE(d->TIMER->isActive());
-    d->TIMER->setInterval(100);
+    ASSERT_TRUE(Elemente(d).TIMER->isActive());
+    Elemente(d).TIMER->setInterval(100);
     const auto gesehen = [&] { return box.sim->Anfragen().size(); };
     ASSERT_TRUE(QTest::qWaitFor([&] { return gesehen() >= 8; }, 10000)) << "two polling rounds";
 
     box.Ziehen();
     uhr.start();
     // The first request after the pull goes out within one tick.
-    EXPECT_LT(Bis([&] { return BruchAngezeigt() && !d->TIMER->isActive(); }), 1000 + 100);
-    EXPECT_FALSE(d->ABFRAGEN->isChecked());
+    EXPECT_LT(Bis([&] { return BruchAngezeigt() && !Elemente(d).TIMER->isActive(); }), 1000 + 100);
+    EXPECT_FALSE(Elemente(d).ABFRAGEN->isChecked());
     QFile log(u.Pfad("messung.txt"));
     ASSERT_TRUE(log.open(QIODevice::ReadOnly));
     EXPECT_TRUE(QString::fromLatin1(log.readAll())
@@ -186,15 +187,15 @@ TEST_F(Wiederverbinden, BeimAbfragenDerEingaenge) {
                                                 "Schnittstelle unterbrochen (Gerät entfernt?)\r\n")));
 
     PluggenUndWarten();
-    EXPECT_FALSE(d->TIMER->isActive()) << "polling is not restarted behind the user's back";
+    EXPECT_FALSE(Elemente(d).TIMER->isActive()) << "polling is not restarted behind the user's back";
     box.sim->AnfragenLoeschen();
-    d->ABFRAGEN->click();
+    Elemente(d).ABFRAGEN->click();
     Warten();
-    ASSERT_TRUE(d->TIMER->isActive());
-    d->TIMER->setInterval(100);
+    ASSERT_TRUE(Elemente(d).TIMER->isActive());
+    Elemente(d).TIMER->setInterval(100);
     EXPECT_TRUE(QTest::qWaitFor([&] { return gesehen() >= 8; }, 10000));
-    EXPECT_TRUE(d->TIMER->isActive());
-    d->ABFRAGEN->click();
+    EXPECT_TRUE(Elemente(d).TIMER->isActive());
+    Elemente(d).ABFRAGEN->click();
     Warten();
     EXPECT_EQ(Com()->fehleranzeige()->nummer(), 0);
 }
@@ -237,7 +238,7 @@ TEST_F(Wiederverbinden, NotOpenBeendetDieVersuche) {
     box.Ziehen();
     IdLesen();
     ASSERT_TRUE(QTest::qWaitFor(BruchAngezeigt, 10000));
-    Com()->PORT->setCurrentIndex(Com()->PORT->findData(-1));
+    Elemente(Com()).PORT->setCurrentIndex(Elemente(Com()).PORT->findData(-1));
     Com()->PortSelect_Callback();
     Warten();
     EXPECT_TRUE(AlleBilder(-1, false));

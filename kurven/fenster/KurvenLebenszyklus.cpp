@@ -1,0 +1,9 @@
+#include "kurven/fenster/KurvenPanel.h"
+
+void KurvenPanel::EinstellungenLesen(const IniDatei& ini) { ReadIniKurvenpanel(ini); }
+void KurvenPanel::EinstellungenSchreiben(IniDatei& ini) { WriteIniKurvenpanel(ini); }
+int KurvenPanel::Initialisieren() { return KurvenpanelInit(); }
+int KurvenPanel::Aufraeumen() { return KurvenpanelClear(); }
+int KurvenPanel::AbbruchWeilNichtGespeichert() { return AbbruchWeilKurvenNichtGespeichert(); }
+QStringList KurvenPanel::DateiEndungen() const { return {"dlr"}; }
+int KurvenPanel::DateiOeffnen(const QString& pfad) { return KurvenLadenMenue(pfad); }

@@ -5,6 +5,7 @@
 
 #include "kennlinie/fenster/KennlinienBilder.h"
 #include "kennlinie/fenster/KennlinienHilfe.h"
+#include "kennlinie/fenster/Speicheruebersicht.h"
 #include "uisupport/Fehlerpopup.h"
 #include "uisupport/Hilfemodus.h"
 #include "uisupport/ToolbarBindung.h"
@@ -162,6 +163,11 @@ void KennlinienPanel::MenuesAnlegen() {
         });
     }
     leiste->insertSeparator(hilfe);
+    ansicht->addSeparator();
+    uebersichtAktion_ = Eintrag(ansicht, "DLM-7 Speicherübersicht…", nullptr, "", kSpeicheruebersichtHilfe, false);
+    connect(uebersichtAktion_, &QAction::triggered, this, [this] {
+        if (!HilfeStatt(kSpeicheruebersichtHilfe)) SpeicheruebersichtOeffnen();
+    });
 
     for (Befehl b :
          {Befehl::Neu, Befehl::Laden, Befehl::Speichern, Befehl::SpeichernUnter, Befehl::Importieren,

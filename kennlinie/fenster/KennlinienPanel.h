@@ -27,6 +27,7 @@ class QLabel;
 class QLineEdit;
 class QScrollBar;
 class QToolButton;
+class Speicheruebersicht;
 class Zahlfeld;
 struct Uebertragung;
 class Vorgang;
@@ -111,6 +112,10 @@ class KennlinienPanel : public Kurvenfenster {
     void KennlinieSchreiben();
     void KennlinieLesen();
     void Ausgang4Waehlen();
+    // "DLM-7 Speicherübersicht…": opens the overview and reads the slots (KennlinienSpeicher).
+    void SpeicheruebersichtOeffnen();
+    Speicheruebersicht* speicheruebersicht() const;
+    QAction* speicheruebersichtAktion() const { return uebersichtAktion_; }
 
     // Redraw after a change of curve, view or display mode.
     void Neuzeichnen();
@@ -196,4 +201,7 @@ class KennlinienPanel : public Kurvenfenster {
     int punktImFenster_ = -1;
     unsigned standImFenster_ = 0;
     int punktMarke_ = 0;
+
+    QPointer<Speicheruebersicht> uebersicht_;
+    QAction* uebersichtAktion_ = nullptr;
 };

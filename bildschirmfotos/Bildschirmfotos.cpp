@@ -16,6 +16,7 @@
 #include "device/fenster/ComPanel.h"
 #include "direkt/fenster/DirektPanel.h"
 #include "kennlinie/fenster/KennlinienPanel.h"
+#include "kennlinie/fenster/Speicheruebersicht.h"
 #include "kurven/fenster/KurvenPanel.h"
 #include "sim/SimUmgebung.h"
 #include "uisupport/Drehknopf.h"
@@ -76,6 +77,20 @@ void Kennlinienfotos(Anwendung& a) {
     k.editor().kurve.punkte = gelesen;
     k.Befehlen(KennlinienPanel::Befehl::ZoomGesamt);
     Foto(&a.haupt(), "kennlinie_gelesen");
+
+    // Two slots written through the window, then the overview of the box.
+    for (int slot : {2, 5}) {
+        k.feld(KennlinienPanel::Feld::KurvenNr)->setWert(slot);
+        k.KennlinieSchreiben();
+        a.dienst().Abwarten();
+        k.editor().kurve.punkte = {{3800, 2000, 0}, {600, 2095, 0}, {3000, 1, 0}};
+        k.feld(KennlinienPanel::Feld::Begrenzung)->setWert(7.5);
+        k.feld(KennlinienPanel::Feld::Anstiegszeit)->setWert(819.0);
+    }
+    k.SpeicheruebersichtOeffnen();
+    a.dienst().Abwarten();
+    Foto(k.speicheruebersicht(), "kennlinie_speicheruebersicht");
+    k.speicheruebersicht()->close();
 }
 
 void Kurvenfotos(Anwendung& a) {

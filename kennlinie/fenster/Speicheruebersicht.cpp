@@ -78,6 +78,10 @@ Speicheruebersicht::Speicheruebersicht(Geraetedienst& dienst, SpeicherAnbindung 
                                                    "des Fensters 'Kennlinienregler'\n(wie 'von DLM-7 lesen')."));
         HilfetextSetzen(r.anwaehlen, QString::fromUtf8("Setzt Ausgang 4 der DLM-7 auf die Auswahlspannung dieses "
                                                        "Speicherplatzes\n(wie 'über Ausg.4 anwählen')."));
+        // Enter in the overview never starts a transfer; the widest texts keep the columns still.
+        for (QPushButton* k : {r.lesen, r.anwaehlen}) k->setAutoDefault(false);
+        r.inhalt->setMinimumWidth(r.inhalt->fontMetrics().horizontalAdvance("nicht gelesen"));
+        r.anstieg->setMinimumWidth(r.anstieg->fontMetrics().horizontalAdvance("104422.5000 ms"));
         int spalteNr = 1;
         for (QWidget* w :
              std::initializer_list<QWidget*>{r.inhalt, r.anstieg, r.begrenzung, r.bild, r.lesen, r.anwaehlen})
@@ -100,7 +104,9 @@ Speicheruebersicht::Speicheruebersicht(Geraetedienst& dienst, SpeicherAnbindung 
     aktualisieren_ = new QPushButton("Aktualisieren", this);
     aktualisieren_->setObjectName("AKTUALISIEREN");
     HilfetextSetzen(aktualisieren_, QString::fromUtf8("Ließt die Übersicht der Speicherplätze neu aus der DLM-7."));
+    aktualisieren_->setAutoDefault(false);
     auto* schliessen = new QPushButton(QString::fromUtf8("Schließen"), this);
+    schliessen->setDefault(true);
     unten->addWidget(aktualisieren_);
     unten->addWidget(schliessen);
     spalte->addLayout(unten);

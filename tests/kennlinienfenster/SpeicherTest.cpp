@@ -111,6 +111,13 @@ TEST_F(KennlinienSpeicher, ZeilenUndInDenEditorLesen) {
     EXPECT_EQ(Dienst().fehler(), 0);
     EXPECT_NEAR(s.sim.Ausgang(4), 5.0 / 10.0 * 4095, 1.0);
     EXPECT_EQ(k->feld(Feld::KurvenNr)->wert(), 5.0);
+
+    // Enter closes the overview, whichever row button was clicked last.
+    u.dialoge.Leeren();
+    QTest::keyClick(ue, Qt::Key_Return);
+    Warten();
+    EXPECT_FALSE(ue->isVisible());
+    EXPECT_TRUE(u.dialoge.protokoll.empty());
 }
 
 TEST_F(KennlinienSpeicher, AbbruchUndFehlerBehaltenDieGelesenenZeilen) {

@@ -74,7 +74,7 @@ Speicheruebersicht::Speicheruebersicht(Geraetedienst& dienst, SpeicherAnbindung 
         r.bild->setFixedSize(128, 40);
         r.lesen = new QPushButton("In den Editor lesen", tabelle_);
         r.anwaehlen = new QPushButton(QString::fromUtf8("über Ausg.4 anwählen"), tabelle_);
-        HilfetextSetzen(r.lesen, QString::fromUtf8("Ließt die Kennlinie dieses Speicherplatzes ganz in den Editor "
+        HilfetextSetzen(r.lesen, QString::fromUtf8("Liest die Kennlinie dieses Speicherplatzes ganz in den Editor "
                                                    "des Fensters 'Kennlinienregler'\n(wie 'von DLM-7 lesen')."));
         HilfetextSetzen(r.anwaehlen, QString::fromUtf8("Setzt Ausgang 4 der DLM-7 auf die Auswahlspannung dieses "
                                                        "Speicherplatzes\n(wie 'über Ausg.4 anwählen')."));
@@ -103,7 +103,7 @@ Speicheruebersicht::Speicheruebersicht(Geraetedienst& dienst, SpeicherAnbindung 
     unten->addStretch(1);
     aktualisieren_ = new QPushButton("Aktualisieren", this);
     aktualisieren_->setObjectName("AKTUALISIEREN");
-    HilfetextSetzen(aktualisieren_, QString::fromUtf8("Ließt die Übersicht der Speicherplätze neu aus der DLM-7."));
+    HilfetextSetzen(aktualisieren_, QString::fromUtf8("Liest die Übersicht der Speicherplätze neu aus der DLM-7."));
     aktualisieren_->setAutoDefault(false);
     auto* schliessen = new QPushButton(QString::fromUtf8("Schließen"), this);
     schliessen->setDefault(true);

@@ -16,6 +16,7 @@
 #include "device/fenster/ComPanel.h"
 #include "direkt/fenster/DirektPanel.h"
 #include "kennlinie/fenster/KennlinienPanel.h"
+#include "kennlinie/fenster/Speicheruebersicht.h"
 #include "kurven/fenster/KurvenPanel.h"
 #include "sim/SimUmgebung.h"
 #include "uisupport/Drehknopf.h"
@@ -76,6 +77,20 @@ void Kennlinienfotos(Anwendung& a) {
     k.editor().PunkteSetzen(gelesen);
     k.Befehlen(KennlinienPanel::Befehl::ZoomGesamt);
     Foto(&a.haupt(), "kennlinie_gelesen");
+
+    // Two slots written through the window, then the overview of the box.
+    for (int slot : {2, 5}) {
+        k.findChild<Zahlfeld*>(Kennl::Name(Kennl::Feld::KurvenNr))->setWert(slot);
+        k.findChild<QPushButton*>(Kennl::Name(Kennl::Knopf::Schreiben))->click();
+        a.dienst().Abwarten();
+        k.editor().PunkteSetzen({{3800, 2000, 0}, {600, 2095, 0}, {3000, 1, 0}});
+        k.editor().BegrenzungSetzen(7.5);
+        k.editor().AnstiegszeitSetzen(819.0);
+    }
+    k.SpeicheruebersichtOeffnen();
+    a.dienst().Abwarten();
+    Foto(k.speicheruebersicht(), "kennlinie_speicheruebersicht");
+    k.speicheruebersicht()->close();
 }
 
 void Kurvenfotos(Anwendung& a) {

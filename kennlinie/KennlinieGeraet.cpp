@@ -4,6 +4,7 @@
 #include "device/Schreibpruefung.h"
 #include "kennlinie/KennlinieFehler.h"
 #include "kennlinie/KennlinieSlot.h"
+#include "kennlinie/KennlinieUebersicht.h"
 
 namespace {
 
@@ -135,10 +136,7 @@ Uebertragung SlotsLesen(int port, char adresse, std::optional<std::array<SlotKop
                                         r.abbrechen, nullptr};
         if (const int rc = BlockLesen(port, adresse, SlotAdresse(s), kKopf, kopf, einzeln); rc != 0)
             return p.Anzeige(rc);
-        SlotKopf& k = koepfe[static_cast<std::size_t>(s - 1)];
-        k.belegt = kopf[9] == 0;
-        k.begrenzungRoh = kopf[4] * 256 + kopf[5];
-        k.anstiegszeit = CodeZuAnstiegszeit(kopf[6] * 65536L + kopf[7] * 256L + kopf[8]);
+        koepfe[static_cast<std::size_t>(s - 1)] = SlotKopfAuswerten(kopf);
     }
     ziel = koepfe;
     return p.u;

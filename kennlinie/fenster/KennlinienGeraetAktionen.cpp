@@ -106,6 +106,8 @@ void KennlinienGeraetAktionen::FortschrittZeigen(const std::shared_ptr<Vorgang>&
     };
 }
 
+void KennlinienGeraetAktionen::SlotSetzen(int slot) { slot_->setWert(slot); }
+
 void KennlinienGeraetAktionen::Schreiben() {
     if (gHilfeAktiv) return;
     // What is sent is the curve as it is now; later edits do not reach this transfer.

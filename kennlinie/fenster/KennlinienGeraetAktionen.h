@@ -23,6 +23,8 @@ class KennlinienGeraetAktionen : public QObject {
 
     QGroupBox* GruppeAnlegen(QWidget* eltern);
 
+    // The slot the actions work on, as if typed into "Kurve Nr.".
+    void SlotSetzen(int slot);
     void Schreiben();
     void Lesen();
     void Ausgang4Waehlen();

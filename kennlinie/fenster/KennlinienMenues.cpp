@@ -8,6 +8,7 @@
 #include "kennlinie/fenster/KennlinienDateiAktionen.h"
 #include "kennlinie/fenster/KennlinienHilfe.h"
 #include "kennlinie/fenster/KennlinienMaus.h"
+#include "kennlinie/fenster/Speicheruebersicht.h"
 #include "uisupport/Fehlerpopup.h"
 #include "uisupport/Hilfemodus.h"
 #include "uisupport/ToolbarBindung.h"
@@ -260,6 +261,12 @@ void KennlinienPanel::MenuesAnlegen() {
         });
     }
     leiste->insertSeparator(hilfe);
+    ansicht->addSeparator();
+    uebersichtAktion_ = Eintrag(ansicht, "DLM-7 Speicherübersicht…", nullptr, "", kSpeicheruebersichtHilfe, false);
+    uebersichtAktion_->setObjectName("SPEICHERUEBERSICHT");
+    connect(uebersichtAktion_, &QAction::triggered, this, [this] {
+        if (!HilfeStatt(*this, kSpeicheruebersichtHilfe)) SpeicheruebersichtOeffnen();
+    });
     BildMenueAnlegen();
 }
 

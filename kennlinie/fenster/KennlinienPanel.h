@@ -12,6 +12,8 @@
 #include "uisupport/Bildexport.h"
 #include "uisupport/Kurvenfenster.h"
 
+#include <QPointer>
+
 #include <array>
 #include <functional>
 #include <memory>
@@ -27,6 +29,7 @@ class KonfigModell;
 class QActionGroup;
 class QPainter;
 class QToolButton;
+class Speicheruebersicht;
 
 class KennlinienPanel : public Kurvenfenster {
     Q_OBJECT
@@ -84,6 +87,10 @@ class KennlinienPanel : public Kurvenfenster {
     void Befehlen(Befehl b);
     void ModusWaehlen(Modus m);
     void DarstellungWaehlen(int d);
+    // "DLM-7 Speicherübersicht…": opens the overview and reads the slots (KennlinienSpeicher.cpp).
+    void SpeicheruebersichtOeffnen();
+    Speicheruebersicht* speicheruebersicht() const;
+    QAction* speicheruebersichtAktion() const { return uebersichtAktion_; }
 
     // Redraws what a change of the points and the view redraws; for benchmarks.
     void Neuzeichnen() { Zeigen(Aenderung::Punkte | Aenderung::Ansicht); }
@@ -118,4 +125,7 @@ class KennlinienPanel : public Kurvenfenster {
     std::array<QToolButton*, 3> darstellungsKnoepfe_{};
     QActionGroup* modusGruppe_ = nullptr;
     QActionGroup* darstellungsGruppe_ = nullptr;
+
+    QPointer<Speicheruebersicht> uebersicht_;
+    QAction* uebersichtAktion_ = nullptr;
 };

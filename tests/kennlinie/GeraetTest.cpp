@@ -280,7 +280,8 @@ TEST_F(KennlinieGeraet, SimulatorSpieltGesendeteSlotsUndAusgang4Waehlt) {
     ASSERT_EQ(Senden(2, kurve, 3.0).Fehlercode(), 0);
     ASSERT_EQ(Senden(5, {{1000, 0, 0}}, 7.5).Fehlercode(), 0);
     const auto warten = [] { std::this_thread::sleep_for(std::chrono::milliseconds(30)); };
-    u.sim.EingangSignal(3, SimSignal{SimSignal::Form::Konstant, 2.0, 0, 1});
+    // The curve-selection input is wired to output 4.
+    ASSERT_TRUE(Ausgang4Setzen(p, '1', 2).meldungen.empty());
     u.sim.EingangSignal(2, SimSignal{SimSignal::Form::Konstant, 0.0, 0, 1});
     ASSERT_EQ(QAVKSV5_DeviceFunction(p, '1', "start"), 0);
     for (double volt : {0.0, 1.234, 2.4, 5.0, 7.3, 9.999, 10.0}) {
@@ -291,7 +292,7 @@ TEST_F(KennlinieGeraet, SimulatorSpieltGesendeteSlotsUndAusgang4Waehlt) {
     }
     EXPECT_EQ(u.sim.Laufzustand(), SimGeraet::Lauf::Kennlinie);
     EXPECT_EQ(u.sim.Ausgang(2), 1229);
-    u.sim.EingangSignal(3, SimSignal{SimSignal::Form::Konstant, 5.0, 0, 1});
+    ASSERT_TRUE(Ausgang4Setzen(p, '1', 5).meldungen.empty());
     warten();
     unsigned char fehler = 0xFF;
     ASSERT_EQ(QAVKSV5_StatusLesen(p, '1', 2, fehler), 0);
@@ -299,8 +300,11 @@ TEST_F(KennlinieGeraet, SimulatorSpieltGesendeteSlotsUndAusgang4Waehlt) {
     EXPECT_EQ(u.sim.Ausgang(1), 1000);
     EXPECT_EQ(u.sim.Ausgang(2), 3071);
 
-    // Output 4 carries the slot number in volts.
+    // Output 4 carries the slot number in volts; an empty slot selects nothing.
     EXPECT_TRUE(Ausgang4Setzen(p, '1', 3).meldungen.empty());
     EXPECT_EQ(u.sim.Ausgang(4), 1229);
     EXPECT_EQ(LetzteAnfrage(), "#1V4W3.000\r");
+    warten();
+    ASSERT_EQ(QAVKSV5_StatusLesen(p, '1', 2, fehler), 0);
+    EXPECT_EQ(fehler, 0x10);
 }

@@ -191,7 +191,7 @@ TEST(SimSignal, AbsurdeParameterWerdenAbgelehnt) {
 
 TEST(SimSignal, NaNWaehltNieEinenSlot) {
     // Built directly, past the command line: the phase of such a frequency is
-    // NaN, and input 3 selects the controller's slot.
+    // NaN on inputs 2 and 3, while output 4 at 0 V selects no slot.
     SimGeraet g;
     g.signale[2] = SimSignal{SimSignal::Form::Sinus, 5.0, 5.0, 1e308};
     g.signale[1] = SimSignal{SimSignal::Form::Dreieck, 5.0, 5.0, 1e308};

@@ -9,6 +9,7 @@
 #include "kern/Fehlermeldungen.h"
 #include "tools/KennlinieBefehle.h"
 #include "tools/KurvenBefehle.h"
+#include "tools/VergleichBefehle.h"
 
 #include <charconv>
 #include <cstdlib>
@@ -229,6 +230,12 @@ int Dlm7CtlAusfuehren(const std::vector<std::string>& argumente, std::ostream& a
             for (const SeriellesGeraet& g : SerielleGeraete()) aus << g.pfad << '\t' << g.beschreibung << '\n';
             return 0;
         }
+        if (IstVergleichBefehl(befehl)) {
+            const int status =
+                VergleichBefehl(befehl, arg, {*nr, baud, zeitlimit, adresse[0], konfig, pruefen}, aus, err);
+            if (status == 2) throw Verwendungsfehler{};
+            return status;
+        }
         if (IstKennlinienBefehl(befehl)) {
             const int status =
                 KennlinienBefehl(befehl, arg, {*nr, baud, zeitlimit, adresse[0], konfig, pruefen}, aus, err);
@@ -263,7 +270,7 @@ int Dlm7CtlAusfuehren(const std::vector<std::string>& argumente, std::ostream& a
         }
         return 0;
     } catch (const Verwendungsfehler&) {
-        err << kVerwendung << kKennlinienVerwendung << kKurvenBefehleHilfe;
+        err << kVerwendung << kKennlinienVerwendung << kKurvenBefehleHilfe << kVergleichVerwendung;
         return 2;
     }
 }

@@ -23,12 +23,14 @@ inline Kurvensatz VierKurven() {
     return s;
 }
 
-// Raw value the box plays on curve k at t seconds after its start.
+// Raw value the box plays on curve k at t seconds after its start; a time
+// before the start counts as the end of a cycle, as where a folded sample
+// near its cycle's start may have been read.
 inline int Sollwert(const Kurvensatz& s, std::size_t k, double t) {
     const Kurve& kurve = s.kurven[k];
     const std::vector<int> werte = KurveDigitalisieren(kurve);
     const double periode = KurvenLaenge(kurve) / 1e6;
-    if (t < 0.0) t = 0.0;
+    if (t < 0.0) t += periode * std::ceil(-t / periode);
     if (s.zyklen[k] > 0 && t >= s.zyklen[k] * periode) return s.ruhewert[k];
     const double tick = ZeitbasisDauer(kurve.punkte.front().zeitbasis) / 1e6;
     const auto i = static_cast<std::size_t>(std::fmod(t, periode) / tick);

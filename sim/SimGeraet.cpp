@@ -40,6 +40,8 @@ double SimGeraet::Eingang(int k, double t) const {
     return ausgaenge[static_cast<std::size_t>(k)] * 10.0 / 4095.0;
 }
 
+double SimGeraet::Auswahlspannung() const { return ausgaenge[3] * 10.0 / 4095.0; }
+
 unsigned char SimGeraet::Status1(double t) const {
     switch (lauf_) {
     case Lauf::Gestoppt: return 0;
@@ -90,7 +92,8 @@ void SimGeraet::Fortschreiben(double t) {
     if (lauf_ == Lauf::Generator) {
         for (int k = 0; k < 4; ++k) ausgaenge[static_cast<std::size_t>(k)] = generator_.Ausgang(k, t - startZeit_);
     } else if (lauf_ == Lauf::Kennlinie) {
-        fehlerbits |= kennlinie_.Fortschreiben(t, speicher, Eingang(1, t), Eingang(2, t), ausgaenge);
+        // The curve-selection input is wired to output 4.
+        fehlerbits |= kennlinie_.Fortschreiben(t, speicher, Eingang(1, t), Auswahlspannung(), ausgaenge);
     }
 }
 

@@ -49,6 +49,8 @@ class SimGeraet {
     unsigned char Status1(double t) const;
     // Input k (0..3) as the box reads it: 0..10 over the full range.
     double Eingang(int k, double t) const;
+    // The curve-selection input, wired to output 4: volts 0..10.
+    double Auswahlspannung() const;
 
   private:
     std::string Befehl(const std::string& rahmen, double t, bool& antworten);

@@ -31,11 +31,11 @@ bool SimKennlinie::SlotGueltig(const SimSpeicher& speicher, std::size_t slot) {
     return geprueftGut_[slot];
 }
 
-unsigned char SimKennlinie::Fortschreiben(double t, const SimSpeicher& speicher, double eingang2, double eingang3,
+unsigned char SimKennlinie::Fortschreiben(double t, const SimSpeicher& speicher, double eingang2, double auswahl,
                                           std::array<int, 4>& ausgaenge) {
     double dt = std::max(0.0, t - letzteZeit_);
     letzteZeit_ = t;
-    double wahl = std::floor(eingang3 + 0.5);
+    double wahl = std::floor(auswahl + 0.5);
     // Written so that NaN selects no slot as well.
     if (!(wahl >= 1.0 && wahl <= 7.0)) return 0x10;
     auto slot = static_cast<std::size_t>(wahl) - 1;

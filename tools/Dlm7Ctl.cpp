@@ -10,6 +10,7 @@
 #include "tools/BildBefehle.h"
 #include "tools/KennlinieBefehle.h"
 #include "tools/KurvenBefehle.h"
+#include "tools/VergleichBefehle.h"
 
 #include <charconv>
 #include <cstdlib>
@@ -236,6 +237,12 @@ int Dlm7CtlAusfuehren(const std::vector<std::string>& argumente, std::ostream& a
             if (status == 2) throw Verwendungsfehler{};
             return status;
         }
+        if (IstVergleichBefehl(befehl)) {
+            const int status =
+                VergleichBefehl(befehl, arg, {*nr, baud, zeitlimit, adresse[0], konfig, pruefen}, aus, err);
+            if (status == 2) throw Verwendungsfehler{};
+            return status;
+        }
         if (IstKennlinienBefehl(befehl)) {
             const int status =
                 KennlinienBefehl(befehl, arg, {*nr, baud, zeitlimit, adresse[0], konfig, pruefen}, aus, err);
@@ -270,7 +277,7 @@ int Dlm7CtlAusfuehren(const std::vector<std::string>& argumente, std::ostream& a
         }
         return 0;
     } catch (const Verwendungsfehler&) {
-        err << kVerwendung << kKennlinienVerwendung << kKurvenBefehleHilfe << kBildVerwendung;
+        err << kVerwendung << kKennlinienVerwendung << kKurvenBefehleHilfe << kBildVerwendung << kVergleichVerwendung;
         return 2;
     }
 }

@@ -288,7 +288,8 @@ TEST_F(KennlinieGeraet, SimulatorSpieltGesendeteSlotsUndAusgang4Waehlt) {
         while (!erreicht() && std::chrono::steady_clock::now() < ende)
             std::this_thread::sleep_for(std::chrono::milliseconds(1));
     };
-    u.sim.EingangSignal(3, SimSignal{SimSignal::Form::Konstant, 2.0, 0, 1});
+    // The curve-selection input is wired to output 4.
+    ASSERT_TRUE(Ausgang4Setzen(p, '1', 2).meldungen.empty());
     u.sim.EingangSignal(2, SimSignal{SimSignal::Form::Konstant, 0.0, 0, 1});
     ASSERT_EQ(QAVKSV5_DeviceFunction(p, '1', "start"), 0);
     for (double volt : {0.0, 1.234, 2.4, 5.0, 7.3, 9.999, 10.0}) {
@@ -299,7 +300,7 @@ TEST_F(KennlinieGeraet, SimulatorSpieltGesendeteSlotsUndAusgang4Waehlt) {
     }
     EXPECT_EQ(u.sim.Laufzustand(), SimGeraet::Lauf::Kennlinie);
     EXPECT_EQ(u.sim.Ausgang(2), 1229);
-    u.sim.EingangSignal(3, SimSignal{SimSignal::Form::Konstant, 5.0, 0, 1});
+    ASSERT_TRUE(Ausgang4Setzen(p, '1', 5).meldungen.empty());
     bis([&] { return u.sim.Ausgang(1) == 1000 && u.sim.Ausgang(2) == 3071; });
     unsigned char fehler = 0xFF;
     ASSERT_EQ(QAVKSV5_StatusLesen(p, '1', 2, fehler), 0);
@@ -307,8 +308,11 @@ TEST_F(KennlinieGeraet, SimulatorSpieltGesendeteSlotsUndAusgang4Waehlt) {
     EXPECT_EQ(u.sim.Ausgang(1), 1000);
     EXPECT_EQ(u.sim.Ausgang(2), 3071);
 
-    // Output 4 carries the slot number in volts.
+    // Output 4 carries the slot number in volts; an empty slot selects nothing.
     EXPECT_TRUE(Ausgang4Setzen(p, '1', 3).meldungen.empty());
     EXPECT_EQ(u.sim.Ausgang(4), 1229);
     EXPECT_EQ(LetzteAnfrage(), "#1V4W3.000\r");
+    bis([&] { return QAVKSV5_StatusLesen(p, '1', 2, fehler) == 0 && fehler == 0x10; });
+    ASSERT_EQ(QAVKSV5_StatusLesen(p, '1', 2, fehler), 0);
+    EXPECT_EQ(fehler, 0x10);
 }

@@ -111,7 +111,7 @@ TEST(SimAblauf, KennlinienreglerUeberDieLeitung) {
     ASSERT_EQ(QAVKSV5_ModusSchreiben(u.port, '1', false, 0x04), 0);
     ASSERT_EQ(QAVKSV5_ModusSchreiben(u.port, '1', true, 0x02), 0);
     u.sim.EingangSignal(2, SimSignal{SimSignal::Form::Konstant, 8.0, 0, 1});
-    ASSERT_EQ(QAVKSV5_AusgangSchreiben(u.port, '1', "a3", 2.0), 0); // loop-back: slot 2
+    ASSERT_EQ(QAVKSV5_AusgangSchreiben(u.port, '1', "a4", 2.0), 0); // the selection input: slot 2
     ASSERT_EQ(QAVKSV5_DeviceFunction(u.port, '1', "start"), 0);
     Bis([&] { return u.sim.Ausgang(1) == 3276 / 2 && u.sim.Ausgang(2) == 300; });
     EXPECT_EQ(u.sim.Laufzustand(), SimGeraet::Lauf::Kennlinie);
@@ -121,7 +121,7 @@ TEST(SimAblauf, KennlinienreglerUeberDieLeitung) {
     ASSERT_EQ(QAVKSV5_StatusLesen(u.port, '1', 1, status), 0);
     EXPECT_EQ(status, SimGeraet::kStatusLaeuft | SimGeraet::kStatusKennlinie);
     // Selecting slot 5, which holds nothing, lights the curve selection error.
-    ASSERT_EQ(QAVKSV5_AusgangSchreiben(u.port, '1', "a3", 5.0), 0);
+    ASSERT_EQ(QAVKSV5_AusgangSchreiben(u.port, '1', "a4", 5.0), 0);
     ASSERT_EQ(QAVKSV5_StatusLesen(u.port, '1', 2, status), 0);
     EXPECT_EQ(status, 0x10);
     ASSERT_EQ(QAVKSV5_DeviceFunction(u.port, '1', "stopp"), 0);
@@ -202,7 +202,7 @@ TEST(SimSignal, AbsurdeParameterWerdenAbgelehnt) {
 
 TEST(SimSignal, NaNWaehltNieEinenSlot) {
     // Built directly, past the command line: the phase of such a frequency is
-    // NaN, and input 3 selects the controller's slot.
+    // NaN on inputs 2 and 3, while output 4 at 0 V selects no slot.
     SimGeraet g;
     g.signale[2] = SimSignal{SimSignal::Form::Sinus, 5.0, 5.0, 1e308};
     g.signale[1] = SimSignal{SimSignal::Form::Dreieck, 5.0, 5.0, 1e308};

@@ -1,6 +1,14 @@
 #include "uisupport/BildFenster.h"
 
 #include "uisupport/Dialoge.h"
+#include "uisupport/Fehlerpopup.h"
+#include "uisupport/Hilfeblase.h"
+#include "uisupport/Hilfemodus.h"
+#include "uisupport/Werkzeugfenster.h"
+
+#include <QAction>
+#include <QCursor>
+#include <QMenu>
 
 #include <QPrinter>
 
@@ -31,4 +39,30 @@ int GrafikDruckenMitDialog(const Bildkopf& kopf, const Bildinhalt& inhalt) {
     drucker.setDocName(kopf.titel);
     if (!dialoge().Drucken(drucker)) return 0;
     return BildDrucken(drucker, kBildStandard, kopf, inhalt) ? 0 : BildFehler::Drucken;
+}
+
+void BildMenueAnlegen(Werkzeugfenster& fenster, std::function<int()> exportieren, std::function<int()> drucken) {
+    struct Eintrag {
+        const char* text;
+        const char* hilfe;
+        std::function<int()> tun;
+    };
+    const Eintrag eintraege[] = {{kMenueGrafikExportieren, kHilfeGrafikExportieren, std::move(exportieren)},
+                                 {kMenueDrucken, kHilfeDrucken, std::move(drucken)}};
+    QMenu* datei = fenster.dateiMenue();
+    for (const Eintrag& e : eintraege) {
+        auto* a = new QAction(QString::fromUtf8(e.text), &fenster);
+        a->setProperty("hilfe", QString::fromUtf8(e.hilfe));
+        if (e.text == kMenueDrucken) a->setShortcut(QKeySequence::Print);
+        datei->insertAction(fenster.beendenAktion(), a);
+        QObject::connect(a, &QAction::triggered, &fenster, [&fenster, hilfe = e.hilfe, tun = e.tun] {
+            if (gHilfeAktiv) {
+                QWidget* w = fenster.window();
+                HilfeblaseBeiZeiger(w, QString::fromUtf8(hilfe), w->mapFromGlobal(QCursor::pos()));
+                return;
+            }
+            if (const int rc = tun(); rc != 0) QAV_Fehlerpopup(rc);
+        });
+    }
+    datei->insertSeparator(fenster.beendenAktion());
 }

@@ -4,6 +4,10 @@
 // the picture with the window's own drawing.
 #include "uisupport/Bildexport.h"
 
+#include <functional>
+
+class Werkzeugfenster;
+
 inline constexpr const char* kMenueGrafikExportieren = "Grafik exportieren…";
 inline constexpr const char* kMenueDrucken = "Drucken…";
 inline constexpr const char* kTitelDrucken = "Drucken";
@@ -24,3 +28,8 @@ int GrafikExportierenMitDialog(const Bildkopf& kopf, const Bildinhalt& inhalt);
 // The print dialog, then one page. 0 when printed or cancelled, otherwise
 // BildFehler::Drucken.
 int GrafikDruckenMitDialog(const Bildkopf& kopf, const Bildinhalt& inhalt);
+
+// "Grafik exportieren…" and "Drucken…" (Ctrl+P) before "Beenden" of the
+// window's "Datei" menu, in a group of their own; in help mode each shows its
+// help text instead, and an error code goes to the error popup.
+void BildMenueAnlegen(Werkzeugfenster& fenster, std::function<int()> exportieren, std::function<int()> drucken);

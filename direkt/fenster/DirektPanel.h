@@ -95,7 +95,6 @@ class DirektPanel : public Werkzeugfenster {
     QToolButton* direkthilfe_ = nullptr;
 
     void Aufbauen();
-    void BildMenueAnlegen();
     Bildkopf BildKopf() const;
     void Verbinden();
     void HilfetexteSetzen();

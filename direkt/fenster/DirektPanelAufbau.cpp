@@ -3,6 +3,7 @@
 
 #include "config/KonfigModell.h"
 
+#include "uisupport/BildFenster.h"
 #include "uisupport/Drehknopf.h"
 #include "uisupport/Fehleranzeige.h"
 #include "uisupport/Hilfemodus.h"
@@ -98,7 +99,8 @@ DirektPanel::DirektPanel(Geraetedienst& dienst, const KonfigModell& konfig, QWid
     : Werkzeugfenster("Direkte Ein-/Ausgabe", eltern), dienst_(dienst), konfig_(konfig) {
     setObjectName("DIREKTPNL");
     DateiMenueAbschliessen(false);
-    BildMenueAnlegen();
+    BildMenueAnlegen(
+        *this, [this] { return GrafikExportieren(); }, [this] { return GrafikDrucken(); });
     QAction* pins = menuBar()->addMenu("&Hilfe")->addAction("DLM-7 Pinbelegung");
     connect(pins, &QAction::triggered, this, [this] { Menu_Direkt_Hilfe_Pins(); });
     Aufbauen();

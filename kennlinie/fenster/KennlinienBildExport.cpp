@@ -3,30 +3,8 @@
 #include "kennlinie/fenster/KennlinienPanel.h"
 
 #include "kennlinie/fenster/KennlinienGrafik.h"
-#include "kennlinie/fenster/KennlinienKontext.h"
 #include "uisupport/BildFenster.h"
-#include "uisupport/Fehlerpopup.h"
 #include "uisupport/Graph.h"
-#include "uisupport/Hilfemodus.h"
-
-#include <QAction>
-#include <QMenu>
-
-void KennlinienPanel::BildMenueAnlegen() {
-    // Between the table export and "Beenden", in a group of their own.
-    const std::pair<const char*, const char*> eintraege[] = {{kMenueGrafikExportieren, kHilfeGrafikExportieren},
-                                                             {kMenueDrucken, kHilfeDrucken}};
-    for (const auto& [text, hilfe] : eintraege) {
-        QAction* a = Eintrag(dateiMenue(), QString::fromUtf8(text), nullptr, "", hilfe, false);
-        const bool drucken = text == kMenueDrucken;
-        if (drucken) a->setShortcut(QKeySequence::Print);
-        connect(a, &QAction::triggered, this, [this, drucken, hilfe = hilfe] {
-            if (HilfeStatt(*this, hilfe)) return;
-            if (const int rc = drucken ? GrafikDrucken() : GrafikExportieren(); rc != 0) QAV_Fehlerpopup(rc);
-        });
-    }
-    dateiMenue()->insertSeparator(beendenAktion());
-}
 
 Bildkopf KennlinienPanel::BildKopf() const {
     return {QStringLiteral("Kennlinienregler"), dateiname(), QString::fromStdString(editor_.kurve().kommentar), {}};

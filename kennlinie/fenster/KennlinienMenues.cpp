@@ -9,6 +9,7 @@
 #include "kennlinie/fenster/KennlinienHilfe.h"
 #include "kennlinie/fenster/KennlinienMaus.h"
 #include "kennlinie/fenster/Speicheruebersicht.h"
+#include "uisupport/BildFenster.h"
 #include "uisupport/Fehlerpopup.h"
 #include "uisupport/Hilfemodus.h"
 #include "uisupport/ToolbarBindung.h"
@@ -267,7 +268,8 @@ void KennlinienPanel::MenuesAnlegen() {
     connect(uebersichtAktion_, &QAction::triggered, this, [this] {
         if (!HilfeStatt(*this, kSpeicheruebersichtHilfe)) SpeicheruebersichtOeffnen();
     });
-    BildMenueAnlegen();
+    BildMenueAnlegen(
+        *this, [this] { return GrafikExportieren(); }, [this] { return GrafikDrucken(); });
 }
 
 void KennlinienPanel::MenuesZeigen(Aenderungen a) {

@@ -104,7 +104,6 @@ class KennlinienPanel : public Kurvenfenster {
     QAction* Eintrag(QMenu* menue, const QString& text, const char* bild, const QString& tipp, const char* hilfe,
                      bool leiste);
     // Picture export and print (KennlinienBildExport.cpp).
-    void BildMenueAnlegen();
     Bildkopf BildKopf() const;
     void BildZeichnen(QPainter& p, QSize groesse, double strich, bool ganz);
 

@@ -4,30 +4,9 @@
 #include "kurven/fenster/KurvenPanel.h"
 
 #include "uisupport/BildFenster.h"
-#include "uisupport/Fehlerpopup.h"
 #include "uisupport/Graph.h"
 
-#include <QAction>
-#include <QMenu>
-
 using namespace kurvengenerator;
-
-void KurvenPanel::BildMenueAnlegen() {
-    // Between the table export and "Beenden", in a group of their own.
-    const std::pair<const char*, const char*> eintraege[] = {{kMenueGrafikExportieren, kHilfeGrafikExportieren},
-                                                             {kMenueDrucken, kHilfeDrucken}};
-    for (const auto& [text, hilfe] : eintraege) {
-        auto* a = new QAction(QString::fromUtf8(text), this);
-        dateiMenue()->insertAction(beendenAktion(), a);
-        const bool drucken = text == kMenueDrucken;
-        if (drucken) a->setShortcut(QKeySequence::Print);
-        connect(a, &QAction::triggered, this, [this, drucken, hilfe = hilfe] {
-            if (HilfeStatt(hilfe)) return;
-            if (const int rc = drucken ? GrafikDrucken() : GrafikExportieren(); rc != 0) QAV_Fehlerpopup(rc);
-        });
-    }
-    dateiMenue()->insertSeparator(beendenAktion());
-}
 
 Bildkopf KurvenPanel::BildKopf() const {
     const int k = editor_.aktuelleKurve();

@@ -5,6 +5,7 @@
 #include "kurven/fenster/KurvenHilfe.h"
 #include "kurven/fenster/KurvenPanel.h"
 
+#include "uisupport/BildFenster.h"
 #include "uisupport/Bilder.h"
 #include "uisupport/Fehlerpopup.h"
 #include "uisupport/Hilfemodus.h"
@@ -183,7 +184,8 @@ void KurvenPanel::MenuesAnlegen() {
     AnsichtMenueAnlegen();
     leiste->addSeparator();
     leiste->addAction(hilfe);
-    BildMenueAnlegen();
+    BildMenueAnlegen(
+        *this, [this] { return GrafikExportieren(); }, [this] { return GrafikDrucken(); });
 }
 
 void KurvenPanel::AnsichtMenueAnlegen() {

@@ -173,7 +173,6 @@ class KurvenPanel : public Kurvenfenster {
     int Bearbeitet(const kg::Bearbeitung& b);
 
     // Picture export and print (KurvenBildExport.cpp).
-    void BildMenueAnlegen();
     Bildkopf BildKopf() const;
     void BildZeichnen(QPainter& p, QSize groesse, double strich, bool ganz);
 

@@ -1,4 +1,5 @@
 #include "tools/BildBefehle.h"
+#include "tools/Befehlshilfen.h"
 
 #include "config/KonfigDatei.h"
 #include "kennlinie/KennlinieAnsicht.h"
@@ -22,15 +23,9 @@ const char* const kBildVerwendung =
     "    kennlinie-bild DATEI.dle BILD [--groesse BxH]  Kennlinie als Bild (.png, .svg, .pdf; Standard 1200x800)\n"
     "    kurven-bild DATEI.dlr BILD [--groesse BxH]     Generatorkurven als Bild (Einheiten: --konfig DATEI.dlo)\n";
 
+using namespace ctlhilfe;
+
 namespace {
-
-constexpr int kVerwendung = 2;
-
-int Fehler(std::ostream& err, int code, const std::string& meldung = {}) {
-    if (!meldung.empty()) err << meldung << '\n';
-    err << "Fehler #" << -static_cast<long>(code) << ": " << QAV_Fehlermeldung(code) << '\n';
-    return 1;
-}
 
 QString Text(const std::string& utf8) { return QString::fromStdString(utf8); }
 

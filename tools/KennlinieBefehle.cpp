@@ -1,4 +1,5 @@
 #include "tools/KennlinieBefehle.h"
+#include "tools/Befehlshilfen.h"
 
 #include "config/KonfigDatei.h"
 #include "device/Qavksv5.h"
@@ -24,30 +25,11 @@ const char* const kKennlinienVerwendung =
     "    slots                      je Speicherplatz 1..7: Nummer, leer|belegt, Anstiegszeit [ms], Ausgang 2 roh\n"
     "    kennlinie-csv DATEI.dle DATEI.csv  Tabelle der DLM-7 als CSV (Einheiten der Datei oder von --konfig DATEI.dlo)\n";
 
+using namespace ctlhilfe;
+
 namespace {
 
-constexpr int kVerwendung = 2;
-
-int Fehler(std::ostream& err, int code, const std::string& meldung = {}) {
-    if (!meldung.empty()) err << meldung << '\n';
-    err << "Fehler #" << -static_cast<long>(code) << ": " << QAV_Fehlermeldung(code) << '\n';
-    return 1;
-}
-
-bool SlotLesen(const std::string& s, int& slot) {
-    const auto [ende, ec] = std::from_chars(s.data(), s.data() + s.size(), slot);
-    return !s.empty() && ec == std::errc{} && ende == s.data() + s.size();
-}
-
 // Opens the port, runs the transfer and closes the port again.
-int MitPort(const CtlOptionen& o, const std::function<int(int port)>& transfer) {
-    if (const int rc = QAVKSV5_Open(o.port, o.baud); rc != 0) return rc;
-    int rc = QAVKSV5_Timeout(o.port, o.zeitlimit);
-    if (rc == 0) rc = transfer(o.port);
-    QAVKSV5_Close(o.port);
-    return rc;
-}
-
 bool Vorhanden(const std::string& pfad) {
     struct stat st {};
     return ::lstat(pfad.c_str(), &st) == 0;
@@ -55,7 +37,7 @@ bool Vorhanden(const std::string& pfad) {
 
 int Senden(const std::string& datei, const std::string& slotText, const CtlOptionen& o, std::ostream& err) {
     int slot = 0;
-    if (!SlotLesen(slotText, slot)) return kVerwendung;
+    if (!GanzeZahl(slotText, slot)) return kVerwendung;
     KennlinienDatei d;
     if (const int rc = KennlinieLaden(datei, d); rc != 0) return Fehler(err, rc);
     const double begrenzung = BegrenzungAusDatei(d.konfig, d.begrenzungRoh);
@@ -76,7 +58,7 @@ int Senden(const std::string& datei, const std::string& slotText, const CtlOptio
 
 int Lesen(const std::string& slotText, const std::string& datei, const CtlOptionen& o, std::ostream& err) {
     int slot = 0;
-    if (!SlotLesen(slotText, slot)) return kVerwendung;
+    if (!GanzeZahl(slotText, slot)) return kVerwendung;
     KennlinienDatei d;
     if (!o.konfig.empty())
         if (const int rc = KonfigDateiLesen(o.konfig, d.konfig); rc != 0) return Fehler(err, rc);

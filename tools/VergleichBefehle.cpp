@@ -1,4 +1,5 @@
 #include "tools/VergleichBefehle.h"
+#include "tools/Befehlshilfen.h"
 
 #include "config/KonfigDatei.h"
 #include "device/Eingangsrunde.h"
@@ -29,32 +30,14 @@ const char* const kVergleichVerwendung =
     "                               wie die Leitung erlaubt); endet nach SEK, wenn die DLM-7 alle Zyklen\n"
     "                               gespielt hat, oder mit Strg+C\n";
 
+using namespace ctlhilfe;
+
 namespace {
 
 using kurvengenerator::Aufzeichnung;
 
-constexpr int kVerwendung = 2;
 // Status register 1 is asked this often while recording.
 constexpr double kStatusIntervall = 0.5;
-
-int Fehler(std::ostream& err, int code, const std::string& meldung = {}) {
-    if (!meldung.empty()) err << meldung << '\n';
-    err << "Fehler #" << -static_cast<long>(code) << ": " << QAV_Fehlermeldung(code) << '\n';
-    return 1;
-}
-
-int MitPort(const CtlOptionen& o, const std::function<int(int port)>& schritt) {
-    if (const int rc = QAVKSV5_Open(o.port, o.baud); rc != 0) return rc;
-    int rc = QAVKSV5_Timeout(o.port, o.zeitlimit);
-    if (rc == 0) rc = schritt(o.port);
-    QAVKSV5_Close(o.port);
-    return rc;
-}
-
-bool GanzeZahl(const std::string& s, int& n) {
-    const auto [ende, ec] = std::from_chars(s.data(), s.data() + s.size(), n);
-    return !s.empty() && ec == std::errc{} && ende == s.data() + s.size();
-}
 
 int Unterschiede(int anzahl, const std::vector<std::string>& zeilen, std::ostream& aus) {
     if (anzahl == 0) return 0;

@@ -123,7 +123,7 @@ void KennlinienGrafik::Zeigen(Aenderungen a) {
         RollbalkenZeigen();
         YZoomZeigen();
     }
-    if (a & Aenderung::Koordinaten) {
+    if ((a & Aenderung::Koordinaten) && !live_) {
         const Koordinaten k = k_.editor.koordinaten();
         x_->setWert(k.x);
         y_->setWert(k.y);
@@ -234,6 +234,13 @@ void KennlinienGrafik::VorschauPunkt(QPointF p) { vorschau_.push_back(graph_->Pu
 void KennlinienGrafik::VorschauLoeschen() {
     for (int h : vorschau_) graph_->Loeschen(h);
     vorschau_.clear();
+}
+
+void KennlinienGrafik::LiveWerte(std::optional<QPointF> werte) {
+    live_ = werte;
+    if (!werte) return Zeigen(Aenderung::Koordinaten);
+    x_->setWert(werte->x());
+    y_->setWert(werte->y());
 }
 
 void KennlinienGrafik::RollbalkenZeigen() {

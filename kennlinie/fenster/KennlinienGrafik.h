@@ -10,6 +10,7 @@
 #include <QObject>
 #include <QPointF>
 
+#include <optional>
 #include <vector>
 
 class Graph;
@@ -37,6 +38,10 @@ class KennlinienGrafik : public QObject {
     void VorschauPunkt(QPointF p);
     void VorschauLoeschen();
 
+    // Measured values (units of input 2 and output 1) in the X and Y fields
+    // instead of the editor's coordinates; nullopt gives the fields back.
+    void LiveWerte(std::optional<QPointF> werte);
+
   private:
     void Neuzeichnen();
     void AchsenBeschriften();
@@ -62,4 +67,5 @@ class KennlinienGrafik : public QObject {
     int markeGross_ = 0;
     int markeKlein_ = 0;
     std::vector<int> vorschau_;
+    std::optional<QPointF> live_;
 };

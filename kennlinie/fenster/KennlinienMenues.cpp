@@ -234,6 +234,7 @@ void KennlinienPanel::MenuesAnlegen() {
     gruppeAnlegen(2);
 
     QMenu* ansicht = new QMenu("&Ansicht", this);
+    ansichtMenue_ = ansicht;
     menuBar()->insertMenu(fensterMenue()->menuAction(), ansicht);
     QMenu* kurvendarstellung = ansicht->addMenu("Kurvendarstellung");
     darstellungsGruppe_ = new QActionGroup(this);

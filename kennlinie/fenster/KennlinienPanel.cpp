@@ -2,6 +2,7 @@
 
 #include "config/KonfigModell.h"
 #include "device/Geraetedienst.h"
+#include "kennlinie/fenster/KennlinienArbeitspunkt.h"
 #include "kennlinie/fenster/KennlinienDateiAktionen.h"
 #include "kennlinie/fenster/KennlinienGeraetAktionen.h"
 #include "kennlinie/fenster/KennlinienGrafik.h"
@@ -78,6 +79,7 @@ KennlinienPanel::KennlinienPanel(Geraetedienst& dienst, KonfigModell& konfig, QW
     connect(&konfig_, &KonfigModell::uebernommen, this, [this] { Kennlinienpanel_SkaliereYAchse(); });
     editor_.Beobachten([this](Aenderungen a) { Zeigen(a); });
     Zeigen(Aenderung::Alle);
+    arbeitspunkt_ = std::make_unique<KennlinienArbeitspunkt>(k, dienst_, *grafik_, *ansichtMenue_);
 }
 
 KennlinienPanel::~KennlinienPanel() = default;
@@ -98,6 +100,7 @@ int KennlinienPanel::KennlinienpanelInit() {
 }
 
 int KennlinienPanel::KennlinienpanelClear() {
+    arbeitspunkt_->Einschalten(false);
     maus_->DialogSchliessen();
     parameter_->DialogSchliessen();
     return 0;
@@ -109,10 +112,12 @@ void KennlinienPanel::ReadIniKennlinienpanel(const IniDatei& ini) {
         d > LinienUndStufen)
         d = LinienUndStufen;
     editor_.DarstellungSetzen(int(d));
+    arbeitspunkt_->EinstellungenLesen(ini);
 }
 
 void KennlinienPanel::WriteIniKennlinienpanel(IniDatei& ini) {
     ini.IntSetzen("kennlinie", "darstellung", editor_.darstellung());
+    arbeitspunkt_->EinstellungenSchreiben(ini);
 }
 
 void KennlinienPanel::Kennlinienpanel_SkaliereYAchse() { editor_.EinheitenGeaendert(); }

@@ -20,6 +20,7 @@
 
 class Geraetedienst;
 class IniDatei;
+class KennlinienArbeitspunkt;
 class KennlinienDateiAktionen;
 class KennlinienGeraetAktionen;
 class KennlinienGrafik;
@@ -116,6 +117,7 @@ class KennlinienPanel : public Kurvenfenster {
     std::unique_ptr<KennlinienParameter> parameter_;
     std::unique_ptr<KennlinienDateiAktionen> dateien_;
     std::unique_ptr<KennlinienGeraetAktionen> geraet_;
+    std::unique_ptr<KennlinienArbeitspunkt> arbeitspunkt_;
 
     std::array<std::function<int()>, 14> handlungen_{};
     std::array<QAction*, 14> befehle_{};
@@ -127,4 +129,5 @@ class KennlinienPanel : public Kurvenfenster {
 
     QPointer<Speicheruebersicht> uebersicht_;
     QAction* uebersichtAktion_ = nullptr;
+    QMenu* ansichtMenue_ = nullptr;
 };

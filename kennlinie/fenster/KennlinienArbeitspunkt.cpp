@@ -32,11 +32,12 @@ const char* const kRateSchluessel = "arbeitspunktrate";
 const char* const kRueckmeldungSchluessel = "rueckmeldung";
 
 const QColor kPunktFarbe(0xE0, 0x70, 0x00);
+const QColor kPunktRand(0x80, 0x40, 0x00);
 const QColor kRueckmeldungFarbe(0x00, 0x90, 0x00);
 
 // Half sizes of the markers in pixels.
-constexpr double kRaute = 7.0;
-constexpr double kKasten = 5.0;
+constexpr double kRaute = 8.0;
+constexpr double kKasten = 6.0;
 
 QString RatenText(int rate) {
     return rate == 0 ? QStringLiteral("so schnell wie möglich") : QStringLiteral("%1 pro Sekunde").arg(rate);
@@ -183,6 +184,8 @@ void KennlinienArbeitspunkt::Starten() {
 
 void KennlinienArbeitspunkt::Runde(const Eingangsrunde& r) {
     if (r.code != 0) return; // the poll ends with it
+    // The box answers: an earlier failure on the indicator is over, as after any device action.
+    if (r.nummer == 0) dienst_.FehlerSetzen(0);
     if (r.status1) laeuft_ = (*r.status1 & kStatus1Laeuft) != 0;
     StatusZeigen();
     if (!r.werte[1]) return;
@@ -246,32 +249,40 @@ void KennlinienArbeitspunkt::Zeichnen() {
     const QPointF o = g->ZuGraph({0.0, 0.0}), e = g->ZuGraph({1.0, 1.0});
     const double sx = std::abs(e.x() - o.x()), sy = std::abs(e.y() - o.y());
 
-    // The trail fades out with its age; newest on top.
+    // The trails fade out with their age, newest on top: dots only, as a
+    // line between two rounds would cut the curve's corners.
     const double jetzt = spur_.back().zeit;
-    std::optional<QPointF> vorher;
     for (const Messung& m : spur_) {
         const Arbeitspunkt p = *Punkt(m);
-        const QPointF hier(p.xRoh, p.yRoh);
+        const double deckung = std::clamp(1.0 - (jetzt - m.zeit) / kSpurSekunden, 0.1, 1.0) * 0.8;
+        if (p.rueckmeldungRoh) {
+            QColor c = kRueckmeldungFarbe;
+            c.setAlphaF(float(deckung));
+            plots_.push_back(g->Punkt({double(p.xRoh), *p.rueckmeldungRoh}, c));
+        }
         QColor c = kPunktFarbe;
-        c.setAlphaF(float(std::clamp(1.0 - (jetzt - m.zeit) / kSpurSekunden, 0.05, 1.0) * 0.6));
-        if (vorher) plots_.push_back(g->Linie(*vorher, hier, c));
-        plots_.push_back(g->Punkt(hier, c));
-        vorher = hier;
+        c.setAlphaF(float(deckung));
+        plots_.push_back(g->Punkt({double(p.xRoh), double(p.yRoh)}, c));
     }
     const Arbeitspunkt p = *Punkt(spur_.back());
     if (p.rueckmeldungRoh) {
         const QPointF r(p.xRoh, *p.rueckmeldungRoh);
+        for (double h : {kKasten, kKasten - 1.0}) {
+            const QPointF d(h * sx, h * sy);
+            plots_.push_back(g->Rechteck(r - d, r + d, kRueckmeldungFarbe));
+        }
         const QPointF d(kKasten * sx, kKasten * sy), d2(kKasten * sx, -kKasten * sy);
-        plots_.push_back(g->Rechteck(r - d, r + d, kRueckmeldungFarbe));
         plots_.push_back(g->Linie(r - d, r + d, kRueckmeldungFarbe));
         plots_.push_back(g->Linie(r - d2, r + d2, kRueckmeldungFarbe));
     }
     const QPointF m(p.xRoh, p.yRoh);
-    const double rx = kRaute * sx, ry = kRaute * sy;
-    plots_.push_back(g->Linienzug(
-        {m + QPointF(-rx, 0), m + QPointF(0, ry), m + QPointF(rx, 0), m + QPointF(0, -ry), m + QPointF(-rx, 0)},
-        kPunktFarbe));
-    plots_.push_back(g->Punkt(m, kPunktFarbe));
+    for (double h : {kRaute, kRaute - 1.0, kRaute - 2.0}) {
+        const double rx = h * sx, ry = h * sy;
+        plots_.push_back(g->Linienzug(
+            {m + QPointF(-rx, 0), m + QPointF(0, ry), m + QPointF(rx, 0), m + QPointF(0, -ry), m + QPointF(-rx, 0)},
+            h == kRaute ? kPunktRand : kPunktFarbe));
+    }
+    plots_.push_back(g->Punkt(m, kPunktRand));
     grafik_.LiveWerte(QPointF(p.x, p.y));
 }
 

@@ -81,7 +81,9 @@ KennlinienArbeitspunkt::KennlinienArbeitspunkt(KennlinienKontext k, Geraetediens
     leiste->insertSeparator(vor);
 
     QMenu* einstellung = ansicht.addMenu("Arbeitspunkt");
+    einstellung->setObjectName("ARBEITSPUNKTMENUE");
     QMenu* raten = einstellung->addMenu("Abfragerate");
+    raten->setObjectName("ABFRAGERATEMENUE");
     raten_ = new QActionGroup(this);
     for (int r : kRaten) {
         QAction* a = raten->addAction(RatenText(r));
@@ -94,6 +96,7 @@ KennlinienArbeitspunkt::KennlinienArbeitspunkt(KennlinienKontext k, Geraetediens
         });
     }
     QMenu* rueck = einstellung->addMenu("Rückmeldung");
+    rueck->setObjectName("RUECKMELDUNGMENUE");
     rueckmeldungen_ = new QActionGroup(this);
     for (int e : kRueckmeldungen) {
         QAction* a = rueck->addAction(RueckmeldungsText(e));

@@ -11,6 +11,7 @@
 
 #include <QLabel>
 #include <QSignalSpy>
+#include <QToolBar>
 
 #include <chrono>
 
@@ -140,7 +141,11 @@ TEST_F(ArbeitspunktFenster, AusschaltenFensterwechselKabelUndProgrammendeBeenden
     Klicken({1000, 300});
     const double cursorX = FeldVon(k, Feld::X)->wert();
 
-    Schalter()->trigger();
+    // On by its toolbar button, as a user does.
+    QWidget* knopf = k->werkzeugleiste()->widgetForAction(Schalter());
+    ASSERT_NE(knopf, nullptr);
+    QTest::mouseClick(knopf, Qt::LeftButton);
+    EXPECT_TRUE(Schalter()->isChecked());
     RundeAbwarten();
     EXPECT_NEAR(FeldVon(k, Feld::X)->wert(), 1515 * 10.0 / 4095, 1e-9);
     const std::vector<int> plots = ap->plots();

@@ -10,6 +10,7 @@
 #include <QObject>
 #include <QPointF>
 
+#include <functional>
 #include <vector>
 
 class Graph;
@@ -37,6 +38,9 @@ class KennlinienGrafik : public QObject {
     void VorschauPunkt(QPointF p);
     void VorschauLoeschen();
 
+    // Drawn after the axes and before the curve, so it lies behind it (large graph, overview).
+    void HintergrundSetzen(std::function<void(Graph&, Graph&)> zeichnen) { hintergrund_ = std::move(zeichnen); }
+
   private:
     void Neuzeichnen();
     void AchsenBeschriften();
@@ -62,4 +66,5 @@ class KennlinienGrafik : public QObject {
     int markeGross_ = 0;
     int markeKlein_ = 0;
     std::vector<int> vorschau_;
+    std::function<void(Graph&, Graph&)> hintergrund_;
 };

@@ -34,6 +34,10 @@ const char* const kVergleichenHilfe =
     "Unterschiede werden gemeldet. Die eigene Kennlinie bleibt unverändert.";
 const char* const kAusblendenHilfe = "Entfernt die Kennlinie der DLM-7 aus der Grafik.";
 
+QString UnterschiedeText(int n) {
+    return n == 1 ? QStringLiteral("1 Unterschied") : QStringLiteral("%1 Unterschiede").arg(n);
+}
+
 } // namespace
 
 KennlinienVergleichFenster::KennlinienVergleichFenster(KennlinienKontext k, Geraetedienst& dienst,
@@ -105,7 +109,7 @@ void KennlinienVergleichFenster::Vergleichen() {
             } else {
                 zeilen << QStringLiteral("Unterschiede: %1").arg(e.anzahl());
                 for (const std::string& z : e.Zeilen(k, "Kennlinie")) zeilen << QString::fromStdString(z);
-                k_.fenster.Bestaetigen(QStringLiteral("%1 verglichen: %2 Unterschiede").arg(ort).arg(e.anzahl()));
+                k_.fenster.Bestaetigen(QStringLiteral("%1 verglichen: %2").arg(ort, UnterschiedeText(e.anzahl())));
             }
             dialoge().Meldung(QString::fromUtf8(kTitel), zeilen.join('\n'));
         });

@@ -104,7 +104,7 @@ TEST_F(KennlinienVergleichen, GleichEinEintragAusblendenUndVeraltet) {
     Vergleichen();
     EXPECT_EQ(Meldung(), "Mit DLM-7 vergleichen|Unterschiede: 1\nErste Abweichung: Eingang 2 roh 3000 (Kennlinie "
                          "520, DLM-7 521)\nAbweichende Einträge: 1 in 3000");
-    EXPECT_EQ(k->bestaetigung(), "Speicherplatz 2 verglichen: 1 Unterschiede");
+    EXPECT_EQ(k->bestaetigung(), "Speicherplatz 2 verglichen: 1 Unterschied");
     EXPECT_GT(Orange(GraphVon(k), 3000), 0);
     EXPECT_EQ(Orange(GraphVon(k), 1000), 0);
     EXPECT_EQ(Orange(GraphVon(k), 3010), 0);

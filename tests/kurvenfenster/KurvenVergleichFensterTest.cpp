@@ -86,6 +86,7 @@ TEST_F(KurvenVergleichen, GleichEinAbtastwertParameterUndVeraltet) {
     EXPECT_TRUE(zeilen[1].endsWith("; Kurven 7, DLM-7 2480)")) << zeilen[1].toStdString();
     EXPECT_EQ(zeilen[2], "Kurve 2: 1 abweichende Abtastwerte in 31");
     EXPECT_EQ(zeilen[3], "Kurve 3: Zyklen Kurven 4, DLM-7 3");
+    EXPECT_EQ(Kurven()->bestaetigung(), "Kurven verglichen: 2 Unterschiede");
     // The box's sample 31 in orange, nowhere else.
     const std::vector<int> orange = Orange();
     ASSERT_FALSE(orange.empty());

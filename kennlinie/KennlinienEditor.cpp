@@ -61,6 +61,7 @@ void KennlinienEditor::Melden(const Stand& v, Aenderungen dazu) {
 
 void KennlinienEditor::KurveErsetzt() {
     ++stand_;
+    ++ersetzt_;
     ::ZoomGesamt(ansicht_);
     koordinaten_ = {0.0, 0.0};
 }

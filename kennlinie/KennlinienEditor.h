@@ -52,6 +52,9 @@ class KennlinienEditor {
     ::Koordinaten koordinaten() const { return koordinaten_; }
     // Counts every change of the points; a dialog opened on one state sees that it is stale.
     unsigned stand() const { return stand_; }
+    // Counts the replacements of the whole curve (new, load, import, read);
+    // what was drawn beside the old curve is stale after one.
+    unsigned ersetzt() const { return ersetzt_; }
 
     // The window's set-up: a new curve, empty undo ring, whole view, no file;
     // announces every aspect. The display mode stays.
@@ -132,5 +135,6 @@ class KennlinienEditor {
     std::string dateiname_;
     ::Koordinaten koordinaten_{0.0, 0.0};
     unsigned stand_ = 0;
+    unsigned ersetzt_ = 0;
     std::vector<Beobachter> beobachter_;
 };

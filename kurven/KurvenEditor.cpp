@@ -76,6 +76,7 @@ Bearbeitung KurvenEditor::Gemeldet(Bearbeitung b) {
 int KurvenEditor::Initialisieren() {
     const int r = KurvenInitialisieren(satz_);
     ansicht_ = Ansicht{};
+    ++ersetzt_;
     Melden(Aenderung::Alles);
     return r;
 }
@@ -96,6 +97,7 @@ void KurvenEditor::Aendern(const std::function<void(Kurvensatz&)>& f) {
 int KurvenEditor::Neu() {
     const int r = KurvenNeu(satz_);
     satz_.dateiPfad.clear();
+    ++ersetzt_;
     ansicht_ = Ansicht{};
     Melden();
     return r;
@@ -103,7 +105,10 @@ int KurvenEditor::Neu() {
 
 LadeErgebnis KurvenEditor::Laden(const std::string& pfad) {
     LadeErgebnis e = KurvenLaden(satz_, pfad, konfig());
-    if (e.code == 0) GanzeKurveZeigen(ansicht_, satz_.Aktuelle());
+    if (e.code == 0) {
+        GanzeKurveZeigen(ansicht_, satz_.Aktuelle());
+        ++ersetzt_;
+    }
     Melden();
     return e;
 }
@@ -123,7 +128,10 @@ int KurvenEditor::Speichern(const std::string& pfad) {
 
 ImportErgebnis KurvenEditor::Importieren(const std::string& pfad) {
     ImportErgebnis e = KurvenImportieren(satz_, pfad);
-    if (e.code == 0) GanzeKurveZeigen(ansicht_, satz_.Aktuelle()); // as loading: the whole of what came in
+    if (e.code == 0) {
+        GanzeKurveZeigen(ansicht_, satz_.Aktuelle()); // as loading: the whole of what came in
+        ++ersetzt_;
+    }
     Melden();
     return e;
 }
@@ -136,6 +144,7 @@ void KurvenEditor::AlsGeaendertMarkieren() {
 void KurvenEditor::GeleseneUebernehmen(GeleseneKurven&& g) {
     GeleseneKurvenUebernehmen(satz_, std::move(g));
     GanzeKurveZeigen(ansicht_, satz_.Aktuelle());
+    ++ersetzt_;
     Melden();
 }
 

@@ -69,6 +69,9 @@ class KurvenEditor {
     bool hintergrund(int k) const;
     Bearbeitungsmodus modus() const { return modus_; }
     bool zeitbasisMarken() const { return zeitbasisMarken_; }
+    // Counts the replacements of the whole curve set (new, load, import, read);
+    // what was drawn beside the old curves is stale after one.
+    unsigned ersetzt() const { return ersetzt_; }
 
     // Life cycle: the start-up state (everything announced), and the end.
     int Initialisieren();
@@ -158,6 +161,7 @@ class KurvenEditor {
     std::array<bool, kKurvenzahl> hintergrund_{};
     Bearbeitungsmodus modus_ = Bearbeitungsmodus::Zeichnen;
     bool zeitbasisMarken_ = false;
+    unsigned ersetzt_ = 0;
     Stand gemeldet_;
     std::vector<Beobachter> beobachter_;
 };

@@ -29,11 +29,12 @@ class KennlinienGeraetAktionen : public QObject {
     void Lesen();
     void Ausgang4Waehlen();
 
-  private:
+    // Shared with the comparison, which reads a slot the same way.
     void Melden(const Uebertragung& u);
     void FortschrittZeigen(const std::shared_ptr<Vorgang>& v, const char* titel);
     int Slot() const;
 
+  private:
     KennlinienKontext k_;
     Geraetedienst& dienst_;
     Zahlfeld* slot_ = nullptr;

@@ -138,6 +138,7 @@ void KennlinienGrafik::Neuzeichnen() {
     vorschau_.clear();
     graph_->setBereich(Graph::X, a.min, a.max + 1.0);
     AchsenBeschriften();
+    if (hintergrund_) hintergrund_(*graph_, *klein_);
     KurveZeichnen();
     UebersichtZeichnen();
     klein_->Rechteck({a.min, 0.0}, {a.max + 1.0, double(kRohMax)}, kRot);

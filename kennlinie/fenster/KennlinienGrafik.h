@@ -10,6 +10,7 @@
 #include <QObject>
 #include <QPointF>
 
+#include <functional>
 #include <optional>
 #include <vector>
 
@@ -41,6 +42,8 @@ class KennlinienGrafik : public QObject {
     // Measured values (units of input 2 and output 1) in the X and Y fields
     // instead of the editor's coordinates; nullopt gives the fields back.
     void LiveWerte(std::optional<QPointF> werte);
+    // Drawn after the axes and before the curve, so it lies behind it (large graph, overview).
+    void HintergrundSetzen(std::function<void(Graph&, Graph&)> zeichnen) { hintergrund_ = std::move(zeichnen); }
 
   private:
     void Neuzeichnen();
@@ -68,4 +71,5 @@ class KennlinienGrafik : public QObject {
     int markeKlein_ = 0;
     std::vector<int> vorschau_;
     std::optional<QPointF> live_;
+    std::function<void(Graph&, Graph&)> hintergrund_;
 };

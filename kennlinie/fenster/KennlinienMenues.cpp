@@ -8,6 +8,7 @@
 #include "kennlinie/fenster/KennlinienDateiAktionen.h"
 #include "kennlinie/fenster/KennlinienHilfe.h"
 #include "kennlinie/fenster/KennlinienMaus.h"
+#include "kennlinie/fenster/KennlinienVergleichFenster.h"
 #include "kennlinie/fenster/Speicheruebersicht.h"
 #include "uisupport/BildFenster.h"
 #include "uisupport/Fehlerpopup.h"
@@ -269,6 +270,7 @@ void KennlinienPanel::MenuesAnlegen() {
     connect(uebersichtAktion_, &QAction::triggered, this, [this] {
         if (!HilfeStatt(*this, kSpeicheruebersichtHilfe)) SpeicheruebersichtOeffnen();
     });
+    vergleich_->MenueAnlegen(ansicht);
     BildMenueAnlegen(
         *this, [this] { return GrafikExportieren(); }, [this] { return GrafikDrucken(); });
 }

@@ -8,6 +8,7 @@
 #include "kennlinie/fenster/KennlinienGrafik.h"
 #include "kennlinie/fenster/KennlinienMaus.h"
 #include "kennlinie/fenster/KennlinienParameter.h"
+#include "kennlinie/fenster/KennlinienVergleichFenster.h"
 #include "kern/IniDatei.h"
 #include "uisupport/Dialoge.h"
 #include "uisupport/Hilfemodus.h"
@@ -53,6 +54,7 @@ KennlinienPanel::KennlinienPanel(Geraetedienst& dienst, KonfigModell& konfig, QW
     parameter_ = std::make_unique<KennlinienParameter>(k);
     dateien_ = std::make_unique<KennlinienDateiAktionen>(k, [this] { return AbbruchWeilKennlinieNichtGespeichert(); });
     geraet_ = std::make_unique<KennlinienGeraetAktionen>(k, dienst_);
+    vergleich_ = std::make_unique<KennlinienVergleichFenster>(k, dienst_, *geraet_, *grafik_);
 
     auto* leiste = new QWidget(this);
     leiste->setFixedWidth(300);

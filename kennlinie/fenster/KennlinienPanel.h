@@ -26,6 +26,7 @@ class KennlinienGeraetAktionen;
 class KennlinienGrafik;
 class KennlinienMaus;
 class KennlinienParameter;
+class KennlinienVergleichFenster;
 class KonfigModell;
 class QActionGroup;
 class QPainter;
@@ -118,6 +119,7 @@ class KennlinienPanel : public Kurvenfenster {
     std::unique_ptr<KennlinienDateiAktionen> dateien_;
     std::unique_ptr<KennlinienGeraetAktionen> geraet_;
     std::unique_ptr<KennlinienArbeitspunkt> arbeitspunkt_;
+    std::unique_ptr<KennlinienVergleichFenster> vergleich_;
 
     std::array<std::function<int()>, 14> handlungen_{};
     std::array<QAction*, 14> befehle_{};

@@ -30,6 +30,7 @@ void KurvenPanel::KurvenZeichnen() {
     for (int k = 0; k < kKurvenzahl; ++k)
         if (k != satz.aktuelleKurve && editor_.hintergrund(k)) KurveZeichnen(k, true);
     graph_->setBereich(Graph::Y, satz.yMin[i], satz.yMax[i]);
+    VergleichZeichnen();
     KurveZeichnen(satz.aktuelleKurve, false);
     if (editor_.zeitbasisMarken()) ZeitbasisMarkenZeichnen();
     MarkierungZeichnen();

@@ -262,4 +262,5 @@ void KurvenPanel::AnsichtMenueAnlegen() {
             editor_.DarstellungWaehlen(d);
         });
     }
+    VergleichMenueAnlegen(ansicht);
 }

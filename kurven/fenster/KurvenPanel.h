@@ -34,6 +34,8 @@ class QLabel;
 class QLineEdit;
 class QPainter;
 class QListWidget;
+class QMenu;
+class Vorgang;
 class QProgressBar;
 class QScrollBar;
 class Zahlfeld;
@@ -167,6 +169,17 @@ class KurvenPanel : public Kurvenfenster {
     // Device (KurvenUebertragung.cpp): "zur DLM-7 schreiben", "von DLM-7 lesen".
     void KurveSenden();
     void KurveLesen();
+    // The progress dialog of a transfer, modal to this window, whose "Abbrechen" stops it between blocks.
+    static void FortschrittBegleiten(const std::shared_ptr<Vorgang>& v, const char* titel, bool schreiben,
+                                     QWidget* fenster);
+
+    // "Mit DLM-7 vergleichen" (KurvenVergleichFenster.cpp): the box's curve
+    // behind the current one, its differing samples marked.
+    struct Vergleichsbild;
+    void VergleichMenueAnlegen(QMenu* menue);
+    void MitBoxVergleichen();
+    void VergleichSetzen(std::shared_ptr<const Vergleichsbild> v);
+    void VergleichZeichnen();
 
     // Shows what an operation wants shown; returns 0 for the menu.
     void MeldungenZeigen(const kg::Meldungen& m);
@@ -220,4 +233,8 @@ class KurvenPanel : public Kurvenfenster {
     std::array<QAction*, kg::kKurvenzahl> kurvenWahl_{};
     std::array<QAction*, kg::kKurvenzahl> hintergrundWahl_{};
     std::array<QAction*, 3> darstellungWahl_{};
+
+    std::shared_ptr<const Vergleichsbild> vergleich_;
+    unsigned vergleichErsetzt_ = 0; // the editor's count of replaced curve sets at the comparison
+    QAction* vergleichAusblenden_ = nullptr;
 };

@@ -16,11 +16,9 @@
 
 using namespace kurvengenerator;
 
-namespace {
-
 // A progress dialog, modal to this window only, whose "Abbrechen" stops the
 // operation before its next block; it shows the time the rest needs on the line.
-void FortschrittBegleiten(const VorgangPtr& v, const char* titel, bool schreiben, QWidget* fenster) {
+void KurvenPanel::FortschrittBegleiten(const VorgangPtr& v, const char* titel, bool schreiben, QWidget* fenster) {
     const QString t = QString::fromUtf8(titel);
     std::weak_ptr<Vorgang> schwach = v;
     auto dlg = std::shared_ptr<Fortschritt>(dialoge().FortschrittZeigen(
@@ -35,8 +33,6 @@ void FortschrittBegleiten(const VorgangPtr& v, const char* titel, bool schreiben
     };
     v->Begleiten(dlg);
 }
-
-} // namespace
 
 void KurvenPanel::KurveSenden() {
     if (gHilfeAktiv) return;

@@ -10,6 +10,8 @@
 #include "sim/SimUmgebung.h"
 
 #include <QLabel>
+#include <QScreen>
+#include <QScrollArea>
 
 namespace {
 
@@ -57,6 +59,13 @@ TEST_F(KennlinienSpeicher, ZeilenUndInDenEditorLesen) {
     ASSERT_TRUE(ue);
     EXPECT_TRUE(ue->isVisible());
     EXPECT_EQ(ue->windowTitle(), "DLM-7 Speicherübersicht");
+    // It fits the screen (the test screen is narrower than the table); the rows scroll.
+    const QRect frei = ue->screen()->availableGeometry();
+    EXPECT_LE(ue->frameGeometry().width(), frei.width());
+    EXPECT_LE(ue->frameGeometry().height(), frei.height());
+    const auto* zeilen = ue->findChild<QScrollArea*>("ZEILEN");
+    ASSERT_TRUE(zeilen);
+    EXPECT_TRUE(zeilen->isAncestorOf(ReiheVon(ue, kSlots).anwaehlen));
     const auto f = u.dialoge.VonArt("Fortschritt");
     ASSERT_EQ(f.size(), 1u);
     EXPECT_TRUE(f[0].abbrechbar);

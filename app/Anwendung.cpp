@@ -19,6 +19,7 @@
 #include <QCursor>
 #include <QFileInfo>
 #include <QLineEdit>
+#include <QScopedValueRollback>
 
 const char* const kProgrammVersion = "V 0.9.1";
 const char* const kProgrammDatum = "05/2011";
@@ -180,10 +181,20 @@ int Anwendung::DateiOeffnen(const QString& pfad) {
 }
 
 int Anwendung::ProgrammendeFallsAllesGespeichert() {
-    // The first window whose question is cancelled keeps the program running; later ones are not asked.
-    for (Werkzeugfenster* f : werkzeugfenster_)
-        if (const int r = f->AbbruchWeilNichtGespeichert(); r != 0) return r;
+    // Asked once: a close of the main window that arrives while a question
+    // runs its own loop, or after the end was decided, asks nothing again.
+    if (programmende_) return 0;
+    if (fragtVorEnde_) return 1;
+    {
+        const QScopedValueRollback<bool> fragt(fragtVorEnde_, true);
+        // The first window whose question is cancelled keeps the program running; later ones are not asked.
+        for (Werkzeugfenster* f : werkzeugfenster_)
+            if (const int r = f->AbbruchWeilNichtGespeichert(); r != 0) return r;
+    }
     programmende_ = true;
+    // Quitting closes every visible window, and the main window's close asks
+    // for the end (and refuses itself): hidden first, as the end hides it anyway.
+    haupt_->hide();
     QCoreApplication::quit();
     return 0;
 }

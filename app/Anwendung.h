@@ -103,5 +103,6 @@ class Anwendung {
     std::vector<Werkzeugfenster*> werkzeugfenster_;
     Werkzeugfenster* childpanel_ = nullptr;
     bool programmende_ = false;
+    bool fragtVorEnde_ = false; // the unsaved questions are being asked
     std::string einstellungsPfad_;
 };

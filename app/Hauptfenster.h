@@ -21,7 +21,6 @@ class Hauptfenster : public QWidget {
     QPushButton* knopf(Knopf k) const { return knoepfe_.at(k); }
     QToolButton* direkthilfe() const { return direkthilfe_; }
     VerbindungsBild* verbindungsBild() const { return bild_; }
-    QWidget* inhalt() const { return inhalt_; }
     void KnoepfeDimmen(bool gedimmt);
 
     // The aspect-keeping resize rule; false applies it, true records the start

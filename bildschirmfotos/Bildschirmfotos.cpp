@@ -25,6 +25,7 @@
 
 #include "Widgets.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QComboBox>
 #include <QDir>
@@ -39,6 +40,9 @@
 namespace {
 
 QString sgOrdner;
+
+// A menu entry of the curve window, by its object name.
+QAction* Eintrag(KurvenPanel& k, const QString& name) { return k.findChild<QAction*>(name); }
 
 void Foto(QWidget* w, const QString& name) {
     QTest::qWait(60);
@@ -89,8 +93,8 @@ void Kennlinienfotos(Anwendung& a) {
     }
     k.SpeicheruebersichtOeffnen();
     a.dienst().Abwarten();
-    Foto(k.speicheruebersicht(), "kennlinie_speicheruebersicht");
-    k.speicheruebersicht()->close();
+    Foto(k.findChild<Speicheruebersicht*>(), "kennlinie_speicheruebersicht");
+    k.findChild<Speicheruebersicht*>()->close();
 }
 
 void Kurvenfotos(Anwendung& a) {
@@ -103,8 +107,8 @@ void Kurvenfotos(Anwendung& a) {
     setzen(1, {{2048, 1000, 1}, {3500, 1000, 1}, {2048, 1000, 1}, {600, 1000, 1}, {2048, 4187, 1}, {2048, 1, 1}});
     setzen(2, {{300, 2047, 1}, {300, 1, 1}, {3800, 2047, 1}, {3800, 1, 1}, {300, 2047, 1}, {300, 1, 1}});
     setzen(3, {{1000, 4094, 1}, {3000, 4093, 1}, {1000, 1, 1}});
-    for (int n = 1; n < 4; ++n) k.hintergrundAktion(n)->trigger();
-    k.aktion(KurvenPanel::Befehl::ZoomGesamt)->trigger();
+    for (int n = 1; n < 4; ++n) Eintrag(k, KurvenPanel::HintergrundName(n))->trigger();
+    Eintrag(k, KurvenPanel::Name(KurvenPanel::Befehl::ZoomGesamt))->trigger();
     Foto(&a.haupt(), "kurven");
 }
 
@@ -118,7 +122,7 @@ void Abspielen(Anwendung& a) {
         s.kurven[2].punkte = {{500, 100, 7}, {500, 1, 7}, {3500, 99, 7}, {3500, 1, 7}};
         s.kurven[3].punkte = {{2048, 200, 7}, {2048, 1, 7}};
     });
-    a.kurven().aktion(KurvenPanel::Befehl::ZoomGesamt)->trigger();
+    Eintrag(a.kurven(), KurvenPanel::Name(KurvenPanel::Befehl::ZoomGesamt))->trigger();
     a.kurven().findChild<QPushButton*>("SENDEN")->click();
     a.dienst().Abwarten(200000);
     Foto(&a.haupt(), "kurven_gesendet");

@@ -13,6 +13,7 @@
 Geraetedienst::Geraetedienst(QObject* eltern)
     : QObject(eltern), treiber_(std::make_unique<Treiber>()), faden_(new QThread), arbeiter_(new QObject),
       wiederholung_(new QTimer(this)) {
+    wiederholung_->setObjectName("WIEDERHOLUNG");
     wiederholung_->setInterval(kWiederholungMs);
     connect(wiederholung_, &QTimer::timeout, this, &Geraetedienst::HintergrundVersuch);
     faden_->setObjectName("Geraetedienst");

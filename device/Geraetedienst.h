@@ -184,8 +184,8 @@ class Geraetedienst : public QObject {
     int port_ = -1;
     bool getrennt_ = false;
     bool versuchUnterwegs_ = false;
-    int imErgebnis_ = 0; // results being handed over (a popup may be open in one)
-    QTimer* wiederholung_;
+    int imErgebnis_ = 0;   // results being handed over (a popup may be open in one)
+    QTimer* wiederholung_; // named WIEDERHOLUNG: tests see whether an attempt can come
     int letzterPort_ = -1;
     int fehler_ = 0;
     int offen_ = 0;

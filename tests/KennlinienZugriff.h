@@ -3,12 +3,14 @@
 // as a user's tool would see them; a missing one fails the test.
 #include "kennlinie/fenster/KennlinienDialoge.h"
 #include "kennlinie/fenster/KennlinienPanel.h"
+#include "kennlinie/fenster/Speicheruebersicht.h"
 #include "uisupport/Graph.h"
 #include "uisupport/Zahlfeld.h"
 
 #include <QAction>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QToolButton>
@@ -39,3 +41,28 @@ inline QLineEdit* KommentarVorschauVon(KennlinienPanel* k) { return KindVon<QLin
 // The popups exist once they were first opened.
 inline KommentarFenster* KommentarFensterVon(KennlinienPanel* k) { return k->findChild<KommentarFenster*>(); }
 inline PunktFenster* PunktFensterVon(KennlinienPanel* k) { return k->findChild<PunktFenster*>(); }
+inline Zahlfeld* XFeldVon(PunktFenster* f) { return KindVon<Zahlfeld>(f, "X"); }
+inline Zahlfeld* YFeldVon(PunktFenster* f) { return KindVon<Zahlfeld>(f, "Y"); }
+inline QPlainTextEdit* TextfeldVon(KommentarFenster* f) { return KindVon<QPlainTextEdit>(f, "KOMMENTARTEXT"); }
+inline QPushButton* OkKnopfVon(QDialog* f) { return KindVon<QPushButton>(f, "OK"); }
+
+// "DLM-7 Speicherübersicht…" and the overview, once it was first opened.
+inline QAction* UebersichtAktion(KennlinienPanel* k) { return KindVon<QAction>(k, "SPEICHERUEBERSICHT"); }
+inline Speicheruebersicht* UebersichtVon(KennlinienPanel* k) { return k->findChild<Speicheruebersicht*>(); }
+// A row of the overview, slot 1..7.
+struct UebersichtReihe {
+    QLabel* inhalt;
+    QLabel* anstieg;
+    QLabel* begrenzung;
+    Graph* bild;
+    QPushButton* lesen;
+    QPushButton* anwaehlen;
+};
+inline UebersichtReihe ReiheVon(Speicheruebersicht* ue, int slot) {
+    const auto name = [slot](const char* spalte) { return QString("%1%2").arg(spalte).arg(slot).toLatin1(); };
+    return {KindVon<QLabel>(ue, name("INHALT")),     KindVon<QLabel>(ue, name("ANSTIEG")),
+            KindVon<QLabel>(ue, name("BEGRENZUNG")), KindVon<Graph>(ue, name("BILD")),
+            KindVon<QPushButton>(ue, name("LESEN")), KindVon<QPushButton>(ue, name("ANWAEHLEN"))};
+}
+inline QPushButton* AktualisierenKnopf(Speicheruebersicht* ue) { return KindVon<QPushButton>(ue, "AKTUALISIEREN"); }
+inline QLabel* MeldungVon(Speicheruebersicht* ue) { return KindVon<QLabel>(ue, "MELDUNG"); }

@@ -18,6 +18,7 @@ PunktFenster::PunktFenster(QWidget* eltern) : QDialog(eltern) {
     y_ = new Zahlfeld(this);
     y_->setObjectName("Y");
     ok_ = new QPushButton("OK", this);
+    ok_->setObjectName("OK");
     ok_->setDefault(true);
     auto* form = new QFormLayout;
     form->addRow("X", x_);
@@ -56,6 +57,7 @@ KommentarFenster::KommentarFenster(QWidget* eltern) : QDialog(eltern) {
     text_->setObjectName("KOMMENTARTEXT");
     text_->setTabChangesFocus(true);
     ok_ = new QPushButton("OK", this);
+    ok_->setObjectName("OK");
     auto* spalte = new QVBoxLayout(this);
     spalte->addWidget(text_, 1);
     auto* reihe = new QHBoxLayout;

@@ -16,14 +16,12 @@ class PunktFenster : public QDialog {
 
     // Title, values and the decimals of the two fields.
     void Fuellen(const QString& titel, double x, int xStellen, double y, int yStellen);
-    Zahlfeld* xFeld() const { return x_; }
-    Zahlfeld* yFeld() const { return y_; }
-    QPushButton* okKnopf() const { return ok_; }
     // The values as the user left them, a pending entry included.
     double x() const;
     double y() const;
 
   private:
+    // Named X, Y and OK for tests.
     Zahlfeld* x_;
     Zahlfeld* y_;
     QPushButton* ok_;
@@ -40,13 +38,12 @@ class KommentarFenster : public QDialog {
     void TextSetzen(const QString& text);
     // The box's lines joined with LF.
     QString text() const;
-    QPlainTextEdit* textfeld() const { return text_; }
-    QPushButton* okKnopf() const { return ok_; }
 
     void accept() override;
 
   private:
     void Begrenzen();
+    // Named KOMMENTARTEXT and OK for tests.
     QPlainTextEdit* text_;
     QPushButton* ok_;
 };

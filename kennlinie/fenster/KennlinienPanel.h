@@ -91,8 +91,6 @@ class KennlinienPanel : public Kurvenfenster {
     void DarstellungWaehlen(int d);
     // "DLM-7 Speicherübersicht…": opens the overview and reads the slots (KennlinienSpeicher.cpp).
     void SpeicheruebersichtOeffnen();
-    Speicheruebersicht* speicheruebersicht() const;
-    QAction* speicheruebersichtAktion() const { return uebersichtAktion_; }
 
     // Redraws what a change of the points and the view redraws; for benchmarks.
     void Neuzeichnen() { Zeigen(Aenderung::Punkte | Aenderung::Ansicht); }

@@ -33,5 +33,3 @@ void KennlinienPanel::SpeicheruebersichtOeffnen() {
     // Opened, it shows what the box holds now.
     uebersicht_->Aktualisieren();
 }
-
-Speicheruebersicht* KennlinienPanel::speicheruebersicht() const { return uebersicht_; }

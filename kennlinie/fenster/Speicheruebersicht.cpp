@@ -15,6 +15,8 @@
 #include <QLabel>
 #include <QPointer>
 #include <QPushButton>
+#include <QScreen>
+#include <QScrollArea>
 #include <QVBoxLayout>
 
 namespace {
@@ -34,6 +36,16 @@ class Gedimmt {
 
   private:
     QPointer<QWidget> w_;
+};
+
+// Asks for room for the whole table, not a scroll area's usual few lines.
+class GanzeTabelle : public QScrollArea {
+  public:
+    using QScrollArea::QScrollArea;
+    QSize sizeHint() const override {
+        const int rand = 2 * frameWidth();
+        return widget() ? widget()->sizeHint() + QSize(rand, rand) : QScrollArea::sizeHint();
+    }
 };
 
 QLabel* Kopf(const char* text, QWidget* eltern) {
@@ -66,7 +78,6 @@ Speicheruebersicht::Speicheruebersicht(Geraetedienst& dienst, SpeicherAnbindung 
         r.begrenzung = new QLabel(tabelle_);
         for (QLabel* l : {r.anstieg, r.begrenzung}) l->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         r.bild = new Graph(tabelle_);
-        r.bild->setObjectName(QString("BILD%1").arg(slot));
         r.bild->setBeschriftungSichtbar(false);
         r.bild->setGitter(false);
         r.bild->setBereich(Graph::X, 0, kRohMax);
@@ -83,9 +94,13 @@ Speicheruebersicht::Speicheruebersicht(Geraetedienst& dienst, SpeicherAnbindung 
         r.inhalt->setMinimumWidth(r.inhalt->fontMetrics().horizontalAdvance("nicht gelesen"));
         r.anstieg->setMinimumWidth(r.anstieg->fontMetrics().horizontalAdvance("104422.5000 ms"));
         int spalteNr = 1;
-        for (QWidget* w :
-             std::initializer_list<QWidget*>{r.inhalt, r.anstieg, r.begrenzung, r.bild, r.lesen, r.anwaehlen})
+        const std::pair<QWidget*, const char*> spalten[] = {{r.inhalt, "INHALT"},         {r.anstieg, "ANSTIEG"},
+                                                            {r.begrenzung, "BEGRENZUNG"}, {r.bild, "BILD"},
+                                                            {r.lesen, "LESEN"},           {r.anwaehlen, "ANWAEHLEN"}};
+        for (const auto& [w, name] : spalten) {
+            w->setObjectName(QString("%1%2").arg(QLatin1String(name)).arg(slot));
             raster->addWidget(w, slot, spalteNr++);
+        }
         connect(r.lesen, &QPushButton::clicked, this, [this, slot] {
             if (!gHilfeAktiv && anbindung_.inEditorLesen) anbindung_.inEditorLesen(slot);
         });
@@ -93,7 +108,13 @@ Speicheruebersicht::Speicheruebersicht(Geraetedienst& dienst, SpeicherAnbindung 
             if (!gHilfeAktiv && anbindung_.anwaehlen) anbindung_.anwaehlen(slot);
         });
     }
-    spalte->addWidget(tabelle_);
+    // The rows scroll where the screen is too small for them (a large scale factor).
+    auto* rollen = new GanzeTabelle(this);
+    rollen->setObjectName("ZEILEN");
+    rollen->setFrameShape(QFrame::NoFrame);
+    rollen->setWidgetResizable(true);
+    rollen->setWidget(tabelle_);
+    spalte->addWidget(rollen, 1);
 
     meldung_ = new QLabel(this);
     meldung_->setObjectName("MELDUNG");
@@ -115,6 +136,9 @@ Speicheruebersicht::Speicheruebersicht(Geraetedienst& dienst, SpeicherAnbindung 
     });
     connect(schliessen, &QPushButton::clicked, this, &QDialog::close);
     Anzeigen();
+    // All of it where the screen has room; a window frame's allowance off the screen's free area.
+    const QScreen* schirm = eltern ? eltern->screen() : screen();
+    if (schirm) resize(sizeHint().boundedTo(schirm->availableGeometry().size() - QSize(16, 48)));
 }
 
 void Speicheruebersicht::Aktualisieren() {

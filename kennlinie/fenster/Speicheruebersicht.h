@@ -45,7 +45,12 @@ class Speicheruebersicht : public QDialog {
     // Shows the rows again in the units of the configuration in force.
     void Anzeigen();
 
-    // Rows and controls, for the tests.
+    // The slots of the last read, each once it was read in full.
+    const std::vector<SlotZeile>& zeilen() const { return zeilen_; }
+    bool liest() const { return liest_; }
+
+  private:
+    // A row's controls are named by their column and slot: INHALT1, ANSTIEG1, BEGRENZUNG1, BILD1, LESEN1, ANWAEHLEN1.
     struct Reihe {
         QLabel* inhalt = nullptr;
         QLabel* anstieg = nullptr;
@@ -55,13 +60,6 @@ class Speicheruebersicht : public QDialog {
         QPushButton* anwaehlen = nullptr;
     };
     const Reihe& reihe(int slot) const { return reihen_[std::size_t(slot - 1)]; }
-    QPushButton* aktualisierenKnopf() const { return aktualisieren_; }
-    QLabel* meldung() const { return meldung_; }
-    // The slots of the last read, each once it was read in full.
-    const std::vector<SlotZeile>& zeilen() const { return zeilen_; }
-    bool liest() const { return liest_; }
-
-  private:
     void Fertig(const Uebertragung& u, std::vector<SlotZeile> zeilen);
     void ReiheZeigen(int slot, const SlotZeile* z, const KonfigDaten& k);
 

@@ -97,6 +97,7 @@ void KurvenPanel::MenuesAnlegen() {
         }
         if (e.bild) leiste->addAction(a);
         a->setShortcuts(e.tasten);
+        a->setObjectName(Name(e.befehl));
         befehle_.push_back({e.befehl, a, e.ausfuehren});
         connect(a, &QAction::triggered, this, [this, b = e.befehl, h = e.hilfe] {
             if (!HilfeStatt(h)) Ausfuehren(b);
@@ -161,6 +162,7 @@ void KurvenPanel::MenuesAnlegen() {
     for (const ModusEintrag& e : modi) {
         QAction* a = AuswahlAnlegen(modusGruppe, bearbeiten, leiste, QString::fromUtf8(ModusMenuText(e.m)),
                                     KgBild(e.bild), QString::fromUtf8(ModusText(e.m)));
+        a->setObjectName(Name(e.m));
         modi_[std::size_t(e.m)] = a;
         connect(a, &QAction::triggered, this, [this, m = e.m, h = e.hilfe] {
             if (HilfeStatt(h)) {
@@ -206,6 +208,7 @@ void KurvenPanel::AnsichtMenueAnlegen() {
         QAction* a =
             BefehlAnlegen(ansicht, leiste, QString::fromUtf8(e.text), KgBild(e.bild), QString::fromUtf8(e.tipp));
         a->setShortcuts(e.tasten);
+        a->setObjectName(Name(e.befehl));
         befehle_.push_back({e.befehl, a, e.ausfuehren});
         connect(a, &QAction::triggered, this, [this, b = e.befehl, h = e.hilfe] {
             if (!HilfeStatt(h)) Ausfuehren(b);
@@ -220,6 +223,7 @@ void KurvenPanel::AnsichtMenueAnlegen() {
     for (int k = 0; k < kKurvenzahl; ++k) {
         QAction* a = AuswahlAnlegen(kurvenGruppe, kurven, leiste, QString("Kurve %1").arg(k + 1), KgBild(bilder[k]),
                                     QString("Kurve %1 bearbeiten").arg(k + 1));
+        a->setObjectName(KurvenName(k));
         kurvenWahl_[std::size_t(k)] = a;
         connect(a, &QAction::triggered, this, [this, k] {
             if (HilfeStatt(KgHilfe::KurveWaehlen)) {
@@ -236,6 +240,7 @@ void KurvenPanel::AnsichtMenueAnlegen() {
     for (int k = 0; k < kKurvenzahl; ++k) {
         QAction* a = UmschalterAnlegen(hinten, nullptr, QString("Kurve %1").arg(k + 1), {},
                                        QString("Kurve %1 im Hintergrund").arg(k + 1));
+        a->setObjectName(HintergrundName(k));
         hintergrundWahl_[std::size_t(k)] = a;
         connect(a, &QAction::triggered, this, [this, k] {
             if (HilfeStatt(KgHilfe::Hintergrund)) {
@@ -253,6 +258,7 @@ void KurvenPanel::AnsichtMenueAnlegen() {
                            "Kurven als Linien + Stufen darstellen"};
     for (const auto& [d, text] : arten) {
         QAction* a = AuswahlAnlegen(darstellungGruppe, darstellung, nullptr, text, {}, tipps[d]);
+        a->setObjectName(DarstellungsName(d));
         darstellungWahl_[std::size_t(d - 1)] = a;
         connect(a, &QAction::triggered, this, [this, d = d] {
             if (HilfeStatt(KgHilfe::Darstellung)) {

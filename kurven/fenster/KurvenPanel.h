@@ -99,16 +99,23 @@ class KurvenPanel : public Kurvenfenster {
     kg::KurvenEditor& editor() { return editor_; }
     const kg::Kurvensatz& satz() const { return editor_.satz(); }
     const kg::Ansicht& ansicht() const { return editor_.ansicht(); }
-    // The menu entries (their toolbar buttons are the same actions).
+    // A menu command as picked outside help mode; errors are shown.
+    void Ausfuehren(Befehl b);
+
+    // Object names of the menu entries (KurvenNamen.cpp); their toolbar buttons are the same actions.
+    static const char* Name(Befehl b);
+    static const char* Name(kg::Bearbeitungsmodus m);
+    static QString KurvenName(int k);      // "Kurve bearbeiten", k = 0..3
+    static QString HintergrundName(int k); // "Im Hintergrund zeigen", k = 0..3
+    static const char* DarstellungsName(int d);
+
+  private:
     QAction* aktion(Befehl b) const;
     QAction* modusAktion(kg::Bearbeitungsmodus m) const { return modi_[std::size_t(m)]; }
     QAction* kurvenAktion(int k) const { return kurvenWahl_[std::size_t(k)]; }
     QAction* hintergrundAktion(int k) const { return hintergrundWahl_[std::size_t(k)]; }
     QAction* darstellungAktion(int d) const { return darstellungWahl_[std::size_t(d - 1)]; }
-    // A menu command as picked outside help mode; errors are shown.
-    void Ausfuehren(Befehl b);
 
-  private:
     // A menu command: 0 or the code its popup shows.
     using Handler = std::function<int()>;
 

@@ -7,6 +7,7 @@
 
 #include "FensterUmgebung.h"
 #include "KennlinienZugriff.h"
+#include "KurvenZugriff.h"
 
 #include "kurven/KurvenDatei.h"
 #include "kurven/KurvenFehler.h"
@@ -52,7 +53,7 @@ TEST_F(AbgeschnitteneDateien, KurvensatzLadenUndAnhaengen) {
         s.geaendert = true;
     });
     u.dialoge.DateiGewaehlt(u.Pfad("a.dlr"));
-    k->aktion(B::SpeichernUnter)->trigger();
+    AktionVon(k, B::SpeichernUnter)->trigger();
     ASSERT_EQ(k->windowTitle(), "Kurvengenerator - a.dlr");
     const std::string ganz = KurvenDateiBytes(s, Konfig());
     KurvenAendern([&](Kurvensatz& s) {
@@ -77,14 +78,14 @@ TEST_F(AbgeschnitteneDateien, KurvensatzLadenUndAnhaengen) {
         u.dialoge.Leeren();
         u.dialoge.antworten = {2}; // "Nein": do not save the edited set first
         u.dialoge.DateiGewaehlt(pfad);
-        k->aktion(B::Laden)->trigger();
+        AktionVon(k, B::Laden)->trigger();
         ASSERT_FALSE(u.dialoge.VonArt("Meldung").empty()) << fall;
         EXPECT_EQ(u.dialoge.Letztes().titel, "Fehler #304436") << fall;
         unveraendert(fall + " (laden)");
 
         u.dialoge.Leeren();
         u.dialoge.DateiGewaehlt(pfad);
-        k->aktion(B::Anhaengen)->trigger();
+        AktionVon(k, B::Anhaengen)->trigger();
         ASSERT_FALSE(u.dialoge.VonArt("Meldung").empty()) << fall;
         EXPECT_EQ(u.dialoge.Letztes().titel, "Fehler #304436") << fall;
         unveraendert(fall + " (anhängen)");
@@ -94,7 +95,7 @@ TEST_F(AbgeschnitteneDateien, KurvensatzLadenUndAnhaengen) {
     u.dialoge.Leeren();
     u.dialoge.antworten = {2};
     u.dialoge.DateiGewaehlt(u.Pfad("a.dlr"));
-    k->aktion(B::Laden)->trigger();
+    AktionVon(k, B::Laden)->trigger();
     EXPECT_TRUE(u.dialoge.VonArt("Meldung").empty());
     EXPECT_EQ(s.kurven[0].punktzahl(), 2);
     EXPECT_FALSE(s.geaendert);

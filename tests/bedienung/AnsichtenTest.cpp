@@ -3,6 +3,7 @@
 // while no port is open, and the help of the first control clicked in help mode.
 #include "Bedienelemente.h"
 #include "FensterUmgebung.h"
+#include "KurvenZugriff.h"
 
 #include "config/KonfigUmrechnung.h"
 #include "kurven/KurvenText.h"
@@ -44,7 +45,7 @@ TEST_F(Ansichten, ImportZeigtDieGanzeKurve) {
     f.close();
     ASSERT_EQ(Kurven()->ansicht().ende, 10000.0);
     u.dialoge.DateiGewaehlt(f.fileName());
-    Kurven()->aktion(KurvenPanel::Befehl::Importieren)->trigger();
+    AktionVon(Kurven(), KurvenPanel::Befehl::Importieren)->trigger();
     ASSERT_TRUE(u.dialoge.VonArt("Meldung").empty());
     ASSERT_EQ(Kurven()->satz().kurven[0].punkte, lang.kurven[0].punkte);
     EXPECT_EQ(Kurven()->ansicht().start, 0.0);
@@ -58,7 +59,7 @@ TEST_F(Ansichten, KoordinatenFolgenDemKurvenwechsel) {
         s.kurven[0].punkte = {{0, 10, 2}, {4000, 1, 2}};
         s.kurven[1].punkte = {{0, 5, 12}, {4000, 1, 12}};
     });
-    Kurven()->modusAktion(Bearbeitungsmodus::Anzeigen)->trigger();
+    ModusAktion(Kurven(), Bearbeitungsmodus::Anzeigen)->trigger();
     const QPointF wo(3000.0, 2000.0);
     emit Teil<Graph>(Kurven(), "GRAPH")->gedrueckt(wo, Qt::LeftButton);
     emit Teil<Graph>(Kurven(), "GRAPH")->losgelassen(wo, Qt::LeftButton);
@@ -77,7 +78,7 @@ TEST_F(Ansichten, KoordinatenFolgenDemKurvenwechsel) {
     };
     EXPECT_EQ(wert->text(), gezeigt(0));
     EXPECT_EQ(zeitbasis(), 2);
-    Kurven()->kurvenAktion(1)->trigger();
+    KurvenAktion(Kurven(), 1)->trigger();
     EXPECT_EQ(wert->text(), gezeigt(1)) << "the value in output 2's unit";
     EXPECT_NE(gezeigt(0), gezeigt(1));
     EXPECT_EQ(zeitbasis(), 12) << "the time base of curve 2 there";

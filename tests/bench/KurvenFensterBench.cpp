@@ -28,6 +28,9 @@ namespace {
 
 Anwendung* sgApp = nullptr;
 
+// A menu entry of the curve window, by its object name.
+QAction* Eintrag(KurvenPanel& k, const QString& name) { return k.findChild<QAction*>(name); }
+
 void VierKurven(Kurvensatz& s, bool abgetastet) {
     ::VierKurven(s);
     if (!abgetastet) return;
@@ -70,9 +73,10 @@ void Aufbauen(bool abgetastet) {
     KurvenPanel& k = Fenster();
     k.editor().Aendern([=](kurvengenerator::Kurvensatz& s) { VierKurven(s, abgetastet); });
     for (int n = 0; n < 4; ++n)
-        if (!k.hintergrundAktion(n)->isChecked()) k.hintergrundAktion(n)->trigger();
-    k.darstellungAktion(KurvenPanel::LinienUndStufen)->trigger();
-    k.aktion(KurvenPanel::Befehl::ZoomGesamt)->trigger();
+        if (!Eintrag(k, KurvenPanel::HintergrundName(n))->isChecked())
+            Eintrag(k, KurvenPanel::HintergrundName(n))->trigger();
+    Eintrag(k, KurvenPanel::DarstellungsName(KurvenPanel::LinienUndStufen))->trigger();
+    Eintrag(k, KurvenPanel::Name(KurvenPanel::Befehl::ZoomGesamt))->trigger();
 }
 
 void Segmente(benchmark::State& state) {
@@ -89,7 +93,7 @@ void Abgetastet(benchmark::State& state) {
 void Leer(benchmark::State& state) {
     KurvenPanel& k = Fenster();
     k.editor().Initialisieren();
-    k.aktion(KurvenPanel::Befehl::ZoomGesamt)->trigger();
+    Eintrag(k, KurvenPanel::Name(KurvenPanel::Befehl::ZoomGesamt))->trigger();
     Neuzeichnen(state, k);
 }
 

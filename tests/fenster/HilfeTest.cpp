@@ -118,7 +118,8 @@ TEST(Hilfeblase, NurDerNaechsteDruckSchliesstSie) {
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&eltern));
     bool offenNachLoslassen = false;
     bool notausgang = false;
-    QTimer::singleShot(50, [&] {
+    // Runs in the bubble's own loop, which starts once the bubble is shown.
+    QTimer::singleShot(0, [&] {
         QWidget* blase = QApplication::activePopupWidget();
         if (!blase) return;
         QTest::mouseRelease(blase, Qt::LeftButton); // the click that asked for help ends

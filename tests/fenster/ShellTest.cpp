@@ -10,10 +10,12 @@
 #include "uisupport/Fehlerpopup.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
 #include <QTest>
+#include <QTimer>
 #include <gtest/gtest.h>
 
 namespace {
@@ -163,6 +165,49 @@ TEST_F(Programmende, BeendenImMenueUndDasSchliessfeldGehenDenselbenWeg) {
     Com()->beendenAktion()->trigger();
     EXPECT_FALSE(ProgrammendeAngefordert());
     Haupt()->close();
+    EXPECT_EQ(u.dialoge.VonArt("Frage").size(), 2u);
+    EXPECT_TRUE(ProgrammendeAngefordert());
+}
+
+// Closes the main window while the first question is open, as a window
+// manager's close button may while the question's own loop runs.
+struct SchliessenWaehrendDerFrage : SkriptDialoge {
+    int Frage(const QString& titel, const QString& text, const QStringList& knoepfe, int enterKnopf,
+              int escKnopf) override {
+        if (protokoll.empty()) Haupt()->close();
+        return SkriptDialoge::Frage(titel, text, knoepfe, enterKnopf, escKnopf);
+    }
+};
+
+TEST_F(Programmende, JedeFrageNurEinmal) {
+    Kurven()->GeaendertSetzen(true);
+    Kennlinie()->GeaendertSetzen(true);
+    SchliessenWaehrendDerFrage d;
+    d.antworten = {2, 2};
+    DialogeSetzen(&d);
+    EXPECT_EQ(ProgrammendeFallsAllesGespeichert(), 0);
+    DialogeSetzen(&u.dialoge);
+    EXPECT_TRUE(ProgrammendeAngefordert());
+    ASSERT_EQ(d.VonArt("Frage").size(), 2u);
+    EXPECT_EQ(d.protokoll[1].text, "Möchten Sie die Änderungen in Kennlinienregler speichern?");
+    // A close after the end was decided asks nothing either.
+    Haupt()->close();
+    EXPECT_TRUE(u.dialoge.protokoll.empty());
+}
+
+TEST_F(Programmende, BeendenInDerProgrammschleife) {
+    Kurven()->GeaendertSetzen(true);
+    Kennlinie()->GeaendertSetzen(true);
+    u.dialoge.antworten = {2, 2};
+    Haupt()->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(Haupt()));
+    QTimer::singleShot(0, Haupt(), [] { QTest::mouseClick(Haupt()->knopf(Hauptfenster::ENDE), Qt::LeftButton); });
+    // Only a refused quit would leave the loop running.
+    QTimer notausgang;
+    notausgang.setSingleShot(true);
+    QObject::connect(&notausgang, &QTimer::timeout, [] { QCoreApplication::exit(1); });
+    notausgang.start(20000);
+    EXPECT_EQ(QApplication::exec(), 0);
     EXPECT_EQ(u.dialoge.VonArt("Frage").size(), 2u);
     EXPECT_TRUE(ProgrammendeAngefordert());
 }

@@ -89,10 +89,10 @@ TEST_F(KennlinienFenster, PunktdialogAendertKoordinaten) {
     PunktFenster* f = PunktFensterVon(k);
     ASSERT_TRUE(f && f->isVisible());
     EXPECT_EQ(f->windowTitle(), "Punkt 2");
-    EXPECT_NEAR(f->xFeld()->wert(), 1000 * 10.0 / 4095, 1e-12);
-    Tippen(f->xFeld(), "3");   // 1228.5 -> 1229
-    Tippen(f->yFeld(), "7.5"); // 3071.25 -> 3071
-    QTest::mouseClick(f->okKnopf(), Qt::LeftButton);
+    EXPECT_NEAR(XFeldVon(f)->wert(), 1000 * 10.0 / 4095, 1e-12);
+    Tippen(XFeldVon(f), "3");   // 1228.5 -> 1229
+    Tippen(YFeldVon(f), "7.5"); // 3071.25 -> 3071
+    QTest::mouseClick(OkKnopfVon(f), Qt::LeftButton);
     EXPECT_FALSE(f->isVisible());
     EXPECT_EQ(Punkte()[0].laenge, 1229);
     EXPECT_EQ(Punkte()[1].laenge, 771);
@@ -100,9 +100,9 @@ TEST_F(KennlinienFenster, PunktdialogAendertKoordinaten) {
 
     // The first point keeps X 0; the message comes once and Y stays too.
     Klicken({0, 1000});
-    Tippen(f->xFeld(), "1");
-    Tippen(f->yFeld(), "1");
-    QTest::mouseClick(f->okKnopf(), Qt::LeftButton);
+    Tippen(XFeldVon(f), "1");
+    Tippen(YFeldVon(f), "1");
+    QTest::mouseClick(OkKnopfVon(f), Qt::LeftButton);
     EXPECT_EQ(u.dialoge.VonArt("Meldung").size(), 1u);
     EXPECT_EQ(u.dialoge.Letztes().text, "Der erste Punkt kann nicht auf der Zeitachse verschoben werden.");
     EXPECT_EQ(Punkte()[0].yWert, 0);
@@ -110,7 +110,7 @@ TEST_F(KennlinienFenster, PunktdialogAendertKoordinaten) {
     // Closed without OK: nothing changes.
     Klicken({2000, 4000});
     EXPECT_EQ(f->windowTitle(), "Punkt 3");
-    Tippen(f->yFeld(), "9");
+    Tippen(YFeldVon(f), "9");
     f->reject();
     EXPECT_EQ(Punkte()[2].yWert, 4000);
 }
@@ -149,8 +149,8 @@ TEST_F(KennlinienFenster, KommentarVorschauZeigtDreissigZeichen) {
     KommentarFenster* f = KommentarFensterVon(k);
     ASSERT_TRUE(f && f->isVisible());
     EXPECT_EQ(f->windowTitle(), "Kommentar - Kennlinie");
-    f->textfeld()->setPlainText(vierzig);
-    QTest::mouseClick(f->okKnopf(), Qt::LeftButton);
+    TextfeldVon(f)->setPlainText(vierzig);
+    QTest::mouseClick(OkKnopfVon(f), Qt::LeftButton);
     EXPECT_EQ(KommentarVorschauVon(k)->text(), vierzig.left(30));
     EXPECT_EQ(QString::fromStdString(k->editor().kurve().kommentar), vierzig);
     EXPECT_TRUE(k->ungespeichert());
@@ -163,22 +163,22 @@ TEST_F(KennlinienFenster, KommentarVorschauZeigtDreissigZeichen) {
     EXPECT_FALSE(k->ungespeichert());
     // Reopened, unchanged and confirmed: still saved.
     KnopfVon(k, KennlinienPanel::Knopf::Kommentar)->click();
-    QTest::mouseClick(f->okKnopf(), Qt::LeftButton);
+    QTest::mouseClick(OkKnopfVon(f), Qt::LeftButton);
     EXPECT_FALSE(k->ungespeichert());
 }
 
 TEST_F(KennlinienFenster, KommentarDenDieDateiNichtFasstWirdAbgelehnt) {
     KnopfVon(k, KennlinienPanel::Knopf::Kommentar)->click();
     KommentarFenster* f = KommentarFensterVon(k);
-    f->textfeld()->setPlainText("Druck in ㎫");
-    QTest::mouseClick(f->okKnopf(), Qt::LeftButton);
+    TextfeldVon(f)->setPlainText("Druck in ㎫");
+    QTest::mouseClick(OkKnopfVon(f), Qt::LeftButton);
     EXPECT_TRUE(f->isVisible()) << "the text stays for correction";
     EXPECT_EQ(u.dialoge.Letztes().titel, "Fehler");
     EXPECT_EQ(k->editor().kurve().kommentar, "");
     // More than 999 characters cannot even be typed or pasted.
-    f->textfeld()->setPlainText(QString(1200, 'x'));
+    TextfeldVon(f)->setPlainText(QString(1200, 'x'));
     EXPECT_EQ(f->text().size(), 999);
-    QTest::mouseClick(f->okKnopf(), Qt::LeftButton);
+    QTest::mouseClick(OkKnopfVon(f), Qt::LeftButton);
     EXPECT_FALSE(f->isVisible());
     EXPECT_EQ(k->editor().kurve().kommentar.size(), 999u);
 }

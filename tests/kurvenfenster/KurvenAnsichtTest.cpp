@@ -2,6 +2,7 @@
 // curve selection, background curves, Y axis, cycles, rest value, memory
 // indicator, help mode and the settings section.
 #include "KurvenFensterHilfe.h"
+#include "KurvenZugriff.h"
 
 #include "uisupport/Zahlfeld.h"
 
@@ -23,7 +24,7 @@ struct KurvenAnsicht : ::testing::Test {
         Haupt()->show();
         ZeigeChildpanel(FensterId::Kurven);
     }
-    static void Befehl(B b) { Kurven()->aktion(b)->trigger(); }
+    static void Befehl(B b) { AktionVon(Kurven(), b)->trigger(); }
     static GraphAchse X() { return Teil<Graph>(Kurven(), "GRAPH")->achse(Graph::X); }
 };
 
@@ -87,24 +88,24 @@ TEST_F(KurvenAnsicht, KurvenwechselBehaeltRasterGrenzenUndZeigtUndo) {
     EXPECT_EQ(k->satz().yMax[0], 2047);
     Meldungen m;
     KurvenAendern([&](Kurvensatz& s) { RueckgaengigSichern(s, m); });
-    k->kurvenAktion(1)->trigger();
+    KurvenAktion(k, 1)->trigger();
     EXPECT_EQ(k->satz().aktuelleKurve, 1);
     EXPECT_EQ(Teil<Zahlfeld>(k, "YRASTER")->wert(), 0.0);
     EXPECT_EQ(Teil<Zahlfeld>(k, "YMAX")->wert(), 10.0);
     EXPECT_EQ(Teil<Graph>(k, "GRAPH")->achse(Graph::Y).max, 4095.0);
-    EXPECT_FALSE(k->aktion(B::Rueckgaengig)->isEnabled());
+    EXPECT_FALSE(AktionVon(k, B::Rueckgaengig)->isEnabled());
     Teil<Zahlfeld>(k, "YRASTER")->setValue(2.0);
-    k->kurvenAktion(0)->trigger();
+    KurvenAktion(k, 0)->trigger();
     EXPECT_EQ(Teil<Zahlfeld>(k, "YRASTER")->wert(), 0.5);
     EXPECT_EQ(Teil<Graph>(k, "GRAPH")->achse(Graph::Y).max, 2047.0);
-    EXPECT_TRUE(k->aktion(B::Rueckgaengig)->isEnabled());
-    EXPECT_FALSE(k->aktion(B::Wiederherstellen)->isEnabled());
-    k->aktion(B::Rueckgaengig)->trigger();
-    EXPECT_FALSE(k->aktion(B::Rueckgaengig)->isEnabled());
-    EXPECT_TRUE(k->aktion(B::Wiederherstellen)->isEnabled());
-    k->kurvenAktion(1)->trigger();
+    EXPECT_TRUE(AktionVon(k, B::Rueckgaengig)->isEnabled());
+    EXPECT_FALSE(AktionVon(k, B::Wiederherstellen)->isEnabled());
+    AktionVon(k, B::Rueckgaengig)->trigger();
+    EXPECT_FALSE(AktionVon(k, B::Rueckgaengig)->isEnabled());
+    EXPECT_TRUE(AktionVon(k, B::Wiederherstellen)->isEnabled());
+    KurvenAktion(k, 1)->trigger();
     EXPECT_EQ(Teil<Zahlfeld>(k, "YRASTER")->wert(), 2.0);
-    EXPECT_FALSE(k->aktion(B::Wiederherstellen)->isEnabled());
+    EXPECT_FALSE(AktionVon(k, B::Wiederherstellen)->isEnabled());
     // The view range is kept across the switch.
     EXPECT_EQ(X().max, 10001.0);
 }
@@ -129,8 +130,8 @@ TEST_F(KurvenAnsicht, HintergrundkurvenNurSoweitSieReichen) {
         s.kurven[1].punkte = {{2000, 8, 1}};
         s.kurven[2].punkte = {{2000, 4, 1}, {2000, 1, 1}};
     });
-    k->darstellungAktion(KurvenPanel::NurLinien)->trigger();
-    k->hintergrundAktion(1)->trigger();
+    DarstellungsAktion(k, KurvenPanel::NurLinien)->trigger();
+    HintergrundAktion(k, 1)->trigger();
     Graph* g = Teil<Graph>(k, "GRAPH");
     const QImage bild = GraphBild(g);
     const std::vector<int> tuerkis = SpaltenMitFarbe(bild, 0x008080);
@@ -139,25 +140,25 @@ TEST_F(KurvenAnsicht, HintergrundkurvenNurSoweitSieReichen) {
     EXPECT_NEAR(tuerkis.back(), ende, 1.5);
     EXPECT_LE(tuerkis.front(), g->ZuPixel(QPointF(0.0, 0)).x() + 1);
 
-    k->hintergrundAktion(1)->trigger();
-    k->hintergrundAktion(2)->trigger();
+    HintergrundAktion(k, 1)->trigger();
+    HintergrundAktion(k, 2)->trigger();
     k->editor().AnsichtSetzen({5000.0, 9999.0});
     EXPECT_TRUE(SpaltenMitFarbe(GraphBild(g), 0x008080).empty());
     k->editor().AnsichtSetzen({0.0, 9999.0});
     EXPECT_FALSE(SpaltenMitFarbe(GraphBild(g), 0x008080).empty());
     // Drawn as steps in the other two modes.
-    k->darstellungAktion(KurvenPanel::NurStufen)->trigger();
+    DarstellungsAktion(k, KurvenPanel::NurStufen)->trigger();
     EXPECT_FALSE(SpaltenMitFarbe(GraphBild(g), 0x008080).empty());
 }
 
 TEST_F(KurvenAnsicht, SchrittenFarbenDerAktuellenKurve) {
     KurvenPanel* k = Kurven();
     KurvenAendern([&](Kurvensatz& s) { s.kurven[0].punkte = {{0, 10, 1}, {4095, 1, 1}}; });
-    k->aktion(B::ZoomGesamt)->trigger();
+    AktionVon(k, B::ZoomGesamt)->trigger();
     const QImage beide = GraphBild(Teil<Graph>(k, "GRAPH"));
     EXPECT_FALSE(SpaltenMitFarbe(beide, 0x0000FF).empty());            // steps
     EXPECT_FALSE(SpaltenMitFarbe(beide, qRgb(150, 150, 255)).empty()); // closing steps
-    k->darstellungAktion(KurvenPanel::NurLinien)->trigger();
+    DarstellungsAktion(k, KurvenPanel::NurLinien)->trigger();
     const QImage linien = GraphBild(Teil<Graph>(k, "GRAPH"));
     EXPECT_TRUE(SpaltenMitFarbe(linien, 0x0000FF).empty());
     EXPECT_FALSE(SpaltenMitFarbe(linien, 0xFF0000).empty());
@@ -170,7 +171,7 @@ TEST_F(KurvenAnsicht, KonfigurationSkaliertYAchseUndRuhewert) {
         std::snprintf(c.outeinheit[2], sizeof c.outeinheit[2], "bar");
     });
     KurvenPanel* k = Kurven();
-    k->kurvenAktion(2)->trigger();
+    KurvenAktion(k, 2)->trigger();
     EXPECT_EQ(Teil<Graph>(k, "GRAPH")->achse(Graph::Y).name, "bar");
     EXPECT_EQ(Teil<QLabel>(k, "RUHETEXT")->text(), "Ruhezustand [bar]");
     EXPECT_EQ(Teil<Zahlfeld>(k, "YMAX")->wert(), 100.0);
@@ -191,9 +192,9 @@ TEST_F(KurvenAnsicht, ZyklenUndRuhewert) {
     Teil<Zahlfeld>(k, "ZYKLEN")->setValue(70000);
     EXPECT_EQ(k->satz().zyklen[0], 65535);
     Teil<Zahlfeld>(k, "ZYKLEN")->setValue(3);
-    k->kurvenAktion(1)->trigger();
+    KurvenAktion(k, 1)->trigger();
     EXPECT_EQ(Teil<Zahlfeld>(k, "ZYKLEN")->wert(), 0.0);
-    k->kurvenAktion(0)->trigger();
+    KurvenAktion(k, 0)->trigger();
     EXPECT_EQ(Teil<Zahlfeld>(k, "ZYKLEN")->wert(), 3.0);
     EXPECT_EQ(k->satz().ruhewert[0], 2047);
 }
@@ -213,14 +214,14 @@ TEST_F(KurvenAnsicht, HilfemodusZeigtNurTexte) {
     KurvenAendern([&](Kurvensatz& s) { s.kurven[0].punkte = {{100, 5, 2}, {0, 1, 2}}; });
     DirekthilfeSchalten(true);
     u.dialoge.Leeren();
-    k->aktion(B::Neu)->trigger();
+    AktionVon(k, B::Neu)->trigger();
     EXPECT_EQ(k->satz().kurven[0].punktzahl(), 2);
-    k->modusAktion(Bearbeitungsmodus::Markieren)->trigger();
+    ModusAktion(k, Bearbeitungsmodus::Markieren)->trigger();
     EXPECT_EQ(k->editor().modus(), Bearbeitungsmodus::Zeichnen);
-    EXPECT_TRUE(k->modusAktion(Bearbeitungsmodus::Zeichnen)->isChecked());
-    k->kurvenAktion(3)->trigger();
+    EXPECT_TRUE(ModusAktion(k, Bearbeitungsmodus::Zeichnen)->isChecked());
+    KurvenAktion(k, 3)->trigger();
     EXPECT_EQ(k->satz().aktuelleKurve, 0);
-    EXPECT_TRUE(k->kurvenAktion(0)->isChecked());
+    EXPECT_TRUE(KurvenAktion(k, 0)->isChecked());
     ASSERT_EQ(u.dialoge.VonArt("Hilfe").size(), 3u);
     EXPECT_EQ(u.dialoge.VonArt("Hilfe")[0].text, "Löscht alle Kurven.");
     EXPECT_EQ(u.dialoge.VonArt("Hilfe")[2].text, "Wählt eine Kurve zum bearbeiten aus.");
@@ -231,12 +232,12 @@ TEST(KurvenEinstellungen, AbschnittKurven) {
     FensterUmgebung v("[kurven]\r\nhintergrund2 = 1\r\nhintergrund4 = 7\r\ndarstellung = 9\r\n");
     ASSERT_EQ(v.Starten(), 0);
     KurvenPanel* k = Kurven();
-    EXPECT_TRUE(k->darstellungAktion(KurvenPanel::LinienUndStufen)->isChecked());
-    EXPECT_FALSE(k->hintergrundAktion(0)->isChecked());
-    EXPECT_TRUE(k->hintergrundAktion(1)->isChecked());
-    EXPECT_TRUE(k->hintergrundAktion(3)->isChecked());
-    k->darstellungAktion(KurvenPanel::NurStufen)->trigger();
-    k->hintergrundAktion(3)->trigger();
+    EXPECT_TRUE(DarstellungsAktion(k, KurvenPanel::LinienUndStufen)->isChecked());
+    EXPECT_FALSE(HintergrundAktion(k, 0)->isChecked());
+    EXPECT_TRUE(HintergrundAktion(k, 1)->isChecked());
+    EXPECT_TRUE(HintergrundAktion(k, 3)->isChecked());
+    DarstellungsAktion(k, KurvenPanel::NurStufen)->trigger();
+    HintergrundAktion(k, 3)->trigger();
     ASSERT_EQ(WriteIni(), 0);
     const QByteArray ini = v.IniLesen();
     EXPECT_TRUE(ini.contains("darstellung = 2")) << ini.constData();

@@ -1,6 +1,7 @@
 // No view of "Kurvengenerator" goes stale: after every menu command each
 // view shows what the editor holds.
 #include "KurvenFensterHilfe.h"
+#include "KurvenZugriff.h"
 
 #include "config/KonfigUmrechnung.h"
 #include "kurven/KurvenText.h"
@@ -42,7 +43,7 @@ struct KurvenAnzeige : ::testing::Test {
         Kurven()->editor().Initialisieren();
         KurvenAendern([](Kurvensatz& s) { s.kurven[0].punkte = {{0, 20, 2}, {2000, 20, 2}, {0, 1, 2}}; });
         // The coordinate display points at a place of the graph.
-        Kurven()->modusAktion(Bearbeitungsmodus::Anzeigen)->trigger();
+        ModusAktion(Kurven(), Bearbeitungsmodus::Anzeigen)->trigger();
         Graph* g = Teil<Graph>(Kurven(), "GRAPH");
         emit g->gedrueckt(koordinatenBei, Qt::LeftButton);
         emit g->losgelassen(koordinatenBei, Qt::LeftButton);
@@ -104,8 +105,8 @@ struct KurvenAnzeige : ::testing::Test {
 
         EXPECT_EQ(k->windowTitle().toStdString(), kurvengenerator::FensterTitel(s.dateiPfad));
         EXPECT_EQ(k->geaendert(), s.geaendert);
-        EXPECT_EQ(k->aktion(KurvenPanel::Befehl::Rueckgaengig)->isEnabled(), e.rueckgaengigMoeglich());
-        EXPECT_EQ(k->aktion(KurvenPanel::Befehl::Wiederherstellen)->isEnabled(), e.wiederherstellenMoeglich());
+        EXPECT_EQ(AktionVon(k, KurvenPanel::Befehl::Rueckgaengig)->isEnabled(), e.rueckgaengigMoeglich());
+        EXPECT_EQ(AktionVon(k, KurvenPanel::Befehl::Wiederherstellen)->isEnabled(), e.wiederherstellenMoeglich());
 
         EXPECT_EQ(Teil<Zahlfeld>(k, "ZYKLEN")->wert(), s.zyklen[i]);
         EXPECT_EQ(Teil<Zahlfeld>(k, "RUHEZUSTAND")->wert(), SchritteZuEinheit(konfig, kn, s.ruhewert[i]));
@@ -115,10 +116,10 @@ struct KurvenAnzeige : ::testing::Test {
         EXPECT_EQ(Teil<QLineEdit>(k, "KOMMENTARZEILE")->text().toStdString(), KommentarZeile(s.Aktuelle().kommentar));
         EXPECT_EQ(Teil<QLabel>(k, "RUHETEXT")->text().toStdString(), RuhewertBeschriftung(konfig, kn));
 
-        EXPECT_TRUE(k->kurvenAktion(kn)->isChecked());
-        EXPECT_TRUE(k->modusAktion(e.modus())->isChecked());
-        EXPECT_TRUE(k->darstellungAktion(e.darstellung())->isChecked());
-        for (int n = 0; n < kKurvenzahl; ++n) EXPECT_EQ(k->hintergrundAktion(n)->isChecked(), e.hintergrund(n)) << n;
+        EXPECT_TRUE(KurvenAktion(k, kn)->isChecked());
+        EXPECT_TRUE(ModusAktion(k, e.modus())->isChecked());
+        EXPECT_TRUE(DarstellungsAktion(k, e.darstellung())->isChecked());
+        for (int n = 0; n < kKurvenzahl; ++n) EXPECT_EQ(HintergrundAktion(k, n)->isChecked(), e.hintergrund(n)) << n;
 
         // The coordinates read again at the same place of what is edited now.
         const Koordinatenanzeige a = KoordinatenAnzeigen(s, koordinatenBei.x(), koordinatenBei.y(), konfig);
@@ -142,8 +143,8 @@ TEST_F(KurvenAnzeige, KeineAnsichtVeraltetNachEinemMenuebefehl) {
     // Twice, the second time on curve 2, marked whole and with the Y grid changed.
     for (int runde = 0; runde < 2; ++runde) {
         if (runde == 1) {
-            Kurven()->kurvenAktion(1)->trigger();
-            Kurven()->aktion(KurvenPanel::Befehl::AllesMarkieren)->trigger();
+            KurvenAktion(Kurven(), 1)->trigger();
+            AktionVon(Kurven(), KurvenPanel::Befehl::AllesMarkieren)->trigger();
             Teil<Zahlfeld>(Kurven(), "YRASTER")->setValue(10.0);
         }
         for (QAction* a : befehle) {
@@ -158,11 +159,11 @@ TEST_F(KurvenAnzeige, KeineAnsichtVeraltetNachEinemMenuebefehl) {
 // The two faults once seen: the coordinates of the curve left behind, and the
 // view of the former curves after an import.
 TEST_F(KurvenAnzeige, KoordinatenUndAnsichtFolgen) {
-    Kurven()->kurvenAktion(1)->trigger();
+    KurvenAktion(Kurven(), 1)->trigger();
     Pruefen();
     Kurven()->editor().AnsichtSetzen({100.0, 199.0});
     Antworten("Kurven importieren");
-    Kurven()->aktion(KurvenPanel::Befehl::Importieren)->trigger();
+    AktionVon(Kurven(), KurvenPanel::Befehl::Importieren)->trigger();
     EXPECT_EQ(Kurven()->ansicht().start, 0.0);
     EXPECT_EQ(Kurven()->ansicht().ende + 1.0, KurvenLaenge(Kurven()->satz().Aktuelle()));
     Pruefen();

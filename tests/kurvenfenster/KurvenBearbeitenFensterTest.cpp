@@ -1,6 +1,7 @@
 // Editing through the window: real mouse events on the graph, the keyboard
 // habits on top of the menus, the dialogs of the click modes and the comment.
 #include "KurvenFensterHilfe.h"
+#include "KurvenZugriff.h"
 
 #include <QComboBox>
 #include <QLineEdit>
@@ -48,7 +49,7 @@ TEST_F(KurvenBearbeiten, PunktZeichnenMitDerMaus) {
     EXPECT_NEAR(Punkte()[1].wert, 2047, 20);
     EXPECT_EQ(Punkte()[1].laenge, 1);
     EXPECT_TRUE(k->satz().geaendert);
-    EXPECT_TRUE(k->aktion(B::Rueckgaengig)->isEnabled());
+    EXPECT_TRUE(AktionVon(k, B::Rueckgaengig)->isEnabled());
     // Nothing of the preview is left on the graph.
     const int plots = Teil<Graph>(k, "GRAPH")->anzahlPlots();
     k->editor().KonfigurationGeaendert(); // redraws everything
@@ -60,8 +61,8 @@ TEST_F(KurvenBearbeiten, MarkierenUndLoeschenUeberTastatur) {
     KurvenAendern([&](Kurvensatz& s) {
         s.kurven[0].punkte = {{0, 10, 2}, {1000, 10, 2}, {2000, 10, 2}, {3000, 10, 2}, {0, 1, 2}};
     });
-    k->aktion(B::ZoomGesamt)->trigger();
-    k->modusAktion(Bearbeitungsmodus::Markieren)->trigger();
+    AktionVon(k, B::ZoomGesamt)->trigger();
+    ModusAktion(k, Bearbeitungsmodus::Markieren)->trigger();
     Ziehen(15000.0, 100.0, 35000.0, 100.0);
     ASSERT_TRUE(k->satz().markierung.aktiv);
     EXPECT_NEAR(k->satz().markierung.start, 15000.0, 200.0);
@@ -82,15 +83,15 @@ TEST_F(KurvenBearbeiten, MarkierenUndLoeschenUeberTastatur) {
     EXPECT_TRUE(k->satz().markierung.aktiv);
     EXPECT_EQ(k->satz().markierung.ende, KurvenLaenge(k->satz().Aktuelle()));
     // Another mode clears the mark.
-    k->modusAktion(Bearbeitungsmodus::Teilen)->trigger();
+    ModusAktion(k, Bearbeitungsmodus::Teilen)->trigger();
     EXPECT_FALSE(k->satz().markierung.aktiv);
 }
 
 TEST_F(KurvenBearbeiten, VerschiebenZeigtVorschauUndVerschiebt) {
     KurvenPanel* k = Kurven();
     KurvenAendern([&](Kurvensatz& s) { s.kurven[0].punkte = {{0, 10, 2}, {1000, 10, 2}, {0, 1, 2}}; });
-    k->aktion(B::ZoomGesamt)->trigger();
-    k->modusAktion(Bearbeitungsmodus::Verschieben)->trigger();
+    AktionVon(k, B::ZoomGesamt)->trigger();
+    ModusAktion(k, Bearbeitungsmodus::Verschieben)->trigger();
     Graph* g = Teil<Graph>(k, "GRAPH");
     const int leer = g->anzahlPlots();
     QTest::mousePress(g, Qt::LeftButton, {}, Pixel(10000.0, 1000.0));
@@ -104,16 +105,16 @@ TEST_F(KurvenBearbeiten, VerschiebenZeigtVorschauUndVerschiebt) {
 TEST_F(KurvenBearbeiten, KlickmodiMitIhrenDialogen) {
     KurvenPanel* k = Kurven();
     KurvenAendern([&](Kurvensatz& s) { s.kurven[0].punkte = {{0, 10, 2}, {1000, 10, 2}, {0, 1, 2}}; });
-    k->aktion(B::ZoomGesamt)->trigger();
+    AktionVon(k, B::ZoomGesamt)->trigger();
 
-    k->modusAktion(Bearbeitungsmodus::Koordinaten)->trigger();
+    ModusAktion(k, Bearbeitungsmodus::Koordinaten)->trigger();
     eingaben->punkte.push_back({{0, 0, 0, 12.0}, 5.0});
     Klick(10000.0, 1000.0);
     EXPECT_EQ(eingaben->titel.back(), "Punkt 2");
     EXPECT_EQ(Punkte()[0].laenge, 12);
     EXPECT_EQ(Punkte()[1].wert, 2048);
 
-    k->modusAktion(Bearbeitungsmodus::Zeitbasis)->trigger();
+    ModusAktion(k, Bearbeitungsmodus::Zeitbasis)->trigger();
     eingaben->zeitbasen.push_back(1); // "500us"
     QTest::mousePress(Teil<Graph>(k, "GRAPH"), Qt::LeftButton, {}, Pixel(3000.0, 100.0));
     QTest::mouseRelease(Teil<Graph>(k, "GRAPH"), Qt::LeftButton, {}, Pixel(3000.0, 100.0));
@@ -121,7 +122,7 @@ TEST_F(KurvenBearbeiten, KlickmodiMitIhrenDialogen) {
     EXPECT_EQ(Punkte()[0].zeitbasis, 1);
     EXPECT_EQ(Punkte()[0].laenge, 24);
 
-    k->modusAktion(Bearbeitungsmodus::Laenge)->trigger();
+    ModusAktion(k, Bearbeitungsmodus::Laenge)->trigger();
     eingaben->geraden.push_back({0, 0, 0, 2.5}); // not a multiple of 1 ms
     Klick(15000.0, 100.0);
     EXPECT_EQ(eingaben->titel.back(), "Gerade 2");
@@ -129,7 +130,7 @@ TEST_F(KurvenBearbeiten, KlickmodiMitIhrenDialogen) {
     EXPECT_EQ(u.dialoge.Letztes().titel, "Fehler");
     EXPECT_EQ(Punkte()[1].laenge, 8);
 
-    k->modusAktion(Bearbeitungsmodus::Aufloesen)->trigger();
+    ModusAktion(k, Bearbeitungsmodus::Aufloesen)->trigger();
     Klick(12000.0, 2048.0);
     EXPECT_EQ(u.dialoge.Letztes().text.left(28), "Punkt kann nicht gelöscht we"); // 500us next to 1ms
 }
@@ -137,12 +138,12 @@ TEST_F(KurvenBearbeiten, KlickmodiMitIhrenDialogen) {
 TEST_F(KurvenBearbeiten, AnzeigenFolgtDerMaus) {
     KurvenPanel* k = Kurven();
     KurvenAendern([&](Kurvensatz& s) { s.kurven[0].punkte = {{0, 2, 7}, {4095, 1, 9}}; });
-    k->aktion(B::ZoomGesamt)->trigger();
-    k->modusAktion(Bearbeitungsmodus::Anzeigen)->trigger();
+    AktionVon(k, B::ZoomGesamt)->trigger();
+    ModusAktion(k, Bearbeitungsmodus::Anzeigen)->trigger();
     const int mitMarken = Teil<Graph>(k, "GRAPH")->anzahlPlots();
-    k->modusAktion(Bearbeitungsmodus::Zeichnen)->trigger();
+    ModusAktion(k, Bearbeitungsmodus::Zeichnen)->trigger();
     EXPECT_LT(Teil<Graph>(k, "GRAPH")->anzahlPlots(), mitMarken); // the time-base labels go with the mode
-    k->modusAktion(Bearbeitungsmodus::Anzeigen)->trigger();
+    ModusAktion(k, Bearbeitungsmodus::Anzeigen)->trigger();
     QTest::mousePress(Teil<Graph>(k, "GRAPH"), Qt::LeftButton, {}, Pixel(30000.0, 4095.0));
     EXPECT_NEAR(k->findChild<QLineEdit*>("MILLISEKUNDEN")->text().toDouble(), 30.0, 0.1);
     EXPECT_EQ(k->findChild<QLineEdit*>("WERT")->text(), "10.000");
@@ -151,7 +152,7 @@ TEST_F(KurvenBearbeiten, AnzeigenFolgtDerMaus) {
 
 TEST_F(KurvenBearbeiten, KommentarDreiZeilen) {
     KurvenPanel* k = Kurven();
-    k->kurvenAktion(2)->trigger();
+    KurvenAktion(k, 2)->trigger();
     eingaben->kommentare.push_back("Erste Zeile mit vielen Zeichen darin\nzweite\ndritte");
     Teil<QPushButton>(k, "KOMMENTAR")->click();
     EXPECT_EQ(eingaben->titel.back(), "Kommentar - Kurve 3");

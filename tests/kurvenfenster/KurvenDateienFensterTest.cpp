@@ -2,6 +2,7 @@
 // configuration question, title and changed flag, the unsaved-changes
 // question, import errors.
 #include "KurvenFensterHilfe.h"
+#include "KurvenZugriff.h"
 
 #include "kurven/KurvenCsv.h"
 
@@ -20,7 +21,7 @@ struct KurvenDateien : ::testing::Test {
     }
     void Speichern(const QString& name) {
         u.dialoge.DateiGewaehlt(u.Pfad(name));
-        Kurven()->aktion(B::SpeichernUnter)->trigger();
+        AktionVon(Kurven(), B::SpeichernUnter)->trigger();
     }
     static void Beispiel() {
         KurvenAendern([&](Kurvensatz& s) {
@@ -41,15 +42,15 @@ TEST_F(KurvenDateien, SpeichernUndLadenOhneKonfigurationsfrage) {
     EXPECT_FALSE(Kurven()->satz().geaendert);
     const Kurvensatz gespeichert = Kurven()->satz();
 
-    Kurven()->aktion(B::Neu)->trigger(); // nothing unsaved: no question
+    AktionVon(Kurven(), B::Neu)->trigger(); // nothing unsaved: no question
     EXPECT_TRUE(u.dialoge.VonArt("Frage").empty());
     EXPECT_EQ(Kurven()->windowTitle(), "Kurvengenerator");
     EXPECT_EQ(Kurven()->satz().kurven[0].punktzahl(), 1);
 
     u.dialoge.Leeren();
     u.dialoge.DateiGewaehlt(u.Pfad("a.dlr"));
-    Kurven()->kurvenAktion(1)->trigger();
-    Kurven()->aktion(B::Laden)->trigger();
+    KurvenAktion(Kurven(), 1)->trigger();
+    AktionVon(Kurven(), B::Laden)->trigger();
     EXPECT_TRUE(u.dialoge.VonArt("Frage").empty());
     EXPECT_EQ(u.dialoge.Letztes().datei.titel, "Kurve laden");
     EXPECT_EQ(Kurven()->windowTitle(), "Kurvengenerator - a.dlr");
@@ -70,7 +71,7 @@ TEST_F(KurvenDateien, AndereKonfigurationFragtUndNichtLadenBehaeltSie) {
     const KonfigDaten jetzt = Konfig();
     u.dialoge.antworten.push_back(2); // "nicht laden"
     u.dialoge.DateiGewaehlt(u.Pfad("a.dlr"));
-    Kurven()->aktion(B::Laden)->trigger();
+    AktionVon(Kurven(), B::Laden)->trigger();
     ASSERT_EQ(u.dialoge.VonArt("Frage").size(), 1u);
     const auto frage = u.dialoge.VonArt("Frage")[0];
     EXPECT_EQ(frage.titel, "Konfiguration laden?");
@@ -80,7 +81,7 @@ TEST_F(KurvenDateien, AndereKonfigurationFragtUndNichtLadenBehaeltSie) {
 
     u.dialoge.antworten.push_back(1); // "laden"
     u.dialoge.DateiGewaehlt(u.Pfad("a.dlr"));
-    Kurven()->aktion(B::Laden)->trigger();
+    AktionVon(Kurven(), B::Laden)->trigger();
     EXPECT_EQ(Konfig().outskalamax[0], 10.0);
     EXPECT_EQ(Teil<Graph>(Kurven(), "GRAPH")->achse(Graph::Y).Einheit(4095), 10.0); // drawn in the file's units
 }
@@ -89,7 +90,7 @@ TEST_F(KurvenDateien, AnhaengenSetztTitelUndGeaendert) {
     Beispiel();
     Speichern("a.dlr");
     u.dialoge.DateiGewaehlt(u.Pfad("a.dlr"));
-    Kurven()->aktion(B::Anhaengen)->trigger();
+    AktionVon(Kurven(), B::Anhaengen)->trigger();
     EXPECT_EQ(u.dialoge.Letztes().datei.titel, "Kurven anhängen");
     EXPECT_EQ(Kurven()->satz().kurven[0].punktzahl(), 4);
     EXPECT_TRUE(Kurven()->satz().geaendert);
@@ -99,7 +100,7 @@ TEST_F(KurvenDateien, AnhaengenSetztTitelUndGeaendert) {
 TEST_F(KurvenDateien, UngespeichertFrageBeiNeuUndLaden) {
     Beispiel();
     u.dialoge.antworten.push_back(3); // "Abbrechen"
-    Kurven()->aktion(B::Neu)->trigger();
+    AktionVon(Kurven(), B::Neu)->trigger();
     const auto frage = u.dialoge.Letztes();
     EXPECT_EQ(frage.titel, "Warnung");
     EXPECT_EQ(frage.text, "Möchten Sie die Änderungen in Kurvengenerator speichern?");
@@ -107,14 +108,14 @@ TEST_F(KurvenDateien, UngespeichertFrageBeiNeuUndLaden) {
 
     // "Ja" without a file: the save dialog cancelled keeps the curves and stops.
     u.dialoge.antworten.push_back(1);
-    Kurven()->aktion(B::Neu)->trigger();
+    AktionVon(Kurven(), B::Neu)->trigger();
     EXPECT_EQ(Kurven()->satz().kurven[0].punktzahl(), 2);
     EXPECT_EQ(ProgrammendeFallsAllesGespeichert() != 0, true);
 
     u.dialoge.antworten.push_back(1);
     u.dialoge.DateiGewaehlt(u.Pfad("b.dlr"));
     u.dialoge.DateiGewaehlt(u.Pfad("b.dlr"));
-    Kurven()->aktion(B::Laden)->trigger(); // saved first, then loaded again
+    AktionVon(Kurven(), B::Laden)->trigger(); // saved first, then loaded again
     EXPECT_TRUE(QFile::exists(u.Pfad("b.dlr")));
     EXPECT_EQ(Kurven()->windowTitle(), "Kurvengenerator - b.dlr");
     EXPECT_EQ(Kurven()->satz().kurven[0].punktzahl(), 2);
@@ -126,7 +127,7 @@ TEST_F(KurvenDateien, ImportfehlerUndExport) {
     f.write("0.0\t50\t1ms\t1\r\n0.0015\t50\t1ms\t1\r\n");
     f.close();
     u.dialoge.DateiGewaehlt(u.Pfad("k.txt"));
-    Kurven()->aktion(B::Importieren)->trigger();
+    AktionVon(Kurven(), B::Importieren)->trigger();
     const auto meldungen = u.dialoge.VonArt("Meldung");
     ASSERT_EQ(meldungen.size(), 2u);
     EXPECT_EQ(meldungen[0].titel, "Importfehler");
@@ -135,10 +136,10 @@ TEST_F(KurvenDateien, ImportfehlerUndExport) {
     EXPECT_EQ(Kurven()->satz().kurven[0].punktzahl(), 1);
 
     u.dialoge.DateiGewaehlt(u.Pfad("e.txt"));
-    Kurven()->aktion(B::Exportieren)->trigger();
+    AktionVon(Kurven(), B::Exportieren)->trigger();
     EXPECT_FALSE(u.dialoge.Letztes().datei.endungErzwingen);
     u.dialoge.DateiGewaehlt(u.Pfad("e.txt"));
-    Kurven()->aktion(B::Importieren)->trigger();
+    AktionVon(Kurven(), B::Importieren)->trigger();
     EXPECT_TRUE(Kurven()->satz().geaendert);
     EXPECT_EQ(Kurven()->satz().kurven[3].punkte, std::vector<Kurvenpunkt>{kFrischerPunkt});
 }
@@ -151,7 +152,7 @@ TEST_F(KurvenDateien, TabelleAlsCsvMitDerKonfigurationInKraft) {
     KonfigAendern([](KonfigDaten& c) { EinheitTextSetzen(c, Seite::Ausgang, 2, "mm"); });
     Beispiel();
     u.dialoge.DateiGewaehlt(u.Pfad("t.csv"));
-    Kurven()->aktion(B::CsvExportieren)->trigger();
+    AktionVon(Kurven(), B::CsvExportieren)->trigger();
     EXPECT_EQ(u.dialoge.Letztes().datei.titel, "Tabelle als CSV exportieren");
     EXPECT_TRUE(u.dialoge.VonArt("Meldung").empty());
     const Speicherabbild bild = AbbildErstellen(Kurven()->satz());
@@ -166,7 +167,7 @@ TEST_F(KurvenDateien, TabelleAlsCsvMitDerKonfigurationInKraft) {
     KurvenAendern([&](Kurvensatz& s) { s.kurven[1].punkte = {{0, 40000, 1}}; });
     u.dialoge.Leeren();
     u.dialoge.DateiGewaehlt(u.Pfad("t.csv"));
-    Kurven()->aktion(B::CsvExportieren)->trigger();
+    AktionVon(Kurven(), B::CsvExportieren)->trigger();
     const auto meldungen = u.dialoge.VonArt("Meldung");
     ASSERT_EQ(meldungen.size(), 1u);
     EXPECT_EQ(meldungen[0].text, kTextSpeicherZuKlein);

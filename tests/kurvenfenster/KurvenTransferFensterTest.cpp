@@ -1,6 +1,7 @@
 // "zur DLM-7 schreiben" and "von DLM-7 lesen" against the simulated box:
 // what arrives, progress and cancel, the read-back, and every refusal.
 #include "KurvenFensterHilfe.h"
+#include "KurvenZugriff.h"
 
 #include "kurven/KurvenDigital.h"
 #include "kurven/KurvenTransfer.h"
@@ -69,7 +70,7 @@ TEST_F(KurvenTransfer, SendenUndZuruecklesen) {
 
     const Kurvensatz gesendet = Kurven()->satz();
     KurvenAendern([&](Kurvensatz& s) { s.dateiPfad = "/tmp/x.dlr"; });
-    Kurven()->kurvenAktion(1)->trigger();
+    KurvenAktion(Kurven(), 1)->trigger();
     Teil<QPushButton>(Kurven(), "LESEN")->click();
     Warten();
     ASSERT_FALSE(u.dialoge.VonArt("Fortschritt").empty());

@@ -300,42 +300,46 @@ void KurvenAufzeichnungFenster::Beendet(int code) {
 void KurvenAufzeichnungFenster::Aufnehmen(const Eingangsrunde& r, bool zeichnen) {
     const Kurvensatz& satz = panel_.editor().satz();
     for (int k = 0; k < kKurvenzahl; ++k) {
-        const int e = e_.eingang[std::size_t(k)];
+        const auto i = std::size_t(k);
+        const int e = e_.eingang[i];
         if (e < 0 || !r.werte[std::size_t(e)]) continue;
-        const double periode = KurvenPeriode(satz.kurven[std::size_t(k)]);
+        const double periode = KurvenPeriode(satz.kurven[i]);
         const GefalteterWert g =
             Falten(std::vector<Messwert>{Messwert{r.zeiten[std::size_t(e)], *r.werte[std::size_t(e)]}}, periode)
                 .front();
         // After its last cycle the box holds the rest value, which lies on no part of the curve.
-        const int zyklen = satz.zyklen[std::size_t(k)];
-        if (zyklen > 0 && g.zyklus >= zyklen) continue;
-        auto& zuege = zuege_[std::size_t(k)];
-        const QPointF p(g.zeit * 1e6, g.wert * kMaxWert / 10.0);
-        if (zuege.empty() || letzterZyklus_[std::size_t(k)] != g.zyklus) zuege.emplace_back();
-        letzterZyklus_[std::size_t(k)] = g.zyklus;
-        zuege.back().push_back(p);
-        const bool aktuell = k == satz.aktuelleKurve;
-        if (!zeichnen || !(aktuell || panel_.editor().hintergrund(k))) continue;
-        const auto& zug = zuege.back();
-        plots_.push_back(zug.size() > 1 ? graph_.Linie(zug[zug.size() - 2], p, Farbe(aktuell))
-                                        : graph_.Punkt(p, Farbe(aktuell)));
+        if (satz.zyklen[i] > 0 && g.zyklus >= satz.zyklen[i]) continue;
+        auto& zuege = zuege_[i];
+        if (zuege.empty() || letzterZyklus_[i] != g.zyklus) zuege.emplace_back();
+        letzterZyklus_[i] = g.zyklus;
+        zuege.back().emplace_back(g.zeit * 1e6, g.wert * kMaxWert / 10.0);
+        if (zeichnen) ZugZeichnen(k, zuege.size() - 1);
     }
 }
 
+void KurvenAufzeichnungFenster::ZugZeichnen(int k, std::size_t zyklus) {
+    // One plot per cycle, replaced as it grows: a long recording stays a few
+    // polylines for the graph, however many rounds it holds.
+    const auto i = std::size_t(k);
+    const bool aktuell = k == panel_.editor().aktuelleKurve();
+    if (!aktuell && !panel_.editor().hintergrund(k)) return;
+    auto& plots = plots_[i];
+    if (plots.size() > zyklus) graph_.Loeschen(plots[zyklus]);
+    plots.resize(zyklus + 1, 0);
+    const auto& zug = zuege_[i][zyklus];
+    plots[zyklus] = zug.size() > 1 ? graph_.Linienzug(zug, Farbe(aktuell)) : graph_.Punkt(zug.front(), Farbe(aktuell));
+}
+
 void KurvenAufzeichnungFenster::Zeichnen() {
-    for (int h : plots_) graph_.Loeschen(h);
-    plots_.clear();
+    for (auto& plots : plots_) {
+        for (int h : plots) graph_.Loeschen(h);
+        plots.clear();
+    }
     for (auto& z : zuege_) z.clear();
     letzterZyklus_.fill(0);
     if (!aufzeichnung_) return;
     // The lines follow the curves as they are now (their periods may have changed).
     for (const Eingangsrunde& r : aufzeichnung_->runden()) Aufnehmen(r, false);
-    const Kurvensatz& satz = panel_.editor().satz();
-    for (int k = 0; k < kKurvenzahl; ++k) {
-        const bool aktuell = k == satz.aktuelleKurve;
-        if (!aktuell && !panel_.editor().hintergrund(k)) continue;
-        for (const auto& zug : zuege_[std::size_t(k)])
-            plots_.push_back(zug.size() > 1 ? graph_.Linienzug(zug, Farbe(aktuell))
-                                            : graph_.Punkt(zug.front(), Farbe(aktuell)));
-    }
+    for (int k = 0; k < kKurvenzahl; ++k)
+        for (std::size_t z = 0; z < zuege_[std::size_t(k)].size(); ++z) ZugZeichnen(k, z);
 }

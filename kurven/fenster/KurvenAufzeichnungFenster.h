@@ -70,8 +70,9 @@ class KurvenAufzeichnungFenster : public QObject {
     int Speichern();
     void RundeErhalten(const Eingangsrunde& r);
     void Beendet(int code);
-    // Adds sample i of the recording's rounds to the lines; with zeichnen also to the graph.
+    // Adds a round to the lines of the curves; with zeichnen also to the graph.
     void Aufnehmen(const Eingangsrunde& r, bool zeichnen);
+    void ZugZeichnen(int k, std::size_t zyklus);
     void KnoepfeZeigen();
     bool HilfeStatt(const char* text);
 
@@ -84,7 +85,8 @@ class KurvenAufzeichnungFenster : public QObject {
     std::unique_ptr<kurvengenerator::Aufzeichnung> aufzeichnung_;
     std::array<std::vector<std::vector<QPointF>>, kurvengenerator::kKurvenzahl> zuege_;
     std::array<int, kurvengenerator::kKurvenzahl> letzterZyklus_{};
-    std::vector<int> plots_;
+    // The graph's plot of each curve's cycles.
+    std::array<std::vector<int>, kurvengenerator::kKurvenzahl> plots_;
 
     QAction* aufzeichnen_ = nullptr;
     QAction* stopp_ = nullptr;

@@ -4,6 +4,7 @@
 // onto the first cycle), the achieved rate goes to the message line, and
 // "Aufzeichnung speichern…" writes the CSV table. The panel owns it; it only
 // reads the editor, so curves, undo rings and the changed flag stay alone.
+// Menu and settings: KurvenAufzeichnungMenue.cpp.
 #include "kurven/Aufzeichnung.h"
 
 #include <QObject>

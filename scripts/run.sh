@@ -20,7 +20,7 @@ demo="$wurzel/demo"
 mkdir -p "$demo"
 link="$demo/com1"
 "$wurzel/build/release/sim/dlm7sim" --link "$link" --eeprom "$demo/dlm7-speicher.bin" \
-    --eingang 2=sinus:5:3:0.2 --eingang 3=dreieck:2:1.5:0.05 > "$demo/dlm7sim.pfad" &
+    --eingang 2=sinus:5:3:0.2 --eingang 3=dreieck:2:1.5:0.05 --generator-rueckfuehrung > "$demo/dlm7sim.pfad" &
 sim=$!
 trap 'kill $sim 2>/dev/null || true; wait $sim 2>/dev/null || true' EXIT
 for _ in $(seq 50); do [ -e "$link" ] && break; sleep 0.1; done

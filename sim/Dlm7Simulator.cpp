@@ -333,6 +333,11 @@ void Dlm7Simulator::EingangSignal(int k, std::optional<SimSignal> signal) {
     geraet_.signale.at(static_cast<std::size_t>(k - 1)) = signal;
 }
 
+void Dlm7Simulator::GeneratorRueckfuehrungSetzen(bool an) {
+    std::lock_guard lock(mutex_);
+    geraet_.generatorRueckfuehrung = an;
+}
+
 unsigned char Dlm7Simulator::Modus() const {
     std::lock_guard lock(mutex_);
     return geraet_.speicher.Modus();

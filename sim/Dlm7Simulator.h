@@ -63,6 +63,8 @@ class Dlm7Simulator {
     void AusgangSetzen(int k, int roh);
     double Eingang(int k) const; // k = 1..4, 0..10
     void EingangSignal(int k, std::optional<SimSignal> signal);
+    // While the generator plays, the outputs drive their inputs in spite of a signal.
+    void GeneratorRueckfuehrungSetzen(bool an);
     unsigned char Modus() const;
     void ModusSetzen(unsigned char modus);
     unsigned char Status(int reg) const;

@@ -36,7 +36,7 @@ std::optional<double> WertLesen(const std::string& s) {
 
 double SimGeraet::Eingang(int k, double t) const {
     const auto& s = signale[static_cast<std::size_t>(k)];
-    if (s) return s->Wert(t);
+    if (s && !(generatorRueckfuehrung && lauf_ == Lauf::Generator)) return s->Wert(t);
     return ausgaenge[static_cast<std::size_t>(k)] * 10.0 / 4095.0;
 }
 

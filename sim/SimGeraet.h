@@ -40,6 +40,9 @@ class SimGeraet {
     SimSpeicher speicher;
     std::array<int, 4> ausgaenge{};
     std::array<std::optional<SimSignal>, 4> signale;
+    // While the generator plays, every input reads its output again, signal or not
+    // (a demo wired for the controller can still show a recorded response).
+    bool generatorRueckfuehrung = false;
     unsigned char fehlerbits = 0;
     // A defective memory cell: whatever a write puts there reads back inverted
     // (the write is still acknowledged). -1: none.

@@ -34,6 +34,9 @@ void Verwendung(std::ostream& aus) {
            "                         konstant:W | sinus:MITTE:AMPLITUDE:HZ | dreieck:MITTE:AMPLITUDE:HZ\n"
            "                         (Werte 0..10 wie vom Gerät gemeldet; Beträge bis 1000,\n"
            "                         Frequenz bis 1000 Hz)\n"
+           "  --generator-rueckfuehrung\n"
+           "                         solange der Kurvengenerator läuft, jeden Ausgang auf seinen\n"
+           "                         Eingang zurückführen, auch wo --eingang ein Signal wählt\n"
            "  --takt                 Übertragung im Takt der Baudrate (10 Bit je Zeichen)\n"
            "  --trace                jede Anfrage und Antwort mit Zeitstempel auf stderr\n"
            "  --verzoegerung MS      jede Antwort um MS Millisekunden verzögern\n"
@@ -64,6 +67,7 @@ int main(int argc, char** argv) {
         SimSignal signal;
     };
     std::vector<Signalwahl> signale;
+    bool rueckfuehrung = false;
     std::vector<std::pair<Dlm7Simulator::Stoerung, int>> stoerungen;
     Dlm7Simulator::Zeilenfehler zeilenfehler = Dlm7Simulator::Zeilenfehler::Keiner;
     int zeilenfehlerAnzahl = 0;
@@ -109,6 +113,8 @@ int main(int argc, char** argv) {
             if (gleich == 1 && s[0] >= '1' && s[0] <= '4') sig = SimSignal::Lesen(s.substr(2), &grund);
             if (!sig) falsch(s + " (" + grund + ")");
             signale.push_back({s[0] - '0', *sig});
+        } else if (o == "--generator-rueckfuehrung") {
+            rueckfuehrung = true;
         } else if (o == "--takt") {
             e.takt = true;
         } else if (o == "--trace") {
@@ -155,6 +161,7 @@ int main(int argc, char** argv) {
 
     Dlm7Simulator sim(e);
     for (const auto& s : signale) sim.EingangSignal(s.kanal, s.signal);
+    sim.GeneratorRueckfuehrungSetzen(rueckfuehrung);
     // Only one fault kind is pending at a time; the last option wins.
     for (const auto& [art, n] : stoerungen) sim.StoerungSetzen(art, n);
     if (zeilenfehlerAnzahl > 0) sim.ZeilenfehlerSetzen(zeilenfehler, zeilenfehlerAnzahl);

@@ -4,6 +4,7 @@
 #include "kurven/fenster/KurvenPanel.h"
 
 #include "kurven/KurvenDigital.h"
+#include "kurven/fenster/KurvenAufzeichnungFenster.h"
 #include "uisupport/Graph.h"
 
 #include <cmath>
@@ -34,6 +35,7 @@ void KurvenPanel::KurvenZeichnen() {
     KurveZeichnen(satz.aktuelleKurve, false);
     if (editor_.zeitbasisMarken()) ZeitbasisMarkenZeichnen();
     MarkierungZeichnen();
+    if (aufzeichnung_) aufzeichnung_->Zeichnen();
     uebersicht_->Rechteck(QPointF(ansicht.start, 0), QPointF(ansicht.ende + 1.0, kMaxWert), kRot);
 }
 

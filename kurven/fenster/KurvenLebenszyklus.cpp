@@ -1,7 +1,15 @@
 #include "kurven/fenster/KurvenPanel.h"
 
-void KurvenPanel::EinstellungenLesen(const IniDatei& ini) { ReadIniKurvenpanel(ini); }
-void KurvenPanel::EinstellungenSchreiben(IniDatei& ini) { WriteIniKurvenpanel(ini); }
+#include "kurven/fenster/KurvenAufzeichnungFenster.h"
+
+void KurvenPanel::EinstellungenLesen(const IniDatei& ini) {
+    ReadIniKurvenpanel(ini);
+    aufzeichnung_->EinstellungenLesen(ini);
+}
+void KurvenPanel::EinstellungenSchreiben(IniDatei& ini) {
+    WriteIniKurvenpanel(ini);
+    aufzeichnung_->EinstellungenSchreiben(ini);
+}
 int KurvenPanel::Initialisieren() { return KurvenpanelInit(); }
 int KurvenPanel::Aufraeumen() { return KurvenpanelClear(); }
 int KurvenPanel::AbbruchWeilNichtGespeichert() { return AbbruchWeilKurvenNichtGespeichert(); }

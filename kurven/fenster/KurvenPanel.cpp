@@ -5,6 +5,7 @@
 #include "config/KonfigModell.h"
 #include "device/Geraetedienst.h"
 #include "kern/IniDatei.h"
+#include "kurven/fenster/KurvenAufzeichnungFenster.h"
 #include "kurven/fenster/KurvenEingaben.h"
 #include "uisupport/Dialoge.h"
 #include "uisupport/Fehlerpopup.h"
@@ -35,6 +36,7 @@ KurvenPanel::KurvenPanel(Geraetedienst& dienst, KonfigModell& konfig, QWidget* e
     direkthilfeAktion()->setObjectName("WASISTDAS");
     Aufbauen();
     MenuesAnlegen();
+    aufzeichnung_ = new KurvenAufzeichnungFenster(*this, dienst_, konfig_, *graph_);
     editor_.Beobachten([this](Aenderungen a) { Zeigen(a); });
     connect(startKnopf(), &QPushButton::clicked, this, [this] {
         if (!gHilfeAktiv) dienst_.StartStopp(true, this);
@@ -52,6 +54,7 @@ void KurvenPanel::EingabenSetzen(std::unique_ptr<KurvenEingaben> e) { eingaben_ 
 int KurvenPanel::KurvenpanelInit() { return editor_.Initialisieren(); }
 
 int KurvenPanel::KurvenpanelClear() {
+    aufzeichnung_->Beenden();
     editor_.Leeren();
     graph_->AllesLoeschen();
     uebersicht_->AllesLoeschen();

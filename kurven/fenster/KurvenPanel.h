@@ -9,7 +9,8 @@
 // KurvenAnsichtBefehle.cpp view, zoom and curve choice, KurvenParameter.cpp the
 // curve's fields, KurvenMausFenster.cpp mouse editing, KurvenDateien.cpp file
 // actions, KurvenUebertragung.cpp device actions, KurvenMenues.cpp menus and
-// toolbar, KurvenAufbau.cpp the layout.
+// toolbar, KurvenAufbau.cpp the layout; KurvenAufzeichnungFenster the recorded
+// response of the box.
 #include "kurven/KurvenEditor.h"
 #include "uisupport/Bildexport.h"
 #include "uisupport/Kurvenfenster.h"
@@ -27,6 +28,7 @@ class Geraetedienst;
 class Graph;
 class IniDatei;
 class KonfigModell;
+class KurvenAufzeichnungFenster;
 class KurvenEingaben;
 class QAction;
 class QComboBox;
@@ -244,4 +246,6 @@ class KurvenPanel : public Kurvenfenster {
     std::shared_ptr<const Vergleichsbild> vergleich_;
     unsigned vergleichErsetzt_ = 0; // the editor's count of replaced curve sets at the comparison
     QAction* vergleichAusblenden_ = nullptr;
+    // The recorded response (KurvenAufzeichnungFenster.cpp), drawn over the curves.
+    KurvenAufzeichnungFenster* aufzeichnung_ = nullptr;
 };

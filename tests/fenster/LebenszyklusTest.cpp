@@ -73,6 +73,12 @@ vinmax = 10
 voutmax = 10
 
 [kurven]
+aufzeichnung_dauer = 0
+aufzeichnung_eingang1 = 1
+aufzeichnung_eingang2 = 2
+aufzeichnung_eingang3 = 3
+aufzeichnung_eingang4 = 4
+aufzeichnung_intervall = 0
 darstellung = 3
 hintergrund1 = 0
 hintergrund2 = 0

@@ -2,6 +2,7 @@
 // curve behind the current one with the differing samples in orange, cancel,
 // and that the editor's curves, flag and undo stay.
 #include "KurvenFensterHilfe.h"
+#include "KurvenZugriff.h"
 
 #include "device/Blocktransfer.h"
 #include "kurven/KurvenFehler.h"
@@ -73,7 +74,7 @@ TEST_F(KurvenVergleichen, GleichEinAbtastwertParameterUndVeraltet) {
         s.kurven[1].punkte[31].wert = 7;
         s.zyklen[2] = 4;
     });
-    Kurven()->kurvenAktion(1)->trigger();
+    KurvenAktion(Kurven(), 1)->trigger();
     Kurven()->editor().ZoomGesamt();
     const Kurvensatz vorher = Kurven()->satz();
     const bool geaendert = Kurven()->editor().geaendert();
@@ -101,9 +102,9 @@ TEST_F(KurvenVergleichen, GleichEinAbtastwertParameterUndVeraltet) {
     EXPECT_EQ(Kurven()->editor().rueckgaengigMoeglich(), rueckgaengig);
 
     // Each curve shows its own differences; curve 1 has none.
-    Kurven()->kurvenAktion(0)->trigger();
+    KurvenAktion(Kurven(), 0)->trigger();
     EXPECT_TRUE(Orange().empty());
-    Kurven()->kurvenAktion(1)->trigger();
+    KurvenAktion(Kurven(), 1)->trigger();
     EXPECT_FALSE(Orange().empty());
 
     ASSERT_TRUE(Aktion("VERGLEICH_AUSBLENDEN")->isEnabled());

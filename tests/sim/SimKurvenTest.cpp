@@ -156,7 +156,15 @@ TEST(SimAblauf, GeneratorUeberDieLeitungUndEingang4) {
     EXPECT_EQ(status, SimGeraet::kStatusLaeuft | SimGeraet::kStatusGenerator | SimGeraet::kStatusFertig);
     ASSERT_EQ(QAVKSV5_StatusLesen(u.port, '1', 2, status), 0);
     EXPECT_EQ(status, 0);
+    // A signal on input 1 yields to the loop-back while the generator plays, if so wired.
+    u.sim.EingangSignal(1, SimSignal{SimSignal::Form::Konstant, 7.0, 0, 1});
+    EXPECT_EQ(u.sim.Eingang(1), 7.0);
+    u.sim.GeneratorRueckfuehrungSetzen(true);
+    EXPECT_NEAR(u.sim.Eingang(1), 11 * 10.0 / 4095, 1e-12);
     ASSERT_EQ(QAVKSV5_DeviceFunction(u.port, '1', "stopp"), 0);
+    EXPECT_EQ(u.sim.Eingang(1), 7.0);
+    u.sim.EingangSignal(1, std::nullopt);
+    u.sim.GeneratorRueckfuehrungSetzen(false);
 
     // Input 4 as start/stop signal.
     u.sim.EingangSignal(4, SimSignal{SimSignal::Form::Konstant, 0.0, 0, 1});

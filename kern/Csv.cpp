@@ -23,6 +23,15 @@ std::string CsvZahl(double wert) {
     return ec == std::errc{} ? std::string(puffer, ende) : std::string("nan");
 }
 
+std::string CsvMesswert(double wert) {
+    if (!std::isfinite(wert) || wert == 0.0) return CsvZahl(wert);
+    char puffer[64];
+    const auto [ende, ec] = std::to_chars(puffer, puffer + sizeof puffer, wert, std::chars_format::scientific, 9);
+    double gerundet = wert;
+    if (ec == std::errc{}) std::from_chars(puffer, ende, gerundet);
+    return CsvZahl(gerundet);
+}
+
 std::string CsvZeile(const std::vector<std::string>& felder) {
     std::string zeile;
     for (std::size_t i = 0; i < felder.size(); ++i) {

@@ -93,7 +93,7 @@ std::string AufzeichnungCsvText(const Aufzeichnung& a, const KonfigDaten* k) {
             if (!r.werte[j])
                 zeile.emplace_back();
             else
-                zeile.push_back(CsvZahl(k ? EingangPhys(*k, i, *r.werte[j]) : *r.werte[j]));
+                zeile.push_back(CsvMesswert(k ? EingangPhys(*k, i, *r.werte[j]) : *r.werte[j]));
         }
         text += CsvZeile(zeile);
     }

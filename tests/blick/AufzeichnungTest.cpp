@@ -164,6 +164,10 @@ TEST(Aufzeichnung, EndeNachDauerOderFertigUndDieCsvTabelle) {
     EXPECT_EQ(text.substr(0, text.find("\r\n") + 2), "Zeit [s],Eingang 2 [°C],\"Eingang 4 [m,s]\"\r\n");
     EXPECT_NE(text.find("\r\n0,62.5,57.5\r\n"), std::string::npos) << text;
     EXPECT_NE(text.find("\r\n0.123457,250,100\r\n"), std::string::npos) << text;
+    // Scaling noise in the last bit stays out of the table: 7.326 V is 183.15 °C, not 183.14999999999998.
+    Aufzeichnung skaliert({false, true, false, false});
+    skaliert.RundeAufnehmen(Runde(0.0, {0.0, 7.326, 0.0, 0.0}));
+    EXPECT_EQ(AufzeichnungCsvText(skaliert, &k), "Zeit [s],Eingang 2 [°C]\r\n0,183.15\r\n");
 
     // Written whole or not at all.
     const std::string ordner = std::filesystem::temp_directory_path() / ("aufzeichnung_" + std::to_string(::getpid()));

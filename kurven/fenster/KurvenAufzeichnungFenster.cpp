@@ -161,15 +161,25 @@ void KurvenAufzeichnungFenster::ZugZeichnen(int k, std::size_t zyklus) {
     const bool aktuell = k == panel_.editor().aktuelleKurve();
     if (!aktuell && !panel_.editor().hintergrund(k)) return;
     auto& plots = plots_[i];
-    if (plots.size() > zyklus) graph_.Loeschen(plots[zyklus]);
-    plots.resize(zyklus + 1, 0);
+    if (plots.size() <= zyklus) plots.resize(zyklus + 1);
+    for (int h : plots[zyklus]) graph_.Loeschen(h);
+    plots[zyklus].clear();
     const auto& zug = zuege_[i][zyklus];
-    plots[zyklus] = zug.size() > 1 ? graph_.Linienzug(zug, Farbe(aktuell)) : graph_.Punkt(zug.front(), Farbe(aktuell));
+    // A line between samples far apart in a short period cuts across the
+    // curve's corners; below this many samples a cycle is drawn as dots.
+    constexpr double kLinieAb = 20.0;
+    const double proZyklus = aufzeichnung_->Abtastrate() * KurvenPeriode(panel_.editor().satz().kurven[i]);
+    if (zug.size() > 1 && proZyklus >= kLinieAb) {
+        plots[zyklus].push_back(graph_.Linienzug(zug, Farbe(aktuell)));
+    } else {
+        for (const QPointF& p : zug) plots[zyklus].push_back(graph_.Punkt(p, Farbe(aktuell)));
+    }
 }
 
 void KurvenAufzeichnungFenster::Zeichnen() {
     for (auto& plots : plots_) {
-        for (int h : plots) graph_.Loeschen(h);
+        for (const auto& zyklus : plots)
+            for (int h : zyklus) graph_.Loeschen(h);
         plots.clear();
     }
     for (auto& z : zuege_) z.clear();

@@ -86,8 +86,9 @@ class KurvenAufzeichnungFenster : public QObject {
     std::unique_ptr<kurvengenerator::Aufzeichnung> aufzeichnung_;
     std::array<std::vector<std::vector<QPointF>>, kurvengenerator::kKurvenzahl> zuege_;
     std::array<int, kurvengenerator::kKurvenzahl> letzterZyklus_{};
-    // The graph's plot of each curve's cycles.
-    std::array<std::vector<int>, kurvengenerator::kKurvenzahl> plots_;
+    // The graph's plots of each curve's cycles: one polyline, or one dot per
+    // sample when a cycle holds too few samples for a line to follow the curve.
+    std::array<std::vector<std::vector<int>>, kurvengenerator::kKurvenzahl> plots_;
 
     QAction* aufzeichnen_ = nullptr;
     QAction* stopp_ = nullptr;

@@ -1,4 +1,4 @@
-// Menu, toolbar buttons and settings of the recording in "Kurvengenerator":
+// Menu, toolbar button and settings of the recording in "Kurvengenerator":
 // the commands, the input recorded for each curve, the duration and the
 // interval, and their keys in the window's section of the settings file.
 #include "kurven/fenster/KurvenAufzeichnungFenster.h"
@@ -83,11 +83,13 @@ void KurvenAufzeichnungFenster::MenueAnlegen() {
     };
     knoepfe->insertSeparator(hilfe);
     aufzeichnen_ = befehl("AUFZEICHNEN", "Aufzeichnen", "aufzeichnen", kHilfeAufzeichnen, [this] { Aufzeichnen(); });
+    // No button for "Stopp": the frame's own "Stopp" ends a recording too, and
+    // a second button would push the help button off a window of default width.
     stopp_ = befehl("AUFZEICHNUNG_STOPP", "Stopp", "aufzeichnungstopp", kHilfeStopp, [this] { Stoppen(); });
+    knoepfe->removeAction(stopp_);
     speichern_ = befehl("AUFZEICHNUNG_SPEICHERN", "Aufzeichnung speichern…", nullptr, kHilfeSpeichern, [this] {
         if (const int code = Speichern(); code != 0) QAV_Fehlerpopup(code);
     });
-    knoepfe->insertSeparator(hilfe);
 
     QMenu* einstellung = menue->addMenu("Aufzeichnung");
     einstellung->setObjectName("AUFZEICHNUNG_MENUE");

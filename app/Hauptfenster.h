@@ -19,7 +19,6 @@ class Hauptfenster : public QWidget {
     explicit Hauptfenster(QWidget* eltern = nullptr);
 
     QPushButton* knopf(Knopf k) const { return knoepfe_.at(k); }
-    QToolButton* direkthilfe() const { return direkthilfe_; }
     VerbindungsBild* verbindungsBild() const { return bild_; }
     void KnoepfeDimmen(bool gedimmt);
 

@@ -22,6 +22,7 @@ Kurvenfenster::Kurvenfenster(const QString& name, const QString& pinbelegung, co
     : Werkzeugfenster(name, eltern) {
     DateiMenueAbschliessen(false);
     hilfe_ = menuBar()->addMenu("&Hilfe");
+    hilfe_->setObjectName("HILFEMENUE");
     leiste_ = addToolBar("Werkzeuge");
     leiste_->setMovable(false);
     leiste_->setIconSize(QSize(22, 22));

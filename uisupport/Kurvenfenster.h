@@ -17,7 +17,6 @@ class Kurvenfenster : public Werkzeugfenster {
 
     QAction* direkthilfeAktion() const { return direkthilfe_; }
     QToolBar* werkzeugleiste() const { return leiste_; }
-    QMenu* hilfeMenue() const { return hilfe_; }
 
     QPushButton* startKnopf() const { return start_; }
     QPushButton* stoppKnopf() const { return stopp_; }

@@ -22,6 +22,18 @@ const char* const kFehlerHilfe =
 const char* const kVerbindungsBildHilfe = "Öffnet bzw. trennt die serielle Verbindung zur DLM-7.\nCOM-Port Nummer und "
                                           "Geräteadresse müssen im\nFenster 'COM-Einstellung' eingestellt werden.";
 
+QString Werkzeugfenster::FensterAktionName(FensterId id) {
+    switch (id) {
+    case FensterId::Haupt: return "FENSTER_HAUPT";
+    case FensterId::Com: return "FENSTER_COM";
+    case FensterId::Konfig: return "FENSTER_KONFIG";
+    case FensterId::Direkt: return "FENSTER_DIREKT";
+    case FensterId::Kurven: return "FENSTER_KURVEN";
+    case FensterId::Kennlinie: return "FENSTER_KENNLINIE";
+    }
+    return {};
+}
+
 Werkzeugfenster::Werkzeugfenster(const QString& name, QWidget* eltern) : QMainWindow(eltern), name_(name) {
     setWindowFlags(Qt::Widget);
     setAutoFillBackground(true); // covers the main window's buttons while shown
@@ -35,7 +47,7 @@ Werkzeugfenster::Werkzeugfenster(const QString& name, QWidget* eltern) : QMainWi
     };
     for (const auto& [id, text] : eintraege) {
         QAction* a = fenster_->addAction(text);
-        fensterAktionen_[id] = a;
+        a->setObjectName(FensterAktionName(id));
         connect(a, &QAction::triggered, this, [this, id = id] {
             if (gHilfeAktiv) return;
             FensterWechseln(id);

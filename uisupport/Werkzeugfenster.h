@@ -6,7 +6,6 @@
 // and the shell wires it.
 #include <QMainWindow>
 #include <QStringList>
-#include <map>
 
 class Fehleranzeige;
 class IniDatei;
@@ -25,14 +24,14 @@ class Werkzeugfenster : public QMainWindow {
 
     QMenu* dateiMenue() const { return datei_; }
     QMenu* fensterMenue() const { return fenster_; }
-    QAction* fensterAktion(FensterId id) const { return fensterAktionen_.at(id); }
+    // Object name of the "Fenster" entry that leads to id ("FENSTER_KURVEN").
+    static QString FensterAktionName(FensterId id);
     QAction* beendenAktion() const { return beenden_; }
     const QString& fensterName() const { return name_; }
 
     // Window title: the name alone, or "name - file".
     void TitelMitDatei(const QString& dateiname);
 
-    Fehleranzeige* fehleranzeige() const { return fehler_; }
     VerbindungsBild* verbindungsBild() const { return bild_; }
 
     // What a "Fenster" entry or the way back does; windows that must tidy up
@@ -84,7 +83,6 @@ class Werkzeugfenster : public QMainWindow {
     QMenu* datei_;
     QMenu* fenster_;
     QAction* beenden_ = nullptr;
-    std::map<FensterId, QAction*> fensterAktionen_;
     Fehleranzeige* fehler_ = nullptr;
     VerbindungsBild* bild_ = nullptr;
 };

@@ -4,6 +4,7 @@
 #include "Bedienelemente.h"
 #include "FensterUmgebung.h"
 #include "KurvenZugriff.h"
+#include "Rahmenzugriff.h"
 
 #include "config/KonfigUmrechnung.h"
 #include "kurven/KurvenText.h"
@@ -130,7 +131,7 @@ TEST_F(Ansichten, ErsterKlickImHilfemodusZeigtDieHilfe) {
         takt.stop();
         if (QWidget* w = QApplication::activePopupWidget()) w->close();
     });
-    QTest::mouseClick(Haupt()->direkthilfe(), Qt::LeftButton);
+    QTest::mouseClick(HauptDirekthilfe(Haupt()), Qt::LeftButton);
     QTRY_VERIFY_WITH_TIMEOUT(!takt.isActive(), 6000);
     DialogeSetzen(&u.dialoge);
     ASSERT_EQ(blasen.size(), 2) << blasen.join(" | ").toStdString();

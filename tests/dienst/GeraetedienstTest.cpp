@@ -2,6 +2,7 @@
 // operations from several windows, and the link state every window shows.
 #include "Bedienelemente.h"
 #include "FensterUmgebung.h"
+#include "Rahmenzugriff.h"
 
 #include "device/Blocktransfer.h"
 #include "device/Qavksv5.h"
@@ -124,7 +125,7 @@ TEST_F(Dienstfenster, JedesFensterZeigtDenLinkUndDenFehlerDesDienstes) {
     Kennlinie()->startKnopf()->click();
     Warten();
     for (FensterId id : {FensterId::Com, FensterId::Direkt, FensterId::Kurven, FensterId::Kennlinie})
-        EXPECT_EQ(App().panel(id)->fehleranzeige()->nummer(), 403041) << int(id);
+        EXPECT_EQ(FehleranzeigeVon(App().panel(id))->nummer(), 403041) << int(id);
     EXPECT_EQ(Dienst().fehler(), -403041);
 }
 

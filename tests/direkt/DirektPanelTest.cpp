@@ -1,5 +1,6 @@
 #include "Bedienelemente.h"
 #include "DirektUmgebung.h"
+#include "Rahmenzugriff.h"
 
 #include "app/Hauptfenster.h"
 #include "kern/IniDatei.h"
@@ -227,7 +228,7 @@ TEST_F(DirektFenster, KnopfNachFehlgeschlagenemSchreibenZeigtWasDieBoxHat) {
     Warten();
     EXPECT_DOUBLE_EQ(Elemente(d).AUSGANG[1]->wert(), 2.0);
     EXPECT_DOUBLE_EQ(d->zustand().ausgangProzent[1], 20.0);
-    EXPECT_EQ(d->fehleranzeige()->nummer(), 403067);
+    EXPECT_EQ(FehleranzeigeVon(d)->nummer(), 403067);
 
     // The zero button: the failing channels go back as well.
     Elemente(d).AUSGAENGEAUFNULL->click();
@@ -269,12 +270,12 @@ TEST_F(DirektFenster, GezogenesKabelBeendetDieAbfrage) {
     EXPECT_EQ(Elemente(d).ABFRAGEN->text(), QString::fromUtf8("Eingänge abfragen"));
     EXPECT_TRUE(Elemente(d).DATEISPEICHERN->isEnabled());
     EXPECT_FALSE(Elemente(d).DATEISPEICHERNLED->an());
-    EXPECT_TRUE(d->fehleranzeige()->lampeAn());
+    EXPECT_TRUE(FehleranzeigeVon(d)->lampeAn());
     EXPECT_TRUE(u->dialoge.VonArt("Meldung").empty()) << "no popup for a device failure";
     const QStringList zeilen = LogZeilen();
     ASSERT_GE(zeilen.size(), 3);
     EXPECT_EQ(zeilen.at(zeilen.size() - 2), QString::fromUtf8("Fehler - Datenübertragung abgebrochen"));
-    EXPECT_EQ(zeilen.last(), d->fehleranzeige()->text());
+    EXPECT_EQ(zeilen.last(), FehleranzeigeVon(d)->text());
 }
 
 TEST_F(DirektFenster, ZweiLaeufeInDieselbeDatei) {
@@ -365,7 +366,7 @@ TEST_F(DirektFenster, ChartBreiteUndAbtastzeitBeimStart) {
 
 TEST_F(DirektFenster, FenstermenueUndZurueckBeendenDieAbfrage) {
     Starten();
-    d->fensterAktion(FensterId::Konfig)->trigger();
+    FensterAktion(d, FensterId::Konfig)->trigger();
     Warten();
     EXPECT_FALSE(Elemente(d).TIMER->isActive());
     ZeigeChildpanel(d);
@@ -382,12 +383,12 @@ TEST_F(DirektFenster, OhnePortStartetNichts) {
     Warten();
     EXPECT_FALSE(Elemente(d).TIMER->isActive());
     EXPECT_FALSE(Elemente(d).ABFRAGEN->isChecked());
-    EXPECT_EQ(d->fehleranzeige()->nummer(), 122303);
+    EXPECT_EQ(FehleranzeigeVon(d)->nummer(), 122303);
     Abfragen();
-    EXPECT_EQ(d->fehleranzeige()->nummer(), 122301);
+    EXPECT_EQ(FehleranzeigeVon(d)->nummer(), 122301);
     Elemente(d).AUSGAENGEAUFNULL->click();
     Warten();
-    EXPECT_EQ(d->fehleranzeige()->nummer(), 122303);
+    EXPECT_EQ(FehleranzeigeVon(d)->nummer(), 122303);
 }
 
 TEST_F(DirektFenster, PinbelegungUndHilfemodus) {
@@ -400,7 +401,7 @@ TEST_F(DirektFenster, PinbelegungUndHilfemodus) {
     EXPECT_TRUE(s->sim.Anfragen().empty());
     EXPECT_DOUBLE_EQ(Elemente(d).AUSGANG[0]->wert(), 0.0);
     d->AusgaengeAufNull_Callback();
-    d->fensterAktion(FensterId::Haupt)->trigger();
+    FensterAktion(d, FensterId::Haupt)->trigger();
     EXPECT_EQ(AktuellesChildpanel(), d);
     EXPECT_TRUE(s->sim.Anfragen().empty());
     HilfemodusSetzen(false);

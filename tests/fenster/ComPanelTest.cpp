@@ -1,5 +1,6 @@
 #include "Bedienelemente.h"
 #include "FensterUmgebung.h"
+#include "Rahmenzugriff.h"
 
 #include "config/fenster/KonfigPanel.h"
 #include "device/PortFehler.h"
@@ -63,7 +64,7 @@ struct Verbindungsfenster : ::testing::Test {
         ASSERT_EQ(u.Starten(), 0);
         u.dialoge.Leeren();
     }
-    int Fehlernummer() const { return int(Com()->fehleranzeige()->nummer()); }
+    int Fehlernummer() const { return int(FehleranzeigeVon(Com())->nummer()); }
 };
 
 TEST_F(Verbindungsfenster, OeffnenSchliessenUndDieSechsBilder) {
@@ -81,7 +82,7 @@ TEST_F(Verbindungsfenster, OeffnenSchliessenUndDieSechsBilder) {
 TEST_F(Verbindungsfenster, NotOpenBeiGeschlossenerVerbindungLoeschtDieAnzeige) {
     ComFehlerSetzen(-402099);
     PortWaehlen(-1);
-    EXPECT_FALSE(Com()->fehleranzeige()->lampeAn());
+    EXPECT_FALSE(FehleranzeigeVon(Com())->lampeAn());
     EXPECT_EQ(Fehlernummer(), 0);
 }
 
@@ -96,7 +97,7 @@ TEST_F(Verbindungsfenster, DenOffenenPortNochmalWaehlenOeffnetIhnNeu) {
     PortWaehlen(box.port);
     EXPECT_EQ(OffenerComPort(), box.port);
     // The open's result cleared the indicator.
-    EXPECT_FALSE(Com()->fehleranzeige()->lampeAn());
+    EXPECT_FALSE(FehleranzeigeVon(Com())->lampeAn());
     EXPECT_EQ(AufDemDienst([](int port, char) {
                   std::string id;
                   return QAVKSV5_IDLesen(port, '1', id);
@@ -168,7 +169,7 @@ TEST_F(Verbindungsfenster, OhneVerbindungMeldetJedeAktionIhrenEigenenCode) {
         aktion();
         Warten();
         EXPECT_EQ(Fehlernummer(), code);
-        EXPECT_EQ(Kurven()->fehleranzeige()->nummer(), code);
+        EXPECT_EQ(FehleranzeigeVon(Kurven())->nummer(), code);
     }
     EXPECT_TRUE(box.sim.Anfragen().empty());
 }
@@ -212,7 +213,7 @@ TEST_F(Verbindungsfenster, IdLesenStartStoppUndEingang4) {
     box.sim.StoerungSetzen(Dlm7Simulator::Stoerung::Nak);
     StartStopp(true);
     EXPECT_EQ(Fehlernummer(), 402039);
-    EXPECT_EQ(Kurven()->fehleranzeige()->nummer(), 402039);
+    EXPECT_EQ(FehleranzeigeVon(Kurven())->nummer(), 402039);
 }
 
 TEST_F(Verbindungsfenster, FehlerbitsLampenUndTextfenster) {
@@ -324,7 +325,7 @@ TEST(Scann, LampenZeigenDlm7GruenFremdeRotUndDieAdresseBleibtAufDerHoechsten) {
     EXPECT_EQ(GeraeteAdresse(), '5');
     EXPECT_EQ(Elemente(Com()).IDSTRING->text(), "QAV-DLM7D-FUENF");
     EXPECT_TRUE(Elemente(Com()).TEXT->text().isEmpty());
-    EXPECT_EQ(Com()->fehleranzeige()->nummer(), 0);
+    EXPECT_EQ(FehleranzeigeVon(Com())->nummer(), 0);
 }
 
 } // namespace

@@ -1,5 +1,6 @@
 #include "Bedienelemente.h"
 #include "FensterUmgebung.h"
+#include "Rahmenzugriff.h"
 
 #include "device/fenster/ComPanel.h"
 #include "kurven/fenster/KurvenPanel.h"
@@ -48,17 +49,17 @@ struct Hilfemodus : ::testing::Test {
 };
 
 TEST_F(Hilfemodus, FragezeichenSchaltetEinUndZeigtDenHinweis) {
-    Haupt()->direkthilfe()->click();
+    HauptDirekthilfe(Haupt())->click();
     EXPECT_TRUE(gHilfeAktiv);
     EXPECT_EQ(u.dialoge.Letztes().text, "Direkthilfe-Modus eingeschaltet!\nZum Beenden auf '?'-Icon klicken");
     const auto anzahl = u.dialoge.protokoll.size();
-    Haupt()->direkthilfe()->click();
+    HauptDirekthilfe(Haupt())->click();
     EXPECT_FALSE(gHilfeAktiv);
     EXPECT_EQ(u.dialoge.protokoll.size(), anzahl); // switching off says nothing
 }
 
 TEST_F(Hilfemodus, KlickAufEinenKnopfZeigtNurSeinenText) {
-    Haupt()->direkthilfe()->click();
+    HauptDirekthilfe(Haupt())->click();
     u.dialoge.Leeren();
     QTest::mouseClick(Haupt()->knopf(Hauptfenster::COM), Qt::LeftButton);
     EXPECT_EQ(AktuellesChildpanel(), nullptr);
@@ -67,18 +68,18 @@ TEST_F(Hilfemodus, KlickAufEinenKnopfZeigtNurSeinenText) {
 }
 
 TEST_F(Hilfemodus, BeendenUndFenstermenuesTunNichts) {
-    Haupt()->direkthilfe()->click();
+    HauptDirekthilfe(Haupt())->click();
     u.dialoge.Leeren();
     QTest::mouseClick(Haupt()->knopf(Hauptfenster::ENDE), Qt::LeftButton);
     Haupt()->knopf(Hauptfenster::ENDE)->click(); // a commit by keyboard
     EXPECT_FALSE(ProgrammendeAngefordert());
     EXPECT_TRUE(u.dialoge.protokoll.empty());
 
-    Haupt()->direkthilfe()->click();
+    HauptDirekthilfe(Haupt())->click();
     ZeigeChildpanel(FensterId::Com);
-    Haupt()->direkthilfe()->click(); // the mode is global; the window is shown already
+    HauptDirekthilfe(Haupt())->click(); // the mode is global; the window is shown already
     Com()->beendenAktion()->trigger();
-    Com()->fensterAktion(FensterId::Kurven)->trigger();
+    FensterAktion(Com(), FensterId::Kurven)->trigger();
     EXPECT_FALSE(ProgrammendeAngefordert());
     EXPECT_EQ(AktuellesChildpanel(), Com());
 }

@@ -1,4 +1,5 @@
 #include "FensterUmgebung.h"
+#include "Rahmenzugriff.h"
 
 #include "app/Infofenster.h"
 #include "config/fenster/KonfigPanel.h"
@@ -51,7 +52,7 @@ TEST(Fensterwechsel, EinWerkzeugfensterZurZeitUndKnoepfeGedimmt) {
     EXPECT_EQ(AktuellesChildpanel(), Kurven());
     EXPECT_EQ(SichtbareWerkzeugfenster(), 1);
 
-    Kurven()->fensterAktion(FensterId::Haupt)->trigger();
+    FensterAktion(Kurven(), FensterId::Haupt)->trigger();
     EXPECT_EQ(AktuellesChildpanel(), nullptr);
     EXPECT_EQ(SichtbareWerkzeugfenster(), 0);
     EXPECT_TRUE(KnoepfeBenutzbar());
@@ -68,7 +69,7 @@ TEST(Fensterwechsel, JedesFenstermenueErreichtJedesFenster) {
     for (auto* von : AlleWerkzeugfenster()) {
         for (const auto& [id, ziel] : ziele) {
             ZeigeChildpanel(von);
-            von->fensterAktion(id)->trigger();
+            FensterAktion(von, id)->trigger();
             EXPECT_EQ(AktuellesChildpanel(), ziel) << von->fensterName().toStdString();
             EXPECT_EQ(SichtbareWerkzeugfenster(), 1);
             EXPECT_FALSE(KnoepfeBenutzbar());
@@ -217,16 +218,16 @@ TEST(Fehleranzeige, ComFehlerSetzenErreichtAlleVierFenster) {
     const std::vector<Werkzeugfenster*> vier = {Kurven(), Com(), Kennlinie(), Direkt()};
     ComFehlerSetzen(-402099);
     for (auto* f : vier) {
-        ASSERT_NE(f->fehleranzeige(), nullptr);
-        EXPECT_TRUE(f->fehleranzeige()->lampeAn());
-        EXPECT_EQ(f->fehleranzeige()->text(), "Fehlermeldung (NAK) vom Gerät erhalten");
-        EXPECT_EQ(f->fehleranzeige()->nummer(), 402099);
+        ASSERT_NE(FehleranzeigeVon(f), nullptr);
+        EXPECT_TRUE(FehleranzeigeVon(f)->lampeAn());
+        EXPECT_EQ(FehleranzeigeVon(f)->text(), "Fehlermeldung (NAK) vom Gerät erhalten");
+        EXPECT_EQ(FehleranzeigeVon(f)->nummer(), 402099);
     }
     ComFehlerSetzen(0);
     for (auto* f : vier) {
-        EXPECT_FALSE(f->fehleranzeige()->lampeAn());
-        EXPECT_TRUE(f->fehleranzeige()->text().isEmpty());
-        EXPECT_EQ(f->fehleranzeige()->nummer(), 0);
+        EXPECT_FALSE(FehleranzeigeVon(f)->lampeAn());
+        EXPECT_TRUE(FehleranzeigeVon(f)->text().isEmpty());
+        EXPECT_EQ(FehleranzeigeVon(f)->nummer(), 0);
     }
 }
 

@@ -1,5 +1,6 @@
 #include "Bedienelemente.h"
 #include "FensterUmgebung.h"
+#include "Rahmenzugriff.h"
 
 #include "app/Einstellungen.h"
 #include "config/KonfigDatei.h"
@@ -114,14 +115,14 @@ TEST_F(KonfigFenster, FeldaenderungenGeltenErstBeimVerlassen) {
 
 TEST_F(KonfigFenster, FenstermenueZeigtErstDasZielUndUebernimmtDann) {
     Tippen(Elemente(p).SKALAOUTMAX[1], "60");
-    p->fensterAktion(FensterId::Direkt)->trigger();
+    FensterAktion(p, FensterId::Direkt)->trigger();
     EXPECT_EQ(AktuellesChildpanel(), Direkt());
     EXPECT_EQ(Konfig().outskalamax[1], 60.0);
 
     // "Konfiguration" shows this window again and still takes the fields over.
     ZeigeChildpanel(FensterId::Konfig);
     Tippen(Elemente(p).SKALAOUTMAX[1], "70");
-    p->fensterAktion(FensterId::Konfig)->trigger();
+    FensterAktion(p, FensterId::Konfig)->trigger();
     EXPECT_EQ(AktuellesChildpanel(), p);
     EXPECT_EQ(Konfig().outskalamax[1], 70.0);
 }
@@ -231,7 +232,7 @@ TEST_F(KonfigFenster, KanalOhneSpannungsspanneWirdNichtUebernommen) {
     EXPECT_TRUE(GleichWieStandard(Konfig()));
 
     // The menu refuses before it shows anything.
-    p->fensterAktion(FensterId::Kurven)->trigger();
+    FensterAktion(p, FensterId::Kurven)->trigger();
     EXPECT_EQ(u.dialoge.VonArt("Meldung").size(), 2u);
     EXPECT_EQ(AktuellesChildpanel(), p);
     EXPECT_TRUE(GleichWieStandard(Konfig()));
@@ -354,7 +355,7 @@ TEST_F(KonfigFenster, HilfemodusZeigtNurDenText) {
     // HAUPTFENSTER has no text and does nothing; the menus do nothing either.
     const auto anzahl = u.dialoge.protokoll.size();
     QTest::mouseClick(Elemente(p).HAUPTFENSTER, Qt::LeftButton);
-    p->fensterAktion(FensterId::Haupt)->trigger();
+    FensterAktion(p, FensterId::Haupt)->trigger();
     Elemente(p).ladenAktion->trigger();
     EXPECT_EQ(u.dialoge.protokoll.size(), anzahl);
     EXPECT_EQ(AktuellesChildpanel(), p);

@@ -2,6 +2,7 @@
 // view shows what the editor holds.
 #include "KurvenFensterHilfe.h"
 #include "KurvenZugriff.h"
+#include "Rahmenzugriff.h"
 
 #include "config/KonfigUmrechnung.h"
 #include "kurven/KurvenText.h"
@@ -63,7 +64,7 @@ struct KurvenAnzeige : ::testing::Test {
             }
         };
         for (QAction* a : k->menuBar()->actions())
-            if (a->menu() && a->menu() != k->fensterMenue() && a->menu() != k->hilfeMenue()) sammeln(a->menu());
+            if (a->menu() && a->menu() != k->fensterMenue() && a->menu() != HilfeMenueVon(k)) sammeln(a->menu());
         return befehle;
     }
 

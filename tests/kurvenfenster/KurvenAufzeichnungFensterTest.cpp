@@ -3,6 +3,7 @@
 // folded onto the first cycle; the CSV file and the settings; every way a
 // recording ends, also with the window or the program going away under it.
 #include "KurvenFensterHilfe.h"
+#include "Rahmenzugriff.h"
 
 #include "../blick/Kurvenbild.h"
 
@@ -67,7 +68,7 @@ struct KurvenAufzeichnung : ::testing::Test {
         });
         Teil<QPushButton>(Kurven(), "SENDEN")->click();
         Warten();
-        ASSERT_EQ(Kurven()->fehleranzeige()->nummer(), 0);
+        ASSERT_EQ(FehleranzeigeVon(Kurven())->nummer(), 0);
     }
 };
 
@@ -214,7 +215,7 @@ TEST_F(KurvenAufzeichnung, FensterWechselLinkbruchUndProgrammende) {
     ASSERT_TRUE(laufend());
     box.sim.Beenden();
     ASSERT_TRUE(Endet());
-    EXPECT_NE(Kurven()->fehleranzeige()->nummer(), 0);
+    EXPECT_NE(FehleranzeigeVon(Kurven())->nummer(), 0);
     EXPECT_TRUE(u.dialoge.VonArt("Meldung").empty());
 }
 

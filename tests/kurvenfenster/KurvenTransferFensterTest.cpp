@@ -2,6 +2,7 @@
 // what arrives, progress and cancel, the read-back, and every refusal.
 #include "KurvenFensterHilfe.h"
 #include "KurvenZugriff.h"
+#include "Rahmenzugriff.h"
 
 #include "kurven/KurvenDigital.h"
 #include "kurven/KurvenTransfer.h"
@@ -26,7 +27,7 @@ struct KurvenTransfer : ::testing::Test {
         ASSERT_EQ(OffenerComPort(), box.port);
         u.dialoge.Leeren();
     }
-    static int Anzeige() { return int(-Kurven()->fehleranzeige()->nummer()); }
+    static int Anzeige() { return int(-FehleranzeigeVon(Kurven())->nummer()); }
     int Schreibrahmen() const {
         int n = 0;
         for (const std::string& a : box.sim.Anfragen())
@@ -107,7 +108,7 @@ TEST_F(KurvenTransfer, AbgebrochenesSendenSendetNichtsMehr) {
     EXPECT_GT(gesendet, 0);
     EXPECT_LT(gesendet, 20); // a block in flight may still finish, nothing after it
     EXPECT_EQ(Anzeige(), kSendenAbgebrochen);
-    EXPECT_FALSE(Kurven()->fehleranzeige()->text().isEmpty());
+    EXPECT_FALSE(FehleranzeigeVon(Kurven())->text().isEmpty());
     EXPECT_NE(box.sim.Modus() & 0x06, kurvengenerator::kModusGenerator); // never switched to the curves
     // A request behind the transfer: once the box has answered it, every
     // frame sent before it has arrived.

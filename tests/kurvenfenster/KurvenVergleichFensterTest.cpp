@@ -3,6 +3,7 @@
 // and that the editor's curves, flag and undo stay.
 #include "KurvenFensterHilfe.h"
 #include "KurvenZugriff.h"
+#include "Rahmenzugriff.h"
 
 #include "device/Blocktransfer.h"
 #include "kurven/KurvenFehler.h"
@@ -44,7 +45,7 @@ struct KurvenVergleichen : ::testing::Test {
         ASSERT_EQ(Anzeige(), 0);
         u.dialoge.Leeren();
     }
-    static int Anzeige() { return int(-Kurven()->fehleranzeige()->nummer()); }
+    static int Anzeige() { return int(-FehleranzeigeVon(Kurven())->nummer()); }
     static QAction* Aktion(const char* name) { return Kurven()->findChild<QAction*>(name); }
     void Vergleichen() {
         u.dialoge.Leeren();

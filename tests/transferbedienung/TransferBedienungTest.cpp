@@ -3,6 +3,7 @@
 // keys, and the simulator unpaced, so results arrive while the GUI is busy.
 #include "Bedienelemente.h"
 #include "KennlinienZugriff.h"
+#include "Rahmenzugriff.h"
 #include "app/Anwendung.h"
 #include "app/Hauptfenster.h"
 #include "config/KonfigModell.h"
@@ -375,7 +376,7 @@ TEST_F(TransferBedienung, AndereFensterBleibenErreichbar) {
     QTest::mouseClick(leiste, Qt::LeftButton, {}, leiste->actionGeometry(k->fensterMenue()->menuAction()).center());
     QMenu* menue = k->fensterMenue();
     ASSERT_TRUE(QTest::qWaitFor([menue] { return menue->isVisible(); }, 5000));
-    QTest::mouseClick(menue, Qt::LeftButton, {}, menue->actionGeometry(k->fensterAktion(FensterId::Com)).center());
+    QTest::mouseClick(menue, Qt::LeftButton, {}, menue->actionGeometry(FensterAktion(k, FensterId::Com)).center());
     ASSERT_TRUE(QTest::qWaitFor([this] { return app->AktuellesChildpanel() == &app->com(); }, 5000));
     ComPanel& com = app->com();
     Elemente(&com).IDSTRING->clear();

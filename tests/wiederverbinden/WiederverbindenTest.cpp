@@ -4,6 +4,7 @@
 // behind the same link.
 #include "Bedienelemente.h"
 #include "FensterUmgebung.h"
+#include "Rahmenzugriff.h"
 
 #include "device/Blocktransfer.h"
 #include "device/Qavksv5.h"
@@ -63,8 +64,8 @@ bool AlleBilder(int wert, bool getrennt) {
 }
 
 bool BruchAngezeigt() {
-    return AlleBilder(kCom, true) && Com()->fehleranzeige()->nummer() == -QavFehler::Getrennt &&
-           Direkt()->fehleranzeige()->nummer() == -QavFehler::Getrennt;
+    return AlleBilder(kCom, true) && FehleranzeigeVon(Com())->nummer() == -QavFehler::Getrennt &&
+           FehleranzeigeVon(Direkt())->nummer() == -QavFehler::Getrennt;
 }
 
 bool WiederDa() { return AlleBilder(kCom, false) && Elemente(Com()).TEXT->text() == "COM8 wieder verbunden"; }
@@ -99,7 +100,7 @@ struct Wiederverbinden : ::testing::Test {
         uhr.start();
         // No action of the user: the service finds the box on its own.
         EXPECT_LT(Bis(WiederDa), 2000);
-        EXPECT_EQ(Com()->fehleranzeige()->nummer(), 0) << "the break's code has passed";
+        EXPECT_EQ(FehleranzeigeVon(Com())->nummer(), 0) << "the break's code has passed";
         EXPECT_EQ(OffenerComPort(), kCom);
     }
     void IdLesen() {
@@ -120,7 +121,7 @@ TEST_F(Wiederverbinden, ImLeerlauf) {
     PluggenUndWarten();
     IdLesen();
     EXPECT_EQ(Elemente(Com()).IDSTRING->text(), "QAV-DLM7D-SIM-V1.0");
-    EXPECT_EQ(Com()->fehleranzeige()->nummer(), 0);
+    EXPECT_EQ(FehleranzeigeVon(Com())->nummer(), 0);
 }
 
 TEST_F(Wiederverbinden, GezogenUndWiederGestecktBevorEtwasGeschah) {
@@ -130,7 +131,7 @@ TEST_F(Wiederverbinden, GezogenUndWiederGestecktBevorEtwasGeschah) {
     ASSERT_TRUE(box.Stecken());
     IdLesen();
     EXPECT_EQ(Elemente(Com()).IDSTRING->text(), "QAV-DLM7D-SIM-V1.0");
-    EXPECT_EQ(Com()->fehleranzeige()->nummer(), 0);
+    EXPECT_EQ(FehleranzeigeVon(Com())->nummer(), 0);
     EXPECT_TRUE(AlleBilder(kCom, false));
 }
 
@@ -196,7 +197,7 @@ TEST_F(Wiederverbinden, BeimAbfragenDerEingaenge) {
     EXPECT_TRUE(Elemente(d).TIMER->isActive());
     Elemente(d).ABFRAGEN->click();
     Warten();
-    EXPECT_EQ(Com()->fehleranzeige()->nummer(), 0);
+    EXPECT_EQ(FehleranzeigeVon(Com())->nummer(), 0);
 }
 
 TEST_F(Wiederverbinden, MittenInDerBlockuebertragung) {

@@ -4,11 +4,22 @@
 // Start/Stopp buttons of the connection window, error indicator and link picture.
 #include "uisupport/Werkzeugfenster.h"
 
+#include <QColor>
+
 class QAction;
 class QLabel;
 class QPushButton;
 class QToolBar;
 class QVBoxLayout;
+
+// "Mit DLM-7 vergleichen" looks the same in both curve windows: the box's
+// curve grey behind the editor's, the differing ranges framed and drawn orange.
+namespace vergleichsbild {
+inline constexpr const char* kTitel = "Mit DLM-7 vergleichen";
+inline const QColor kBox(170, 170, 170);
+inline const QColor kAbweichung(255, 120, 0);
+inline const QColor kBand(255, 120, 0, 140);
+} // namespace vergleichsbild
 
 class Kurvenfenster : public Werkzeugfenster {
     Q_OBJECT

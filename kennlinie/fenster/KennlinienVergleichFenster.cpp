@@ -23,11 +23,7 @@
 
 namespace {
 
-const QColor kBoxFarbe(170, 170, 170);
-const QColor kAbweichungFarbe(255, 120, 0);
-const QColor kBandFarbe(255, 120, 0, 140);
-
-const char* const kTitel = "Mit DLM-7 vergleichen";
+using vergleichsbild::kTitel;
 const char* const kVergleichenHilfe =
     "Liest den Speicherplatz \"Kurve Nr.\" der DLM-7 und zeigt seine Kennlinie grau hinter der eigenen. Wo die "
     "DLM-7 etwas anderes hält, als \"zur DLM-7 schreiben\" senden würde, ist der Bereich orange markiert; die "
@@ -120,13 +116,14 @@ void KennlinienVergleichFenster::Vergleichen() {
 void KennlinienVergleichFenster::Zeichnen(Graph& gross, Graph& klein) const {
     if (!hintergrund_) return;
     const std::vector<int>& w = hintergrund_->werte;
-    if (!w.empty()) gross.Stufen(0.0, 1.0, w, kBoxFarbe);
+    if (!w.empty()) gross.Stufen(0.0, 1.0, w, vergleichsbild::kBox);
     const double oben = double(kRohMax);
     for (const Abweichungsbereich& b : hintergrund_->bereiche) {
         const QPointF von(b.von, 0.0), bis(b.bis + 1.0, oben);
-        gross.Rechteck(von, bis, kBandFarbe);
-        klein.Rechteck(von, bis, kBandFarbe);
+        gross.Rechteck(von, bis, vergleichsbild::kBand);
+        klein.Rechteck(von, bis, vergleichsbild::kBand);
         if (std::size_t(b.bis) < w.size())
-            gross.Stufen(b.von, 1.0, std::vector<int>(w.begin() + b.von, w.begin() + b.bis + 1), kAbweichungFarbe);
+            gross.Stufen(b.von, 1.0, std::vector<int>(w.begin() + b.von, w.begin() + b.bis + 1),
+                         vergleichsbild::kAbweichung);
     }
 }

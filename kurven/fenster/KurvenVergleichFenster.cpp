@@ -22,11 +22,7 @@ using namespace kurvengenerator;
 
 namespace {
 
-const QColor kBoxFarbe(170, 170, 170);
-const QColor kAbweichungFarbe(255, 120, 0);
-const QColor kBandFarbe(255, 120, 0, 140);
-
-const char* const kTitel = "Mit DLM-7 vergleichen";
+using vergleichsbild::kTitel;
 const char* const kVergleichenHilfe =
     "Liest den Kurvenspeicher der DLM-7 und zeigt ihre Fassung der bearbeiteten Kurve grau hinter dieser. Wo die "
     "DLM-7 etwas anderes hält, als \"zur DLM-7 schreiben\" senden würde, ist der Bereich orange markiert; die "
@@ -124,10 +120,10 @@ void KurvenPanel::VergleichZeichnen() {
         }
         if (zug.size() >= 2) graph_->Linienzug(std::move(zug), farbe);
     };
-    stufen(0, int(box.size()) - 1, kBoxFarbe);
+    stufen(0, int(box.size()) - 1, vergleichsbild::kBox);
     for (const Abweichungsbereich& b : vergleich_->bereiche[k]) {
-        graph_->Rechteck(QPointF(zeit(b.von), 0), QPointF(zeit(b.bis + 1), kMaxWert), kBandFarbe);
-        uebersicht_->Rechteck(QPointF(zeit(b.von), 0), QPointF(zeit(b.bis + 1), kMaxWert), kBandFarbe);
-        stufen(b.von, b.bis, kAbweichungFarbe);
+        graph_->Rechteck(QPointF(zeit(b.von), 0), QPointF(zeit(b.bis + 1), kMaxWert), vergleichsbild::kBand);
+        uebersicht_->Rechteck(QPointF(zeit(b.von), 0), QPointF(zeit(b.bis + 1), kMaxWert), vergleichsbild::kBand);
+        stufen(b.von, b.bis, vergleichsbild::kAbweichung);
     }
 }

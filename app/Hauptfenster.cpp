@@ -105,7 +105,7 @@ Hauptfenster::Hauptfenster(QWidget* eltern) : QWidget(eltern) {
     for (const auto& k : kKnoepfe) {
         auto* b = new QPushButton(k.label, knopfspalte);
         b->setMinimumHeight(48);
-        b->setObjectName(QString("KNOPF_%1").arg(int(k.knopf)));
+        b->setObjectName(KnopfName(k.knopf));
         if (k.hilfe) HilfetextSetzen(b, k.hilfe);
         knoepfe_[k.knopf] = b;
         connect(b, &QPushButton::clicked, this, [this, knopf = k.knopf] { Mainbuttons_Callback(knopf); });

@@ -18,7 +18,8 @@ class Hauptfenster : public QWidget {
 
     explicit Hauptfenster(QWidget* eltern = nullptr);
 
-    QPushButton* knopf(Knopf k) const { return knoepfe_.at(k); }
+    // Object name of a button ("KNOPF_3").
+    static QString KnopfName(Knopf k) { return QString("KNOPF_%1").arg(int(k)); }
     VerbindungsBild* verbindungsBild() const { return bild_; }
     void KnoepfeDimmen(bool gedimmt);
 

@@ -27,15 +27,23 @@
 
 #include <QDir>
 #include <QFile>
+#include <QPushButton>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 #include <memory>
+#include <stdexcept>
 
 // The program of the running test.
 inline Anwendung* sgTestAnwendung = nullptr;
 
 inline Anwendung& App() { return *sgTestAnwendung; }
 inline Hauptfenster* Haupt() { return &App().haupt(); }
+// A button of the main window, by its object name; throws when it is missing.
+inline QPushButton* HauptKnopf(Hauptfenster::Knopf k) {
+    QPushButton* b = Haupt()->findChild<QPushButton*>(Hauptfenster::KnopfName(k));
+    if (!b) throw std::runtime_error("missing " + Hauptfenster::KnopfName(k).toStdString());
+    return b;
+}
 inline ComPanel* Com() { return &App().com(); }
 inline KonfigPanel* Konfigpanel() { return &App().konfigPanel(); }
 inline DirektPanel* Direkt() { return &App().direkt(); }

@@ -109,7 +109,7 @@ TEST_F(Ansichten, ErsterKlickImHilfemodusZeigtDieHilfe) {
     Haupt()->show();
     Haupt()->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(Haupt()));
-    QPushButton* konfig = Haupt()->knopf(Hauptfenster::KONFIG);
+    QPushButton* konfig = HauptKnopf(Hauptfenster::KONFIG);
     const QPoint ziel = konfig->mapTo(Haupt(), konfig->rect().center());
     QStringList blasen;
     QTimer takt;

@@ -61,7 +61,7 @@ TEST_F(Hilfemodus, FragezeichenSchaltetEinUndZeigtDenHinweis) {
 TEST_F(Hilfemodus, KlickAufEinenKnopfZeigtNurSeinenText) {
     HauptDirekthilfe(Haupt())->click();
     u.dialoge.Leeren();
-    QTest::mouseClick(Haupt()->knopf(Hauptfenster::COM), Qt::LeftButton);
+    QTest::mouseClick(HauptKnopf(Hauptfenster::COM), Qt::LeftButton);
     EXPECT_EQ(AktuellesChildpanel(), nullptr);
     ASSERT_EQ(u.dialoge.protokoll.size(), 1u);
     EXPECT_TRUE(u.dialoge.Letztes().text.startsWith("Öffnen, Schließen und Einstellen der"));
@@ -70,8 +70,8 @@ TEST_F(Hilfemodus, KlickAufEinenKnopfZeigtNurSeinenText) {
 TEST_F(Hilfemodus, BeendenUndFenstermenuesTunNichts) {
     HauptDirekthilfe(Haupt())->click();
     u.dialoge.Leeren();
-    QTest::mouseClick(Haupt()->knopf(Hauptfenster::ENDE), Qt::LeftButton);
-    Haupt()->knopf(Hauptfenster::ENDE)->click(); // a commit by keyboard
+    QTest::mouseClick(HauptKnopf(Hauptfenster::ENDE), Qt::LeftButton);
+    HauptKnopf(Hauptfenster::ENDE)->click(); // a commit by keyboard
     EXPECT_FALSE(ProgrammendeAngefordert());
     EXPECT_TRUE(u.dialoge.protokoll.empty());
 

@@ -26,7 +26,7 @@ std::vector<Werkzeugfenster*> AlleWerkzeugfenster() { return {Com(), Konfigpanel
 bool KnoepfeBenutzbar() {
     for (auto k : {Hauptfenster::COM, Hauptfenster::KONFIG, Hauptfenster::DIREKT, Hauptfenster::KURVEN,
                    Hauptfenster::KENNLINIE, Hauptfenster::INFO, Hauptfenster::ENDE})
-        if (!Haupt()->knopf(k)->isEnabled()) return false;
+        if (!HauptKnopf(k)->isEnabled()) return false;
     return true;
 }
 
@@ -42,10 +42,10 @@ TEST(Fensterwechsel, EinWerkzeugfensterZurZeitUndKnoepfeGedimmt) {
     EXPECT_EQ(SichtbareWerkzeugfenster(), 0);
     EXPECT_TRUE(KnoepfeBenutzbar());
 
-    Haupt()->knopf(Hauptfenster::COM)->click();
+    HauptKnopf(Hauptfenster::COM)->click();
     EXPECT_EQ(AktuellesChildpanel(), Com());
     EXPECT_EQ(SichtbareWerkzeugfenster(), 1);
-    EXPECT_FALSE(Haupt()->knopf(Hauptfenster::ENDE)->isEnabled());
+    EXPECT_FALSE(HauptKnopf(Hauptfenster::ENDE)->isEnabled());
 
     ZeigeChildpanel(FensterId::Kurven);
     EXPECT_FALSE(Com()->isVisibleTo(Haupt()));
@@ -202,7 +202,7 @@ TEST_F(Programmende, BeendenInDerProgrammschleife) {
     u.dialoge.antworten = {2, 2};
     Haupt()->show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(Haupt()));
-    QTimer::singleShot(0, Haupt(), [] { QTest::mouseClick(Haupt()->knopf(Hauptfenster::ENDE), Qt::LeftButton); });
+    QTimer::singleShot(0, Haupt(), [] { QTest::mouseClick(HauptKnopf(Hauptfenster::ENDE), Qt::LeftButton); });
     // Only a refused quit would leave the loop running.
     QTimer notausgang;
     notausgang.setSingleShot(true);

@@ -3,11 +3,13 @@
 #include "uisupport/Bilder.h"
 #include "uisupport/Dialoge.h"
 #include "uisupport/Fehleranzeige.h"
+#include "uisupport/Hilfeblase.h"
 #include "uisupport/Hilfemodus.h"
 #include "uisupport/ToolbarBindung.h"
 #include "uisupport/Ungespeichert.h"
 #include "uisupport/VerbindungsBild.h"
 
+#include <QCursor>
 #include <QFrame>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -75,4 +77,12 @@ void Kurvenfenster::HilfeUmschalten() {
 
 int Kurvenfenster::AbbruchFrage(const QString& dateiname, const std::function<int()>& speichern) {
     return AenderungenSpeichernFragen(geaendert_, dateiname.isEmpty() ? fensterName() : dateiname, speichern);
+}
+
+bool Kurvenfenster::HilfeStatt(const char* text) {
+    if (!gHilfeAktiv) return false;
+    if (!text || !*text) return true;
+    QWidget* w = window();
+    HilfeblaseBeiZeiger(w, QString::fromUtf8(text), w->mapFromGlobal(QCursor::pos()));
+    return true;
 }

@@ -19,6 +19,10 @@ inline constexpr const char* kTitel = "Mit DLM-7 vergleichen";
 inline const QColor kBox(170, 170, 170);
 inline const QColor kAbweichung(255, 120, 0);
 inline const QColor kBand(255, 120, 0, 140);
+// "1 Unterschied", "3 Unterschiede".
+inline QString UnterschiedeText(int n) {
+    return n == 1 ? QStringLiteral("1 Unterschied") : QStringLiteral("%1 Unterschiede").arg(n);
+}
 } // namespace vergleichsbild
 
 class Kurvenfenster : public Werkzeugfenster {
@@ -31,6 +35,10 @@ class Kurvenfenster : public Werkzeugfenster {
 
     QPushButton* startKnopf() const { return start_; }
     QPushButton* stoppKnopf() const { return stopp_; }
+
+    // In help mode: shows the command's help bubble at the pointer and returns
+    // true, and the caller does nothing else; false outside help mode.
+    bool HilfeStatt(const char* text);
 
     // The message line under the window: confirms a finished transfer without
     // a popup; an empty text clears it.

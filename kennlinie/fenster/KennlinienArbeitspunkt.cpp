@@ -66,7 +66,7 @@ KennlinienArbeitspunkt::KennlinienArbeitspunkt(KennlinienKontext k, Geraetediens
     ansicht.addAction(schalter_);
     leiste->insertAction(vor, schalter_);
     connect(schalter_, &QAction::triggered, this, [this](bool an) {
-        if (HilfeStatt(k_.fenster, kHilfe)) {
+        if (k_.fenster.HilfeStatt(kHilfe)) {
             schalter_->setChecked(!an); // help mode changes nothing
             return;
         }
@@ -91,7 +91,7 @@ KennlinienArbeitspunkt::KennlinienArbeitspunkt(KennlinienKontext k, Geraetediens
         a->setCheckable(true);
         raten_->addAction(a);
         connect(a, &QAction::triggered, this, [this, r] {
-            if (HilfeStatt(k_.fenster, kHilfe)) return AuswahlZeigen();
+            if (k_.fenster.HilfeStatt(kHilfe)) return AuswahlZeigen();
             RateWaehlen(r);
         });
     }
@@ -104,7 +104,7 @@ KennlinienArbeitspunkt::KennlinienArbeitspunkt(KennlinienKontext k, Geraetediens
         a->setCheckable(true);
         rueckmeldungen_->addAction(a);
         connect(a, &QAction::triggered, this, [this, e] {
-            if (HilfeStatt(k_.fenster, kHilfe)) return AuswahlZeigen();
+            if (k_.fenster.HilfeStatt(kHilfe)) return AuswahlZeigen();
             RueckmeldungWaehlen(e);
         });
     }

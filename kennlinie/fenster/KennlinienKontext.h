@@ -11,6 +11,3 @@ struct KennlinienKontext {
     KonfigModell& konfig;
     Kurvenfenster& fenster;
 };
-
-// Help mode: shows text at the pointer and returns true, so the caller stops.
-bool HilfeStatt(Kurvenfenster& fenster, const char* text);

@@ -184,7 +184,7 @@ void KennlinienPanel::MenuesAnlegen() {
         connect(a, &QAction::triggered, this, [this, b = b.befehl, a] {
             const QByteArray text = a->property("hilfe").toByteArray();
             if (gHilfeAktiv) {
-                if (!text.isEmpty()) HilfeStatt(*this, text.constData());
+                if (!text.isEmpty()) HilfeStatt(text.constData());
                 return;
             }
             Befehlen(b);
@@ -222,7 +222,7 @@ void KennlinienPanel::MenuesAnlegen() {
         modusGruppe_->addAction(a);
         modi_[std::size_t(m)] = a;
         connect(a, &QAction::triggered, this, [this, m = m, a] {
-            if (HilfeStatt(*this, a->property("hilfe").toByteArray().constData())) {
+            if (HilfeStatt(a->property("hilfe").toByteArray().constData())) {
                 modi_[std::size_t(modus())]->setChecked(true); // help mode changes nothing
                 return;
             }
@@ -249,14 +249,14 @@ void KennlinienPanel::MenuesAnlegen() {
         QAction* a = AuswahlAnlegen(darstellungsGruppe_, kurvendarstellung, nullptr, text);
         a->setObjectName(Kennl::DarstellungsName(d));
         darstellungen_[std::size_t(d - 1)] = a;
-        auto* knopf = new Anzeigeknopf(leiste, [this] { HilfeStatt(*this, H::Darstellung); });
+        auto* knopf = new Anzeigeknopf(leiste, [this] { HilfeStatt(H::Darstellung); });
         knopf->setIcon(KennlinienBild(bild));
         knopf->setToolTip(QString::fromUtf8(tipp));
         knopf->setObjectName(Kennl::DarstellungsKnopfName(d));
         leiste->insertWidget(hilfe, knopf);
         darstellungsKnoepfe_[std::size_t(d - 1)] = knopf;
         connect(a, &QAction::triggered, this, [this, d = d] {
-            if (HilfeStatt(*this, H::Darstellung)) {
+            if (HilfeStatt(H::Darstellung)) {
                 MenuesZeigen(Aenderung::Ansicht); // the mode in force stays checked
                 return;
             }
@@ -268,7 +268,7 @@ void KennlinienPanel::MenuesAnlegen() {
     uebersichtAktion_ = Eintrag(ansicht, "DLM-7 Speicherübersicht…", nullptr, "", kSpeicheruebersichtHilfe, false);
     uebersichtAktion_->setObjectName("SPEICHERUEBERSICHT");
     connect(uebersichtAktion_, &QAction::triggered, this, [this] {
-        if (!HilfeStatt(*this, kSpeicheruebersichtHilfe)) SpeicheruebersichtOeffnen();
+        if (!HilfeStatt(kSpeicheruebersichtHilfe)) SpeicheruebersichtOeffnen();
     });
     vergleich_->MenueAnlegen(ansicht);
     BildMenueAnlegen(

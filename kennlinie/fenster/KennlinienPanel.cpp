@@ -13,7 +13,6 @@
 #include "uisupport/Dialoge.h"
 #include "uisupport/Hilfemodus.h"
 
-#include <QCursor>
 #include <QFile>
 #include <QFileInfo>
 #include <QGroupBox>
@@ -35,14 +34,6 @@ const char* const kPinbelegung =
 constexpr int kSpeichernAbgebrochen = -6501;
 
 } // namespace
-
-bool HilfeStatt(Kurvenfenster& fenster, const char* text) {
-    if (!gHilfeAktiv) return false;
-    if (!text || !*text) return true;
-    QWidget* w = fenster.window();
-    HilfeblaseBeiZeiger(w, QString::fromUtf8(text), w->mapFromGlobal(QCursor::pos()));
-    return true;
-}
 
 KennlinienPanel::KennlinienPanel(Geraetedienst& dienst, KonfigModell& konfig, QWidget* eltern)
     : Kurvenfenster("Kennlinienregler", QString::fromUtf8(kPinbelegung), "Zurück zum &Hauptfenster", eltern),

@@ -30,10 +30,6 @@ const char* const kVergleichenHilfe =
     "Unterschiede werden gemeldet. Die eigene Kennlinie bleibt unverändert.";
 const char* const kAusblendenHilfe = "Entfernt die Kennlinie der DLM-7 aus der Grafik.";
 
-QString UnterschiedeText(int n) {
-    return n == 1 ? QStringLiteral("1 Unterschied") : QStringLiteral("%1 Unterschiede").arg(n);
-}
-
 } // namespace
 
 KennlinienVergleichFenster::KennlinienVergleichFenster(KennlinienKontext k, Geraetedienst& dienst,
@@ -52,10 +48,10 @@ void KennlinienVergleichFenster::MenueAnlegen(QMenu* menue) {
     ausblenden_->setObjectName("VERGLEICH_AUSBLENDEN");
     ausblenden_->setEnabled(false);
     connect(vergleichen_, &QAction::triggered, this, [this] {
-        if (!HilfeStatt(k_.fenster, kVergleichenHilfe)) Vergleichen();
+        if (!k_.fenster.HilfeStatt(kVergleichenHilfe)) Vergleichen();
     });
     connect(ausblenden_, &QAction::triggered, this, [this] {
-        if (!HilfeStatt(k_.fenster, kAusblendenHilfe)) Ausblenden();
+        if (!k_.fenster.HilfeStatt(kAusblendenHilfe)) Ausblenden();
     });
 }
 
@@ -105,7 +101,8 @@ void KennlinienVergleichFenster::Vergleichen() {
             } else {
                 zeilen << QStringLiteral("Unterschiede: %1").arg(e.anzahl());
                 for (const std::string& z : e.Zeilen(k, "Kennlinie")) zeilen << QString::fromStdString(z);
-                k_.fenster.Bestaetigen(QStringLiteral("%1 verglichen: %2").arg(ort, UnterschiedeText(e.anzahl())));
+                k_.fenster.Bestaetigen(
+                    QStringLiteral("%1 verglichen: %2").arg(ort, vergleichsbild::UnterschiedeText(e.anzahl())));
             }
             dialoge().Meldung(QString::fromUtf8(kTitel), zeilen.join('\n'));
         });

@@ -75,7 +75,6 @@ class KurvenAufzeichnungFenster : public QObject {
     void Aufnehmen(const Eingangsrunde& r, bool zeichnen);
     void ZugZeichnen(int k, std::size_t zyklus);
     void KnoepfeZeigen();
-    bool HilfeStatt(const char* text);
 
     KurvenPanel& panel_;
     Geraetedienst& dienst_;

@@ -7,12 +7,10 @@
 #include "kurven/fenster/KurvenPanel.h"
 #include "uisupport/Dialoge.h"
 #include "uisupport/Fehlerpopup.h"
-#include "uisupport/Hilfemodus.h"
 #include "uisupport/ToolbarBindung.h"
 
 #include <QAction>
 #include <QActionGroup>
-#include <QCursor>
 #include <QMenu>
 #include <QMenuBar>
 #include <QToolBar>
@@ -50,13 +48,6 @@ std::string Schluessel(const char* name, int k = 0) {
 
 } // namespace
 
-bool KurvenAufzeichnungFenster::HilfeStatt(const char* text) {
-    if (!gHilfeAktiv) return false;
-    QWidget* fenster = panel_.window();
-    HilfeblaseBeiZeiger(fenster, QString::fromUtf8(text), fenster->mapFromGlobal(QCursor::pos()));
-    return true;
-}
-
 void KurvenAufzeichnungFenster::MenueAnlegen() {
     QMenuBar* leiste = panel_.menuBar();
     // One "DLM-7" menu for every device command of the window.
@@ -77,7 +68,7 @@ void KurvenAufzeichnungFenster::MenueAnlegen() {
         a->setObjectName(name);
         if (bild) knoepfe->insertAction(hilfe, a);
         connect(a, &QAction::triggered, this, [this, was, hilfetext] {
-            if (!HilfeStatt(hilfetext)) was();
+            if (!panel_.HilfeStatt(hilfetext)) was();
         });
         return a;
     };
@@ -105,7 +96,7 @@ void KurvenAufzeichnungFenster::MenueAnlegen() {
             a->setObjectName(eingang >= 0 ? QString("AUFZEICHNUNG_K%1_E%2").arg(k + 1).arg(eingang + 1)
                                           : QString("AUFZEICHNUNG_K%1_KEINER").arg(k + 1));
             connect(a, &QAction::triggered, this, [this, k, eingang] {
-                if (HilfeStatt(kHilfeEinstellung)) {
+                if (panel_.HilfeStatt(kHilfeEinstellung)) {
                     EinstellungZeigen();
                     return;
                 }
@@ -141,7 +132,7 @@ QMenu* KurvenAufzeichnungFenster::WahlMenue(QMenu* eltern, const QString& titel,
             a->setObjectName(QString("%1_%2").arg(QLatin1String(name)).arg(v));
             a->setChecked(v == *ziel);
             connect(a, &QAction::triggered, this, [this, v, ziel] {
-                if (!HilfeStatt(kHilfeEinstellung)) *ziel = v;
+                if (!panel_.HilfeStatt(kHilfeEinstellung)) *ziel = v;
             });
         }
     });

@@ -13,7 +13,6 @@
 #include "uisupport/Hilfemodus.h"
 #include "uisupport/Ungespeichert.h"
 
-#include <QCursor>
 #include <QPushButton>
 
 using namespace kurvengenerator;
@@ -92,14 +91,6 @@ void KurvenPanel::WriteIniKurvenpanel(IniDatei& ini) {
     for (int n = 0; n < kKurvenzahl; ++n)
         ini.IntSetzen("kurven", "hintergrund" + std::to_string(n + 1), editor_.hintergrund(n) ? 1 : 0);
     ini.IntSetzen("kurven", "darstellung", editor_.darstellung());
-}
-
-bool KurvenPanel::HilfeStatt(const char* text) {
-    if (!gHilfeAktiv) return false;
-    if (!text || !*text) return true;
-    QWidget* fenster = window();
-    HilfeblaseBeiZeiger(fenster, QString::fromUtf8(text), fenster->mapFromGlobal(QCursor::pos()));
-    return true;
 }
 
 void KurvenPanel::MeldungenZeigen(const Meldungen& meldungen) {

@@ -127,8 +127,6 @@ class KurvenPanel : public Kurvenfenster {
     void MenuesAnlegen();
     void AnsichtMenueAnlegen();
     void HilfetexteSetzen();
-    // In help mode: shows text and returns true; the caller then does nothing.
-    bool HilfeStatt(const char* text);
 
     // The views (KurvenAnzeige.cpp): everything shown follows the editor here.
     void Zeigen(kg::Aenderungen a);

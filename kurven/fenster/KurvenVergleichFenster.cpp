@@ -92,8 +92,7 @@ void KurvenPanel::MitBoxVergleichen() {
             } else {
                 zeilen << QStringLiteral("Unterschiede: %1").arg(e.anzahl());
                 for (const std::string& z : e.Zeilen("Kurven")) zeilen << QString::fromStdString(z);
-                Bestaetigen(e.anzahl() == 1 ? QStringLiteral("Kurven verglichen: 1 Unterschied")
-                                            : QStringLiteral("Kurven verglichen: %1 Unterschiede").arg(e.anzahl()));
+                Bestaetigen("Kurven verglichen: " + vergleichsbild::UnterschiedeText(e.anzahl()));
             }
             dialoge().Meldung(QString::fromUtf8(kTitel), zeilen.join('\n'));
         });
